@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the program and saves screenshots of its windows into docs/ (offscreen rendering).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+mkdir -p docs
+QT_QPA_PLATFORM=offscreen ./build/screenshots docs

@@ -1,0 +1,14 @@
+#pragma once
+// What the application hands to every window: the shared state and the
+// window registry.
+#include "app/shared_state.h"
+#include "app/window_registry_qt.h"
+
+namespace sonrel {
+
+struct AppContext {
+    SharedState state;
+    WindowRegistry windows{*this};
+};
+
+} // namespace sonrel

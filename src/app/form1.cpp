@@ -1,0 +1,300 @@
+#include "app/form1.h"
+
+#include "canvas/form4.h"
+#include "canvas/picture_file_qt.h"
+#include "experiments/classic/animation.h"
+#include "experiments/classic/form1_classic.h"
+#include "theory/form1_theory.h"
+#include "ui/message_box_qt.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace sonrel {
+
+Form1::Form1(AppContext& app) : FormBase(app, 1) {
+    setWindowTitle(QStringLiteral("Sonrel6         form1       Распространение фронтов волн с "
+                                  "периодом Т00 и расчеты по разным формулам"));
+    state().setPi(3.14159265358979);
+    state().million = 1000000;
+    state().c = 2.9979e8;
+    state().e = 1e-19 * 1.60218;
+    state().Q3.fill(0.0);
+    buildControls();
+    picture().setFontPixelSize(12);
+    clearPicture();
+    wireNavigation();
+    connect(Command5, &QPushButton::clicked, this, &Form1::clearPicture);
+    connect(Command6, &QPushButton::clicked, this, &Form1::savePictureClicked);
+    connect(Check5, &QCheckBox::toggled, this, &Form1::reportToggled);
+    classic_ = std::make_unique<ClassicController>(*this);
+    theory_ = std::make_unique<TheoryController>(*this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::clearPicture() {
+    picture().clear();
+    drawAnimationGrid(picture(), Check9->isChecked());
+}
+
+void Form1::savePictureClicked() {
+    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
+        showMessage(this, kSaveImageError);
+}
+
+void Form1::reportToggled() {
+    if (Check5->isChecked()) windows().show(4);
+    else windows().unload(4);
+}
+
+void Form1::buildControls() {
+    // Picture and the experiment's fields on the left, the theory panel on the right.
+    auto* content = new QWidget;
+    auto* root = new QVBoxLayout(content);
+    auto* top = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    left->addWidget(Picture1, 0, Qt::AlignLeft);
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(buildBodies(content), 0, Qt::AlignTop);
+    fields->addWidget(buildSignal(content), 0, Qt::AlignTop);
+    fields->addWidget(buildControl(content), 0, Qt::AlignTop);
+    fields->addStretch(1);
+    left->addLayout(fields);
+    left->addStretch(1);
+    top->addLayout(left);
+    top->addWidget(buildTheory(content), 0, Qt::AlignTop);
+    root->addLayout(top);
+    root->addWidget(buildNavigation(content));
+    root->addStretch(1);
+    setScrollableContent(content);
+    resize(1340, 700);
+}
+
+QWidget* Form1::buildBodies(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(0, 0, 0, 0);
+    struct Row {
+        QLabel** label;
+        const char* labelName;
+        const char* caption;
+        QLineEdit** field;
+        const char* fieldName;
+        const char* value; // null: the field holds its own name
+    };
+    const Row rows[] = {
+        {&Label68, "Label68", "X1n", &Text1, "Text1", "86,60254"},
+        {&Label69, "Label69", "X2n", &Text2, "Text2", "50"},
+        {&Label58, "Label58", "Y1n", &Text5, "Text5", "50"},
+        {&Label1, "Label1", "Y2n", &Text6, "Text6", "0"},
+        {&Label70, "Label70", "VX1", &Text3, "Text3", "6"},
+        {&Label71, "Label71", "VX2", &Text4, "Text4", "10"},
+        {&Label2, "Label2", "VY1", &Text7, "Text7", "0"},
+        {&Label3, "Label3", "VY2", &Text8, "Text8", "0"},
+        {&Label8, "Label8", "X1=", &Text13, "Text13", nullptr},
+        {&Label9, "Label9", "X2=", &Text14, "Text14", nullptr},
+        {&Label10, "Label10", "Y1=", &Text15, "Text15", nullptr},
+        {&Label11, "Label11", "Y2=", &Text16, "Text16", nullptr},
+    };
+    int r = 0;
+    for (const Row& row : rows) {
+        *row.label = makeLabel(box, row.labelName, QString::fromUtf8(row.caption));
+        *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
+                               : makeField(box, row.fieldName);
+        (*row.field)->setFixedWidth(twips(855) + 20);
+        g->addWidget(*row.label, r, 0);
+        g->addWidget(*row.field, r, 1);
+        ++r;
+    }
+    return box;
+}
+
+QWidget* Form1::buildSignal(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(0, 0, 0, 0);
+    Label18 = makeLabel(box, "Label18", QStringLiteral("скорость сигнала Vs, м/с "));
+    Text12 = makeField(box, "Text12", QStringLiteral("20"));
+    Label7 = makeLabel(box, "Label7", QStringLiteral(" R="));
+    Text11 = makeField(box, "Text11");
+    Command13 = makeButton(box, "Command13", QStringLiteral("1-Задать T00, с"));
+    Text18 = makeField(box, "Text18", QStringLiteral("5"));
+    Label6 = makeLabel(box, "Label6", QStringLiteral(" v0, 1/c="));
+    Text24 = makeField(box, "Text24");
+    Label12 = makeLabel(box, "Label12", QStringLiteral("T, с="));
+    Text17 = makeField(box, "Text17");
+    Label4 = makeLabel(box, "Label4", QStringLiteral(" шаг решения, с"));
+    Text9 = makeField(box, "Text9", QStringLiteral("1E-3"));
+    QWidget* left[] = {Label18, Label7, Command13, Label6, Label12, Label4};
+    QLineEdit* right[] = {Text12, Text11, Text18, Text24, Text17, Text9};
+    for (int r = 0; r < 6; ++r) {
+        g->addWidget(left[r], r, 0);
+        g->addWidget(right[r], r, 1);
+    }
+    return box;
+}
+
+QWidget* Form1::buildControl(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(0, 0, 0, 0);
+    Command1 = makeButton(box, "Command1", QStringLiteral("2-Начать эксперимент"));
+    Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
+    Command2 = makeButton(box, "Command2", QStringLiteral("Остановить"));
+    Command3 = makeButton(box, "Command3", QStringLiteral("Продолжить"));
+    Command4 = makeButton(box, "Command4", QStringLiteral("NC0 шагов="));
+    Text10 = makeField(box, "Text10", QStringLiteral("20"));
+    Check9 = makeCheck(box, "Check9", QStringLiteral("+ текст"), true);
+    Check5 = makeCheck(box, "Check5", QStringLiteral("+ отчет"), false);
+    Label14 = makeLabel(box, "Label14", QStringLiteral("Масштаб рисунка, м/см"));
+    Text19 = makeField(box, "Text19", QStringLiteral("5"));
+    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
+    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить в файл рисунок с №"));
+    Text21 = makeField(box, "Text21", QStringLiteral("1"));
+    g->addWidget(Command1, 0, 0);
+    g->addWidget(Check1, 0, 1);
+    g->addWidget(Command2, 1, 0);
+    g->addWidget(Command3, 1, 1);
+    g->addWidget(Command4, 2, 0);
+    g->addWidget(Text10, 2, 1);
+    g->addWidget(Check9, 3, 0);
+    g->addWidget(Check5, 3, 1);
+    g->addWidget(Label14, 4, 0);
+    g->addWidget(Text19, 4, 1);
+    g->addWidget(Command5, 5, 0, 1, 2);
+    g->addWidget(Command6, 6, 0);
+    g->addWidget(Text21, 6, 1);
+    return box;
+}
+
+QWidget* Form1::buildTheory(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* outer = new QVBoxLayout(box);
+    outer->setContentsMargins(0, 0, 0, 0);
+
+    Frame1 = makeFrame(box, "Frame1",
+                       QStringLiteral("теоретические расчеты по выбранной формуле для частоты v "
+                                      "или длины волны L"));
+    auto* f1 = new QGridLayout(Frame1);
+    Option1 = makeOption(Frame1, "Option1", QStringLiteral("СТО"), false);
+    Option2 = makeOption(Frame1, "Option2", QStringLiteral("Вельт (3)"), false);
+    Option3 = makeOption(Frame1, "Option3", QStringLiteral("Лоренц (2)"), true);
+    Option4 = makeOption(Frame1, "Option4", QStringLiteral("КТО (4-4) v=v0*( 1-V12/Vs)"), false);
+    Check2 = makeCheck(Frame1, "Check2", QStringLiteral("(4-2) v=v0*G/(1-V12'/Vs)"), false);
+    Check3 = makeCheck(Frame1, "Check3", QStringLiteral("(4-1) v=v0*(1-V12'/Vs)/G"), false);
+    Check6 = makeCheck(Frame1, "Check6", QStringLiteral("(4-3) v=v0*G/(1+V12'/Vs)"), false);
+    Check8 = makeCheck(Frame1, "Check8", QStringLiteral("v(4-5)=v(2)*G2/G1"), false);
+    Frame4 = makeFrame(Frame1, "Frame4", QStringLiteral("Вельт"));
+    auto* f4 = new QHBoxLayout(Frame4);
+    Option11 = makeOption(Frame4, "Option11", QStringLiteral("3-1"), false);
+    Option12 = makeOption(Frame4, "Option12", QStringLiteral("3-2"), true);
+    f4->addWidget(Option11);
+    f4->addWidget(Option12);
+    Check13 = makeCheck(Frame1, "Check13", QStringLiteral("для (3) точный расчет поправок dv1 и dv2"),
+                        true);
+    Check7 = makeCheck(Frame1, "Check7", QStringLiteral("L/L0"), false);
+    Check11 = makeCheck(Frame1, "Check11", QStringLiteral("учесть запаздывание по координатам"),
+                        true);
+    f1->setVerticalSpacing(2);
+    f1->addWidget(Option1, 0, 0);
+    f1->addWidget(Check3, 0, 1);
+    f1->addWidget(Check2, 1, 1);
+    f1->addWidget(Check6, 2, 1);
+    f1->addWidget(Check8, 3, 1);
+    f1->addWidget(Option2, 1, 0);
+    f1->addWidget(Frame4, 2, 0, 2, 1);
+    f1->addWidget(Option3, 4, 0);
+    f1->addWidget(Option4, 4, 1);
+    f1->addWidget(Check13, 5, 0, 1, 2);
+    f1->addWidget(Check7, 6, 0);
+    f1->addWidget(Check11, 6, 1);
+    outer->addWidget(Frame1, 0, Qt::AlignTop);
+
+    auto* right = new QWidget(box);
+    auto* g = new QGridLayout(right);
+    g->setContentsMargins(0, 0, 0, 0);
+    Label16 = makeLabel(right, "Label16", QStringLiteral("v0(L0)"));
+    Text29 = makeField(right, "Text29", QStringLiteral("656,28"));
+    Label17 = makeLabel(right, "Label17", QStringLiteral("dv (dL)"));
+    Text23 = makeField(right, "Text23", QStringLiteral("0"));
+    Label13 = makeLabel(right, "Label13", QStringLiteral("X, V/Vs"));
+    Text25 = makeField(right, "Text25", QStringLiteral("0"));
+    Label19 = makeLabel(right, "Label19", QStringLiteral("Y, v/v0"));
+    Text26 = makeField(right, "Text26", QStringLiteral("1"));
+    Label20 = makeLabel(right, "Label20", QStringLiteral("Масштаб графика v/v0, ед/см"));
+    Text27 = makeField(right, "Text27", QStringLiteral("0,2"));
+    Command18 = makeButton(right, "Command18",
+                           QStringLiteral("Расчет по координатам и скоростям с нахождением Q"));
+    Command17 = makeButton(right, "Command17",
+                           QStringLiteral("Расчет по V1, V2 или V12 = X при заданном Q="));
+    Text28 = makeField(right, "Text28", QStringLiteral("0"));
+    Command12 = makeButton(right, "Command12", QStringLiteral("Построить график в функции от"));
+    Frame3 = makeFrame(right, "Frame3", QString());
+    auto* f3 = new QHBoxLayout(Frame3);
+    Option6 = makeOption(Frame3, "Option6", QStringLiteral("VX1"), true);
+    Option7 = makeOption(Frame3, "Option7", QStringLiteral("VX2"), false);
+    Option8 = makeOption(Frame3, "Option8", QStringLiteral("Q при заданных VX1 и VX2"), false);
+    f3->addWidget(Option6);
+    f3->addWidget(Option7);
+    f3->addWidget(Option8);
+    Command7 = makeButton(right, "Command7", QStringLiteral("На график экспериментальные точки"));
+    Command15 = makeButton(right, "Command15", QStringLiteral("Поставить точку по X Y"));
+    Command14 = makeButton(right, "Command14", QStringLiteral("Очистить график"));
+    g->addWidget(Label16, 0, 0);
+    g->addWidget(Text29, 0, 1);
+    g->addWidget(Label17, 0, 2);
+    g->addWidget(Text23, 0, 3);
+    g->addWidget(Label13, 1, 0);
+    g->addWidget(Text25, 1, 1);
+    g->addWidget(Label19, 1, 2);
+    g->addWidget(Text26, 1, 3);
+    g->addWidget(Label20, 2, 0, 1, 3);
+    g->addWidget(Text27, 2, 3);
+    g->addWidget(Command18, 3, 0, 1, 4);
+    g->addWidget(Command17, 4, 0, 1, 3);
+    g->addWidget(Text28, 4, 3);
+    g->addWidget(Command12, 5, 0, 1, 2);
+    g->addWidget(Frame3, 5, 2, 1, 2);
+    g->addWidget(Command7, 6, 0, 1, 2);
+    g->addWidget(Command15, 6, 2, 1, 2);
+    g->addWidget(Command14, 7, 0, 1, 2);
+    outer->addWidget(right, 1, Qt::AlignTop);
+    return box;
+}
+
+QWidget* Form1::buildNavigation(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(0, 0, 0, 0);
+    Command20 = makeButton(box, "Command20", QStringLiteral("СТО"));
+    Command11 = makeButton(box, "Command11", QStringLiteral("АСО -> ИСО"));
+    Command10 = makeButton(box, "Command10", QStringLiteral("АСО или ИСО"));
+    Command19 = makeButton(box, "Command19", QStringLiteral("Мембраны"));
+    Command9 = makeButton(box, "Command9", QStringLiteral("Калькулятор"));
+    Command8 = makeButton(box, "Command8", QStringLiteral("About"));
+    Command16 = makeButton(box, "Command16", QStringLiteral("Выход"));
+    for (QPushButton* b : {Command20, Command11, Command10, Command19, Command9, Command8, Command16})
+        h->addWidget(b);
+    h->addStretch(1);
+    return box;
+}
+
+void Form1::wireNavigation() {
+    const std::pair<QPushButton*, int> nav[] = {{Command20, 10}, {Command11, 6}, {Command10, 9},
+                                                {Command19, 8},  {Command9, 5},  {Command8, 2}};
+    for (const auto& [button, n] : nav) {
+        // A window not built into this program yet keeps its button disabled.
+        button->setEnabled(windows().available(n));
+        connect(button, &QPushButton::clicked, this, [this, n = n] { windows().show(n); });
+    }
+    connect(Command16, &QPushButton::clicked, this, [this] { windows().unloadAll(); });
+}
+
+FormFactory form1Factory() {
+    return {[](AppContext& a) -> FormBase* { return new Form1(a); }};
+}
+
+} // namespace sonrel

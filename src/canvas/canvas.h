@@ -1,0 +1,76 @@
+#pragma once
+// The drawing surface every window's pictures are written against: a user
+// coordinate scale, lines, circles, points and text at a current position,
+// over a persistent image. Colours are r + 256·g + 65536·b.
+#include <cstdint>
+#include <string>
+
+namespace sonrel {
+
+using Color = std::int32_t;
+
+constexpr Color rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+
+namespace colors {
+constexpr Color black = 1; // the system's "colour value 1"
+constexpr Color white = rgb(255, 255, 255);
+constexpr Color grid = rgb(200, 200, 200);
+constexpr Color receiver = rgb(0, 0, 250);
+constexpr Color source = rgb(250, 0, 0);
+} // namespace colors
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // User scale: left x1, top y1, right x2, bottom y2 (y2 < y1 means y grows upward).
+    void scale(double x1, double y1, double x2, double y2) {
+        x1_ = x1;
+        y1_ = y1;
+        x2_ = x2;
+        y2_ = y2;
+        onScale();
+    }
+    double scaleLeft() const { return x1_; }
+    double scaleTop() const { return y1_; }
+    double scaleRight() const { return x2_; }
+    double scaleBottom() const { return y2_; }
+
+    // Fill with the background colour; the current position goes to the top-left corner.
+    virtual void clear() = 0;
+    virtual void line(double x1, double y1, double x2, double y2, Color c) = 0;
+    // Circle outline; r in units of the x axis.
+    virtual void circle(double x, double y, double r, Color c) = 0;
+    // One point of the draw width.
+    virtual void point(double x, double y, Color c) = 0;
+    // Draws text with its top-left corner at the current position. A line
+    // break returns to the scale's left edge one text line down; afterwards
+    // the current position is the start of the next line.
+    virtual void print(const std::string& text) = 0;
+
+    void setCurrent(double x, double y) {
+        currentX_ = x;
+        currentY_ = y;
+    }
+    double currentX() const { return currentX_; }
+    double currentY() const { return currentY_; }
+
+    void setDrawWidth(int w) { drawWidth_ = w < 1 ? 1 : w; }
+    int drawWidth() const { return drawWidth_; }
+
+    void setTextColor(Color c) { textColor_ = c; }
+    Color textColor() const { return textColor_; }
+
+    void setBackground(Color c) { background_ = c; }
+    Color background() const { return background_; }
+
+protected:
+    virtual void onScale() {}
+    double x1_ = 0, y1_ = 0, x2_ = 1, y2_ = 1;
+    double currentX_ = 0, currentY_ = 0;
+    int drawWidth_ = 1;
+    Color textColor_ = 0;
+    Color background_ = colors::white;
+};
+
+} // namespace sonrel

@@ -1,0 +1,34 @@
+#pragma once
+// Shows a raster canvas at its pixel size and reports mouse presses in the
+// canvas's user coordinates. Repaints are coalesced: many primitives, one paint.
+#include "canvas/raster_canvas_qt.h"
+
+#include <QWidget>
+
+namespace sonrel {
+
+class CanvasWidget : public QWidget {
+    Q_OBJECT
+public:
+    CanvasWidget(const char* objectName, int widthPx, int heightPx, QWidget* parent = nullptr);
+
+    RasterCanvas& canvas() { return canvas_; }
+    // Changes the pixel size of the picture (and of the widget).
+    void resizePicture(int widthPx, int heightPx);
+
+signals:
+    // x, y in user coordinates; button as Qt::MouseButton.
+    void mousePressed(double x, double y, int button);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+
+private:
+    RasterCanvas canvas_;
+};
+
+// Twips of the window layouts to pixels (15 twips per pixel).
+constexpr int twips(int t) { return (t + 7) / 15; }
+
+} // namespace sonrel

@@ -1,0 +1,86 @@
+#include "canvas/form4.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+
+namespace sonrel {
+
+namespace {
+constexpr int kViewportW = 7995, kViewportH = 11835, kCanvasH = 245745;
+constexpr int kScrollMax = 2000;
+} // namespace
+
+Form4::Form4(AppContext& app) : FormBase(app, 4) {
+    setWindowTitle(QStringLiteral("Отчет      Sonrel6      form4"));
+    picBox = new QWidget(this);
+    picBox->setObjectName("picBox");
+    picBox->setFixedSize(twips(kViewportW), twips(kViewportH));
+    const int canvasW = static_cast<int>(1.1 * twips(kViewportW));
+    picMain = new CanvasWidget("picMain", canvasW, twips(kCanvasH), picBox);
+    picMain->move(0, 0);
+    canvas().setFontPixelSize(10);
+    canvas().scale(0, 600, 10, 0);
+    canvas().clear();
+
+    vsbScroll = new QScrollBar(Qt::Vertical, this);
+    vsbScroll->setObjectName("vsbScroll");
+    vsbScroll->setRange(0, kScrollMax);
+    vsbScroll->setSingleStep(2);
+    vsbScroll->setPageStep(20);
+    vsbScroll->setFixedHeight(twips(11775));
+    connect(vsbScroll, &QScrollBar::valueChanged, this, &Form4::scrollTo);
+
+    auto* lay = new QHBoxLayout(this);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSpacing(0);
+    lay->addWidget(picBox);
+    lay->addWidget(vsbScroll, 0, Qt::AlignTop);
+
+    auto* copy = new QAction(QStringLiteral("Копировать отчет"), this);
+    copy->setObjectName("actionCopyReport");
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &Form4::copyReport);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    picMain->setContextMenuPolicy(Qt::NoContextMenu); // the window's menu serves the canvas too
+}
+
+void Form4::scrollTo(int value) {
+    // The scroll range reaches the canvas's bottom edge.
+    const int travel = picMain->height() - picBox->height();
+    picMain->move(0, -static_cast<int>(static_cast<long long>(value) * travel / kScrollMax));
+}
+
+void Form4::reportClear() {
+    canvas().clear();
+    printed_.clear();
+}
+
+void Form4::reportPrint(double y, const std::string& text) {
+    canvas().setCurrent(0, y);
+    canvas().print(text);
+    printed_.push_back(text);
+}
+
+QString Form4::plainText() const {
+    QString all;
+    for (const std::string& t : printed_) {
+        all += QString::fromStdString(t);
+        if (!all.endsWith('\n')) all += '\n';
+    }
+    all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return all;
+}
+
+void Form4::copyReport() { QApplication::clipboard()->setText(plainText()); }
+
+Form4* reportWindow(AppContext& app) { return static_cast<Form4*>(app.windows.ensure(4)); }
+
+FormFactory form4Factory() {
+    return {[](AppContext& a) -> FormBase* { return new Form4(a); }};
+}
+
+} // namespace sonrel

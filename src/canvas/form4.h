@@ -1,0 +1,42 @@
+#pragma once
+// The report window: a tall canvas in a fixed viewport with a scroll bar.
+// Every experiment prints its legend, period blocks and table into it.
+#include "canvas/canvas_widget.h"
+#include "ui/form_base_window.h"
+
+#include <QScrollBar>
+#include <string>
+#include <vector>
+
+namespace sonrel {
+
+class Form4 : public FormBase {
+    Q_OBJECT
+public:
+    explicit Form4(AppContext& app);
+
+    // Clears the report canvas and the kept text.
+    void reportClear();
+    // Prints text at (0, y) of the report scale (0, 600)-(10, 0); line
+    // breaks inside the text start new lines at x = 0.
+    void reportPrint(double y, const std::string& text);
+    // Everything printed since the last clear, in the order printed.
+    QString plainText() const;
+    // Puts plainText() on the clipboard.
+    void copyReport();
+
+    RasterCanvas& canvas() { return picMain->canvas(); }
+
+    QWidget* picBox;        // viewport (fixed frame)
+    CanvasWidget* picMain;  // the report canvas, far taller than the viewport
+    QScrollBar* vsbScroll;  // scroll position 0..2000
+
+private:
+    void scrollTo(int value);
+    std::vector<std::string> printed_;
+};
+
+// The report window, created hidden if it does not exist yet.
+Form4* reportWindow(AppContext& app);
+
+} // namespace sonrel

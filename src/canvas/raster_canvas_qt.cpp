@@ -1,0 +1,156 @@
+#include "canvas/raster_canvas_qt.h"
+
+#include <QFontMetrics>
+#include <QStringList>
+#include <cmath>
+
+namespace sonrel {
+
+RasterCanvas::RasterCanvas(int widthPx, int heightPx)
+    : image_(widthPx, heightPx, QImage::Format_RGB32), font_("DejaVu Sans") {
+    font_.setPixelSize(11);
+    lineHeightPx_ = QFontMetrics(font_).lineSpacing();
+    image_.fill(qcolor(background_));
+}
+
+RasterCanvas::~RasterCanvas() = default;
+
+QColor RasterCanvas::qcolor(Color c) {
+    return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+}
+
+QPainter& RasterCanvas::painter() {
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setFont(font_);
+    }
+    return *painter_;
+}
+
+void RasterCanvas::changed() {
+    if (!notified_ && onChanged) {
+        notified_ = true;
+        onChanged();
+    }
+}
+
+const QImage& RasterCanvas::image() {
+    painter_.reset(); // finishes pending drawing
+    notified_ = false;
+    return image_;
+}
+
+QRgb RasterCanvas::pixelAt(double x, double y) {
+    const QPointF p = toPixels(x, y);
+    const int px = static_cast<int>(std::floor(p.x())), py = static_cast<int>(std::floor(p.y()));
+    const QImage& img = image();
+    if (px < 0 || py < 0 || px >= img.width() || py >= img.height()) return 0;
+    return img.pixel(px, py);
+}
+
+QPointF RasterCanvas::toPixels(double x, double y) const {
+    const double w = image_.width(), h = image_.height();
+    return {(x - x1_) / (x2_ - x1_) * w, (y - y1_) / (y2_ - y1_) * h};
+}
+
+QPointF RasterCanvas::toUser(double px, double py) const {
+    const double w = image_.width(), h = image_.height();
+    return {x1_ + px / w * (x2_ - x1_), y1_ + py / h * (y2_ - y1_)};
+}
+
+void RasterCanvas::setFontPixelSize(int px) {
+    font_.setPixelSize(px);
+    lineHeightPx_ = QFontMetrics(font_).lineSpacing();
+    if (painter_) painter_->setFont(font_);
+}
+
+double RasterCanvas::textLineHeightUser() const {
+    return lineHeightPx_ * (y2_ - y1_) / image_.height();
+}
+
+void RasterCanvas::clear() {
+    painter().fillRect(image_.rect(), qcolor(background_));
+    setCurrent(x1_, y1_);
+    changed();
+}
+
+static bool drawable(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+
+void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
+    if (!drawable(x1, y1) || !drawable(x2, y2)) return;
+    QPainter& p = painter();
+    p.setPen(QPen(qcolor(c), drawWidth_));
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    // Far-off ends are clipped by the raster engine; keep them within a sane range.
+    constexpr double lim = 1e6;
+    if (std::fabs(a.x()) > lim || std::fabs(a.y()) > lim || std::fabs(b.x()) > lim ||
+        std::fabs(b.y()) > lim)
+        return;
+    p.drawLine(a, b);
+    changed();
+}
+
+void RasterCanvas::circle(double x, double y, double r, Color c) {
+    if (!drawable(x, y) || !std::isfinite(r)) return;
+    const double rp = std::fabs(r * image_.width() / (x2_ - x1_));
+    if (rp > 1e6) return;
+    QPainter& p = painter();
+    p.setPen(QPen(qcolor(c), drawWidth_));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(toPixels(x, y), rp, rp);
+    changed();
+}
+
+void RasterCanvas::point(double x, double y, Color c) {
+    if (!drawable(x, y)) return;
+    const QPointF p = toPixels(x, y);
+    if (std::fabs(p.x()) > 1e6 || std::fabs(p.y()) > 1e6) return;
+    if (drawWidth_ <= 1) {
+        const int px = static_cast<int>(std::floor(p.x())), py = static_cast<int>(std::floor(p.y()));
+        if (px >= 0 && py >= 0 && px < image_.width() && py < image_.height()) {
+            QPainter& pa = painter();
+            pa.setPen(QPen(qcolor(c), 1));
+            pa.drawPoint(QPoint(px, py));
+            changed();
+        }
+        return;
+    }
+    QPainter& pa = painter();
+    pa.setPen(Qt::NoPen);
+    pa.setBrush(qcolor(c));
+    const double d = drawWidth_;
+    pa.drawEllipse(p, d / 2, d / 2);
+    pa.setBrush(Qt::NoBrush);
+    changed();
+}
+
+void RasterCanvas::print(const std::string& text) {
+    QPainter& p = painter();
+    p.setPen(qcolor(textColor_));
+    const QStringList lines = QString::fromStdString(text).split('\n');
+    const QFontMetrics fm(font_);
+    double x = currentX_, y = currentY_;
+    const double step = textLineHeightUser();
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith('\r')) line.chop(1);
+        if (i == lines.size() - 1 && line.isEmpty() && i > 0) break; // text ended by a line break
+        const QPointF at = toPixels(x, y);
+        if (!line.isEmpty() && std::fabs(at.x()) < 1e6 && std::fabs(at.y()) < 1e6)
+            p.drawText(QPointF(at.x(), at.y() + fm.ascent()), line);
+        x = x1_;
+        y += step;
+    }
+    setCurrent(x1_, y);
+    changed();
+}
+
+void RasterCanvas::resizePixels(int widthPx, int heightPx) {
+    painter_.reset();
+    image_ = QImage(widthPx, heightPx, QImage::Format_RGB32);
+    image_.fill(qcolor(background_));
+    changed();
+}
+
+} // namespace sonrel

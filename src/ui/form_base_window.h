@@ -1,0 +1,63 @@
+#pragma once
+// Common base of the ten windows: access to the shared state and registry,
+// unloading on close, and the bookkeeping that lets a window be closed while
+// its experiment loop is running (the loop stops, then the window goes).
+#include "app/app_context_qt.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+class QScrollArea;
+
+namespace sonrel {
+
+class FormBase : public QWidget {
+    Q_OBJECT
+public:
+    FormBase(AppContext& app, int number);
+    ~FormBase() override;
+
+    AppContext& app() { return app_; }
+    SharedState& state() { return app_.state; }
+    WindowRegistry& windows() { return app_.windows; }
+    int number() const { return number_; }
+
+    // Unloads the window like its close box does.
+    void unload();
+    bool closeRequested() const { return closeRequested_; }
+    bool running() const { return runDepth_ > 0; }
+
+    // Held by a running experiment loop (nested runs nest scopes). Closing
+    // the window meanwhile sets the stop flag and hides it; the window is
+    // destroyed once the outermost loop has returned.
+    class RunScope {
+    public:
+        explicit RunScope(FormBase& f);
+        ~RunScope();
+        RunScope(const RunScope&) = delete;
+        RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        FormBase& form_;
+    };
+
+    // Lets the window system handle input and repaints between steps. Yields
+    // at most every few milliseconds, so fast runs are not slowed by the pump.
+    void pumpEvents();
+    // Yields now, whatever the time since the last yield.
+    void pumpEventsNow();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    // Puts the content into a scroll area so the window stays usable on small screens.
+    void setScrollableContent(QWidget* content);
+
+private:
+    AppContext& app_;
+    int number_;
+    int runDepth_ = 0;
+    bool closeRequested_ = false;
+    QElapsedTimer sinceYield_;
+};
+
+} // namespace sonrel

@@ -1,0 +1,68 @@
+#include "app/checked_math.h"
+#include "app/signal_delay.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace sonrel;
+
+TEST(VectorAngle, QuadrantsAndAxes) {
+    SharedState s;
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 0, 0), 0);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 0, 5), 90);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 0, -5), 270);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, -1, 0), 180);
+    EXPECT_NEAR(vectorAngleDeg(s, 1, -1), 315, 1e-12);
+    EXPECT_NEAR(vectorAngleDeg(s, -1, -1), 225, 1e-12);
+    EXPECT_NEAR(vectorAngleDeg(s, 1, 1), 45, 1e-12);
+    EXPECT_DOUBLE_EQ(vectorAngleRad(s, 0, 0), 0);
+    EXPECT_NEAR(vectorAngleRad(s, -1, -1), 1.25 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s, 0, -2), 1.5 * s.pi, 1e-12);
+}
+
+TEST(VectorAngle, FollowsTheSharedPi) {
+    SharedState s;
+    s.setPi(3.141592654);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 1, 1), std::atan(1.0) * 180.0 / 3.141592654);
+}
+
+TEST(SignalDelay, StaticPointsAndCoincidence) {
+    SharedState s;
+    s.Vs = 20;
+    EXPECT_DOUBLE_EQ(arrivalTimeMinusFirst(s, 100, 0, 0, 0, 0, 0), 5);
+    EXPECT_DOUBLE_EQ(arrivalTimePlusFirst(s, 100, 0, 0, 0, 0, 0), 5);
+    EXPECT_EQ(arrivalTimeMinusFirst(s, 3, 4, 3, 4, 5, 0), 0);
+    EXPECT_EQ(arrivalTimePlusFirst(s, 3, 4, 3, 4, 5, 0), 0);
+}
+
+TEST(SignalDelay, MovingBodiesMeetTheSignal) {
+    SharedState s;
+    s.Vs = 20;
+    // Source now at C, moving with v: it emitted t ago from C - v t, and
+    // that signal, spreading at Vs, reaches P now.
+    const double t = arrivalTimeMinusFirst(s, 86.60254, 50, 50, 0, 10, 0);
+    const double ex = 86.60254 - (50 - 10 * t), ey = 50;
+    EXPECT_NEAR(std::hypot(ex, ey), 20 * t, 1e-9);
+    // A signal leaving C now reaches P moving at v after t.
+    const double t2 = arrivalTimePlusFirst(s, 100, 0, 0, 0, 6, 0);
+    EXPECT_NEAR(t2, 100.0 / 14.0, 1e-12);
+}
+
+TEST(SignalDelay, FasterThanSignalPicksRootsByRoutine) {
+    SharedState s;
+    s.Vs = 1;
+    // |v| > Vs: two positive roots; the first routine gives the smaller.
+    const double a = arrivalTimeMinusFirst(s, -10, 1, 0, 0, 2, 0);
+    const double b = arrivalTimePlusFirst(s, -10, 1, 0, 0, 2, 0);
+    EXPECT_LT(a, b);
+    EXPECT_NEAR(std::hypot(-10 + 2 * a, 1.0), a, 1e-9);
+    EXPECT_NEAR(std::hypot(-10 + 2 * b, 1.0), b, 1e-9);
+}
+
+TEST(SignalDelay, NoMeetingOrSignalSpeedIsAnError) {
+    SharedState s;
+    s.Vs = 20;
+    EXPECT_THROW(arrivalTimeMinusFirst(s, 100, 0, 0, 0, 20, 0), MathError); // a = 0
+    s.Vs = 1;
+    EXPECT_THROW(arrivalTimePlusFirst(s, 10, 10, 0, 0, -3, 0), MathError); // D < 0
+}

@@ -1,0 +1,81 @@
+#include "app/form1.h"
+#include "canvas/picture_file_qt.h"
+#include "canvas/raster_canvas_qt.h"
+#include "experiments/classic/animation.h"
+#include "support/ui_helpers.h"
+
+#include <QFile>
+#include <QImageReader>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+namespace {
+QRgb grey() { return qRgb(200, 200, 200); }
+} // namespace
+
+TEST(RasterCanvas, ClearFillsWhiteAndGridLinesSitWhereTheScalePutsThem) {
+    RasterCanvas c(787, 342);
+    c.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
+    c.clear();
+    EXPECT_EQ(c.pixelAt(10.5, 5.5), qRgb(255, 255, 255));
+    drawAnimationGrid(c, false);
+    // A vertical grid line at x = 10 and a horizontal one at y = 5.
+    EXPECT_EQ(c.pixelAt(10, 5.5), grey());
+    EXPECT_EQ(c.pixelAt(10.5, 5), grey());
+    EXPECT_EQ(c.pixelAt(10.5, 5.5), qRgb(255, 255, 255));
+    // Axes are black (colour value 1).
+    EXPECT_EQ(c.pixelAt(20.5, 0), qRgb(1, 0, 0));
+    EXPECT_EQ(c.pixelAt(0, 7.5), qRgb(1, 0, 0));
+}
+
+TEST(RasterCanvas, PrintMovesToTheNextLineAtTheLeftEdge) {
+    RasterCanvas c(400, 400);
+    c.scale(0, 100, 10, 0);
+    c.setCurrent(5, 50);
+    c.print("a\nb");
+    EXPECT_DOUBLE_EQ(c.currentX(), 0);
+    EXPECT_NEAR(c.currentY(), 50 + 2 * c.textLineHeightUser(), 1e-9);
+    EXPECT_LT(c.currentY(), 50);
+}
+
+TEST(RasterCanvas, FarAndNonFiniteCoordinatesAreClippedNotFatal) {
+    RasterCanvas c(100, 100);
+    c.scale(0, 10, 10, 0);
+    c.clear();
+    c.line(-1e300, 0, 1e300, 5, colors::black);
+    c.circle(std::nan(""), 1, 1, colors::black);
+    c.point(1e200, 1e200, colors::black);
+    EXPECT_EQ(c.pixelAt(5.5, 9.5), qRgb(255, 255, 255));
+}
+
+class PictureSaving : public WindowTest {};
+
+TEST_F(PictureSaving, MainWindowSavesNumberedBitmapsAndRefusesPaths) {
+    auto* f1 = app->windows.get(1);
+    click(f1, "Command6");
+    QImageReader reader(QStringLiteral("Sonrel1.bmp"));
+    ASSERT_TRUE(reader.canRead());
+    const QImage img = reader.read();
+    EXPECT_EQ(img.size(), QSize(787, 342));
+    QFile raw(QStringLiteral("Sonrel1.bmp"));
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    const QByteArray header = raw.read(30);
+    EXPECT_EQ(header.left(2), QByteArray("BM"));
+    EXPECT_EQ(static_cast<int>(header[28]), 24); // bits per pixel
+    EXPECT_TRUE(boxes.shown.empty());
+
+    typeInto(f1, "Text21", QStringLiteral("12"));
+    click(f1, "Command6");
+    EXPECT_TRUE(QFile::exists(QStringLiteral("Sonrel12.bmp")));
+    EXPECT_EQ(textOf(f1, "Text21"), QStringLiteral("12"));
+    click(f1, "Command6"); // overwrites quietly
+    EXPECT_TRUE(boxes.shown.empty());
+
+    typeInto(f1, "Text21", QStringLiteral("/"));
+    click(f1, "Command6");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка сохранения изображения"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Sonrel/.bmp")));
+}

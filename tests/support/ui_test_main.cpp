@@ -1,0 +1,14 @@
+// Window tests run the real windows on Qt's offscreen platform.
+#include "app/application_qt.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    sonrel::setUpApplication(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
