@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
   qt6-translations-l10n qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format xvfb xauth imagemagick
+  clang-format clang libfuzzer-14-dev xvfb xauth imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace sonrel {
 
@@ -18,7 +19,17 @@ FormBase::~FormBase() { app_.windows.forget(number_, this); }
 
 void FormBase::unload() { close(); }
 
-FormBase::RunScope::RunScope(FormBase& f) : form_(f) { ++form_.runDepth_; }
+namespace {
+qint64 longestYieldGapNs = 0;
+} // namespace
+
+double FormBase::maxYieldGapMs() { return static_cast<double>(longestYieldGapNs) / 1e6; }
+
+void FormBase::resetYieldStats() { longestYieldGapNs = 0; }
+
+FormBase::RunScope::RunScope(FormBase& f) : form_(f) {
+    if (form_.runDepth_++ == 0) form_.sinceYield_.restart();
+}
 
 FormBase::RunScope::~RunScope() {
     if (--form_.runDepth_ == 0 && form_.closeRequested_) {
@@ -35,6 +46,7 @@ void FormBase::pumpEvents() {
 }
 
 void FormBase::pumpEventsNow() {
+    if (runDepth_ > 0) longestYieldGapNs = std::max(longestYieldGapNs, sinceYield_.nsecsElapsed());
     sinceYield_.restart();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }

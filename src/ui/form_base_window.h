@@ -47,6 +47,11 @@ public:
     // Yields now, whatever the time since the last yield.
     void pumpEventsNow();
 
+    // Longest time a running loop went without yielding, over all windows
+    // since the last reset (a measure of how quickly "Остановить" can act).
+    static double maxYieldGapMs();
+    static void resetYieldStats();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     // Puts the content into a scroll area so the window stays usable on small screens.

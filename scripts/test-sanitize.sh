@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSONREL_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$(nproc)" --target core_tests ui_tests
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+cd build-asan
+ctest --output-on-failure -j"$(nproc)" --timeout 900
