@@ -88,7 +88,7 @@ std::string formatNumber(double x) {
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     std::string out = neg ? "-" : "";
-    const double mag = std::fabs(std::stod(std::string(buf)));
+    const double mag = std::fabs(std::strtod(buf, nullptr));
     if (mag < 1e-4 || mag >= 1e15) {
         out += digits[0];
         if (digits.size() > 1) out += "," + digits.substr(1);

@@ -58,6 +58,12 @@ TEST(FormatNumber, RoundTripsThroughReadNumber) {
     }
 }
 
+TEST(FormatNumber, SubnormalValuesFormatAndReadBack) {
+    const double tiny = 2.779814648618874e-310;
+    EXPECT_EQ(formatNumber(tiny), "2,77981464861887E-310");
+    EXPECT_NEAR(readNumber(formatNumber(tiny)), tiny, 1e-320);
+}
+
 TEST(FormatNumber, NeverPrintsNonFinite) {
     EXPECT_THROW(formatNumber(std::numeric_limits<double>::quiet_NaN()), MathError);
     EXPECT_THROW(formatNumber(std::numeric_limits<double>::infinity()), MathError);
