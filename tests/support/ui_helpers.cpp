@@ -70,6 +70,11 @@ void WindowTest::TearDown() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
+    // Windows still alive (none should be) go before the state they refer to.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<FormBase*>(w)) delete form;
+    delete app;
+    app = nullptr;
     QDir::setCurrent(oldDir);
     QDir(tempDir).removeRecursively();
 }
