@@ -1,0 +1,225 @@
+#include "experiments/membrane/form8.h"
+
+#include "app/window_registry_qt.h"
+#include "canvas/picture_file_qt.h"
+#include "experiments/classic/animation.h"
+#include "ui/message_box_qt.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace sonrel {
+
+namespace {
+
+// Lays out (label, field) pairs as rows of a grid; labels are named Label<n>.
+class FieldGrid {
+public:
+    FieldGrid(QWidget* box, int& labelCount)
+        : box_(box), grid_(new QGridLayout(box)), n_(labelCount) {
+        grid_->setContentsMargins(0, 0, 0, 0);
+    }
+    QLineEdit* field(const char* caption, const char* name, const char* value = nullptr) {
+        QLineEdit* f =
+            value ? makeField(box_, name, QString::fromUtf8(value)) : makeField(box_, name);
+        f->setFixedWidth(130);
+        add(label(caption), f);
+        return f;
+    }
+    void add(QWidget* left, QWidget* right) {
+        if (left) grid_->addWidget(left, row_, 0);
+        if (right) grid_->addWidget(right, row_, 1);
+        ++row_;
+    }
+    void span(QWidget* w) { grid_->addWidget(w, row_++, 0, 1, 2); }
+    QLabel* label(const char* caption) {
+        const QByteArray name = "Label" + QByteArray::number(++n_);
+        return makeLabel(box_, name.constData(), QString::fromUtf8(caption));
+    }
+
+private:
+    QWidget* box_;
+    QGridLayout* grid_;
+    int& n_;
+    int row_ = 0;
+};
+
+int labelCount = 0;
+
+} // namespace
+
+Form8::Form8(AppContext& app) : FormBase(app, 8) {
+    setWindowTitle(QStringLiteral("Sonrel6         form8          Мембраны"));
+    // The observation angles of the periods start afresh with this window.
+    state().Q3.fill(0.0);
+    buildControls();
+    picture().setFontPixelSize(12);
+    clearPicture();
+    connect(Command13, &QPushButton::clicked, this, &Form8::aimClicked);
+    connect(Command1, &QPushButton::clicked, this, &Form8::startClicked);
+    connect(Command2, &QPushButton::clicked, this, &Form8::stopClicked);
+    connect(Command3, &QPushButton::clicked, this, &Form8::continueClicked);
+    connect(Command4, &QPushButton::clicked, this, &Form8::stepsClicked);
+    connect(Command5, &QPushButton::clicked, this, &Form8::clearPicture);
+    connect(Command6, &QPushButton::clicked, this, &Form8::savePictureClicked);
+    connect(Command14, &QPushButton::clicked, this, &Form8::clearGraph);
+    connect(Command16, &QPushButton::clicked, this, &Form8::unload);
+    connect(Command7, &QPushButton::clicked, this, &Form8::observedPointsClicked);
+    connect(Command12, &QPushButton::clicked, this, &Form8::calculatedPointsClicked);
+    connect(Check5, &QCheckBox::toggled, this, &Form8::reportToggled);
+}
+
+void Form8::clearPicture() {
+    picture().clear();
+    drawAnimationGrid(picture(), Check9->isChecked());
+}
+
+void Form8::savePictureClicked() {
+    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
+        showMessage(this, kSaveImageError);
+}
+
+void Form8::reportToggled() {
+    if (Check5->isChecked())
+        windows().show(4);
+    else
+        windows().unload(4);
+}
+
+void Form8::showDegrees(QLineEdit* field, double radians) {
+    setNumber(field, radians * state().degPerRad);
+}
+
+void Form8::buildControls() {
+    labelCount = 0;
+    auto* content = new QWidget;
+    auto* root = new QVBoxLayout(content);
+    // Picture with the run control beside it; parameters and results below.
+    auto* top = new QHBoxLayout;
+    Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    top->addWidget(Picture1, 0, Qt::AlignTop);
+    top->addWidget(buildControl(content), 0, Qt::AlignTop);
+    top->addStretch(1);
+    root->addLayout(top);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildBodies(content), 0, Qt::AlignTop);
+    columns->addWidget(buildMembranes(content), 0, Qt::AlignTop);
+    buildResults(content, columns);
+    columns->addStretch(1);
+    root->addLayout(columns);
+    root->addStretch(1);
+    setScrollableContent(content);
+    resize(1340, 740);
+}
+
+QWidget* Form8::buildBodies(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    FieldGrid g(box, labelCount);
+    Text1 = g.field("X1n", "Text1", "56,6");
+    Text2 = g.field("X2n", "Text2", "0");
+    Text5 = g.field("Y1n", "Text5", "50");
+    Text6 = g.field("Y2n", "Text6", "0");
+    Text3 = g.field("VX1", "Text3", "6");
+    Text4 = g.field("VX2", "Text4", "10");
+    Text7 = g.field("VY1", "Text7", "0");
+    Text8 = g.field("VY2", "Text8", "0");
+    Text13 = g.field("X1=", "Text13");
+    Text14 = g.field("X2=", "Text14");
+    Text15 = g.field("Y1=", "Text15");
+    Text16 = g.field("Y2=", "Text16");
+    Text17 = g.field(" T, с", "Text17");
+    return box;
+}
+
+QWidget* Form8::buildMembranes(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    FieldGrid g(box, labelCount);
+    Text18 = g.field("T00, c", "Text18", "2,5");
+    Text12 = g.field("Vs, м/с ", "Text12", "20");
+    Text11 = g.field("v0=1/T00", "Text11");
+    Text25 = g.field("L1, м", "Text25", "40");
+    Text26 = g.field("L2, м", "Text26", "20");
+    Text22 = g.field("А1, град", "Text22", "90");
+    Text23 = g.field("А2, град", "Text23", "90");
+    Command13 = makeButton(box, "Command13", QStringLiteral("1-Рассчитать угол А2"));
+    Check3 = makeCheck(box, "Check3", QStringLiteral("+ A1=A2"), true);
+    g.add(Command13, Check3);
+    Command1 = makeButton(box, "Command1", QStringLiteral("2-Начать эксперимент"));
+    Check2 = makeCheck(box, "Check2", QStringLiteral("+ изменять A2"), true);
+    g.add(Command1, Check2);
+    Check4 = makeCheck(box, "Check4", QStringLiteral("++ изменять A1=A2"), true);
+    g.span(Check4);
+    Frame2 = makeFrame(box, "Frame2", QString());
+    auto* f2 = new QHBoxLayout(Frame2);
+    Option1 = makeOption(Frame2, "Option1", QStringLiteral("зеркало"), false);
+    Option5 = makeOption(Frame2, "Option5", QStringLiteral("мембрана"), true);
+    f2->addWidget(Option1);
+    f2->addWidget(Option5);
+    g.span(Frame2);
+    return box;
+}
+
+void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
+    auto* box = new QWidget(parent);
+    FieldGrid g(box, labelCount);
+    Text20 = g.field("номер  принятого периода i", "Text20", "0");
+    Text49 = g.field("номер вылетевшего фронта", "Text49");
+    Text24 = g.field("заданный угол наблюдения i+1", "Text24");
+    Text59 = g.field("реальный угол наблюдения i+1", "Text59");
+    Text28 = g.field("A1 при приеме фронта i+1", "Text28");
+    Text29 = g.field("A2 при излучении фронта i+1", "Text29");
+    Text38 = g.field("Tn1(i)", "Text38");
+    Text39 = g.field("Tk1(i)", "Text39");
+    columns->addWidget(box, 0, Qt::AlignTop);
+    auto* box2 = new QWidget(parent);
+    FieldGrid g2(box2, labelCount);
+    Text42 = g2.field("Qn1(i)", "Text42");
+    Text43 = g2.field("Qk1(i)", "Text43");
+    Text44 = g2.field("Qn2(i)", "Text44");
+    Text45 = g2.field("Qk2(i)", "Text45");
+    Text46 = g2.field("vn(i)", "Text46");
+    Text47 = g2.field("vk(i)", "Text47");
+    Text48 = g2.field("vsr(i)= (vn(i) + vk(i)) / 2", "Text48");
+    Text41 = g2.field("v(i)=1/(Tk1(i) -Tn1(i))", "Text41");
+    columns->addWidget(box2, 0, Qt::AlignTop);
+}
+
+QWidget* Form8::buildControl(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    FieldGrid g(box, labelCount);
+    Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
+    Check9 = makeCheck(box, "Check9", QStringLiteral("+ анимация процесса"), true);
+    g.add(Check1, Check9);
+    Check5 = makeCheck(box, "Check5", QStringLiteral("+Создать отчет"), false);
+    g.span(Check5);
+    Command2 = makeButton(box, "Command2", QStringLiteral("Остановить"));
+    Command3 = makeButton(box, "Command3", QStringLiteral("Продолжить"));
+    g.add(Command2, Command3);
+    Command4 = makeButton(box, "Command4", QStringLiteral("Сделать NC0 шагов"));
+    g.span(Command4);
+    Text10 = g.field("NC0", "Text10", "20");
+    Text9 = g.field(" шаг решения, с", "Text9", "1E-3");
+    Text19 = g.field("Масштаб рисунка, м/см", "Text19", "10");
+    Text27 = g.field("Масштаб графика v/v0, ед/см", "Text27", "0,25");
+    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить рисунок с №"));
+    Text21 = makeField(box, "Text21", QStringLiteral("1"));
+    Text21->setFixedWidth(130);
+    g.add(Command6, Text21);
+    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
+    Command14 = makeButton(box, "Command14", QStringLiteral("Очистить график"));
+    g.add(Command5, Command14);
+    Command7 =
+        makeButton(box, "Command7", QStringLiteral("Вывести на график экспериментальные точки"));
+    g.span(Command7);
+    Command12 = makeButton(box, "Command12", QStringLiteral("Расчетные точки"));
+    Command16 = makeButton(box, "Command16", QStringLiteral("Закрыть форму"));
+    g.add(Command12, Command16);
+    return box;
+}
+
+FormFactory form8Factory() {
+    return {[](AppContext& a) -> FormBase* { return new Form8(a); }};
+}
+
+} // namespace sonrel

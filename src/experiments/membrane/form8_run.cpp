@@ -1,0 +1,279 @@
+// The membrane window's handlers that compute: aiming, the run and its
+// control buttons, the report and the graph.
+#include "app/checked_math.h"
+#include "canvas/form4.h"
+#include "experiments/membrane/form8.h"
+#include "experiments/membrane/membrane_drawing.h"
+#include "experiments/membrane/membrane_graph.h"
+#include "experiments/membrane/membrane_report.h"
+#include "ui/message_box_qt.h"
+
+namespace sonrel {
+
+namespace {
+
+const char* const kMirrorWarning = "Внимание. В этом эксперименте углы отражения рисуются \n"
+                                   "корректно только при задании угла А1 вблизи 90 градусов";
+
+// The run's questions as message boxes; its results into the window's fields.
+class WindowHooks : public MembraneHooks {
+public:
+    explicit WindowHooks(Form8& f) : form_(f), boxes_(&f) {}
+    void tell(const std::string& text, const std::string& title) override {
+        boxes_.tell(text, title);
+    }
+    bool askYesNo(const std::string& text, const std::string& title) override {
+        return boxes_.askYesNo(text, title);
+    }
+    void periodCompleted(const PeriodShown& p) override { form_.showPeriod(p); }
+    void frontReceived(const FrontAngles& a) override { form_.showFrontAngles(a); }
+    void frontEmitted(int count) override { form_.Text49->setText(QString::number(count)); }
+
+private:
+    Form8& form_;
+    MessageBoxPrompts boxes_;
+};
+
+class ReportWindowSink : public ReportSink {
+public:
+    explicit ReportWindowSink(AppContext& app) : app_(app) {}
+    void clear() override { reportWindow(app_)->reportClear(); }
+    void print(double y, const std::string& text) override {
+        reportWindow(app_)->reportPrint(y, text);
+    }
+
+private:
+    AppContext& app_;
+};
+
+} // namespace
+
+MembraneOptions Form8::options() const {
+    return {Check2->isChecked(), Check4->isChecked(), Check1->isChecked()};
+}
+
+void Form8::readBodiesAndMembranes() {
+    SharedState& s = state();
+    s.X(1) = numberOf(Text1);
+    s.Y(1) = numberOf(Text5);
+    s.VX(1) = numberOf(Text3);
+    s.VY(1) = numberOf(Text7);
+    s.X(2) = numberOf(Text2);
+    s.Y(2) = numberOf(Text6);
+    s.VX(2) = numberOf(Text4);
+    s.VY(2) = numberOf(Text8);
+    model_.L1 = numberOf(Text25);
+    model_.L2 = numberOf(Text26);
+    model_.A1 = numberOf(Text22) / s.degPerRad;
+}
+
+void Form8::aimClicked() {
+    SharedState& s = state();
+    try {
+        readBodiesAndMembranes();
+        s.pictureScale = numberOf(Text19);
+        s.Vs = numberOf(Text12);
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    try {
+        const AimResult r = model_.aim(s, Check3->isChecked());
+        setNumber(Text17, r.travelTime);
+        showDegrees(Text22, r.a1);
+        showDegrees(Text23, r.a2);
+        if (Check9->isChecked()) drawAim(picture(), s, true);
+    } catch (const MathError&) {
+        showMessage(this, kCalculationError);
+    } catch (const IndexError&) {
+        showMessage(this, kCalculationError);
+    }
+}
+
+void Form8::startClicked() {
+    SharedState& s = state();
+    try {
+        readBodiesAndMembranes();
+        model_.A2 = numberOf(Text23) / s.degPerRad;
+        s.Vs = numberOf(Text12);
+        s.pictureScale = numberOf(Text19);
+        s.dt = numberOf(Text9);
+        s.NC0 = integerOf(Text10);
+        s.T00 = numberOf(Text18);
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    try {
+        s.v0 = safeDiv(1, s.T00);
+        setNumber(Text11, s.v0);
+        model_.start(s, options());
+        if (Check5->isChecked()) {
+            ReportWindowSink sink(app());
+            printLegend(s, sink);
+        }
+        for (QLineEdit* f : {Text20, Text38, Text39, Text41, Text42, Text43, Text44, Text45, Text46,
+                             Text47, Text48, Text24, Text59, Text28, Text29})
+            f->setText(QStringLiteral("0"));
+        Text49->setText(QStringLiteral("1"));
+    } catch (const MathError&) {
+        showMessage(this, kSolutionError);
+        return;
+    } catch (const IndexError&) {
+        showMessage(this, kSolutionError);
+        return;
+    }
+    run();
+}
+
+void Form8::stopClicked() {
+    state().stopFlag = 1;
+}
+
+void Form8::continueClicked() {
+    try {
+        state().NC0 = integerOf(Text10);
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    state().stopFlag = 0;
+    run();
+}
+
+void Form8::stepsClicked() {
+    try {
+        state().NC0 = integerOf(Text10);
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    // With the flag already set the run ends at its first display step.
+    state().stepCount = 0;
+    state().stopFlag = 1;
+    run();
+}
+
+void Form8::run() {
+    RunScope scope(*this);
+    SharedState& s = state();
+    WindowHooks hooks(*this);
+    const bool mirror = Option1->isChecked();
+    try {
+        if (mirror) hooks.tell(kMirrorWarning, "Sonrel5m");
+        while (!closeRequested()) {
+            if (mirror)
+                model_.stepMirror(s);
+            else if (!model_.stepMembrane(s, options(), hooks))
+                break;
+            if (s.stepCount == s.NC0) {
+                displayStep(mirror);
+                if (s.stopFlag == 1) break;
+            }
+            pumpEvents();
+        }
+    } catch (const MathError&) {
+        showMessage(this, kSolutionError);
+    } catch (const IndexError&) {
+        showMessage(this, kSolutionError);
+    }
+    // A window closed during the run leaves no report behind.
+    if (!closeRequested() && Check5->isChecked()) writeReport();
+}
+
+void Form8::displayStep(bool mirror) {
+    SharedState& s = state();
+    setNumber(Text13, s.X(1));
+    setNumber(Text15, s.Y(1));
+    setNumber(Text14, s.X(2));
+    setNumber(Text16, s.Y(2));
+    setNumber(Text17, s.T);
+    s.stepCount = 0;
+    if (mirror && model_.mirror.done) {
+        showDegrees(Text24, s.Q3(1));
+        showDegrees(Text28, model_.mirror.angle);
+        showDegrees(Text29, model_.A2f(1));
+    }
+    if (!Check9->isChecked()) return;
+    drawDisplayStep(picture(), s, model_);
+    if (mirror) drawMirrorRays(picture(), s, model_);
+}
+
+void Form8::showPeriod(const PeriodShown& p) {
+    Text20->setText(QString::number(p.period));
+    setNumber(Text38, p.tn1);
+    setNumber(Text39, p.tk1);
+    setNumber(Text41, p.v);
+    showDegrees(Text42, p.qn1);
+    showDegrees(Text43, p.qk1);
+    showDegrees(Text44, p.qn2);
+    showDegrees(Text45, p.qk2);
+    setNumber(Text46, p.vn);
+    setNumber(Text47, p.vk);
+    setNumber(Text48, p.vsr);
+}
+
+void Form8::showFrontAngles(const FrontAngles& a) {
+    showDegrees(Text24, a.q3);
+    showDegrees(Text59, a.q3r);
+    showDegrees(Text28, a.a1);
+    showDegrees(Text29, a.a2);
+}
+
+void Form8::writeReport() {
+    try {
+        ReportWindowSink sink(app());
+        printReport(state(), model_, sink);
+    } catch (const MathError&) {
+        showMessage(this, kReportError);
+    } catch (const IndexError&) {
+        showMessage(this, kReportError);
+    }
+}
+
+bool Form8::readGraphScale(double& My) {
+    try {
+        My = numberOf(Text27) / 2;
+        return true;
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return false;
+    }
+}
+
+void Form8::clearGraph() {
+    double My = 0;
+    if (!readGraphScale(My)) return;
+    try {
+        drawGraphGrid(picture(), My);
+    } catch (const MathError&) {
+        showMessage(this, kSolutionError);
+    }
+}
+
+void Form8::observedPointsClicked() {
+    double My = 0;
+    if (!readGraphScale(My)) return;
+    try {
+        state().reportText = plotObservedPoints(picture(), state(), model_, My);
+        if (Check5->isChecked()) reportWindow(app())->reportPrint(599.3, state().reportText);
+    } catch (const MathError&) {
+        showMessage(this, kSolutionError);
+    } catch (const IndexError&) {
+        showMessage(this, kSolutionError);
+    }
+}
+
+void Form8::calculatedPointsClicked() {
+    double My = 0;
+    if (!readGraphScale(My)) return;
+    try {
+        plotCalculatedPoints(picture(), state(), model_, My);
+    } catch (const MathError&) {
+        showMessage(this, kSolutionError);
+    } catch (const IndexError&) {
+        showMessage(this, kSolutionError);
+    }
+}
+
+} // namespace sonrel

@@ -1,0 +1,124 @@
+#pragma once
+// The membrane experiment: a flat source membrane emits a plane front every
+// T00, the fronts travel as segments with the signal speed, and a flat
+// receiver membrane records when each end of a front crosses its line. The
+// window drives the run one step at a time; the shared state holds the
+// bodies, time, counters and the period record.
+#include "app/prompts.h"
+#include "app/shared_state.h"
+#include "experiments/membrane/membrane_geometry.h"
+
+#include <array>
+
+namespace sonrel {
+
+// Points of the membrane experiment in the shared body arrays.
+namespace membrane_points {
+constexpr int receiver = 1, source = 2;
+constexpr int aim = 10;                       // receiver when the aimed front's centre reaches it
+constexpr int receiverA = 11, receiverB = 12; // ends of the receiver membrane
+constexpr int sourceStart = 20;               // source at the start of the run
+constexpr int sourceA = 21, sourceB = 22;     // ends of the source membrane
+} // namespace membrane_points
+
+constexpr int kMembraneFronts = 20;
+
+// Check boxes that steer a run, read afresh at every step.
+struct MembraneOptions {
+    bool reAimSource = true;  // "+ изменять A2": aim every front at the receiver
+    bool turnReceiver = true; // "++ изменять A1=A2": turn the receiver for every front
+    bool autoMode = true;     // "Auto": no question after a received front
+};
+
+// Values of a completed period p, shown as soon as front p + 1 is received.
+struct PeriodShown {
+    int period = 0;
+    double tn1 = 0, tk1 = 0, v = 0;            // reception times and 1/dT
+    double qn1 = 0, qk1 = 0, qn2 = 0, qk2 = 0; // radians
+    double vn = 0, vk = 0, vsr = 0;            // formula (2) at start, end, mean
+};
+
+// Directions of a received front i (radians).
+struct FrontAngles {
+    double q3 = 0, q3r = 0, a1 = 0, a2 = 0;
+};
+
+// What a step tells the window besides the questions of Prompts.
+class MembraneHooks : public Prompts {
+public:
+    virtual void periodCompleted(const PeriodShown&) {}
+    virtual void frontReceived(const FrontAngles&) {}
+    virtual void frontEmitted(int /*count*/) {}
+};
+
+// Result of the mirror variant once both ends of front 1 have met the mirror.
+struct MirrorResult {
+    bool done = false;
+    double angle = 0; // mirror direction, radians
+    Point reflection; // midpoint of the two reception points
+    Point rayEnd;     // reflected ray drawn up to the X of the start position
+};
+
+// Where things were last drawn, so a display step erases exactly them.
+struct DrawnPositions {
+    bool bodies = false, receiverMembrane = false, sourceMembrane = false;
+    Point receiver, source;
+    Segment receiverEnds, sourceEnds;
+    std::array<bool, kMembraneFronts + 1> front{};
+    std::array<Segment, kMembraneFronts + 1> frontEnds{};
+};
+
+struct AimResult {
+    double travelTime = 0; // distance from the source to the aim point / Vs
+    double a1 = 0, a2 = 0; // radians
+};
+
+class MembraneModel {
+public:
+    using FrontArray = IndexedArray<double, 0, kMembraneFronts>;
+
+    // Window quantities (angles in radians).
+    double L1 = 0, L2 = 0, A1 = 0, A2 = 0;
+    int emittedCount = 0;
+    FrontArray A1f, A2f;           // receiver and source angles for each front
+    FrontArray Q3r;                // direction emission point -> reception point
+    FrontArray Vfx, Vfy;           // front velocities
+    FrontArray Fax, Fay, Fbx, Fby; // front ends
+    double Vn = 0, da = 0, db = 0;
+    MirrorResult mirror;
+    DrawnPositions drawn;
+
+    // Tilts the source membrane towards where the receiver will be when the
+    // front's centre arrives (X(10), Y(10)); with a1EqualsA2 the receiver
+    // membrane takes the same angle. Builds both membranes' ends.
+    AimResult aim(SharedState& s, bool a1EqualsA2);
+
+    // Sets up a run from the shared bodies, Vs, T00, dt and the lengths and
+    // angles above; T00 and v0 must already be in the state.
+    void start(SharedState& s, const MembraneOptions& opt);
+
+    // One step of the membrane run. Returns false when the run must end now
+    // (the receiver cannot be turned for a front not yet emitted).
+    bool stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
+
+    // One step of the mirror run: front 1 alone until both ends meet the mirror.
+    void stepMirror(SharedState& s);
+
+    Segment frontEnds(int j) const { return {{Fax(j), Fay(j)}, {Fbx(j), Fby(j)}}; }
+
+private:
+    double aimDirection(SharedState& s);
+    void buildReceiver(SharedState& s, Point centre, double angle);
+    void buildSource(SharedState& s, Point centre, double normalDir);
+    void advance(SharedState& s);
+    // Records which ends of front i crossed the receiver's line in this step;
+    // true when both have now crossed.
+    bool detectEnds(SharedState& s, int i, double receiverAngle, double frontDir);
+    bool receive(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
+    void emitFront(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
+    void finishMirror(SharedState& s);
+    bool bothInOneStep_ = false;
+    bool endAFirst_ = false;
+};
+
+} // namespace sonrel

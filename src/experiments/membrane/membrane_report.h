@@ -1,0 +1,52 @@
+#pragma once
+// Per-period values and the report texts of the membrane experiment.
+#include "app/shared_state.h"
+#include "experiments/membrane/membrane_model.h"
+
+#include <string>
+
+namespace sonrel {
+
+// Where report texts go (the report window, or a test's record).
+class ReportSink {
+public:
+    virtual ~ReportSink() = default;
+    virtual void clear() = 0;
+    virtual void print(double y, const std::string& text) = 0;
+};
+
+// Complete periods of a run that ended while tracking frontIndex: the last
+// front received closes period frontIndex - 2.
+inline int reportedPeriods(const SharedState& s) {
+    return s.frontIndex - 2;
+}
+
+// Report line of period i (and of the table after N periods).
+inline double reportLineY(int i) {
+    return 593 - 8.0 * (i - 1);
+}
+
+// Clears the report and prints the legend with T00 and v0.
+void printLegend(const SharedState& s, ReportSink& sink);
+
+// Formula (2) at the start and the end of period i and their mean, stored
+// in v1n(i), v1k(i), v1(i); returns the mean.
+double periodFormulaValue(SharedState& s, int i);
+
+// Observed period Tk1(i) - Tk1(i - 1), stored in dT(i).
+double observedPeriod(SharedState& s, int i);
+
+// Mean observation angle of period i in degrees.
+double meanAngleDeg(const SharedState& s, const MembraneModel& m, int i);
+
+std::string periodBlock(SharedState& s, const MembraneModel& m, int i, int N);
+std::string periodTable(SharedState& s, const MembraneModel& m, int N);
+
+// The end-of-run report: one block per period, then the table; each text
+// replaces the shared report text before it is printed.
+void printReport(SharedState& s, const MembraneModel& m, ReportSink& sink);
+
+// Report line of one graph point.
+std::string graphPointLine(int i, double angleDeg, double ratio);
+
+} // namespace sonrel
