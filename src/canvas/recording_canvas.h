@@ -19,7 +19,7 @@ struct DrawOp {
 class RecordingCanvas : public Canvas {
 public:
     void clear() override {
-        ops.push_back({DrawOp::Clear});
+        ops.push_back({DrawOp::Clear, 0, 0, 0, 0, 0, drawWidth_, {}});
         setCurrent(x1_, y1_);
     }
     void line(double x1, double y1, double x2, double y2, Color c) override {

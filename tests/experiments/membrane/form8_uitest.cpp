@@ -1,0 +1,192 @@
+#include "canvas/form4.h"
+#include "experiments/membrane/form8.h"
+#include "support/ui_helpers.h"
+
+#include <QFile>
+#include <QTimer>
+#include <cmath>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+class MembraneWindow : public WindowTest {
+protected:
+    Form8* openForm8() {
+        click(app->windows.get(1), "Command19");
+        return static_cast<Form8*>(app->windows.get(8));
+    }
+    double number(Form8* f, const char* name) {
+        return textOf(f, name).replace(',', '.').toDouble();
+    }
+};
+
+TEST_F(MembraneWindow, OpensFromTheMainWindowWithDesignDefaults) {
+    Form8* f = openForm8();
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Sonrel6         form8          Мембраны"));
+    const std::pair<const char*, const char*> fields[] = {
+        {"Text1", "56,6"}, {"Text2", "0"},     {"Text5", "50"},  {"Text6", "0"},
+        {"Text3", "6"},    {"Text4", "10"},    {"Text7", "0"},   {"Text8", "0"},
+        {"Text18", "2,5"}, {"Text12", "20"},   {"Text25", "40"}, {"Text26", "20"},
+        {"Text22", "90"},  {"Text23", "90"},   {"Text10", "20"}, {"Text9", "1E-3"},
+        {"Text19", "10"},  {"Text27", "0,25"}, {"Text21", "1"},  {"Text20", "0"}};
+    for (const auto& [name, value] : fields)
+        EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
+    for (const char* on : {"Check3", "Check2", "Check4", "Check1", "Check9"})
+        EXPECT_TRUE(control<QCheckBox>(f, on)->isChecked()) << on;
+    EXPECT_FALSE(control<QCheckBox>(f, "Check5")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(f, "Option5")->isChecked());
+    EXPECT_EQ(control<QAbstractButton>(f, "Command4")->text(), QStringLiteral("Сделать NC0 шагов"));
+    EXPECT_EQ(control<QAbstractButton>(f, "Command7")->text(),
+              QStringLiteral("Вывести на график экспериментальные точки"));
+    EXPECT_EQ(f->picture().pixelAt(10.5, 0), qRgb(1, 0, 0)); // the animation grid's axis
+}
+
+TEST_F(MembraneWindow, AimingTiltsBothMembranesTowardsTheReceiver) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    EXPECT_NEAR(number(f, "Text23"), 120, 0.01);
+    EXPECT_NEAR(number(f, "Text22"), 120, 0.01);
+    EXPECT_NEAR(number(f, "Text17"), 5, 0.01);
+
+    control<QCheckBox>(f, "Check3")->setChecked(false);
+    typeInto(f, "Text22", "90");
+    click(f, "Command13");
+    EXPECT_EQ(textOf(f, "Text22"), QStringLiteral("90"));
+
+    typeInto(f, "Text12", "abc");
+    click(f, "Command13");
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Введите правильно данные"));
+    EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel6"));
+}
+
+TEST_F(MembraneWindow, RunToTheLimitWritesTheReportOfNineteenPeriods) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    control<QCheckBox>(f, "Check5")->setChecked(true);
+    ASSERT_NE(app->windows.get(4), nullptr);
+    click(f, "Command1");
+    EXPECT_EQ(app->state.frontIndex, 21);
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
+    EXPECT_EQ(textOf(f, "Text49"), QStringLiteral("20"));
+    EXPECT_EQ(textOf(f, "Text11"), QStringLiteral("0,4"));
+    const QString report = reportWindow(*app)->plainText();
+    EXPECT_TRUE(report.contains(QStringLiteral("1- приемник  2- источник")));
+    EXPECT_TRUE(report.contains(QStringLiteral("обрабатываем сигналы периода № 19 из 19")));
+    EXPECT_FALSE(report.contains(QStringLiteral("из 20")));
+    EXPECT_TRUE(report.contains(QStringLiteral("№ периода      средний угол")));
+    EXPECT_TRUE(boxes.shown.empty());
+    // The fields show the last period: observed and calculated frequency agree.
+    EXPECT_NEAR(number(f, "Text41"), number(f, "Text48"), 0.002);
+
+    control<QCheckBox>(f, "Check5")->setChecked(false);
+    waitFor([&] { return app->windows.get(4) == nullptr; }, 500);
+    EXPECT_EQ(app->windows.get(4), nullptr);
+}
+
+TEST_F(MembraneWindow, UntickingTheReportDuringARunLeavesNoReport) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    control<QCheckBox>(f, "Check5")->setChecked(true);
+    QTimer::singleShot(0, f, [f] { f->Check5->setChecked(false); });
+    click(f, "Command1");
+    EXPECT_EQ(app->state.frontIndex, 21);
+    EXPECT_EQ(app->windows.get(4), nullptr);
+}
+
+TEST_F(MembraneWindow, StopContinueAndNc0Steps) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    QTimer::singleShot(0, f, [f] { f->Command2->click(); });
+    click(f, "Command1");
+    EXPECT_LT(app->state.frontIndex, 21);
+    const double t = app->state.T;
+    click(f, "Command4");
+    EXPECT_NEAR(app->state.T - t, 20 * 1e-3, 1e-9);
+    EXPECT_NEAR(number(f, "Text17"), app->state.T, 1e-9);
+    click(f, "Command3");
+    EXPECT_EQ(app->state.frontIndex, 21);
+}
+
+TEST_F(MembraneWindow, MirrorWarnsStopsAfterOneFrontAndDrawsTheReflection) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    control<QRadioButton>(f, "Option1")->setChecked(true);
+    click(f, "Command1");
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel5m"));
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("Внимание. В этом эксперименте")));
+    const MirrorResult& mirror = f->model().mirror;
+    ASSERT_TRUE(mirror.done);
+    EXPECT_EQ(f->model().emittedCount, 1);
+    EXPECT_EQ(app->state.stopFlag, 1);
+    EXPECT_NEAR(number(f, "Text28"), std::fmod(mirror.angle * app->state.degPerRad + 360, 360),
+                1e-6);
+    // The reflected ray leaves the reflection point in green.
+    const double s = app->state.pictureScale;
+    const double x = (mirror.reflection.x + 0.25 * (mirror.rayEnd.x - mirror.reflection.x)) / s;
+    const double y = (mirror.reflection.y + 0.25 * (mirror.rayEnd.y - mirror.reflection.y)) / s;
+    bool green = false;
+    for (double dy = -0.1; dy <= 0.1; dy += 0.02)
+        green |= f->picture().pixelAt(x, y + dy) == qRgb(0, 250, 0);
+    EXPECT_TRUE(green);
+}
+
+TEST_F(MembraneWindow, GraphButtonsPlotPeriodsAndStoreTheMeanAngles) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    click(f, "Command1");
+    click(f, "Command14");
+    EXPECT_EQ(f->picture().pixelAt(0, 10), qRgb(1, 0, 0)); // vertical axis of the graph
+    click(f, "Command7");
+    const double asr = (f->model().Q3r(1) + f->model().Q3r(2)) * app->state.degPerRad / 2;
+    EXPECT_TRUE(QString::fromStdString(app->state.reportText)
+                    .startsWith(QStringLiteral("i= 1      Asr = ")));
+    click(f, "Command12");
+    EXPECT_DOUBLE_EQ(app->state.Q3(1), asr);
+    EXPECT_TRUE(boxes.shown.empty());
+
+    typeInto(f, "Text27", "x");
+    click(f, "Command14");
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Введите правильно данные"));
+}
+
+TEST_F(MembraneWindow, SavesThePictureUnderItsNumber) {
+    Form8* f = openForm8();
+    typeInto(f, "Text21", "7");
+    click(f, "Command6");
+    EXPECT_TRUE(QFile::exists(QStringLiteral("Sonrel7.bmp")));
+    typeInto(f, "Text21", "a/b");
+    click(f, "Command6");
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка сохранения изображения"));
+}
+
+TEST_F(MembraneWindow, ClosingDuringARunEndsItCleanly) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    control<QCheckBox>(f, "Check5")->setChecked(true);
+    QTimer::singleShot(0, f, [f] { f->Command16->click(); });
+    click(f, "Command1");
+    EXPECT_LT(app->state.frontIndex, 21);
+    EXPECT_EQ(app->windows.get(8), nullptr);
+    // The report window keeps the legend; no report is written for the closed window.
+    const QString report = reportWindow(*app)->plainText();
+    EXPECT_TRUE(report.contains(QStringLiteral("1- приемник")));
+    EXPECT_FALSE(report.contains(QStringLiteral("обрабатываем")));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(MembraneWindow, MainWindowExitDuringARunEndsTheProgramsWindows) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    control<QCheckBox>(f, "Check5")->setChecked(true);
+    QTimer::singleShot(0, f, [this] { click(app->windows.get(1), "Command16"); });
+    click(f, "Command1");
+    EXPECT_LT(app->state.frontIndex, 21);
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(app->windows.get(n), nullptr) << n;
+}

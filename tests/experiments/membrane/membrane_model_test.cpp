@@ -1,0 +1,151 @@
+#include "app/errors.h"
+#include "experiments/membrane/membrane_geometry.h"
+#include "membrane_fixture.h"
+#include "theory/formulas.h"
+
+#include <cmath>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+namespace mp = membrane_points;
+
+TEST(MembraneGeometry, EndsLieAcrossTheNormalAndDistanceIsToTheLine) {
+    // A membrane at 90° (normal along +X) stands upright.
+    const Segment upright = membraneEnds({5, 1}, 4, 0);
+    EXPECT_NEAR(upright.a.x, 5, 1e-12);
+    EXPECT_NEAR(upright.a.y, 3, 1e-12);
+    EXPECT_NEAR(upright.b.y, -1, 1e-12);
+    EXPECT_NEAR(distanceFromLine({8, 100}, upright, 4), 3, 1e-12);
+    // Tilted by 30°: a point on the normal at distance 2.
+    const double n = 30 * std::atan(1.0) / 45;
+    const Segment tilted = membraneEnds({0, 0}, 10, n);
+    EXPECT_NEAR(distanceFromLine({2 * std::cos(n), 2 * std::sin(n)}, tilted, 10), 2, 1e-12);
+    EXPECT_THROW(distanceFromLine({1, 1}, membraneEnds({0, 0}, 0, 0), 0), MathError);
+}
+
+TEST_F(MembraneRun, AimingPointsTheSourceAtTheReceiversFuturePosition) {
+    const AimResult r = m.aim(s, true);
+    // Independent: (56,6 + 6t)² + 50² = (20t)² gives the meeting time.
+    const double a = 400 - 36, b = -2 * 56.6 * 6, c = -(56.6 * 56.6 + 2500);
+    const double t = (-b + std::sqrt(b * b - 4 * a * c)) / (2 * a);
+    const double ax = 56.6 + 6 * t;
+    EXPECT_NEAR(s.X(mp::aim), ax, 1e-9);
+    EXPECT_NEAR(r.travelTime, t, 1e-9);
+    EXPECT_NEAR(r.a2 * s.degPerRad, 90 + std::atan2(50, ax) * s.degPerRad, 1e-9);
+    EXPECT_NEAR(r.a2 * s.degPerRad, 120, 0.01);
+    EXPECT_DOUBLE_EQ(r.a1, r.a2);
+    // The receiver membrane is built around the aim point.
+    EXPECT_NEAR((s.X(mp::receiverA) + s.X(mp::receiverB)) / 2, ax, 1e-9);
+
+    m.A1 = s.pi / 2;
+    EXPECT_NEAR(m.aim(s, false).a1, s.pi / 2, 1e-15);
+}
+
+TEST_F(MembraneRun, DefaultRunAimsEveryFrontAndEndsAtTwentyFronts) {
+    m.aim(s, true);
+    m.start(s, opt);
+    runToEnd();
+    EXPECT_EQ(s.frontIndex, 21);
+    EXPECT_EQ(s.stopFlag, 1);
+    ASSERT_EQ(hooks.endSpread.size(), 20u);
+    for (double spread : hooks.endSpread)
+        EXPECT_LE(spread, 3 * s.dt);
+    // Each front travels where it was aimed: emission to reception runs along Q3.
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_NEAR(m.Q3r(k), s.Q3(k), 2e-3) << k;
+    // Period p is complete only once front p + 1 has been received.
+    ASSERT_EQ(hooks.periods.size(), 19u);
+    EXPECT_EQ(hooks.frontAtPeriod.front(), 2);
+    EXPECT_EQ(hooks.periods.front().period, 1);
+    for (const PeriodShown& p : hooks.periods)
+        EXPECT_NEAR(p.v, p.vsr, 0.002 * p.v);
+    EXPECT_TRUE(hooks.told.empty());
+}
+
+TEST_F(MembraneRun, WithoutReAimingEveryFrontKeepsTheFirstDirection) {
+    opt.reAimSource = false;
+    opt.turnReceiver = false;
+    m.A2 = 110 / s.degPerRad;
+    m.start(s, opt);
+    runToEnd(30000);
+    ASSERT_GT(m.emittedCount, 5);
+    for (int k = 1; k <= m.emittedCount; ++k) {
+        EXPECT_DOUBLE_EQ(s.Q3(k), 20 / s.degPerRad) << k;
+        EXPECT_DOUBLE_EQ(m.Vfx(k), m.Vfx(1));
+        EXPECT_DOUBLE_EQ(m.Vfy(k), m.Vfy(1));
+    }
+}
+
+TEST_F(MembraneRun, HeadOnRunObservesFormulaTwoOnTheLine) {
+    s.X(1) = 400;
+    s.Y(1) = 0;
+    opt.turnReceiver = false;
+    m.start(s, opt);
+    runToEnd();
+    ASSERT_EQ(hooks.periods.size(), 19u);
+    // Receiver ahead moving away at 6, source following at 10, both along the line of sight.
+    const double expected = formula2(s.v0, 6, 10, 20, 0, 0);
+    EXPECT_NEAR(expected, 0.4 * (1 - 0.3) / (1 - 0.5), 1e-12);
+    for (const PeriodShown& p : hooks.periods) {
+        EXPECT_NEAR(p.v, expected, expected * expected * 2 * s.dt) << p.period;
+        EXPECT_NEAR(p.vsr, expected, 1e-12);
+    }
+}
+
+TEST_F(MembraneRun, ReceiverThatCannotTurnEndsTheRunWithItsMessage) {
+    setPeriod(10); // front 1 arrives before front 2 leaves
+    m.aim(s, true);
+    m.start(s, opt);
+    runToEnd();
+    ASSERT_EQ(hooks.told.size(), 1u);
+    EXPECT_EQ(hooks.told[0],
+              "Sonrel5m|Уменьшите Т00 или увеличьте Y1n\nили отмените условие ++ A1=A2");
+    EXPECT_EQ(s.frontIndex, 1);
+    EXPECT_EQ(s.arrivedFlag, 12);
+}
+
+TEST_F(MembraneRun, ManualModeAsksAfterEveryFrontAndNoStops) {
+    opt.autoMode = false;
+    hooks.answerYes = false;
+    m.aim(s, true);
+    m.start(s, opt);
+    runToEnd();
+    ASSERT_EQ(hooks.asked.size(), 1u);
+    EXPECT_EQ(hooks.asked[0], "Sonrel6|ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
+    EXPECT_EQ(s.frontIndex, 2);
+    EXPECT_EQ(s.stopFlag, 1);
+}
+
+TEST_F(MembraneRun, FrontMovingAwayFromTheReceiverNeverArrives) {
+    opt.reAimSource = false;
+    m.A2 = 270 / s.degPerRad; // fronts leave along -X, the receiver is ahead along +X
+    m.start(s, opt);
+    runToEnd(20000);
+    EXPECT_LT(m.Vn, 0);
+    EXPECT_EQ(s.frontIndex, 1);
+    EXPECT_EQ(s.arrivedFlag, 0);
+    EXPECT_EQ(s.stopFlag, 0);
+}
+
+TEST_F(MembraneRun, MirrorStopsAfterTheFirstFrontAndReflects) {
+    s.VX(1) = 0;     // a mirror at rest
+    m.aim(s, false); // stays upright at 90° while the front comes in obliquely
+    m.A2 = s.Q3(2) + s.pi / 2;
+    m.start(s, opt);
+    long n = 0;
+    while (!(s.stepCount == s.NC0 && s.stopFlag == 1) && n < 100000) {
+        ++n;
+        if (s.stepCount == s.NC0) s.stepCount = 0;
+        m.stepMirror(s);
+    }
+    ASSERT_TRUE(m.mirror.done);
+    EXPECT_EQ(m.emittedCount, 1);
+    // Both reception points lie on the upright mirror: their segment is vertical.
+    EXPECT_NEAR(std::fmod(m.mirror.angle + 2 * s.pi, s.pi), s.pi / 2, 1e-3);
+    EXPECT_NEAR(m.mirror.reflection.x, (s.Xn1(1) + s.Xk1(1)) / 2, 1e-12);
+    EXPECT_DOUBLE_EQ(m.mirror.rayEnd.x, s.X(mp::sourceStart));
+    const double slope = std::tan(s.Q3(1) - 2 * m.mirror.angle + s.pi);
+    EXPECT_NEAR(m.mirror.rayEnd.y,
+                m.mirror.reflection.y + (m.mirror.rayEnd.x - m.mirror.reflection.x) * slope, 1e-9);
+}

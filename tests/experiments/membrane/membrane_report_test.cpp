@@ -1,0 +1,163 @@
+#include "app/errors.h"
+#include "canvas/recording_canvas.h"
+#include "experiments/membrane/membrane_drawing.h"
+#include "experiments/membrane/membrane_graph.h"
+#include "experiments/membrane/membrane_report.h"
+#include "membrane_fixture.h"
+
+#include <cmath>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+namespace {
+
+struct RecordingSink : ReportSink {
+    void clear() override { prints.clear(); }
+    void print(double y, const std::string& text) override { prints.push_back({y, text}); }
+    struct Print {
+        double y;
+        std::string text;
+    };
+    std::vector<Print> prints;
+};
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> out;
+    std::size_t from = 0, at;
+    while ((at = text.find("\r\n", from)) != std::string::npos) {
+        out.push_back(text.substr(from, at - from));
+        from = at + 2;
+    }
+    return out;
+}
+
+bool startsWith(const std::string& s, const std::string& p) {
+    return s.rfind(p, 0) == 0;
+}
+
+} // namespace
+
+class MembraneReport : public MembraneRun {
+protected:
+    void runDefaults() {
+        m.aim(s, true);
+        m.start(s, opt);
+        runToEnd();
+    }
+    RecordingSink sink;
+};
+
+TEST_F(MembraneReport, LegendNamesThePeriodAndFrequency) {
+    printLegend(s, sink);
+    ASSERT_EQ(sink.prints.size(), 2u);
+    EXPECT_EQ(sink.prints[0].y, 599.9);
+    EXPECT_EQ(sink.prints[0].text, "        1- приемник  2- источник  i - номер периода сигнала "
+                                   "передатчика\r\n");
+    EXPECT_EQ(sink.prints[1].y, 599.3);
+    const auto lines = linesOf(sink.prints[1].text);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[9], " T00=  2,5    - период колебаний передатчика");
+    EXPECT_EQ(lines[10], " v0= 1/T00=  0,4     - частота передатчика ");
+}
+
+TEST_F(MembraneReport, RunToTheLimitReportsNineteenPeriodsAndTheirTable) {
+    runDefaults();
+    printReport(s, m, sink);
+    ASSERT_EQ(sink.prints.size(), 20u);
+    for (int i = 1; i <= 19; ++i) {
+        const auto& p = sink.prints[i - 1];
+        EXPECT_DOUBLE_EQ(p.y, 593 - 8.0 * (i - 1));
+        const auto lines = linesOf(p.text);
+        ASSERT_EQ(lines.size(), 17u);
+        EXPECT_EQ(lines[0],
+                  "             обрабатываем сигналы периода № " + std::to_string(i) + " из 19");
+        EXPECT_TRUE(lines[16].empty());
+    }
+    // Period 2: the source's transmission runs from 2,5 s to 5 s.
+    const auto block2 = linesOf(sink.prints[1].text);
+    EXPECT_TRUE(startsWith(block2[2], " Tn2(2) = 2,5        Xn2(2) = 25        Yn2(2) = 0"));
+    EXPECT_TRUE(startsWith(block2[3], " Tk2(2) = 5        Xk2(2) = 50         Yk2(2) = 0"));
+
+    const auto& table = sink.prints.back();
+    EXPECT_DOUBLE_EQ(table.y, 593 - 8.0 * 19);
+    const auto rows = linesOf(table.text);
+    ASSERT_EQ(rows.size(), 20u);
+    EXPECT_EQ(rows[0], "№ периода      средний угол       наблюдаемая частота            "
+                       "расчетная частота ");
+    EXPECT_TRUE(startsWith(rows[1], "   1               "));
+    EXPECT_EQ(s.reportText, table.text);
+    // Observed and calculated frequencies agree for aimed membranes.
+    for (int i = 1; i <= 19; ++i) {
+        EXPECT_NEAR(1 / s.dT(i), s.v1(i), 0.002 * s.v1(i)) << i;
+    }
+}
+
+TEST_F(MembraneReport, StoppedRunReportsOnlyCompletePeriodsAndZeroPeriodFails) {
+    m.aim(s, true);
+    m.start(s, opt);
+    while (s.frontIndex < 4)
+        m.stepMembrane(s, opt, hooks);
+    EXPECT_EQ(reportedPeriods(s), 2);
+    printReport(s, m, sink);
+    EXPECT_EQ(sink.prints.size(), 3u);
+    EXPECT_NE(sink.prints[0].text.find(" из 2\r\n"), std::string::npos);
+
+    s.Tk1(2) = s.Tk1(1);
+    EXPECT_THROW(printReport(s, m, sink), MathError);
+}
+
+TEST_F(MembraneReport, GraphPointsSitAtTheMeanAngleAndFrequencyRatio) {
+    runDefaults();
+    const double My = 0.25 / 2;
+    RecordingCanvas canvas;
+    const std::string lines = plotObservedPoints(canvas, s, m, My);
+    ASSERT_EQ(canvas.count(DrawOp::Circle), 19u);
+    const DrawOp& first = canvas.ops[0];
+    const double asr = (m.Q3r(1) + m.Q3r(2)) * s.degPerRad / 2;
+    EXPECT_NEAR(first.x1, (asr / 90 - 1) * 20, 1e-12);
+    EXPECT_NEAR(first.y1, 1 / (s.Tk1(1) - s.Tk1(0)) / s.v0 / My, 1e-9);
+    EXPECT_EQ(first.color, rgb(0, 0, 250));
+    EXPECT_EQ(linesOf(lines).size(), 19u);
+    EXPECT_EQ(graphPointLine(3, 120.456, 1.2399), "i= 3      Asr = 120,45    v1/v0 = 1,23\r\n");
+
+    RecordingCanvas calc;
+    plotCalculatedPoints(calc, s, m, My);
+    EXPECT_EQ(calc.count(DrawOp::Circle), 19u);
+    EXPECT_EQ(calc.count(DrawOp::Line), 18u);
+    EXPECT_DOUBLE_EQ(s.Q3(1), asr); // the stored angle is now the period's mean, in degrees
+}
+
+TEST(MembraneGraph, GridIsLabelledWithRatioAndAngle) {
+    RecordingCanvas canvas;
+    drawGraphGrid(canvas, 0.125);
+    EXPECT_EQ(canvas.ops.front().kind, DrawOp::Clear);
+    std::vector<std::string> printed;
+    for (const DrawOp& op : canvas.ops)
+        if (op.kind == DrawOp::Print) printed.push_back(op.text);
+    ASSERT_EQ(printed.size(), 10u + 21u);
+    EXPECT_EQ(printed[1], "0,25");
+    EXPECT_EQ(printed[10], "0");   // angle at x = -20
+    EXPECT_EQ(printed[20], "90");  // x = 0
+    EXPECT_EQ(printed[30], "180"); // x = 20
+}
+
+TEST_F(MembraneRun, DisplayStepErasesWhatItDrewBefore) {
+    m.aim(s, true);
+    m.start(s, opt);
+    RecordingCanvas first, second;
+    drawDisplayStep(first, s, m);
+    for (int k = 0; k < 100; ++k)
+        m.stepMembrane(s, opt, hooks);
+    drawDisplayStep(second, s, m);
+    EXPECT_EQ(first.count(DrawOp::Line), 3u); // two membranes and front 1, nothing to erase yet
+    // Every black segment of the first picture is whitened in the second.
+    for (const DrawOp& op : first.ops) {
+        if (op.kind != DrawOp::Line) continue;
+        bool erased = false;
+        for (const DrawOp& e : second.ops)
+            erased |= e.kind == DrawOp::Line && e.color == colors::white && e.x1 == op.x1 &&
+                      e.y1 == op.y1 && e.x2 == op.x2 && e.y2 == op.y2;
+        EXPECT_TRUE(erased);
+    }
+}
