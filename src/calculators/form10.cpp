@@ -1,0 +1,250 @@
+#include "calculators/form10.h"
+
+#include "canvas/picture_file_qt.h"
+#include "ui/message_box_qt.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace sonrel {
+
+namespace {
+constexpr int kPictureW = 800, kPictureH = 350;
+
+struct FieldRow {
+    const char* labelName;
+    const char* caption;
+    QLineEdit** field;
+    const char* fieldName;
+    const char* value; // null: the field holds its own name
+};
+
+// Label and field pairs, one pair per grid row from row `first` on.
+void addRows(QWidget* box, QGridLayout* g, int first, std::initializer_list<FieldRow> rows) {
+    int r = first;
+    for (const FieldRow& row : rows) {
+        *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
+                               : makeField(box, row.fieldName);
+        g->addWidget(makeLabel(box, row.labelName, QString::fromUtf8(row.caption)), r, 0);
+        g->addWidget(*row.field, r, 1);
+        ++r;
+    }
+}
+} // namespace
+
+Form10::Form10(AppContext& app) : FormBase(app, 10), model_(app.state) {
+    setWindowTitle(QStringLiteral("Sonrel6     form10    СТО и СТО+"));
+    buildControls();
+    picture().setFontPixelSize(10);
+    clearPicture();
+    connect(Command13, &QPushButton::clicked, this, &Form10::calculateClicked);
+    connect(Command1, &QPushButton::clicked, this, &Form10::alignClicked);
+    connect(Command5, &QPushButton::clicked, this, &Form10::clearPicture);
+    connect(Command6, &QPushButton::clicked, this, &Form10::savePictureClicked);
+    connect(Command16, &QPushButton::clicked, this, &Form10::unload);
+}
+
+void Form10::buildControls() {
+    auto* content = new QWidget;
+    auto* root = new QVBoxLayout(content);
+    Picture1 = new CanvasWidget("Picture1", kPictureW, kPictureH, content);
+    root->addWidget(Picture1, 0, Qt::AlignLeft);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildRodColumn(content), 0, Qt::AlignTop);
+    columns->addWidget(buildSeenColumn(content), 0, Qt::AlignTop);
+    columns->addWidget(buildAlignColumn(content), 0, Qt::AlignTop);
+    columns->addStretch(1);
+    root->addLayout(columns);
+    root->addStretch(1);
+    setScrollableContent(content);
+    resize(kPictureW + 40, 700);
+}
+
+QWidget* Form10::buildRodColumn(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(0, 0, 0, 0);
+    addRows(box, g, 0,
+            {{"Label1", "X1", &Text1, "Text1", "100"},
+             {"Label2", "Y1", &Text3, "Text3", "60"},
+             {"Label3", "X2", &Text2, "Text2", "200"},
+             {"Label4", "Y2", &Text4, "Text4", "60"},
+             {"Label5", "VX1", &Text10, "Text10", "0"},
+             {"Label6", "VX2", &Text17, "Text17", "0"},
+             {"Label7", "Xn (наблюдателя)", &Text6, "Text6", "0"}});
+    Command13 =
+        makeButton(box, "Command13", QStringLiteral("Рассчитать координатное время при VXiso="));
+    Text9 = makeField(box, "Text9", QStringLiteral("10"));
+    g->addWidget(Command13, 7, 0);
+    g->addWidget(Text9, 7, 1);
+    addRows(box, g, 8,
+            {{"Label8", "и Vs, м/с", &Text32, "Text32", "20"},
+             {"Label9", "Масштаб, м/см", &Text19, "Text19", "10"},
+             {"Label10", "к-во итераций", &Text24, "Text24", "100"},
+             {"Label11", "sqrt(1- (VXiso/Vs)^2)", &Text5, "Text5", nullptr}});
+    return box;
+}
+
+QWidget* Form10::buildSeenColumn(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(0, 0, 0, 0);
+    Frame1 = makeFrame(box, "Frame1", QStringLiteral("теория"));
+    auto* f1 = new QVBoxLayout(Frame1);
+    Option1 = makeOption(Frame1, "Option1", QStringLiteral("Классика в АСО"), false);
+    Option2 = makeOption(Frame1, "Option2", QStringLiteral("Классика в ИСО"), false);
+    Option3 = makeOption(Frame1, "Option3", QStringLiteral("СТО"), true);
+    Option4 = makeOption(Frame1, "Option4", QStringLiteral("СТО+"), false);
+    for (QRadioButton* o : {Option1, Option2, Option3, Option4})
+        f1->addWidget(o);
+    g->addWidget(Frame1, 0, 0, 1, 2);
+    addRows(box, g, 1,
+            {{"Label12", "X1", &Text7, "Text7", "100"},
+             {"Label13", "X2", &Text8, "Text8", "200"},
+             {"Label14", "T1", &Text27, "Text27", "0"},
+             {"Label15", "T2", &Text28, "Text28", "0"},
+             {"Label16", "VX1", &Text18, "Text18", "0"},
+             {"Label17", "VX2", &Text20, "Text20", "0"},
+             {"Label18", "Xn1", &Text15, "Text15", nullptr},
+             {"Label19", "Xn2", &Text16, "Text16", nullptr},
+             {"Label20", "X2-X1=", &Text31, "Text31", nullptr}});
+    return box;
+}
+
+QWidget* Form10::buildAlignColumn(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(0, 0, 0, 0);
+    Command1 = makeButton(box, "Command1", QStringLiteral("Согласовать время по"));
+    Frame2 = makeFrame(box, "Frame2", QString());
+    auto* f2 = new QHBoxLayout(Frame2);
+    Option8 = makeOption(Frame2, "Option8", QStringLiteral("T1"), true);
+    Option9 = makeOption(Frame2, "Option9", QStringLiteral("T2"), false);
+    f2->addWidget(Option8);
+    f2->addWidget(Option9);
+    g->addWidget(Command1, 0, 0);
+    g->addWidget(Frame2, 0, 1);
+    addRows(box, g, 1,
+            {{"Label21", "X1=X1+VX1*dt1", &Text11, "Text11", nullptr},
+             {"Label22", "X2=X2+VX2*dt2", &Text12, "Text12", nullptr},
+             {"Label23", "dt1", &Text22, "Text22", nullptr},
+             {"Label24", "dt2", &Text23, "Text23", nullptr},
+             {"Label25", "R1/Vs", &Text25, "Text25", nullptr},
+             {"Label26", "R2/Vs", &Text26, "Text26", nullptr},
+             {"Label27", "+dt1=", &Text13, "Text13", nullptr},
+             {"Label28", "+dt2=", &Text14, "Text14", nullptr}});
+    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
+    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить рисунок №"));
+    Text21 = makeField(box, "Text21", QStringLiteral("1"));
+    Command16 = makeButton(box, "Command16", QStringLiteral("Закрыть форму"));
+    g->addWidget(Command5, 9, 0, 1, 2);
+    g->addWidget(Command6, 10, 0);
+    g->addWidget(Text21, 10, 1);
+    g->addWidget(Command16, 11, 0, 1, 2);
+    return box;
+}
+
+RodTheory Form10::theory() const {
+    if (Option1->isChecked()) return RodTheory::ClassicAso;
+    if (Option2->isChecked()) return RodTheory::ClassicIso;
+    if (Option4->isChecked()) return RodTheory::StoPlus;
+    return RodTheory::Sto;
+}
+
+void Form10::calculateClicked() {
+    RodInput in;
+    try {
+        in.X1 = numberOf(Text1);
+        in.Y1 = numberOf(Text3);
+        in.VX1 = numberOf(Text10);
+        in.X2 = numberOf(Text2);
+        in.Y2 = numberOf(Text4);
+        in.VX2 = numberOf(Text17);
+        in.M = numberOf(Text19);
+        in.Vs = numberOf(Text32);
+        in.VXiso = numberOf(Text9);
+        in.Xn = numberOf(Text6);
+        in.theory = theory();
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    try {
+        setTruncated(Text5, model_.begin(in, picture()), 6);
+        const RodView v = model_.solve();
+        setNumber(Text7, v.X1);
+        setNumber(Text8, v.X2);
+        setNumber(Text27, v.T1);
+        setNumber(Text28, v.T2);
+        setNumber(Text18, v.VX1);
+        setNumber(Text20, v.VX2);
+        setTruncated(Text15, v.Xn1, 6);
+        setTruncated(Text16, v.Xn2, 6);
+        setTruncated(Text31, v.X2 - v.X1, 6);
+        for (QLineEdit* f : {Text11, Text12, Text13, Text14, Text22, Text23, Text25, Text26})
+            f->setText(QStringLiteral("0"));
+        model_.drawSolved(picture(), v);
+    } catch (const std::runtime_error&) {
+        showMessage(this, kCalculationError);
+    } catch (const IndexError&) {
+        showMessage(this, kCalculationError);
+    }
+}
+
+void Form10::alignClicked() {
+    AlignInput in;
+    try {
+        in.X1 = numberOf(Text7);
+        in.Y1 = numberOf(Text3);
+        in.T1 = numberOf(Text27);
+        in.X2 = numberOf(Text8);
+        in.Y2 = numberOf(Text4);
+        in.T2 = numberOf(Text28);
+        in.iterations = integerOf(Text24);
+        in.toEnd1Time = Option8->isChecked();
+        in.theory = theory();
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    try {
+        setTruncated(Text15, model_.observerAtReception(1), 6);
+        setTruncated(Text16, model_.observerAtReception(2), 6);
+        const AlignView v = model_.align(in);
+        QLineEdit* travel[] = {nullptr, Text25, Text26};
+        QLineEdit* reception[] = {nullptr, Text13, Text14};
+        for (int k = 1; k <= 2; ++k) {
+            if (!v.computed[k]) continue;
+            setTruncated(travel[k], v.travel[k], 6);
+            setTruncated(reception[k], v.reception[k], 6);
+        }
+        setTruncated(Text15, v.Xn[1], 6);
+        setTruncated(Text16, v.Xn[2], 6);
+        setNumber(Text11, v.X[1]);
+        setTruncated(Text22, v.dt[1], 6);
+        setTruncated(Text31, v.X[2] - v.X[1], 6);
+        setNumber(Text12, v.X[2]);
+        setTruncated(Text23, v.dt[2], 6);
+        model_.drawAligned(picture(), v);
+    } catch (const std::runtime_error&) {
+        showMessage(this, kSolutionError);
+    } catch (const IndexError&) {
+        showMessage(this, kSolutionError);
+    }
+}
+
+void Form10::clearPicture() {
+    drawRodGrid(picture());
+}
+
+void Form10::savePictureClicked() {
+    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
+        showMessage(this, kFileWriteError);
+}
+
+FormFactory form10Factory() {
+    return {[](AppContext& a) -> FormBase* { return new Form10(a); }};
+}
+
+} // namespace sonrel

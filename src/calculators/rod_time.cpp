@@ -1,0 +1,254 @@
+#include "calculators/rod_time.h"
+
+#include "app/checked_math.h"
+#include "app/numbers.h"
+#include "app/signal_delay.h"
+
+#include <cmath>
+
+namespace sonrel {
+
+namespace {
+constexpr Color kSightLine = rgb(0, 200, 0);
+
+// Directions are kept in (-π, π] so that rays pointing slightly below the
+// X axis compare as small negative angles.
+double folded(const SharedState& s, double a) {
+    return a > s.pi ? a - 2 * s.pi : a;
+}
+
+double distance(double dx, double dy) {
+    return safeSqrt(dx * dx + dy * dy);
+}
+} // namespace
+
+void RayTable::build(const SharedState& s, double Vs, double VXiso) {
+    speed_.assign(kRays + 1, 0.0);
+    dir_.assign(kRays + 1, 0.0);
+    for (int j = 0; j <= kRays; ++j) {
+        const double q = (179.0 - j * 180.0 / kRays) / s.degPerRad;
+        const double wx = Vs * std::cos(q) + VXiso;
+        const double wy = Vs * std::sin(q);
+        speed_[j] = std::sqrt(wx * wx + wy * wy);
+        dir_[j] = folded(s, vectorAngleRad(s, wx, wy));
+    }
+}
+
+double RayTable::effectiveSpeed(double a, bool strict) {
+    for (std::size_t j = 0; j < dir_.size(); ++j) {
+        if (strict ? dir_[j] < a : dir_[j] <= a) {
+            last_ = speed_[j];
+            return last_;
+        }
+    }
+    return last_;
+}
+
+std::string rodLabel(double x1, double x2, double t1, double t2) {
+    return "dX= " + formatTrunc(x2 - x1, 2) + "   T1= " + formatTrunc(t1, 2) +
+           "   T2= " + formatTrunc(t2, 2);
+}
+
+void drawRodGrid(Canvas& canvas) {
+    canvas.scale(-6, 14, 35.4, -4);
+    canvas.clear();
+    for (int x = -5; x <= 35; ++x)
+        canvas.line(x, -3, x, 14, colors::grid);
+    for (int y = -3; y <= 14; ++y)
+        canvas.line(-6, y, 35, y, colors::grid);
+    for (int x = -5; x <= 35; ++x) {
+        canvas.setCurrent(x - 0.3, -3.3);
+        canvas.print(std::to_string(x));
+    }
+    for (int y = -3; y <= 14; ++y) {
+        canvas.setCurrent(-6, y + 0.5);
+        canvas.print(std::to_string(y));
+    }
+    canvas.line(-6, 0, 35, 0, colors::black);
+    canvas.line(0, -3, 0, 14, colors::black);
+}
+
+void RodModel::drawRod(Canvas& canvas, double x1, double y1, double x2, double y2, double lift,
+                       Color c, double t1, double t2) {
+    const double u1 = safeDiv(x1, in_.M), v1 = safeDiv(y1, in_.M) + lift;
+    const double u2 = safeDiv(x2, in_.M), v2 = safeDiv(y2, in_.M) + lift;
+    const std::string label = rodLabel(x1, x2, t1, t2);
+    canvas.line(u1, v1, u2, v2, c);
+    canvas.line(u1, v1 + 1, u2, v2 + 1, c);
+    canvas.line(u1, v1, u1, v1 + 1, c);
+    canvas.line(u2, v2, u2, v2 + 1, c);
+    canvas.setCurrent(u2 + 2, v2 + 0.7);
+    canvas.print(label);
+}
+
+double RodModel::begin(const RodInput& in, Canvas& canvas) {
+    in_ = in;
+    s_.X(1) = s_.X(10) = in.X1;
+    s_.Y(1) = in.Y1;
+    s_.VX(1) = s_.VX(10) = in.VX1;
+    s_.X(2) = s_.X(20) = in.X2;
+    s_.Y(2) = in.Y2;
+    s_.VX(2) = s_.VX(20) = in.VX2;
+    s_.X(12) = s_.X(21) = s_.X(22) = in.Xn;
+    rays_.build(s_, in.Vs, in.VXiso);
+    drawRod(canvas, in.X1, in.Y1, in.X2, in.Y2, 0, colors::receiver, 0, 0);
+    const double beta = safeDiv(in.VXiso, in.Vs);
+    G_ = safeSqrt(1 - beta * beta);
+    return G_;
+}
+
+// Time after which the light of the end (xk, yk) meets the observer moving
+// along X from (xn, 0) with VXiso through the resting medium.
+double RodModel::sightTime(double xn, double xk, double yk) const {
+    const double a = in_.VXiso * in_.VXiso - in_.Vs * in_.Vs;
+    const double g = 2 * (xn - xk) * in_.VXiso;
+    const double c = (xn - xk) * (xn - xk) + yk * yk;
+    const double root = safeSqrt(g * g - 4 * a * c);
+    const double t = safeDiv(root - g, 2 * a);
+    return t >= 0 ? t : safeDiv(-g - root, 2 * a);
+}
+
+RodView RodModel::solve() {
+    RodView v;
+    v.X1 = in_.X1;
+    v.X2 = in_.X2;
+    v.VX1 = in_.VX1;
+    v.VX2 = in_.VX2;
+    v.Xn1 = v.Xn2 = in_.Xn;
+    const double Vs = in_.Vs, VXiso = in_.VXiso;
+    switch (in_.theory) {
+    case RodTheory::Sto: {
+        // Lorentz transformation: the ends' clocks disagree by the time shift.
+        v.T1 = safeDiv(-VXiso * in_.X1, Vs * Vs * G_);
+        v.T2 = safeDiv(-VXiso * in_.X2, Vs * Vs * G_);
+        v.X1 = safeDiv(in_.X1, G_);
+        v.X2 = safeDiv(in_.X2, G_);
+        v.VX1 = safeDiv(in_.VX1 - VXiso, 1 - safeDiv(VXiso * in_.VX1, Vs * Vs));
+        v.VX2 = safeDiv(in_.VX2 - VXiso, 1 - safeDiv(VXiso * in_.VX2, Vs * Vs));
+        break;
+    }
+    case RodTheory::StoPlus:
+        // Lengths contracted, one common time.
+        v.VX1 = in_.VX1 - VXiso;
+        v.VX2 = in_.VX2 - VXiso;
+        v.X1 = G_ * in_.X1;
+        v.X2 = G_ * in_.X2;
+        break;
+    case RodTheory::ClassicIso: {
+        v.VX1 = in_.VX1 - VXiso;
+        v.VX2 = in_.VX2 - VXiso;
+        const double a1 = folded(s_, vectorAngleRad(s_, in_.X1 - in_.Xn, in_.Y1));
+        v.T1 = safeDiv(distance(in_.X1 - in_.Xn, in_.Y1), rays_.effectiveSpeed(a1, false));
+        const double a2 = folded(s_, vectorAngleRad(s_, in_.X2 - in_.Xn, in_.Y2));
+        v.T2 = safeDiv(distance(in_.X2 - in_.Xn, in_.Y2), rays_.effectiveSpeed(a2, false));
+        break;
+    }
+    case RodTheory::ClassicAso:
+        v.T1 = sightTime(in_.Xn, in_.X1, in_.Y1);
+        v.T2 = sightTime(in_.Xn, in_.X2, in_.Y2);
+        v.X1 = in_.X1 - VXiso * v.T1;
+        v.X2 = in_.X2 - VXiso * v.T2;
+        v.Xn1 = in_.Xn + VXiso * v.T1;
+        v.Xn2 = in_.Xn + VXiso * v.T2;
+        break;
+    }
+    for (double x : {v.X1, v.X2, v.T1, v.T2, v.VX1, v.VX2, v.Xn1, v.Xn2})
+        finite(x);
+    s_.X(1) = v.X1;
+    s_.X(2) = v.X2;
+    s_.VX(1) = v.VX1;
+    s_.VX(2) = v.VX2;
+    s_.X(21) = v.Xn1;
+    s_.X(22) = v.Xn2;
+    return v;
+}
+
+void RodModel::drawSolved(Canvas& canvas, const RodView& v) {
+    drawRod(canvas, v.X1, in_.Y1, v.X2, in_.Y2, 1, colors::source, v.T1, v.T2);
+    if (in_.theory == RodTheory::ClassicIso || in_.theory == RodTheory::ClassicAso) {
+        canvas.line(safeDiv(v.X1, in_.M), safeDiv(in_.Y1, in_.M) + 1, safeDiv(v.Xn1, in_.M), 0,
+                    kSightLine);
+        canvas.line(safeDiv(v.X2, in_.M), safeDiv(in_.Y2, in_.M) + 1, safeDiv(v.Xn2, in_.M), 0,
+                    kSightLine);
+    }
+    offset_ = 2;
+    canvas.circle(safeDiv(v.Xn1, in_.M), 0, 0.3, colors::black);
+    canvas.circle(safeDiv(v.Xn2, in_.M), 0, 0.3, colors::black);
+}
+
+void RodModel::alignClassicIso(AlignView& v, int k, double target, int n) {
+    const double xn = s_.X(12);
+    for (int i = 0; i < n; ++i) {
+        v.dt[k] += (target - v.T[k]) / 4;
+        v.X[k] = s_.X(10 * k) + s_.VX(k) * v.dt[k];
+        const double a = folded(s_, vectorAngleRad(s_, v.X[k] - xn, v.Y[k]));
+        v.travel[k] = safeDiv(distance(v.X[k] - xn, v.Y[k]), rays_.effectiveSpeed(a, true));
+        v.T[k] = v.reception[k] = v.dt[k] + v.travel[k];
+        v.computed[k] = true;
+    }
+}
+
+void RodModel::alignClassicAso(AlignView& v, int k, double target, int n) {
+    const double xn = s_.X(12);
+    for (int i = 0; i < n; ++i) {
+        v.dt[k] += (target - v.T[k]) / 4;
+        v.X[k] = s_.X(10 * k) + s_.VX(k) * v.dt[k];
+        double observer = xn + in_.VXiso * v.dt[k]; // at the emission
+        v.travel[k] = sightTime(observer, v.X[k], v.Y[k]);
+        v.T[k] = v.reception[k] = v.dt[k] + v.travel[k];
+        observer += in_.VXiso * v.travel[k]; // at the reception
+        v.Xn[k] = observer;
+        v.X[k] -= observer; // seen from the observer
+        v.computed[k] = true;
+    }
+}
+
+AlignView RodModel::align(const AlignInput& in) {
+    AlignView v;
+    v.X[1] = in.X1;
+    v.X[2] = in.X2;
+    v.Y[1] = in.Y1;
+    v.Y[2] = in.Y2;
+    v.T[1] = in.T1;
+    v.T[2] = in.T2;
+    v.Xn[1] = s_.X(21);
+    v.Xn[2] = s_.X(22);
+    const int moved = in.toEnd1Time ? 2 : 1;
+    const double target = in.toEnd1Time ? in.T1 : in.T2;
+    const double xn = s_.X(12);
+    switch (in.theory) {
+    case RodTheory::Sto:
+        v.dt[moved] = target - v.T[moved];
+        v.X[moved] += s_.VX(moved) * v.dt[moved];
+        v.T[moved] = target;
+        [[fallthrough]];
+    case RodTheory::StoPlus:
+        for (int k = 1; k <= 2; ++k) {
+            v.travel[k] = safeDiv(distance(v.X[k] - xn, v.Y[k]), in_.Vs);
+            v.reception[k] = v.dt[k] + v.travel[k];
+            v.computed[k] = true;
+        }
+        break;
+    case RodTheory::ClassicIso:
+        alignClassicIso(v, moved, target, in.iterations);
+        break;
+    case RodTheory::ClassicAso:
+        alignClassicAso(v, moved, target, in.iterations);
+        break;
+    }
+    for (int k = 1; k <= 2; ++k)
+        for (double x : {v.X[k], v.dt[k], v.T[k], v.Xn[k], v.travel[k], v.reception[k]})
+            finite(x);
+    s_.X(1) = v.X[1];
+    s_.X(2) = v.X[2];
+    s_.X(21) = v.Xn[1];
+    s_.X(22) = v.Xn[2];
+    return v;
+}
+
+void RodModel::drawAligned(Canvas& canvas, const AlignView& v) {
+    drawRod(canvas, v.X[1], v.Y[1], v.X[2], v.Y[2], offset_, colors::source, v.T[1], v.T[2]);
+    offset_ += 1;
+}
+
+} // namespace sonrel
