@@ -3,6 +3,8 @@
 namespace sonrel {
 
 // Not built into this program yet: its navigation button stays disabled.
-FormFactory form6Factory() { return {}; }
+FormFactory form6Factory() {
+    return {};
+}
 
 } // namespace sonrel
