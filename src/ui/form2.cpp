@@ -1,0 +1,37 @@
+#include "ui/form2.h"
+
+#include "ui/about_text.h"
+
+#include <QVBoxLayout>
+
+namespace sonrel {
+
+Form2::Form2(AppContext& app) : FormBase(app, 2) {
+    setWindowTitle(QStringLiteral("About  Sonrel6   form2"));
+    Label1 = makeLabel(this, "Label1",
+                       QStringLiteral("Sonrel6 - вычислительные эксперименты с эффектом Доплера"));
+    Label2 = makeLabel(this, "Label2",
+                       QStringLiteral("Ниже описаны действия кнопок всех форм программы"));
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName("Text1");
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The widget keeps lines apart by itself; carriage returns would show as blanks.
+    Text1->setPlainText(qs(aboutText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    Command1 = makeButton(this, "Command1", QStringLiteral("Закрыть"));
+    connect(Command1, &QPushButton::clicked, this, &Form2::unload);
+
+    auto* lay = new QVBoxLayout(this);
+    lay->addWidget(Label1);
+    lay->addWidget(Label2);
+    lay->addWidget(Text1, 1);
+    lay->addWidget(Command1, 0, Qt::AlignRight);
+    resize(900, 600);
+}
+
+FormFactory form2Factory() {
+    return {[](AppContext& a) -> FormBase* { return new Form2(a); }};
+}
+
+} // namespace sonrel
