@@ -25,7 +25,9 @@ MessageBoxAnswerer::MessageBoxAnswerer() {
     timer_.start(5);
 }
 
-MessageBoxAnswerer::~MessageBoxAnswerer() { timer_.stop(); }
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    timer_.stop();
+}
 
 void MessageBoxAnswerer::poll() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -38,6 +40,7 @@ void MessageBoxAnswerer::poll() {
             answers.pop_front();
         }
         QAbstractButton* b = answer != QMessageBox::NoButton ? box->button(answer) : nullptr;
+        if (!b) b = box->button(defaultAnswer);
         if (!b) b = box->button(QMessageBox::Yes);
         if (!b) b = box->button(QMessageBox::Ok);
         if (b) b->click();
@@ -54,9 +57,9 @@ bool MessageBoxAnswerer::sawText(const QString& text) const {
 void WindowTest::SetUp() {
     static int counter = 0;
     oldDir = QDir::currentPath();
-    tempDir = QDir::tempPath() + QStringLiteral("/sonrel_ui_%1_%2")
-                                     .arg(QCoreApplication::applicationPid())
-                                     .arg(++counter);
+    tempDir =
+        QDir::tempPath() +
+        QStringLiteral("/sonrel_ui_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
     QDir().mkpath(tempDir);
     QDir::setCurrent(tempDir);
     app = new AppContext; // kept alive past window destruction, as in the program

@@ -39,6 +39,8 @@ public:
     MessageBoxAnswerer();
     ~MessageBoxAnswerer();
     std::deque<QMessageBox::StandardButton> answers;
+    // Answer for a Yes/No box when the queue is empty.
+    QMessageBox::StandardButton defaultAnswer = QMessageBox::Yes;
     std::vector<ShownMessage> shown;
     bool sawText(const QString& text) const;
 
