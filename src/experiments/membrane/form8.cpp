@@ -45,8 +45,6 @@ private:
     int row_ = 0;
 };
 
-int labelCount = 0;
-
 } // namespace
 
 Form8::Form8(AppContext& app) : FormBase(app, 8) {
@@ -92,7 +90,6 @@ void Form8::showDegrees(QLineEdit* field, double radians) {
 }
 
 void Form8::buildControls() {
-    labelCount = 0;
     auto* content = new QWidget;
     auto* root = new QVBoxLayout(content);
     // Picture with the run control beside it; parameters and results below.
@@ -115,7 +112,7 @@ void Form8::buildControls() {
 
 QWidget* Form8::buildBodies(QWidget* parent) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labelCount);
+    FieldGrid g(box, labels_);
     Text1 = g.field("X1n", "Text1", "56,6");
     Text2 = g.field("X2n", "Text2", "0");
     Text5 = g.field("Y1n", "Text5", "50");
@@ -134,7 +131,7 @@ QWidget* Form8::buildBodies(QWidget* parent) {
 
 QWidget* Form8::buildMembranes(QWidget* parent) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labelCount);
+    FieldGrid g(box, labels_);
     Text18 = g.field("T00, c", "Text18", "2,5");
     Text12 = g.field("Vs, м/с ", "Text12", "20");
     Text11 = g.field("v0=1/T00", "Text11");
@@ -162,7 +159,7 @@ QWidget* Form8::buildMembranes(QWidget* parent) {
 
 void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labelCount);
+    FieldGrid g(box, labels_);
     Text20 = g.field("номер  принятого периода i", "Text20", "0");
     Text49 = g.field("номер вылетевшего фронта", "Text49");
     Text24 = g.field("заданный угол наблюдения i+1", "Text24");
@@ -173,7 +170,7 @@ void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
     Text39 = g.field("Tk1(i)", "Text39");
     columns->addWidget(box, 0, Qt::AlignTop);
     auto* box2 = new QWidget(parent);
-    FieldGrid g2(box2, labelCount);
+    FieldGrid g2(box2, labels_);
     Text42 = g2.field("Qn1(i)", "Text42");
     Text43 = g2.field("Qk1(i)", "Text43");
     Text44 = g2.field("Qn2(i)", "Text44");
@@ -187,7 +184,7 @@ void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
 
 QWidget* Form8::buildControl(QWidget* parent) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labelCount);
+    FieldGrid g(box, labels_);
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
     Check9 = makeCheck(box, "Check9", QStringLiteral("+ анимация процесса"), true);
     g.add(Check1, Check9);

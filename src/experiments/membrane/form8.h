@@ -125,6 +125,7 @@ private:
     void writeReport();
 
     MembraneModel model_;
+    int labels_ = 0; // captions are named Label1, Label2, ... in layout order
 };
 
 } // namespace sonrel

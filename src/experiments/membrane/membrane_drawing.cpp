@@ -1,5 +1,6 @@
 #include "experiments/membrane/membrane_drawing.h"
 
+#include "app/checked_math.h"
 #include "experiments/classic/animation.h"
 
 namespace sonrel {
@@ -13,15 +14,19 @@ constexpr Color kRay = rgb(0, 0, 250);
 constexpr Color kAimLine = rgb(255, 0, 255);
 constexpr Color kReflected = rgb(0, 250, 0);
 
-// Draws in canvas units: model metres divided by the picture scale.
-struct Scaled {
-    Canvas& c;
-    double s;
-    void circle(Point p, Color col) const { c.circle(p.x / s, p.y / s, kMarker, col); }
-    void line(Point p, Point q, Color col) const {
-        c.line(p.x / s, p.y / s, q.x / s, q.y / s, col);
-    }
+// Draws in canvas units: model metres divided by the picture scale. A zero
+// scale or a position beyond the range of numbers is an error, never drawn.
+class Scaled {
+public:
+    Scaled(Canvas& c, double scale) : c_(c), inv_(safeDiv(1, scale)) {}
+    void circle(Point p, Color col) const { c_.circle(u(p.x), u(p.y), kMarker, col); }
+    void line(Point p, Point q, Color col) const { c_.line(u(p.x), u(p.y), u(q.x), u(q.y), col); }
     void line(const Segment& g, Color col) const { line(g.a, g.b, col); }
+
+private:
+    double u(double metres) const { return finite(metres * inv_, "position beyond the picture"); }
+    Canvas& c_;
+    double inv_;
 };
 
 Segment endsAt(const SharedState& s, int a, int b) {
@@ -40,7 +45,7 @@ void redraw(const Scaled& d, bool& drawnBefore, Segment& last, const Segment& no
 
 void drawAim(Canvas& canvas, const SharedState& s, bool gridNumbers) {
     drawAnimationGrid(canvas, gridNumbers);
-    const Scaled d{canvas, s.pictureScale};
+    const Scaled d(canvas, s.pictureScale);
     const Point source = pointAt(s, mp::source), aim = pointAt(s, mp::aim);
     d.circle(source, colors::source);
     d.circle(aim, colors::source);
@@ -52,7 +57,7 @@ void drawAim(Canvas& canvas, const SharedState& s, bool gridNumbers) {
 
 void drawDisplayStep(Canvas& canvas, const SharedState& s, MembraneModel& m) {
     canvas.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
-    const Scaled d{canvas, s.pictureScale};
+    const Scaled d(canvas, s.pictureScale);
     DrawnPositions& last = m.drawn;
     if (last.bodies) {
         d.circle(last.receiver, colors::white);
@@ -80,7 +85,7 @@ void drawDisplayStep(Canvas& canvas, const SharedState& s, MembraneModel& m) {
 void drawMirrorRays(Canvas& canvas, const SharedState& s, const MembraneModel& m) {
     if (!m.mirror.done) return;
     canvas.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
-    const Scaled d{canvas, s.pictureScale};
+    const Scaled d(canvas, s.pictureScale);
     const Point from{s.Xn2(1), s.Yn2(1)};
     d.circle(m.mirror.reflection, colors::source);
     d.line(from, m.mirror.reflection, kRay);

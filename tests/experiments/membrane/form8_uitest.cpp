@@ -55,6 +55,11 @@ TEST_F(MembraneWindow, AimingTiltsBothMembranesTowardsTheReceiver) {
     click(f, "Command13");
     EXPECT_EQ(textOf(f, "Text22"), QStringLiteral("90"));
 
+    typeInto(f, "Text19", "0"); // a picture scale of zero cannot be drawn
+    click(f, "Command13");
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка рассчета"));
+
     typeInto(f, "Text12", "abc");
     click(f, "Command13");
     ASSERT_FALSE(boxes.shown.empty());
