@@ -166,7 +166,9 @@ void Form8::run() {
                 model_.stepMirror(s);
             else if (!model_.stepMembrane(s, options(), hooks))
                 break;
-            if (s.stepCount == s.NC0) {
+            // ">=" keeps the stop button working when the step counter was
+            // left beyond NC0 (by another window's run, or NC0 <= 0).
+            if (s.stepCount >= s.NC0) {
                 displayStep(mirror);
                 if (s.stopFlag == 1) break;
             }

@@ -113,6 +113,16 @@ TEST_F(MembraneWindow, StopContinueAndNc0Steps) {
     EXPECT_NEAR(number(f, "Text17"), app->state.T, 1e-9);
     click(f, "Command3");
     EXPECT_EQ(app->state.frontIndex, 21);
+
+    // Past the last front, or with a step counter left beyond NC0, or with
+    // NC0 = 0, "Остановить" still ends a continued run.
+    for (const char* nc0 : {"20", "0"}) {
+        typeInto(f, "Text10", QString::fromLatin1(nc0));
+        app->state.stepCount = 50;
+        QTimer::singleShot(30, f, [f] { f->Command2->click(); });
+        click(f, "Command3");
+        EXPECT_EQ(app->state.stopFlag, 1) << nc0;
+    }
 }
 
 TEST_F(MembraneWindow, MirrorWarnsStopsAfterOneFrontAndDrawsTheReflection) {

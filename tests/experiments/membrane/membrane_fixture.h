@@ -67,7 +67,7 @@ protected:
         while (n < maxSteps) {
             ++n;
             if (!m.stepMembrane(s, opt, hooks)) break;
-            if (s.stepCount == s.NC0) {
+            if (s.stepCount >= s.NC0) {
                 s.stepCount = 0;
                 if (s.stopFlag == 1) break;
             }
