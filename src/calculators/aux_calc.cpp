@@ -69,7 +69,7 @@ void BeamSpeedSearch::drawGrid(Canvas& canvas) {
 
 std::optional<double> BeamSpeedSearch::run(Canvas& canvas, double v0, double vp, double va,
                                            double c) {
-    std::optional<double> found;
+    found_.reset();
     for (int i = 1; i < kSearchSteps; ++i) {
         const double beta = static_cast<double>(i) / kSearchSteps;
         const double fp = (1 - beta) * vp;
@@ -78,8 +78,8 @@ std::optional<double> BeamSpeedSearch::run(Canvas& canvas, double v0, double vp,
         const double ya = safeDiv(safeDiv(fa, v0), kRatioPerUnit);
         if (yp < 20) canvas.point(20 * beta, yp, kAlongBeam);
         if (ya < 20) canvas.point(20 * beta, ya, kAgainstBeam);
-        if (!found && safeDiv(fp, fa) < 1) {
-            found = beta;
+        if (!found_ && safeDiv(fp, fa) < 1) {
+            found_ = beta;
             v0p_ = fp;
             v0a_ = fa;
             printAt(canvas, 15, 14, "V/Vsv=  " + formatNumber(beta));
@@ -87,7 +87,7 @@ std::optional<double> BeamSpeedSearch::run(Canvas& canvas, double v0, double vp,
         }
     }
     printResults(canvas, v0, vp, va, c);
-    return found;
+    return found_;
 }
 
 void BeamSpeedSearch::printResults(Canvas& canvas, double v0, double vp, double va,

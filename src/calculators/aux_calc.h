@@ -37,12 +37,15 @@ public:
     // (as a fraction of c). Throws MathError on a zero frequency.
     std::optional<double> run(Canvas& canvas, double v0, double vp, double va, double c);
 
+    // The speed found by the last search, if it found one.
+    std::optional<double> lastSpeed() const { return found_; }
     double v0p() const { return v0p_; }
     double v0a() const { return v0a_; }
 
 private:
     void printResults(Canvas& canvas, double v0, double vp, double va, double c) const;
     double v0p_ = 0, v0a_ = 0;
+    std::optional<double> found_;
 };
 
 // E = m·V²/2 in keV for a mass in kg and a speed in m/s; e is the

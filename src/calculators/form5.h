@@ -18,6 +18,7 @@ public:
     explicit Form5(AppContext& app);
 
     RasterCanvas& graph() { return Picture4->canvas(); }
+    const BeamSpeedSearch& beamSearch() const { return search_; }
 
     // Laser frequencies and the beam speed search
     QLineEdit* Text9;      // "v0, ТГц"

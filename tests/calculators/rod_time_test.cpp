@@ -1,0 +1,216 @@
+#include "calculators/rod_time.h"
+
+#include "app/signal_delay.h"
+#include "canvas/recording_canvas.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace sonrel;
+
+namespace {
+
+// The rod window's defaults: ends at (100; 60) and (200; 60), observer at 0.
+RodInput defaults(RodTheory theory, double VXiso = 10) {
+    RodInput in;
+    in.X1 = 100;
+    in.Y1 = 60;
+    in.X2 = 200;
+    in.Y2 = 60;
+    in.M = 10;
+    in.Vs = 20;
+    in.VXiso = VXiso;
+    in.theory = theory;
+    return in;
+}
+
+AlignInput alignFrom(const RodView& v, const RodInput& in, int n, bool toT1 = true) {
+    AlignInput a;
+    a.X1 = v.X1;
+    a.Y1 = in.Y1;
+    a.T1 = v.T1;
+    a.X2 = v.X2;
+    a.Y2 = in.Y2;
+    a.T2 = v.T2;
+    a.iterations = n;
+    a.toEnd1Time = toT1;
+    a.theory = in.theory;
+    return a;
+}
+
+struct Rod {
+    SharedState s;
+    RecordingCanvas canvas;
+    RodModel model{s};
+    double G = 0;
+    RodView solve(const RodInput& in) {
+        G = model.begin(in, canvas);
+        return model.solve();
+    }
+};
+
+// Speed along the unit direction a of a signal that spreads with Vs in a
+// medium carried along X with VXiso: |u·e - (VXiso, 0)| = Vs.
+double carriedSpeed(double a, double Vs, double VXiso) {
+    const double s = std::sin(a), c = std::cos(a);
+    return VXiso * c + std::sqrt(Vs * Vs - VXiso * VXiso * s * s);
+}
+
+} // namespace
+
+TEST(RodTime, ContractedRodWithoutTimeShift) {
+    Rod r;
+    const RodView v = r.solve(defaults(RodTheory::StoPlus));
+    EXPECT_NEAR(r.G, 0.8660254037844386, 1e-15);
+    EXPECT_NEAR(v.X1, 86.60254037844386, 1e-12);
+    EXPECT_NEAR(v.X2, 173.20508075688772, 1e-12);
+    EXPECT_NEAR(v.X2 - v.X1, 86.60254, 1e-5);
+    EXPECT_EQ(v.T1, 0);
+    EXPECT_EQ(v.T2, 0);
+    EXPECT_EQ(v.VX1, -10);
+}
+
+TEST(RodTime, LorentzTimeShiftAndAlignmentToEndOne) {
+    Rod r;
+    const RodInput in = defaults(RodTheory::Sto);
+    const RodView v = r.solve(in);
+    const double G = std::sqrt(0.75);
+    EXPECT_NEAR(v.T1, -10 * 100 / (400 * G), 1e-12);
+    EXPECT_NEAR(v.T2, -10 * 200 / (400 * G), 1e-12);
+    EXPECT_NEAR(v.X1, 100 / G, 1e-12);
+    EXPECT_EQ(v.VX2, -10);
+
+    const AlignView a = r.model.align(alignFrom(v, in, 100));
+    EXPECT_NEAR(a.dt[2], v.T1 - v.T2, 1e-12);
+    EXPECT_NEAR(a.X[2], 200 / G - 10 * (v.T1 - v.T2), 1e-12);
+    EXPECT_EQ(a.T[2], v.T1);
+    EXPECT_EQ(a.dt[1], 0);
+    EXPECT_NEAR(a.travel[2], std::hypot(a.X[2], 60) / 20, 1e-12);
+    EXPECT_NEAR(a.reception[2], a.dt[2] + a.travel[2], 1e-12);
+}
+
+TEST(RodTime, ARestingFrameChangesNothing) {
+    Rod sto;
+    const RodView v = sto.solve(defaults(RodTheory::Sto, 0));
+    EXPECT_EQ(sto.G, 1);
+    EXPECT_EQ(v.T1, 0);
+    EXPECT_EQ(v.X1, 100);
+    EXPECT_EQ(v.X2, 200);
+
+    Rod aso;
+    const RodView w = aso.solve(defaults(RodTheory::ClassicAso, 0));
+    EXPECT_NEAR(w.T1, std::hypot(100, 60) / 20, 1e-12);
+    EXPECT_NEAR(w.T2, std::hypot(200, 60) / 20, 1e-12);
+    EXPECT_EQ(w.Xn1, 0);
+    EXPECT_EQ(w.Xn2, 0);
+
+    Rod iso;
+    const RodView u = iso.solve(defaults(RodTheory::ClassicIso, 0));
+    EXPECT_NEAR(u.T1, std::hypot(100, 60) / 20, 1e-12);
+}
+
+TEST(RodTime, MovingObserverMeetsTheLightOfEachEnd) {
+    Rod r;
+    const RodInput in = defaults(RodTheory::ClassicAso);
+    const RodView v = r.solve(in);
+    for (auto [t, x, xn] : {std::tuple{v.T1, in.X1, v.Xn1}, {v.T2, in.X2, v.Xn2}}) {
+        EXPECT_GT(t, 0);
+        EXPECT_NEAR(std::hypot(xn - x, 60), 20 * t, 1e-9);
+        EXPECT_NEAR(xn, 10 * t, 1e-12);
+    }
+    EXPECT_NEAR(v.X1, 100 - 10 * v.T1, 1e-12);
+    // The shared body arrays carry the ends and the observer for other windows.
+    EXPECT_EQ(r.s.X(1), v.X1);
+    EXPECT_EQ(r.s.X(22), v.Xn2);
+    EXPECT_EQ(r.s.X(20), 200);
+}
+
+TEST(RodTime, CarriedSignalsTakeTheRaySpeedOfTheirDirection) {
+    Rod r;
+    const RodView v = r.solve(defaults(RodTheory::ClassicIso));
+    const double u1 = carriedSpeed(std::atan2(60, 100), 20, 10);
+    const double u2 = carriedSpeed(std::atan2(60, 200), 20, 10);
+    // The rays are 0,036° apart, which bounds the accuracy.
+    EXPECT_NEAR(v.T1, std::hypot(100, 60) / u1, 2e-3 * v.T1);
+    EXPECT_NEAR(v.T2, std::hypot(200, 60) / u2, 2e-3 * v.T2);
+    EXPECT_EQ(v.VX1, -10);
+    EXPECT_EQ(v.X1, 100);
+}
+
+TEST(RodTime, RaySearchAtMostOrBelowAndKeepsThePreviousSpeed) {
+    SharedState s;
+    RayTable rays;
+    rays.build(s, 20, 10);
+    EXPECT_EQ(rays.effectiveSpeed(-1.0, false), 0); // nothing found yet
+    const double q0 = 179 / s.degPerRad, q1 = (179 - 180.0 / RayTable::kRays) / s.degPerRad;
+    const double wx0 = 20 * std::cos(q0) + 10, wy0 = 20 * std::sin(q0);
+    const double wx1 = 20 * std::cos(q1) + 10, wy1 = 20 * std::sin(q1);
+    const double a0 = vectorAngleRad(s, wx0, wy0);
+    EXPECT_DOUBLE_EQ(rays.effectiveSpeed(a0, false), std::hypot(wx0, wy0));
+    EXPECT_DOUBLE_EQ(rays.effectiveSpeed(a0, true), std::hypot(wx1, wy1));
+    EXPECT_DOUBLE_EQ(rays.effectiveSpeed(-1.0, true), std::hypot(wx1, wy1));
+}
+
+TEST(RodTime, IterativeAlignmentReachesTheChosenTime) {
+    for (RodTheory theory : {RodTheory::ClassicIso, RodTheory::ClassicAso}) {
+        for (bool toT1 : {true, false}) {
+            Rod r;
+            RodInput in = defaults(theory);
+            in.VX1 = 3;
+            in.VX2 = 5;
+            const RodView v = r.solve(in);
+            const AlignView a = r.model.align(alignFrom(v, in, 100, toT1));
+            const int moved = toT1 ? 2 : 1, kept = toT1 ? 1 : 2;
+            EXPECT_NEAR(a.T[moved], toT1 ? v.T1 : v.T2, 1e-6);
+            EXPECT_EQ(a.dt[kept], 0);
+            EXPECT_TRUE(a.computed[moved]);
+            EXPECT_FALSE(a.computed[kept]);
+        }
+    }
+}
+
+TEST(RodTime, NoIterationsKeepsTheStartValues) {
+    Rod r;
+    const RodInput in = defaults(RodTheory::ClassicIso);
+    const RodView v = r.solve(in);
+    const AlignView a = r.model.align(alignFrom(v, in, 0));
+    EXPECT_EQ(a.X[1], v.X1);
+    EXPECT_EQ(a.X[2], v.X2);
+    EXPECT_EQ(a.dt[2], 0);
+    EXPECT_FALSE(a.computed[2]);
+}
+
+TEST(RodTime, FaultsInsteadOfNumbersThatDoNotExist) {
+    Rod fast;
+    EXPECT_THROW(fast.solve(defaults(RodTheory::Sto, 30)), MathError);
+    Rod light;
+    EXPECT_THROW(light.solve(defaults(RodTheory::Sto, 20)), MathError); // G = 0
+    Rod noScale;
+    RodInput in = defaults(RodTheory::StoPlus);
+    in.M = 0;
+    EXPECT_THROW(noScale.solve(in), MathError);
+    // Aligning before anything was calculated has no signal speed.
+    Rod fresh;
+    EXPECT_THROW(fresh.model.align(AlignInput{}), MathError);
+}
+
+TEST(RodTime, DrawingsStackUpwardsWithTruncatedLabels) {
+    EXPECT_EQ(rodLabel(100, 200, 0, 0), "dX= 100   T1= 0   T2= 0");
+    EXPECT_EQ(rodLabel(115.47005, 202.07259, -2.88675, -2.88675),
+              "dX= 86,6   T1= -2,88   T2= -2,88");
+    Rod r;
+    const RodInput in = defaults(RodTheory::ClassicIso);
+    const RodView v = r.solve(in);
+    r.model.drawSolved(r.canvas, v);
+    std::size_t green = 0;
+    for (const DrawOp& op : r.canvas.ops)
+        if (op.kind == DrawOp::Line && op.color == rgb(0, 200, 0)) ++green;
+    EXPECT_EQ(green, 2u);
+    r.model.drawAligned(r.canvas, r.model.align(alignFrom(v, in, 10)));
+    r.model.drawAligned(r.canvas, r.model.align(alignFrom(v, in, 10)));
+    std::vector<double> labelHeights;
+    for (const DrawOp& op : r.canvas.ops)
+        if (op.kind == DrawOp::Print) labelHeights.push_back(op.y1);
+    ASSERT_EQ(labelHeights.size(), 4u);
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(labelHeights[i], 6.7 + i, 1e-12);
+}
