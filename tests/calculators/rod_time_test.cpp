@@ -212,5 +212,6 @@ TEST(RodTime, DrawingsStackUpwardsWithTruncatedLabels) {
     for (const DrawOp& op : r.canvas.ops)
         if (op.kind == DrawOp::Print) labelHeights.push_back(op.y1);
     ASSERT_EQ(labelHeights.size(), 4u);
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR(labelHeights[i], 6.7 + i, 1e-12);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(labelHeights[i], 6.7 + i, 1e-12);
 }

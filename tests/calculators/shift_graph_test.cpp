@@ -11,7 +11,9 @@ using namespace sonrel;
 namespace {
 constexpr double c = 299790000.0;
 
-std::size_t pointsOf(const RecordingCanvas& canvas) { return canvas.count(DrawOp::Point); }
+std::size_t pointsOf(const RecordingCanvas& canvas) {
+    return canvas.count(DrawOp::Point);
+}
 } // namespace
 
 TEST(ShiftGraph, GeometryFromTheFourFields) {
