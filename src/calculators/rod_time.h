@@ -33,7 +33,7 @@ private:
 struct RodInput {
     double X1 = 0, Y1 = 0, VX1 = 0;
     double X2 = 0, Y2 = 0, VX2 = 0;
-    double M = 1;  // drawing scale, m per unit
+    double M = 0;  // drawing scale, m per unit (none until the first calculation)
     double Vs = 0; // signal speed
     double VXiso = 0;
     double Xn = 0; // observer on the X axis
