@@ -1,8 +1,40 @@
 #include "experiments/classic/animation.h"
 
+#include "app/checked_math.h"
+#include "app/numbers.h"
+
+#include <cmath>
 #include <string>
 
 namespace sonrel {
+
+namespace {
+
+constexpr double kMarker = 0.2, kRing = 0.6;
+constexpr double kCoordOffset = 0.9, kTimeOffset = 1.9;
+
+// Model metres to canvas centimetres; a point that cannot be drawn is an error.
+class ToCanvas {
+public:
+    explicit ToCanvas(double metresPerUnit) : s_(metresPerUnit) {
+        if (s_ == 0) throw MathError("picture scale is zero");
+    }
+    double operator()(double metres) const { return finite(metres / s_, "picture overflow"); }
+    double scale() const { return s_; }
+
+private:
+    double s_;
+};
+
+// A value truncated to one decimal, its top-left just left of and above the point.
+void label(Canvas& c, double x, double y, double offset, const std::string& name, double value) {
+    c.setCurrent(x - 0.2, y + offset);
+    c.print(name + formatTrunc(value, 1));
+}
+
+std::string indexed(const char* name, int j) { return std::string(name) + "(" + std::to_string(j) + ")= "; }
+
+} // namespace
 
 void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
     canvas.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
@@ -21,6 +53,110 @@ void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
     }
     canvas.line(0, 0, 40, 0, colors::black);
     canvas.line(0, -3, 0, 14, colors::black);
+}
+
+void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {
+    const ToCanvas cv(s.pictureScale);
+    const double r0x = cv(s.Xn1(0)), r0y = cv(s.Yn1(0)), r1x = cv(s.Xn1(1)), r1y = cv(s.Yn1(1));
+    const double s0x = cv(s.Xn2(0)), s0y = cv(s.Yn2(0)), s1x = cv(s.Xn2(1)), s1y = cv(s.Yn2(1));
+    const double s2x = cv(s.Xn2(2)), s2y = cv(s.Yn2(2));
+    drawAnimationGrid(c, withText);
+    c.line(s1x, s1y, r0x, r0y, colors::sightLine);
+    c.line(s2x, s2y, r1x, r1y, colors::sightLine);
+    c.circle(s0x, s0y, kMarker, colors::source);
+    c.circle(s2x, s2y, kMarker, colors::source);
+    c.circle(r1x, r1y, kMarker, colors::receiver);
+    if (!withText) return;
+    label(c, r0x, r0y, kCoordOffset, "Xn1(0)= ", s.Xn1(0));
+    label(c, r0x, r0y, kTimeOffset, "Tn1(0)= ", s.Tn1(0));
+    c.circle(r0x, r0y, kMarker, colors::receiver);
+    label(c, s1x, s1y, kCoordOffset, "Xn2(1)= ", s.Xn2(1));
+    label(c, s1x, s1y, kTimeOffset, "Tn2(1)= ", 0);
+    label(c, s2x, s2y, kCoordOffset, "Xn2(2)= ", s.Xn2(2));
+    label(c, s2x, s2y, kTimeOffset, "Tn2(2)= ", s.Tn2(2));
+    label(c, r1x, r1y, kCoordOffset, "Xn1(1)= ", s.Xn1(1));
+    label(c, r1x, r1y, kTimeOffset, "Tn1(1)= ", s.Tn1(1));
+}
+
+void drawDisplayStep(Canvas& c, SharedState& s, BodyMarkers& last, bool withText) {
+    const ToCanvas cv(s.pictureScale);
+    const int i = s.frontIndex;
+    const double emitX = cv(s.Xn2(i)), emitY = cv(s.Yn2(i));
+
+    // The tracked front, once its source has reached the emission point (X test only).
+    if (!(s.sgnX2 * s.Xn2(i) > s.sgnX2 * s.X(2))) {
+        const double drawn = cv(s.frontRadiusDrawn);
+        c.circle(emitX, emitY, drawn, colors::frontErase);
+        if (drawn - 0.04 > 0) c.circle(emitX, emitY, drawn - 0.04, colors::frontErase);
+        s.frontRadiusDrawn = s.frontRadius;
+        c.circle(emitX, emitY, cv(s.frontRadius), colors::front);
+    }
+    drawAnimationGrid(c, withText);
+
+    // Bodies: wipe the previous markers, draw the present ones.
+    const double x1 = cv(s.X(1)), y1 = cv(s.Y(1)), x2 = cv(s.X(2)), y2 = cv(s.Y(2));
+    c.circle(last.x1, last.y1, kMarker, colors::white);
+    c.circle(last.x2, last.y2, kMarker, colors::white);
+    c.circle(x1, y1, kMarker, colors::receiver);
+    c.circle(x2, y2, kMarker, colors::source);
+    last = {x1, y1, x2, y2};
+
+    const double r0x = cv(s.Xn1(0)), r0y = cv(s.Yn1(0));
+    const double s0x = cv(s.Xn2(0)), s0y = cv(s.Yn2(0)), s1x = cv(s.Xn2(1)), s1y = cv(s.Yn2(1));
+    c.line(r0x, r0y, x1, y1, colors::receiver);
+    c.line(s0x, s0y, x2, y2, colors::source);
+    c.line(s1x, s1y, r0x, r0y, colors::sightLine);
+    c.circle(r0x, r0y, kMarker, colors::receiver);
+    c.circle(s0x, s0y, kMarker, colors::source);
+    c.circle(emitX, emitY, kMarker, colors::source);
+
+    // The wave: 2000 points per completed period along the source's path.
+    const double period = cv(finite(s.T00 * s.VX(2)));
+    const double waveStep = period / 2000, phaseStep = period * cv.scale() / 5 / 2000 / 1.592;
+    for (int k = 1; k <= 2000 * (i - 1); ++k)
+        c.point(s1x + k * waveStep, std::sin(k * phaseStep), colors::ray);
+
+    if (withText) {
+        label(c, r0x, r0y, kCoordOffset, "Xn1(0)= ", s.Xn1(0));
+        label(c, r0x, r0y, kTimeOffset, "Tn1(0)= ", s.Tn1(0));
+        label(c, s1x, s1y, kCoordOffset, "Xn2(1)= ", s.Xn2(1));
+        label(c, s1x, s1y, kTimeOffset, "Tn2(1)= ", 0);
+        label(c, emitX, emitY, kCoordOffset, indexed("Xn2", i), s.Xn2(i));
+        label(c, emitX, emitY, kTimeOffset, indexed("Tn2", i), s.Tn2(i));
+    }
+
+    for (int j = 1; j <= i; ++j) {
+        const double ex = cv(s.Xn2(j)), ey = cv(s.Yn2(j));
+        const double nx = cv(s.Xn1(j)), ny = cv(s.Yn1(j));
+        const double kx = cv(s.Xk1(j - 1)), ky = cv(s.Yk1(j - 1));
+        const bool sourcePassed = s.sgnX2 * s.X(2) >= s.sgnX2 * s.Xk2(j);
+        c.circle(ex, ey, kMarker, colors::source);
+        const double ringX = s1x + period / 2 + (j - 1) * period;
+        c.circle(ringX + 0.3, 0, kRing, colors::ray);
+        c.setCurrent(ringX, 0.3);
+        c.print(std::to_string(j));
+        if (sourcePassed) c.circle(cv(s.Xk2(j)), cv(s.Yk2(j)), kMarker, colors::source);
+        c.circle(nx, ny, kMarker, colors::receiver);
+        c.circle(kx, ky, kMarker, colors::receiver);
+        c.line(kx, ky, ex, ey, colors::ray);
+        // The line of sight at j·T00 needs the emission point of front j + 1,
+        // which the record holds up to front 20.
+        if (j + 1 <= PeriodArray::hi())
+            c.line(cv(s.Xn2(j + 1)), cv(s.Yn2(j + 1)), nx, ny, colors::sightLine);
+        const double arrivalX = kx - s.sgnX1 * 2.3;
+        c.circle(arrivalX, ky - 0.5, kRing, colors::ray);
+        c.setCurrent(arrivalX - 0.3, ky - 0.2);
+        c.print(std::to_string(j - 1));
+        if (!withText) continue;
+        label(c, ex, ey, kCoordOffset, indexed("Xn2", j), s.Xn2(j));
+        label(c, ex, ey, kTimeOffset, indexed("Tn2", j), s.Tn2(j));
+        if (sourcePassed)
+            label(c, cv(s.Xk2(j)), cv(s.Yk2(j)), 2.9, indexed("Xk2", j), s.Xk2(j));
+        label(c, nx, ny, kCoordOffset, indexed("Xn1", j), s.Xn1(j));
+        label(c, nx, ny, kTimeOffset, indexed("Tn1", j), s.Tn1(j));
+        label(c, kx, ky, 2.9, indexed("Xk1", j - 1), s.Xk1(j - 1));
+        label(c, kx, ky, 3.9, indexed("Tk1", j - 1), s.Tk1(j - 1));
+    }
 }
 
 } // namespace sonrel

@@ -1,11 +1,175 @@
 #include "experiments/classic/form1_classic.h"
 
 #include "app/form1.h"
+#include "app/numbers.h"
+#include "canvas/form4.h"
+#include "experiments/classic/classic_model.h"
+#include "experiments/classic/period_report.h"
+#include "ui/message_box_qt.h"
 
 namespace sonrel {
 
-ClassicController::ClassicController(Form1& form) : QObject(&form), form_(form) {}
+void readFieldsInto(std::initializer_list<std::pair<const QLineEdit*, double*>> fields) {
+    for (const auto& [field, target] : fields) *target = numberOf(field);
+}
+
+ClassicController::ClassicController(Form1& form) : QObject(&form), form_(form) {
+    connect(form.Command13, &QPushButton::clicked, this, &ClassicController::setPeriodClicked);
+    connect(form.Command1, &QPushButton::clicked, this, &ClassicController::startClicked);
+    connect(form.Command2, &QPushButton::clicked, this, &ClassicController::stopClicked);
+    connect(form.Command3, &QPushButton::clicked, this, &ClassicController::continueClicked);
+    connect(form.Command4, &QPushButton::clicked, this, &ClassicController::stepsClicked);
+}
 
 ClassicController::~ClassicController() = default;
+
+void ClassicController::setPeriodClicked() {
+    SharedState& s = form_.state();
+    const QString title = QString::fromUtf8(kPeriodSettingTitle);
+    try {
+        readFieldsInto({{form_.Text1, &s.X(1)},
+                        {form_.Text5, &s.Y(1)},
+                        {form_.Text3, &s.VX(1)},
+                        {form_.Text7, &s.VY(1)},
+                        {form_.Text2, &s.X(2)},
+                        {form_.Text6, &s.Y(2)},
+                        {form_.Text4, &s.VX(2)},
+                        {form_.Text8, &s.VY(2)},
+                        {form_.Text19, &s.pictureScale},
+                        {form_.Text12, &s.Vs},
+                        {form_.Text18, &s.T00}});
+    } catch (const InputError&) {
+        showMessage(&form_, kEnterDataCorrectly, title);
+        return;
+    }
+    try {
+        const double travelTime = firstFrontTravelTime(s);
+        setNumber(form_.Text17, travelTime);
+        setNumber(form_.Text24, placeFirstPeriod(s));
+        drawPeriodSetting(form_.picture(), s, form_.Check9->isChecked());
+        if (periodShorterThanTravel(s, travelTime))
+            showMessage(&form_, QString::fromUtf8(kPeriodTooShort), title);
+    } catch (const MathError&) {
+        showMessage(&form_, kCalculationError, title);
+    } catch (const IndexError&) {
+        showMessage(&form_, kCalculationError, title);
+    }
+}
+
+void ClassicController::startClicked() {
+    SharedState& s = form_.state();
+    try {
+        readFieldsInto({{form_.Text1, &s.X(1)},
+                        {form_.Text5, &s.Y(1)},
+                        {form_.Text3, &s.VX(1)},
+                        {form_.Text7, &s.VY(1)},
+                        {form_.Text2, &s.X(2)},
+                        {form_.Text6, &s.Y(2)},
+                        {form_.Text4, &s.VX(2)},
+                        {form_.Text8, &s.VY(2)},
+                        {form_.Text12, &s.Vs},
+                        {form_.Text19, &s.pictureScale},
+                        {form_.Text9, &s.dt}});
+        s.NC0 = integerOf(form_.Text10);
+        // v0 comes from its field, so it is missing until T00 has been set.
+        readFieldsInto({{form_.Text24, &s.v0}, {form_.Text18, &s.T00}});
+    } catch (const InputError&) {
+        showMessage(&form_, kEnterDataCorrectly);
+        return;
+    }
+    try {
+        setupRun(s);
+        if (form_.Check5->isChecked()) printLegend();
+    } catch (const MathError&) {
+        showMessage(&form_, kSolutionError);
+        return;
+    } catch (const IndexError&) {
+        showMessage(&form_, kSolutionError);
+        return;
+    }
+    runExperiment();
+}
+
+void ClassicController::stopClicked() { form_.state().stopFlag = 1; }
+
+bool ClassicController::readStepsPerDisplay() {
+    try {
+        form_.state().NC0 = integerOf(form_.Text10);
+        return true;
+    } catch (const InputError&) {
+        showMessage(&form_, kEnterDataCorrectly);
+        return false;
+    }
+}
+
+void ClassicController::continueClicked() {
+    if (!readStepsPerDisplay()) return;
+    form_.state().stopFlag = 0;
+    runExperiment();
+}
+
+void ClassicController::stepsClicked() {
+    form_.state().stepCount = 0;
+    if (!readStepsPerDisplay()) return;
+    // With the stop already requested the run ends at its first display step.
+    form_.state().stopFlag = 1;
+    runExperiment();
+}
+
+void ClassicController::runExperiment() {
+    FormBase::RunScope scope(form_);
+    SharedState& s = form_.state();
+    MessageBoxPrompts prompts(&form_);
+    try {
+        while (!form_.closeRequested()) {
+            const StepChecks checks{form_.Check11->isChecked(), form_.Check1->isChecked()};
+            const StepResult step = stepExperiment(s, checks, prompts);
+            setNumber(form_.Text11, s.R);
+            if (step.display) {
+                refreshPositionFields();
+                drawDisplayStep(form_.picture(), s, markers_, form_.Check9->isChecked());
+            }
+            if (step.endRun) break;
+            form_.pumpEvents();
+        }
+    } catch (const MathError&) {
+        showMessage(&form_, kSolutionError);
+    } catch (const IndexError&) {
+        showMessage(&form_, kSolutionError);
+    }
+    // A window closed during the run takes its report window with it.
+    if (form_.closeRequested()) return;
+    if (form_.Check5->isChecked()) printReport();
+}
+
+void ClassicController::refreshPositionFields() {
+    const SharedState& s = form_.state();
+    setNumber(form_.Text13, s.X(1));
+    setNumber(form_.Text15, s.Y(1));
+    setNumber(form_.Text14, s.X(2));
+    setNumber(form_.Text16, s.Y(2));
+    setNumber(form_.Text17, s.T);
+}
+
+void ClassicController::printLegend() {
+    Form4* report = reportWindow(form_.app());
+    report->reportClear();
+    sonrel::printLegend(form_.state(), [report](double y, const std::string& text) {
+        report->reportPrint(y, text);
+    });
+}
+
+void ClassicController::printReport() {
+    Form4* report = reportWindow(form_.app());
+    try {
+        processPeriods(form_.state(), [report](double y, const std::string& text) {
+            report->reportPrint(y, text);
+        });
+    } catch (const MathError&) {
+        showMessage(&form_, kReportError);
+    } catch (const IndexError&) {
+        showMessage(&form_, kReportError);
+    }
+}
 
 } // namespace sonrel

@@ -1,7 +1,12 @@
 #pragma once
 // The classical wave-front experiment on the main window: T00, start, stop,
 // continue, NC0 steps, the animation and the report.
+#include "experiments/classic/animation.h"
+
 #include <QObject>
+#include <utility>
+
+class QLineEdit;
 
 namespace sonrel {
 
@@ -14,7 +19,26 @@ public:
     ~ClassicController() override;
 
 private:
+    void setPeriodClicked();   // Command13 "1-Задать T00, с"
+    void startClicked();       // Command1 "2-Начать эксперимент"
+    void stopClicked();        // Command2 "Остановить"
+    void continueClicked();    // Command3 "Продолжить"
+    void stepsClicked();       // Command4 "NC0 шагов="
+    bool readStepsPerDisplay(); // NC0 from Text10; false after telling the user
+
+    // The stepping loop shared by start, continue and NC0 steps; nested runs
+    // run it again on the same state.
+    void runExperiment();
+    void refreshPositionFields();
+    void printReport();
+    void printLegend();
+
     Form1& form_;
+    BodyMarkers markers_;
 };
+
+// Reads each field into its target in turn; a field that holds no number
+// throws InputError, leaving the targets read before it changed.
+void readFieldsInto(std::initializer_list<std::pair<const QLineEdit*, double*>> fields);
 
 } // namespace sonrel

@@ -1,0 +1,168 @@
+#include "experiments/classic/classic_model.h"
+
+#include "app/checked_math.h"
+#include "app/signal_delay.h"
+
+#include <cmath>
+
+namespace sonrel {
+
+namespace {
+
+std::int16_t signOf(double v) { return v < 0 ? -1 : 1; }
+
+double distance(double dx, double dy) { return finite(std::sqrt(dx * dx + dy * dy)); }
+
+// Front i has not been emitted while the source is short of its emission
+// point (along X, or along Y for a source without an X velocity).
+bool emissionPending(const SharedState& s, int i) {
+    if (s.VX(2) != 0) return s.sgnX2 * s.Xn2(i) > s.sgnX2 * s.X(2);
+    return s.sgnY2 * s.Yn2(i) > s.sgnY2 * s.Y(2);
+}
+
+void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    const int i = s.frontIndex;
+    s.Tk1(i - 1) = s.T;
+    s.Xk1(i - 1) = s.X(1);
+    s.Yk1(i - 1) = s.Y(1);
+    s.Xk2(i) = s.X(2);
+    s.Yk2(i) = s.Y(2);
+    if (checks.delayInCoordinates)
+        s.Q3(i) = vectorAngleDeg(s, s.Xk1(i - 1) - s.Xn2(i), s.Yk1(i - 1) - s.Yn2(i));
+    else
+        s.Q3(i) = vectorAngleDeg(s, s.Xn1(i) - s.Xn2(i + 1), s.Yn1(i) - s.Yn2(i + 1));
+    // Angles between the line of sight and each velocity. Taken from the
+    // velocities themselves, so a front recorded again (after a stop) does not
+    // subtract Q3 twice.
+    s.QV1(i) = vectorAngleDeg(s, s.VX(1), s.VY(1)) - s.Q3(i);
+    s.QV2(i) = vectorAngleDeg(s, s.VX(2), s.VY(2)) - s.Q3(i);
+    if (!checks.automatic) {
+        // Jump to the next period boundary: T00, 2·T00, ... whatever the arrival time.
+        s.T = s.T + s.T00 - (s.T - s.lastJumpTime);
+        s.lastJumpTime = s.T;
+        s.X(1) = s.Xn1(i);
+        s.Y(1) = s.Yn1(i);
+        s.X(2) = s.Xn2(i + 1);
+        s.Y(2) = s.Yn2(i + 1);
+        if (!prompts.askYesNo(kContinueQuestion, kContinueTitle)) s.stopFlag = 1;
+    }
+    if (s.stopFlag == 0) ++s.frontIndex;
+    s.arrivedFlag = 0;
+    s.frontRadius = 0;
+    s.frontRadiusDrawn = 0;
+}
+
+} // namespace
+
+double firstFrontTravelTime(SharedState& s) {
+    s.X(2) = finite(s.X(2) - s.T00 * s.VX(2));
+    s.Y(2) = finite(s.Y(2) - s.T00 * s.VY(2));
+    const double d = 1.0000000001 * distance(s.X(1) - s.X(2), s.Y(1) - s.Y(2));
+    return safeDiv(d, s.Vs);
+}
+
+double placeFirstPeriod(SharedState& s) {
+    FpGuard guard;
+    s.Xn1(1) = s.X(1);
+    s.Yn1(1) = s.Y(1);
+    s.Tn1(1) = s.T00;
+    s.Xn2(1) = s.X(2);
+    s.Yn2(1) = s.Y(2);
+    s.Xn2(2) = s.X(2) + s.T00 * s.VX(2);
+    s.Yn2(2) = s.Y(2) + s.T00 * s.VY(2);
+    s.Tn2(2) = s.T00;
+    s.Xn2(0) = s.X(2);
+    s.Yn2(0) = s.Y(2);
+    s.X(1) = s.X(1) - s.T00 * s.VX(1);
+    s.Y(1) = s.Y(1) - s.T00 * s.VY(1);
+    s.Xn1(0) = s.X(1);
+    s.Yn1(0) = s.Y(1);
+    s.Tn1(0) = 0;
+    guard.check();
+    s.v0 = safeDiv(1, s.T00);
+    return s.v0;
+}
+
+bool periodShorterThanTravel(const SharedState& s, double travelTime) {
+    return travelTime > 1.0000001 * s.T00;
+}
+
+void setupRun(SharedState& s) {
+    FpGuard guard;
+    s.clearPeriodRecord();
+    s.X(2) = s.X(2) - s.T00 * s.VX(2);
+    s.Y(2) = s.Y(2) - s.T00 * s.VY(2);
+    s.Xn2(1) = s.X(2);
+    s.Yn2(1) = s.Y(2);
+    s.Xn2(0) = s.X(2);
+    s.Yn2(0) = s.Y(2);
+    s.Xn1(1) = s.X(1);
+    s.Yn1(1) = s.Y(1);
+    s.X(1) = s.X(1) - s.T00 * s.VX(1);
+    s.Y(1) = s.Y(1) - s.T00 * s.VY(1);
+    s.Xn1(0) = s.X(1);
+    s.Yn1(0) = s.Y(1);
+    s.Tn1(0) = 0;
+    s.V(1) = std::sqrt(s.VX(1) * s.VX(1) + s.VY(1) * s.VY(1));
+    s.V(2) = std::sqrt(s.VX(2) * s.VX(2) + s.VY(2) * s.VY(2));
+    s.sgnX1 = signOf(s.VX(1));
+    s.sgnX2 = signOf(s.VX(2));
+    s.sgnY2 = signOf(s.VY(2));
+    s.QV1.fill(vectorAngleDeg(s, s.VX(1), s.VY(1)));
+    s.QV2.fill(vectorAngleDeg(s, s.VX(2), s.VY(2)));
+    s.stopFlag = 0;
+    s.arrivedFlag = 0;
+    s.warnPending = 1;
+    s.frontRadius = 0;
+    s.frontRadiusDrawn = 0;
+    s.T = 0;
+    s.lastJumpTime = 0;
+    s.stepCount = 0;
+    s.frontIndex = 1;
+    for (int j = 1; j <= 20; ++j) {
+        s.Tn1(j) = j * s.T00;
+        s.Tn2(j) = (j - 1) * s.T00;
+        s.Xn1(j) = j * s.T00 * s.VX(1) + s.Xn1(0);
+        s.Yn1(j) = j * s.T00 * s.VY(1) + s.Yn1(0);
+        s.Xn2(j) = (j - 1) * s.T00 * s.VX(2) + s.Xn2(1);
+        s.Yn2(j) = (j - 1) * s.T00 * s.VY(2) + s.Yn2(1);
+    }
+    guard.check();
+}
+
+StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    StepResult result;
+    s.T = finite(s.T + s.dt);
+    ++s.stepCount;
+    s.X(1) += s.dt * s.VX(1);
+    s.Y(1) += s.dt * s.VY(1);
+    s.X(2) = finite(s.X(2) + s.dt * s.VX(2));
+    s.Y(2) = finite(s.Y(2) + s.dt * s.VY(2));
+    const int i = s.frontIndex;
+    s.R = distance(s.X(1) - s.Xn2(i), s.Y(1) - s.Yn2(i));
+    // The travel time is evaluated every step, so Vs = 0 always fails.
+    const double travelTime = safeDiv(s.R, s.Vs);
+    if (s.warnPending && travelTime > s.T00) {
+        if (!prompts.askYesNo(kShortPeriodWarning, kShortPeriodTitle)) {
+            result.endRun = true;
+            return result;
+        }
+        s.warnPending = 0;
+    }
+    if (emissionPending(s, i)) s.frontRadius = 0;
+    s.frontRadius = finite(s.frontRadius + s.dt * s.Vs);
+    // Strictly beyond: equality is not an arrival; no interpolation inside the step.
+    if (s.frontRadius > s.R) s.arrivedFlag = 1;
+    if (s.arrivedFlag == 1) recordArrival(s, checks, prompts);
+    if (s.stepCount == s.NC0) {
+        s.stepCount = 0;
+        result.display = true;
+        result.endRun = s.stopFlag == 1;
+    } else if (s.stopFlag == 1 && (s.NC0 <= 0 || s.stepCount > s.NC0)) {
+        // No display step can come any more: honour the stop now.
+        result.endRun = true;
+    }
+    return result;
+}
+
+} // namespace sonrel

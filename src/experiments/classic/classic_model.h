@@ -1,0 +1,58 @@
+#pragma once
+// The classical wave-front experiment: a source (body 2) emits a circular
+// front every T00, the front spreads with Vs from its emission point, and the
+// receiver (body 1) records the step at which each front reaches it. The run
+// is exposed one step at a time; the window owns the loop.
+#include "app/prompts.h"
+#include "app/shared_state.h"
+
+namespace sonrel {
+
+// Texts of the questions a run asks.
+inline constexpr const char* kShortPeriodWarning =
+    "ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n"
+    "т.к. расчетный период сейчас меньше времени распространения сигнала\n"
+    "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ";
+inline constexpr const char* kShortPeriodTitle = "Sonrel6";
+inline constexpr const char* kContinueQuestion = "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ";
+inline constexpr const char* kContinueTitle = "Sonrel5";
+// Shown by "1-Задать T00, с" when front 1 needs longer than T00 to arrive.
+inline constexpr const char* kPeriodTooShort =
+    "Период формирования нового фронта волны не должен быть меньше \n"
+    "    времени распространения сигнала предыдущего фронта волны";
+inline constexpr const char* kPeriodSettingTitle = "Sonrel5m";
+
+// The check boxes a step reads at every arrival.
+struct StepChecks {
+    bool delayInCoordinates = true; // "учесть запаздывание по координатам"
+    bool automatic = true;          // "Auto": no jump and no question after an arrival
+};
+
+struct StepResult {
+    bool display = false; // a display step: refresh the fields and the picture
+    bool endRun = false;  // the run ends after this step
+};
+
+// "1-Задать T00, с", first half: with the typed positions of both bodies at
+// T = T00 in X(1..2), Y(1..2), moves the source back one period to the
+// emission point of front 1 and returns the time front 1 needs to reach the
+// receiver's typed position (distance enlarged by 1.0000000001, over Vs).
+double firstFrontTravelTime(SharedState& s);
+
+// Second half: records the first two emission points and the receiver at
+// T = 0 and T = T00, moves the receiver back one period and returns v0 = 1/T00.
+double placeFirstPeriod(SharedState& s);
+
+// True when the travel time of front 1 exceeds T00 beyond rounding.
+bool periodShorterThanTravel(const SharedState& s, double travelTime);
+
+// "2-Начать эксперимент" after its fields have been read into the state
+// (typed positions at T = T00, velocities, Vs, dt, NC0, v0, T00): rebuilds the
+// period record, speeds, signs, velocity directions and the run state.
+void setupRun(SharedState& s);
+
+// One solving step: move the bodies, grow the tracked front, record its
+// arrival. Throws MathError or IndexError (the front past the record).
+StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts);
+
+} // namespace sonrel

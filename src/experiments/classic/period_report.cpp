@@ -1,0 +1,146 @@
+#include "experiments/classic/period_report.h"
+
+#include "app/checked_math.h"
+#include "app/numbers.h"
+#include "app/signal_delay.h"
+#include "theory/formulas.h"
+
+namespace sonrel {
+
+namespace {
+
+const char* const kCrLf = "\r\n";
+
+std::string num(double x) { return formatNumber(x); }
+std::string r6(double x) { return formatTrunc(x, 6); }
+std::string r2(double x) { return formatTrunc(x, 2); }
+std::string idx(int j) { return std::to_string(j); }
+
+// Angles at the end of period j: those of front j + 1. A front past the
+// record has not arrived: no observation angle yet, and the relative angles
+// still hold the velocity directions, as for a front not reached after a stop.
+struct EndAngles {
+    double Q3, Qn1, Qn2;
+};
+
+EndAngles anglesOfFront(const SharedState& s, int front) {
+    if (front <= PeriodArray::hi()) return {s.Q3(front), s.QV1(front), s.QV2(front)};
+    return {0, vectorAngleDeg(s, s.VX(1), s.VY(1)), vectorAngleDeg(s, s.VX(2), s.VY(2))};
+}
+
+double observedFrequency(const SharedState& s, int j) { return safeDiv(1, s.dT(j)); }
+
+void computePeriod(SharedState& s, int j) {
+    s.dT(j) = finite(s.Tk1(j) - s.Tk1(j - 1));
+    const EndAngles end = anglesOfFront(s, j + 1);
+    const double v1 = s.V(1), v2 = s.V(2);
+    s.v1n(j) = formula2(s.v0, v1, v2, s.Vs, safeDiv(s.QV1(j), s.degPerRad),
+                        safeDiv(s.QV2(j), s.degPerRad));
+    s.v1k(j) = formula2(s.v0, v1, v2, s.Vs, safeDiv(end.Qn1, s.degPerRad),
+                        safeDiv(end.Qn2, s.degPerRad));
+    s.v1(j) = finite((s.v1n(j) + s.v1k(j)) / 2);
+}
+
+std::string periodBlock(const SharedState& s, int j) {
+    const EndAngles end = anglesOfFront(s, j + 1);
+    const std::string J = idx(j), P = idx(j - 1), N = idx(j + 1);
+    std::string t;
+    t.reserve(1600);
+    t += "             обрабатываем данные приема сигнала периода № " + J + kCrLf;
+    t += std::string(" координаты и время источника и приемника для начала и конца одного "
+                     "периода") +
+         kCrLf;
+    t += " Tn2(" + J + ") = " + r6(s.Tn2(j)) + "        Xn2(" + J + ") = " + r6(s.Xn2(j)) +
+         "        Yn2(" + J + ") = " + r6(s.Yn2(j)) + kCrLf;
+    // The time beside the source's end position is the receiver's arrival time.
+    t += " Tk2(" + J + ") = " + r6(s.Tk1(j)) + "       Xk2(" + J + ") = " + r6(s.Xk2(j)) +
+         "         Yk2(" + J + ") = " + r6(s.Yk2(j)) + kCrLf;
+    t += " Tk1(" + P + ") = " + r6(s.Tk1(j - 1)) + "        Xk1(" + P + ") = " +
+         r6(s.Xk1(j - 1)) + "        Yk1(" + P + ") = " + r6(s.Yk1(j - 1)) + kCrLf;
+    t += " Tk1(" + J + ") = " + r6(s.Tk1(j)) + "        Xk1(" + J + ") = " + r6(s.Xk1(j)) +
+         "        Yk1(" + J + ") = " + r6(s.Yk1(j)) + kCrLf + kCrLf;
+    t += " угол луча зрения Q3 в начале приема периода =      " + num(s.Q3(j)) + kCrLf;
+    t += " относительный угол скорости приемника Qn1(" + J + ") = " + num(s.QV1(j)) + kCrLf;
+    t += " относительный угол скорости источника  Qn2(" + J + ") = " + num(s.QV2(j)) + kCrLf +
+         kCrLf;
+    t += " угол луча зрения Q3 в конце приема периода =       " + num(end.Q3) + kCrLf;
+    t += " относительный угол скорости приемника Qn1(" + N + ") = " + num(end.Qn1) + kCrLf;
+    t += " относительный угол скорости источника  Qn2(" + N + ") = " + num(end.Qn2) + kCrLf +
+         kCrLf;
+    t += std::string(" наблюдаемый период одного колебания на приемнике и реальная принимаемая "
+                     "частота ") +
+         kCrLf;
+    t += " dT= Tk1(" + J + ") - Tk1(" + P + ") = " + num(s.dT(j)) + "       v(" + J +
+         ") = 1/dT= " + num(observedFrequency(s, j)) + kCrLf + kCrLf;
+    t += std::string(" расчетная частота принимаемого сигнала  ") + kCrLf;
+    t += "                                    частота в начале периода v1n(" + J +
+         ") = " + num(s.v1n(j)) + kCrLf;
+    t += "                                    частота в конце периода   v1k(" + J +
+         ") = " + num(s.v1k(j)) + kCrLf;
+    t += " средняя частота за период  v1(" + J + ") = (v1n(i) + v1k(i)) / 2  = " + num(s.v1(j)) +
+         kCrLf + kCrLf;
+    return t;
+}
+
+std::string periodTable(const SharedState& s, int periods) {
+    std::string t = std::string("№ периода      угол       наблюдаемая частота     расчетная "
+                                "частота ") +
+                    kCrLf;
+    for (int j = 1; j <= periods; ++j)
+        t += "   " + idx(j) + "         " + r2(s.Q3(j)) + "         " +
+             num(observedFrequency(s, j)) + "        " + num(s.v1(j)) + kCrLf;
+    return t;
+}
+
+} // namespace
+
+std::string reportHeading() {
+    return std::string("        1- приемник  2- источник  i - нимер периода сигнала передатчика") +
+           kCrLf;
+}
+
+std::string reportLegend(const SharedState& s) {
+    const char* const fixedHead[] = {
+        " Tn2(i)- время начала передачи сигнала i-го периода",
+        " Tk1(i)- время конца приема сигнала i-го периода",
+        " Tn1(i)- время при приеме сигнала i-го периода, когда источник ",
+        "                     начал передачу сигнала следующего периода",
+        " Xn2(i)- коорд. источника в начале передачи сигнала i-го периода",
+        " Xn1(i)- коорд. приемника в начале передачи сигнала i+1-го периода",
+        " Xk2(i)- коорд. источника в тот момент времени, когда сигнал от ",
+        "                           начала i-го периода достиг приемника",
+        " Xk1(i)- координата приемника в конце приема сигнала i-го периода",
+        " Q3 - угол между лучом зрения и осью X (угол наблюдения)",
+    };
+    std::string t;
+    for (const char* line : fixedHead) t += std::string(line) + kCrLf;
+    t += " QV1= " + r2(vectorAngleDeg(s, s.VX(1), s.VY(1))) +
+         " - угол между скоростью приемника и осью X" + kCrLf;
+    t += std::string(" Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") + kCrLf;
+    t += " QV2= " + r2(vectorAngleDeg(s, s.VX(2), s.VY(2))) +
+         " - угол между скоростью источника и осью X" + kCrLf;
+    t += std::string(" Qn2(i) - угол между лучом зрения с источника и скоростью источника ") + kCrLf;
+    t += " T00=  " + num(s.T00) + "    - период формирования фронтов сигнала передатчика" + kCrLf;
+    t += "  v0=  " + num(s.v0) + "    - частота передатчика " + kCrLf;
+    return t;
+}
+
+void printLegend(SharedState& s, const ReportPrint& print) {
+    s.reportText = reportHeading();
+    print(kReportHeadingY, s.reportText);
+    s.reportText = reportLegend(s);
+    print(kReportLegendY, s.reportText);
+}
+
+void processPeriods(SharedState& s, const ReportPrint& print) {
+    const int periods = s.frontIndex - 1;
+    for (int j = 1; j <= periods; ++j) {
+        computePeriod(s, j);
+        s.reportText = periodBlock(s, j);
+        print(periodBlockY(j), s.reportText);
+    }
+    s.reportText = periodTable(s, periods);
+    print(periodBlockY(periods + 1), s.reportText);
+}
+
+} // namespace sonrel

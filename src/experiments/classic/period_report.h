@@ -1,0 +1,31 @@
+#pragma once
+// Per-period processing of the classical experiment and its report: the
+// legend, one block per received period and a summary table.
+#include "app/shared_state.h"
+
+#include <functional>
+#include <string>
+
+namespace sonrel {
+
+// Prints a text at (0, y) of the report scale (0, 600)-(10, 0).
+using ReportPrint = std::function<void(double y, const std::string& text)>;
+
+// Report heights: heading, legend, and 11 units per period block.
+constexpr double kReportHeadingY = 599.9, kReportLegendY = 599.3;
+constexpr double periodBlockY(int j) { return 591 - 11.0 * (j - 1); }
+
+std::string reportHeading();
+// The legend; QV1, QV2 are the velocity directions of the run being started.
+std::string reportLegend(const SharedState& s);
+
+// Prints the heading and the legend, each through reportText.
+void printLegend(SharedState& s, const ReportPrint& print);
+
+// For every received period j = 1 .. frontIndex − 1: the observed period
+// dT(j), formula (2) at the start and at the end of the period and their
+// mean, and the period's block; then the table. Throws MathError (for
+// instance dT(j) = 0) after printing the blocks before the failing one.
+void processPeriods(SharedState& s, const ReportPrint& print);
+
+} // namespace sonrel
