@@ -3,8 +3,10 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace sonrel {
 
@@ -32,15 +34,33 @@ void label(Canvas& c, double x, double y, double offset, const std::string& name
     c.print(name + formatTrunc(value, 1));
 }
 
-std::string indexed(const char* name, int j) { return std::string(name) + "(" + std::to_string(j) + ")= "; }
+std::string indexed(const char* name, int j) {
+    return std::string(name) + "(" + std::to_string(j) + ")= ";
+}
+
+// The wave points k = 1 .. count lie at x = x0 + k·step; only those within
+// the picture's width (and a point of margin) can show, the rest are clipped.
+// A wave without length puts every point on the first one.
+std::pair<int, int> visibleWavePoints(const Canvas& c, double x0, double step, int count) {
+    if (count < 1) return {1, 0};
+    if (step == 0) return {1, 1};
+    double a = (c.scaleLeft() - x0) / step, b = (c.scaleRight() - x0) / step;
+    if (a > b) std::swap(a, b);
+    const double first = std::max(1.0, std::floor(a) - 1);
+    const double last = std::min(static_cast<double>(count), std::ceil(b) + 1);
+    if (first > last) return {1, 0};
+    return {static_cast<int>(first), static_cast<int>(last)};
+}
 
 } // namespace
 
 void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
     canvas.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
     // Each grid line once: the picture is the same as drawing it per index pair.
-    for (int iy = -3; iy <= 14; ++iy) canvas.line(-3, iy, 40, iy, colors::grid);
-    for (int ix = 0; ix <= 40; ++ix) canvas.line(ix, -3, ix, 14, colors::grid);
+    for (int iy = -3; iy <= 14; ++iy)
+        canvas.line(-3, iy, 40, iy, colors::grid);
+    for (int ix = 0; ix <= 40; ++ix)
+        canvas.line(ix, -3, ix, 14, colors::grid);
     if (withNumbers) {
         for (int ix = 0; ix <= 40; ++ix) {
             canvas.setCurrent(ix - 0.3, -3.3);
@@ -78,7 +98,7 @@ void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {
     label(c, r1x, r1y, kTimeOffset, "Tn1(1)= ", s.Tn1(1));
 }
 
-void drawDisplayStep(Canvas& c, SharedState& s, BodyMarkers& last, bool withText) {
+void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool withText) {
     const ToCanvas cv(s.pictureScale);
     const int i = s.frontIndex;
     const double emitX = cv(s.Xn2(i)), emitY = cv(s.Yn2(i));
@@ -95,11 +115,14 @@ void drawDisplayStep(Canvas& c, SharedState& s, BodyMarkers& last, bool withText
 
     // Bodies: wipe the previous markers, draw the present ones.
     const double x1 = cv(s.X(1)), y1 = cv(s.Y(1)), x2 = cv(s.X(2)), y2 = cv(s.Y(2));
-    c.circle(last.x1, last.y1, kMarker, colors::white);
-    c.circle(last.x2, last.y2, kMarker, colors::white);
+    c.circle(memory.x1, memory.y1, kMarker, colors::white);
+    c.circle(memory.x2, memory.y2, kMarker, colors::white);
     c.circle(x1, y1, kMarker, colors::receiver);
     c.circle(x2, y2, kMarker, colors::source);
-    last = {x1, y1, x2, y2};
+    memory.x1 = x1;
+    memory.y1 = y1;
+    memory.x2 = x2;
+    memory.y2 = y2;
 
     const double r0x = cv(s.Xn1(0)), r0y = cv(s.Yn1(0));
     const double s0x = cv(s.Xn2(0)), s0y = cv(s.Yn2(0)), s1x = cv(s.Xn2(1)), s1y = cv(s.Yn2(1));
@@ -113,8 +136,20 @@ void drawDisplayStep(Canvas& c, SharedState& s, BodyMarkers& last, bool withText
     // The wave: 2000 points per completed period along the source's path.
     const double period = cv(finite(s.T00 * s.VX(2)));
     const double waveStep = period / 2000, phaseStep = period * cv.scale() / 5 / 2000 / 1.592;
-    for (int k = 1; k <= 2000 * (i - 1); ++k)
-        c.point(s1x + k * waveStep, std::sin(k * phaseStep), colors::ray);
+    const auto [kFirst, kLast] = visibleWavePoints(c, s1x, waveStep, 2000 * (i - 1));
+    if (memory.waveFirst != kFirst || memory.waveLast != kLast || memory.waveX0 != s1x ||
+        memory.waveStep != waveStep || memory.phaseStep != phaseStep) {
+        memory.wave.resize(static_cast<std::size_t>(std::max(0, kLast - kFirst + 1)));
+        for (int k = kFirst; k <= kLast; ++k)
+            memory.wave[static_cast<std::size_t>(k - kFirst)] = std::sin(k * phaseStep);
+        memory.waveFirst = kFirst;
+        memory.waveLast = kLast;
+        memory.waveX0 = s1x;
+        memory.waveStep = waveStep;
+        memory.phaseStep = phaseStep;
+    }
+    for (int k = kFirst; k <= kLast; ++k)
+        c.point(s1x + k * waveStep, memory.wave[static_cast<std::size_t>(k - kFirst)], colors::ray);
 
     if (withText) {
         label(c, r0x, r0y, kCoordOffset, "Xn1(0)= ", s.Xn1(0));
@@ -150,8 +185,7 @@ void drawDisplayStep(Canvas& c, SharedState& s, BodyMarkers& last, bool withText
         if (!withText) continue;
         label(c, ex, ey, kCoordOffset, indexed("Xn2", j), s.Xn2(j));
         label(c, ex, ey, kTimeOffset, indexed("Tn2", j), s.Tn2(j));
-        if (sourcePassed)
-            label(c, cv(s.Xk2(j)), cv(s.Yk2(j)), 2.9, indexed("Xk2", j), s.Xk2(j));
+        if (sourcePassed) label(c, cv(s.Xk2(j)), cv(s.Yk2(j)), 2.9, indexed("Xk2", j), s.Xk2(j));
         label(c, nx, ny, kCoordOffset, indexed("Xn1", j), s.Xn1(j));
         label(c, nx, ny, kTimeOffset, indexed("Tn1", j), s.Tn1(j));
         label(c, kx, ky, 2.9, indexed("Xk1", j - 1), s.Xk1(j - 1));

@@ -5,6 +5,8 @@
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
 
+#include <vector>
+
 namespace sonrel {
 
 // Animation scale (-1, 14)-(40, -4): one unit per canvas centimetre.
@@ -25,14 +27,19 @@ void drawAnimationGrid(Canvas& canvas, bool withNumbers);
 // two initial lines of sight, after "1-Задать T00, с" placed them.
 void drawPeriodSetting(Canvas& canvas, const SharedState& s, bool withText);
 
-// Where the body markers were last drawn (canvas units), so the next display
-// step can wipe them.
-struct BodyMarkers {
+// What the animation keeps between display steps: where the body markers
+// were last drawn (canvas units), so the next step can wipe them, and the
+// heights of the wave's visible points, which change only with the scale
+// and the source's motion.
+struct AnimationMemory {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::vector<double> wave;
+    int waveFirst = 0, waveLast = -1;
+    double waveX0 = 0, waveStep = 0, phaseStep = 0;
 };
 
 // The picture of one display step: the tracked front, the bodies and their
 // paths, the wave along the source's path, and the marks of every front so far.
-void drawDisplayStep(Canvas& canvas, SharedState& s, BodyMarkers& last, bool withText);
+void drawDisplayStep(Canvas& canvas, SharedState& s, AnimationMemory& memory, bool withText);
 
 } // namespace sonrel

@@ -9,9 +9,13 @@ namespace sonrel {
 
 namespace {
 
-std::int16_t signOf(double v) { return v < 0 ? -1 : 1; }
+std::int16_t signOf(double v) {
+    return v < 0 ? -1 : 1;
+}
 
-double distance(double dx, double dy) { return finite(std::sqrt(dx * dx + dy * dy)); }
+double distance(double dx, double dy) {
+    return finite(std::sqrt(dx * dx + dy * dy));
+}
 
 // Front i has not been emitted while the source is short of its emission
 // point (along X, or along Y for a source without an X velocity).

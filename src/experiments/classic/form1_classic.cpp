@@ -10,7 +10,8 @@
 namespace sonrel {
 
 void readFieldsInto(std::initializer_list<std::pair<const QLineEdit*, double*>> fields) {
-    for (const auto& [field, target] : fields) *target = numberOf(field);
+    for (const auto& [field, target] : fields)
+        *target = numberOf(field);
 }
 
 ClassicController::ClassicController(Form1& form) : QObject(&form), form_(form) {
@@ -90,7 +91,9 @@ void ClassicController::startClicked() {
     runExperiment();
 }
 
-void ClassicController::stopClicked() { form_.state().stopFlag = 1; }
+void ClassicController::stopClicked() {
+    form_.state().stopFlag = 1;
+}
 
 bool ClassicController::readStepsPerDisplay() {
     try {
@@ -127,7 +130,7 @@ void ClassicController::runExperiment() {
             setNumber(form_.Text11, s.R);
             if (step.display) {
                 refreshPositionFields();
-                drawDisplayStep(form_.picture(), s, markers_, form_.Check9->isChecked());
+                drawDisplayStep(form_.picture(), s, animation_, form_.Check9->isChecked());
             }
             if (step.endRun) break;
             form_.pumpEvents();

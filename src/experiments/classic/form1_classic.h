@@ -19,11 +19,11 @@ public:
     ~ClassicController() override;
 
 private:
-    void setPeriodClicked();   // Command13 "1-Задать T00, с"
-    void startClicked();       // Command1 "2-Начать эксперимент"
-    void stopClicked();        // Command2 "Остановить"
-    void continueClicked();    // Command3 "Продолжить"
-    void stepsClicked();       // Command4 "NC0 шагов="
+    void setPeriodClicked();    // Command13 "1-Задать T00, с"
+    void startClicked();        // Command1 "2-Начать эксперимент"
+    void stopClicked();         // Command2 "Остановить"
+    void continueClicked();     // Command3 "Продолжить"
+    void stepsClicked();        // Command4 "NC0 шагов="
     bool readStepsPerDisplay(); // NC0 from Text10; false after telling the user
 
     // The stepping loop shared by start, continue and NC0 steps; nested runs
@@ -34,7 +34,7 @@ private:
     void printLegend();
 
     Form1& form_;
-    BodyMarkers markers_;
+    AnimationMemory animation_;
 };
 
 // Reads each field into its target in turn; a field that holds no number

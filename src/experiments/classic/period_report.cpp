@@ -11,10 +11,18 @@ namespace {
 
 const char* const kCrLf = "\r\n";
 
-std::string num(double x) { return formatNumber(x); }
-std::string r6(double x) { return formatTrunc(x, 6); }
-std::string r2(double x) { return formatTrunc(x, 2); }
-std::string idx(int j) { return std::to_string(j); }
+std::string num(double x) {
+    return formatNumber(x);
+}
+std::string r6(double x) {
+    return formatTrunc(x, 6);
+}
+std::string r2(double x) {
+    return formatTrunc(x, 2);
+}
+std::string idx(int j) {
+    return std::to_string(j);
+}
 
 // Angles at the end of period j: those of front j + 1. A front past the
 // record has not arrived: no observation angle yet, and the relative angles
@@ -28,7 +36,9 @@ EndAngles anglesOfFront(const SharedState& s, int front) {
     return {0, vectorAngleDeg(s, s.VX(1), s.VY(1)), vectorAngleDeg(s, s.VX(2), s.VY(2))};
 }
 
-double observedFrequency(const SharedState& s, int j) { return safeDiv(1, s.dT(j)); }
+double observedFrequency(const SharedState& s, int j) {
+    return safeDiv(1, s.dT(j));
+}
 
 void computePeriod(SharedState& s, int j) {
     s.dT(j) = finite(s.Tk1(j) - s.Tk1(j - 1));
@@ -36,8 +46,8 @@ void computePeriod(SharedState& s, int j) {
     const double v1 = s.V(1), v2 = s.V(2);
     s.v1n(j) = formula2(s.v0, v1, v2, s.Vs, safeDiv(s.QV1(j), s.degPerRad),
                         safeDiv(s.QV2(j), s.degPerRad));
-    s.v1k(j) = formula2(s.v0, v1, v2, s.Vs, safeDiv(end.Qn1, s.degPerRad),
-                        safeDiv(end.Qn2, s.degPerRad));
+    s.v1k(j) =
+        formula2(s.v0, v1, v2, s.Vs, safeDiv(end.Qn1, s.degPerRad), safeDiv(end.Qn2, s.degPerRad));
     s.v1(j) = finite((s.v1n(j) + s.v1k(j)) / 2);
 }
 
@@ -55,18 +65,17 @@ std::string periodBlock(const SharedState& s, int j) {
     // The time beside the source's end position is the receiver's arrival time.
     t += " Tk2(" + J + ") = " + r6(s.Tk1(j)) + "       Xk2(" + J + ") = " + r6(s.Xk2(j)) +
          "         Yk2(" + J + ") = " + r6(s.Yk2(j)) + kCrLf;
-    t += " Tk1(" + P + ") = " + r6(s.Tk1(j - 1)) + "        Xk1(" + P + ") = " +
-         r6(s.Xk1(j - 1)) + "        Yk1(" + P + ") = " + r6(s.Yk1(j - 1)) + kCrLf;
+    t += " Tk1(" + P + ") = " + r6(s.Tk1(j - 1)) + "        Xk1(" + P + ") = " + r6(s.Xk1(j - 1)) +
+         "        Yk1(" + P + ") = " + r6(s.Yk1(j - 1)) + kCrLf;
     t += " Tk1(" + J + ") = " + r6(s.Tk1(j)) + "        Xk1(" + J + ") = " + r6(s.Xk1(j)) +
          "        Yk1(" + J + ") = " + r6(s.Yk1(j)) + kCrLf + kCrLf;
     t += " угол луча зрения Q3 в начале приема периода =      " + num(s.Q3(j)) + kCrLf;
     t += " относительный угол скорости приемника Qn1(" + J + ") = " + num(s.QV1(j)) + kCrLf;
-    t += " относительный угол скорости источника  Qn2(" + J + ") = " + num(s.QV2(j)) + kCrLf +
-         kCrLf;
+    t +=
+        " относительный угол скорости источника  Qn2(" + J + ") = " + num(s.QV2(j)) + kCrLf + kCrLf;
     t += " угол луча зрения Q3 в конце приема периода =       " + num(end.Q3) + kCrLf;
     t += " относительный угол скорости приемника Qn1(" + N + ") = " + num(end.Qn1) + kCrLf;
-    t += " относительный угол скорости источника  Qn2(" + N + ") = " + num(end.Qn2) + kCrLf +
-         kCrLf;
+    t += " относительный угол скорости источника  Qn2(" + N + ") = " + num(end.Qn2) + kCrLf + kCrLf;
     t += std::string(" наблюдаемый период одного колебания на приемнике и реальная принимаемая "
                      "частота ") +
          kCrLf;
@@ -113,13 +122,16 @@ std::string reportLegend(const SharedState& s) {
         " Q3 - угол между лучом зрения и осью X (угол наблюдения)",
     };
     std::string t;
-    for (const char* line : fixedHead) t += std::string(line) + kCrLf;
+    for (const char* line : fixedHead)
+        t += std::string(line) + kCrLf;
     t += " QV1= " + r2(vectorAngleDeg(s, s.VX(1), s.VY(1))) +
          " - угол между скоростью приемника и осью X" + kCrLf;
-    t += std::string(" Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") + kCrLf;
+    t +=
+        std::string(" Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") + kCrLf;
     t += " QV2= " + r2(vectorAngleDeg(s, s.VX(2), s.VY(2))) +
          " - угол между скоростью источника и осью X" + kCrLf;
-    t += std::string(" Qn2(i) - угол между лучом зрения с источника и скоростью источника ") + kCrLf;
+    t +=
+        std::string(" Qn2(i) - угол между лучом зрения с источника и скоростью источника ") + kCrLf;
     t += " T00=  " + num(s.T00) + "    - период формирования фронтов сигнала передатчика" + kCrLf;
     t += "  v0=  " + num(s.v0) + "    - частота передатчика " + kCrLf;
     return t;

@@ -13,7 +13,9 @@ using ReportPrint = std::function<void(double y, const std::string& text)>;
 
 // Report heights: heading, legend, and 11 units per period block.
 constexpr double kReportHeadingY = 599.9, kReportLegendY = 599.3;
-constexpr double periodBlockY(int j) { return 591 - 11.0 * (j - 1); }
+constexpr double periodBlockY(int j) {
+    return 591 - 11.0 * (j - 1);
+}
 
 std::string reportHeading();
 // The legend; QV1, QV2 are the velocity directions of the run being started.

@@ -1,0 +1,321 @@
+#include "app/checked_math.h"
+#include "experiments/classic/classic_model.h"
+#include "experiments/classic/period_report.h"
+
+#include <cmath>
+#include <deque>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace sonrel;
+
+namespace {
+
+// Answers the run's questions from a script (Yes when the script is empty)
+// and remembers what was asked.
+struct ScriptedPrompts : Prompts {
+    std::deque<bool> answers;
+    std::vector<std::string> asked;
+    void tell(const std::string& text, const std::string&) override { asked.push_back(text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        asked.push_back(text);
+        if (answers.empty()) return true;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// The main window's defaults, read into the state as the start button does.
+void typeDefaults(SharedState& s, double x1n = 86.60254) {
+    s.X(1) = x1n;
+    s.Y(1) = 50;
+    s.VX(1) = 6;
+    s.VY(1) = 0;
+    s.X(2) = 50;
+    s.Y(2) = 0;
+    s.VX(2) = 10;
+    s.VY(2) = 0;
+    s.Vs = 20;
+    s.pictureScale = 5;
+    s.dt = 0.001;
+    s.NC0 = 20;
+    s.T00 = 5;
+    s.v0 = 0.2;
+}
+
+// Steps until front `front` is tracked (or the run ends); returns the steps made.
+int runUntilFront(SharedState& s, int front, Prompts& p, StepChecks checks = {}) {
+    int steps = 0;
+    while (s.frontIndex < front) {
+        ++steps;
+        if (stepExperiment(s, checks, p).endRun) break;
+    }
+    return steps;
+}
+
+// Exact arrival time of front j for the defaults: the front leaves the
+// source's position at (j − 1)·T00 and meets the receiver moving along y = 50.
+double exactArrival(int j) {
+    const double te = (j - 1) * 5.0, ex = 10 * te; // source x at emission
+    const double px = 86.60254 - 30, py = 50;      // receiver at T = 0
+    // |(px + 6t − ex, py)| = 20 (t − te)
+    const double a = 36 - 400, b = 2 * 6 * (px - ex) + 800 * te;
+    const double c = (px - ex) * (px - ex) + py * py - 400 * te * te;
+    return (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
+}
+
+} // namespace
+
+TEST(ClassicPeriodSetting, DefaultsGiveTravelTimeAndFrequency) {
+    SharedState s;
+    typeDefaults(s);
+    const double travel = firstFrontTravelTime(s);
+    EXPECT_NEAR(travel, 4.9999999841129, 1e-12);
+    EXPECT_FALSE(periodShorterThanTravel(s, travel));
+    EXPECT_DOUBLE_EQ(placeFirstPeriod(s), 0.2);
+    EXPECT_DOUBLE_EQ(s.Xn2(1), 0);
+    EXPECT_DOUBLE_EQ(s.Xn2(2), 50);
+    EXPECT_DOUBLE_EQ(s.Xn1(0), 86.60254 - 30);
+    EXPECT_DOUBLE_EQ(s.X(1), 86.60254 - 30); // receiver left one period back
+
+    SharedState far;
+    typeDefaults(far, 200);
+    EXPECT_TRUE(periodShorterThanTravel(far, firstFrontTravelTime(far)));
+
+    SharedState zero;
+    typeDefaults(zero);
+    zero.T00 = 0;
+    EXPECT_NO_THROW(firstFrontTravelTime(zero));
+    EXPECT_THROW(placeFirstPeriod(zero), MathError);
+    zero.Vs = 0;
+    EXPECT_THROW(firstFrontTravelTime(zero), MathError);
+}
+
+TEST(ClassicRun, DefaultExperimentMatchesTheClosedForm) {
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    // Front 1 reaches the receiver at T = 5 s within one step, 100 m away.
+    runUntilFront(s, 2, p);
+    EXPECT_GE(s.Tk1(0), 5.0 - 1e-9);
+    EXPECT_LE(s.Tk1(0), 5.0 + s.dt + 1e-9);
+    EXPECT_NEAR(s.Xk1(0), 86.60254, 0.01);
+    EXPECT_NEAR(s.R, 100, 0.03);
+    EXPECT_TRUE(p.asked.empty());
+    runUntilFront(s, 11, p);
+    for (int j = 1; j <= 10; ++j)
+        EXPECT_NEAR(s.Tk1(j - 1), exactArrival(j), 2 * s.dt) << "front " << j;
+    processPeriods(s, [](double, const std::string&) {});
+    EXPECT_NEAR(s.dT(1), 3.9, 0.1);
+    EXPECT_NEAR(1 / s.dT(1), 0.256, 0.002);
+    // Formula (2) for the first period's angles lies near the observed frequency.
+    EXPECT_NEAR(s.v1(1), 1 / s.dT(1), 0.01);
+}
+
+TEST(ClassicRun, ArrivalNeedsTheRadiusStrictlyBeyondTheDistance) {
+    SharedState s;
+    s.X(1) = 1;
+    s.Vs = 1;
+    s.dt = 0.5; // radius 0.5, then exactly 1.0 = R, then 1.5
+    s.T00 = 10;
+    s.v0 = 0.1;
+    s.NC0 = 100;
+    setupRun(s);
+    ScriptedPrompts p;
+    stepExperiment(s, {}, p);
+    stepExperiment(s, {}, p);
+    EXPECT_DOUBLE_EQ(s.frontRadius, 1.0);
+    EXPECT_EQ(s.frontIndex, 1);
+    stepExperiment(s, {}, p);
+    EXPECT_EQ(s.frontIndex, 2);
+    EXPECT_DOUBLE_EQ(s.Tk1(0), 1.5);
+    // A source at rest never holds the next front: it grows from the next step.
+    stepExperiment(s, {}, p);
+    EXPECT_DOUBLE_EQ(s.frontRadius, 0.5);
+}
+
+TEST(ClassicRun, ManualModeJumpsToPeriodBoundariesAndAsks) {
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    p.answers = {true, false};
+    const StepChecks manual{true, false};
+    runUntilFront(s, 2, p, manual);
+    EXPECT_DOUBLE_EQ(s.T, 5);
+    EXPECT_DOUBLE_EQ(s.X(1), s.Xn1(1));
+    EXPECT_DOUBLE_EQ(s.X(2), s.Xn2(2));
+    ASSERT_EQ(p.asked.size(), 1u);
+    EXPECT_EQ(p.asked[0], kContinueQuestion);
+    // No: the stop is requested and the front that has just arrived stays tracked.
+    while (p.asked.size() < 2)
+        stepExperiment(s, manual, p);
+    EXPECT_NEAR(s.T, 10, 1e-9);
+    EXPECT_EQ(s.stopFlag, 1);
+    EXPECT_EQ(s.frontIndex, 2);
+}
+
+TEST(ClassicRun, StopDuringAnArrivalKeepsTheFrontAndItsAngles) {
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    s.stopFlag = 1;
+    s.NC0 = 1000000; // no display step comes: the stop waits
+    while (s.Tk1(0) == 0)
+        stepExperiment(s, {}, p);
+    EXPECT_EQ(s.frontIndex, 1);
+    const double qn1 = s.QV1(1), q3 = s.Q3(1);
+    EXPECT_NEAR(qn1, -q3, 1e-12); // receiver moves along X
+    // Continued, the same front is tracked again and recorded again.
+    s.stopFlag = 0;
+    const double first = s.Tk1(0);
+    while (s.frontIndex == 1)
+        stepExperiment(s, {}, p);
+    EXPECT_GT(s.Tk1(0), first);
+    EXPECT_NEAR(s.QV1(1), -s.Q3(1), 1e-12);
+}
+
+TEST(ClassicRun, StopIsHonouredWhenNoDisplayStepCanCome) {
+    for (int nc0 : {0, -5, 3}) {
+        SharedState s;
+        typeDefaults(s);
+        setupRun(s);
+        s.NC0 = nc0;
+        if (nc0 == 3) s.stepCount = 10; // NC0 lowered below the counter
+        s.stopFlag = 1;
+        ScriptedPrompts p;
+        EXPECT_TRUE(stepExperiment(s, {}, p).endRun) << nc0;
+    }
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    s.stopFlag = 1;
+    ScriptedPrompts p;
+    int steps = 0;
+    StepResult r;
+    do {
+        r = stepExperiment(s, {}, p);
+        ++steps;
+    } while (!r.endRun);
+    EXPECT_EQ(steps, 20);
+    EXPECT_TRUE(r.display);
+}
+
+TEST(ClassicRun, ShortPeriodWarningAndZeroSignalSpeed) {
+    SharedState s;
+    typeDefaults(s, 200);
+    setupRun(s);
+    ScriptedPrompts p;
+    p.answers = {false};
+    const StepResult r = stepExperiment(s, {}, p);
+    EXPECT_TRUE(r.endRun);
+    ASSERT_EQ(p.asked.size(), 1u);
+    EXPECT_EQ(p.asked[0], kShortPeriodWarning);
+
+    SharedState still;
+    typeDefaults(still);
+    setupRun(still);
+    still.Vs = 0;
+    EXPECT_THROW(stepExperiment(still, {}, p), MathError);
+}
+
+TEST(ClassicRun, TwentyFrontsEndTheRunAndTheReportStillCompletes) {
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    EXPECT_THROW(runUntilFront(s, 22, p), IndexError);
+    EXPECT_EQ(s.frontIndex, 21);
+    EXPECT_GT(s.Tk1(19), s.Tk1(18));
+    EXPECT_NE(s.Xk2(20), 0);
+    std::vector<double> heights;
+    processPeriods(s, [&](double y, const std::string&) { heights.push_back(y); });
+    ASSERT_EQ(heights.size(), 21u); // 20 blocks and the table
+    EXPECT_DOUBLE_EQ(heights.back(), 591 - 11 * 20);
+    EXPECT_LT(s.dT(20), 0); // the last period has no recorded end
+    EXPECT_NE(s.reportText.find("   20         "), std::string::npos);
+}
+
+namespace {
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t from = 0, at;
+    while ((at = text.find("\r\n", from)) != std::string::npos) {
+        lines.push_back(text.substr(from, at - from));
+        from = at + 2;
+    }
+    EXPECT_EQ(from, text.size()) << "every line ends with CR LF";
+    return lines;
+}
+} // namespace
+
+TEST(ClassicReport, LegendBlocksAndTableKeepTheirTexts) {
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    runUntilFront(s, 3, p);
+    std::vector<std::pair<double, std::string>> printed;
+    const ReportPrint print = [&](double y, const std::string& t) { printed.emplace_back(y, t); };
+    printLegend(s, print);
+    processPeriods(s, print);
+    ASSERT_EQ(printed.size(), 5u);
+    EXPECT_EQ(printed[0].first, 599.9);
+    EXPECT_EQ(printed[0].second, "        1- приемник  2- источник  i - нимер периода сигнала "
+                                 "передатчика\r\n");
+    const auto legend = linesOf(printed[1].second);
+    ASSERT_EQ(legend.size(), 16u);
+    EXPECT_EQ(legend[10], " QV1= 0 - угол между скоростью приемника и осью X");
+    EXPECT_EQ(legend[14], " T00=  5    - период формирования фронтов сигнала передатчика");
+    EXPECT_EQ(legend[15], "  v0=  0,2    - частота передатчика ");
+
+    EXPECT_EQ(printed[2].first, 591);
+    EXPECT_EQ(printed[3].first, 580);
+    const auto block = linesOf(printed[2].second);
+    ASSERT_EQ(block.size(), 23u); // fits the 11 report units of a period
+    EXPECT_EQ(block[0], "             обрабатываем данные приема сигнала периода № 1");
+    EXPECT_EQ(block[1],
+              " координаты и время источника и приемника для начала и конца одного периода");
+    EXPECT_EQ(block[2], " Tn2(1) = 0        Xn2(1) = 0        Yn2(1) = 0");
+    EXPECT_EQ(block[3], " Tk2(1) = 8,907       Xk2(1) = 49,999999         Yk2(1) = 0");
+    EXPECT_EQ(block[4], " Tk1(0) = 5        Xk1(0) = 86,60254        Yk1(0) = 50");
+    EXPECT_EQ(block[5], " Tk1(1) = 8,907        Xk1(1) = 110,04454        Yk1(1) = 50");
+    EXPECT_EQ(block[6], "");
+    EXPECT_EQ(block[7].rfind(" угол луча зрения Q3 в начале приема периода =      30,00000", 0),
+              0u);
+    EXPECT_EQ(block[9].rfind(" относительный угол скорости источника  Qn2(1) = -30,0000", 0), 0u);
+    EXPECT_EQ(block[12].rfind(" относительный угол скорости приемника Qn1(2) = -39,78", 0), 0u);
+    EXPECT_EQ(block[16], " dT= Tk1(1) - Tk1(0) = 3,9070000000005       v(1) = 1/dT= "
+                         "0,25595085743534");
+    EXPECT_EQ(block[18], " расчетная частота принимаемого сигнала  ");
+    EXPECT_EQ(
+        block[21].rfind(" средняя частота за период  v1(1) = (v1n(i) + v1k(i)) / 2  = 0,255", 0),
+        0u);
+    EXPECT_EQ(block[22], "");
+
+    // The last listed period has not ended: its dT and frequency are negative.
+    EXPECT_NE(printed[3].second.find(" Tk1(2) = 0        Xk1(2) = 0        Yk1(2) = 0\r\n"),
+              std::string::npos);
+    EXPECT_EQ(printed[4].first, 569);
+    const auto table = linesOf(printed[4].second);
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[0], "№ периода      угол       наблюдаемая частота     расчетная частота ");
+    EXPECT_EQ(table[1].rfind("   1         30         0,25595085743534        0,255", 0), 0u);
+    EXPECT_EQ(table[2].rfind("   2         39,78         -0,112271247333552        ", 0), 0u);
+}
+
+TEST(ClassicReport, ZeroPeriodStopsTheReportAfterTheBlocksBeforeIt) {
+    SharedState s;
+    typeDefaults(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    runUntilFront(s, 4, p);
+    s.Tk1(2) = s.Tk1(1); // a period of zero length
+    int prints = 0;
+    EXPECT_THROW(processPeriods(s, [&](double, const std::string&) { ++prints; }), MathError);
+    EXPECT_EQ(prints, 1);
+}

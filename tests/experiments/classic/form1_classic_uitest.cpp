@@ -1,0 +1,147 @@
+#include "app/form1.h"
+#include "app/numbers.h"
+#include "canvas/form4.h"
+#include "support/ui_helpers.h"
+
+#include <QCheckBox>
+#include <QRegularExpression>
+#include <QTimer>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+namespace {
+
+const QString kTooShort =
+    QStringLiteral("Период формирования нового фронта волны не должен быть меньше \n"
+                   "    времени распространения сигнала предыдущего фронта волны");
+
+class ClassicExperiment : public WindowTest {
+protected:
+    Form1* form() { return static_cast<Form1*>(app->windows.get(1)); }
+    // Manual mode answered No at the first arrival: the run stops at the
+    // next display step, with front 1 received.
+    void runToFirstArrival() {
+        click(form(), "Command13");
+        form()->Check1->setChecked(false);
+        boxes.answers = {QMessageBox::No};
+        click(form(), "Command1");
+    }
+};
+
+} // namespace
+
+TEST_F(ClassicExperiment, PeriodSettingShowsTravelTimeAndFrequency) {
+    click(form(), "Command13");
+    EXPECT_EQ(textOf(form(), "Text17"), QStringLiteral("4,9999999841129"));
+    EXPECT_EQ(textOf(form(), "Text24"), QStringLiteral("0,2"));
+    EXPECT_TRUE(boxes.shown.empty());
+    // The first line of sight is drawn from the first emission point (0, 0).
+    bool sightLine = false;
+    for (double dy = -0.1; dy <= 0.1 && !sightLine; dy += 0.02)
+        sightLine =
+            form()->picture().pixelAt(0.3 * 11.320508, 0.3 * 10 + 0.05 + dy) == qRgb(255, 0, 255);
+    EXPECT_TRUE(sightLine);
+
+    typeInto(form(), "Text1", "200");
+    click(form(), "Command13");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, kTooShort);
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel5m"));
+
+    typeInto(form(), "Text1", "86,60254");
+    typeInto(form(), "Text18", "0");
+    click(form(), "Command13");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, QStringLiteral("Ошибка рассчета"));
+    EXPECT_EQ(boxes.shown[1].title, QStringLiteral("Sonrel5m"));
+
+    typeInto(form(), "Text12", "двадцать");
+    click(form(), "Command13");
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    EXPECT_EQ(boxes.shown[2].text, QStringLiteral("Введите правильно данные"));
+    EXPECT_EQ(boxes.shown[2].title, QStringLiteral("Sonrel5m"));
+}
+
+TEST_F(ClassicExperiment, StartNeedsTheFrequencyFromThePeriodSetting) {
+    click(form(), "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Введите правильно данные"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+    EXPECT_EQ(app->state.frontIndex, 0); // the run did not start
+}
+
+TEST_F(ClassicExperiment, ManualNoStopsAndNc0StepsMakeExactlyNc0Steps) {
+    runToFirstArrival();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel5"));
+    SharedState& s = app->state;
+    EXPECT_EQ(s.frontIndex, 1);
+    EXPECT_EQ(s.stepCount, 0);
+    EXPECT_EQ(textOf(form(), "Text17"), qs(formatNumber(s.T)));
+    const double before = s.T;
+    typeInto(form(), "Text10", "7");
+    click(form(), "Command4");
+    EXPECT_NEAR(s.T - before, 7 * 0.001, 1e-9);
+    EXPECT_EQ(textOf(form(), "Text13"), qs(formatNumber(s.X(1))));
+    EXPECT_EQ(textOf(form(), "Text11"), qs(formatNumber(s.R)));
+}
+
+TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
+    click(form(), "Command13");
+    QTimer::singleShot(100, [this] { click(form(), "Command2"); });
+    click(form(), "Command1");
+    const SharedState& s = app->state;
+    EXPECT_EQ(s.stopFlag, 1);
+    EXPECT_EQ(s.stepCount, 0);
+    EXPECT_GT(s.T, 0);
+    EXPECT_TRUE(boxes.shown.empty());
+    // Continue resumes from where the run stopped.
+    const double stoppedAt = s.T;
+    QTimer::singleShot(50, [this] { click(form(), "Command2"); });
+    click(form(), "Command3");
+    EXPECT_GT(s.T, stoppedAt);
+}
+
+TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
+    typeInto(form(), "Text9", "0,01"); // coarser steps keep the run short
+    form()->Check5->setChecked(true);
+    click(form(), "Command13");
+    click(form(), "Command1");
+    // The twentieth front ends the run as a solution error, after the warning.
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
+    EXPECT_EQ(app->state.frontIndex, 21);
+    auto* report = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(report, nullptr);
+    const QStringList lines = report->plainText().split('\n');
+    EXPECT_EQ(lines[0], QStringLiteral("        1- приемник  2- источник  i - нимер периода "
+                                       "сигнала передатчика"));
+    EXPECT_EQ(lines.filter(QStringLiteral("обрабатываем данные приема сигнала периода №")).size(),
+              20);
+    const int head = lines.indexOf(QStringLiteral("             обрабатываем данные приема "
+                                                  "сигнала периода № 1"));
+    ASSERT_GT(head, 0);
+    EXPECT_EQ(lines[head + 2], QStringLiteral(" Tn2(1) = 0        Xn2(1) = 0        Yn2(1) = 0"));
+    EXPECT_TRUE(lines.contains(
+        QStringLiteral("№ периода      угол       наблюдаемая частота     расчетная частота ")));
+    EXPECT_TRUE(lines.filter(QRegularExpression("^   20         ")).size() == 1);
+}
+
+TEST_F(ClassicExperiment, ClosingTheWindowOrExitDuringARunEndsItCleanly) {
+    click(form(), "Command13");
+    QTimer::singleShot(50, [this] { form()->close(); });
+    click(form(), "Command1");
+    EXPECT_EQ(app->windows.get(1), nullptr);
+    EXPECT_TRUE(boxes.shown.empty());
+
+    app->windows.show(1);
+    form()->Check5->setChecked(true);
+    click(form(), "Command13");
+    QTimer::singleShot(50, [this] { click(form(), "Command16"); });
+    click(form(), "Command1");
+    waitFor([&] { return app->windows.get(1) == nullptr; }, 500);
+    EXPECT_EQ(app->windows.get(1), nullptr);
+    EXPECT_EQ(app->windows.get(4), nullptr); // no report window brought back
+}
