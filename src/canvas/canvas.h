@@ -2,6 +2,7 @@
 // The drawing surface every window's pictures are written against: a user
 // coordinate scale, lines, circles, points and text at a current position,
 // over a persistent image. Colours are r + 256·g + 65536·b.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -43,6 +44,11 @@ public:
     virtual void circle(double x, double y, double r, Color c) = 0;
     // One point of the draw width.
     virtual void point(double x, double y, Color c) = 0;
+    // Many points of one colour; a canvas may draw a batch faster than one by one.
+    virtual void points(const double* xs, const double* ys, std::size_t n, Color c) {
+        for (std::size_t k = 0; k < n; ++k)
+            point(xs[k], ys[k], c);
+    }
     // Draws text with its top-left corner at the current position. A line
     // break returns to the scale's left edge one text line down; afterwards
     // the current position is the start of the next line.

@@ -125,6 +125,27 @@ void RasterCanvas::point(double x, double y, Color c) {
     changed();
 }
 
+void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Color c) {
+    if (drawWidth_ > 1) return Canvas::points(xs, ys, n, c);
+    // One pen for the batch, and each pixel once however many points fall on it.
+    batch_.clear();
+    const int w = image_.width(), h = image_.height();
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!drawable(xs[k], ys[k])) continue;
+        const QPointF p = toPixels(xs[k], ys[k]);
+        if (std::fabs(p.x()) > 1e6 || std::fabs(p.y()) > 1e6) continue;
+        const QPoint px(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
+        if (px.x() < 0 || px.y() < 0 || px.x() >= w || px.y() >= h) continue;
+        if (!batch_.empty() && batch_.back() == px) continue;
+        batch_.push_back(px);
+    }
+    if (batch_.empty()) return;
+    QPainter& pa = painter();
+    pa.setPen(QPen(qcolor(c), 1));
+    pa.drawPoints(batch_.data(), static_cast<int>(batch_.size()));
+    changed();
+}
+
 void RasterCanvas::print(const std::string& text) {
     QPainter& p = painter();
     p.setPen(qcolor(textColor_));

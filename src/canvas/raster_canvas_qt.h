@@ -9,6 +9,7 @@
 #include <QPointF>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace sonrel {
 
@@ -21,6 +22,7 @@ public:
     void line(double x1, double y1, double x2, double y2, Color c) override;
     void circle(double x, double y, double r, Color c) override;
     void point(double x, double y, Color c) override;
+    void points(const double* xs, const double* ys, std::size_t n, Color c) override;
     void print(const std::string& text) override;
 
     // Changes the pixel size; the picture is cleared to the background.
@@ -47,6 +49,7 @@ private:
     static QColor qcolor(Color c);
 
     QImage image_;
+    std::vector<QPoint> batch_; // pixels of a points() batch, kept to avoid reallocation
     std::unique_ptr<QPainter> painter_;
     QFont font_;
     int lineHeightPx_ = 14;

@@ -5,6 +5,8 @@
 #include "support/ui_helpers.h"
 
 #include <QFile>
+#include <cmath>
+#include <vector>
 #include <QImageReader>
 
 using namespace sonrel;
@@ -78,4 +80,19 @@ TEST_F(PictureSaving, MainWindowSavesNumberedBitmapsAndRefusesPaths) {
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка сохранения изображения"));
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
     EXPECT_FALSE(QFile::exists(QStringLiteral("Sonrel/.bmp")));
+}
+
+TEST(RasterCanvas, ABatchOfPointsDrawsTheSamePixelsAsSinglePoints) {
+    RasterCanvas one(200, 100), batch(200, 100);
+    std::vector<double> xs, ys;
+    for (int k = -50; k < 2500; ++k) {
+        xs.push_back(k * 0.005);
+        ys.push_back(std::sin(k * 0.01));
+    }
+    xs.push_back(std::nan(""));
+    ys.push_back(0);
+    for (RasterCanvas* c : {&one, &batch}) c->scale(-1, 2, 11, -2);
+    for (std::size_t k = 0; k < xs.size(); ++k) one.point(xs[k], ys[k], rgb(0, 250, 0));
+    batch.points(xs.data(), ys.data(), xs.size(), rgb(0, 250, 0));
+    EXPECT_EQ(one.image(), batch.image());
 }

@@ -139,17 +139,21 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
     const auto [kFirst, kLast] = visibleWavePoints(c, s1x, waveStep, 2000 * (i - 1));
     if (memory.waveFirst != kFirst || memory.waveLast != kLast || memory.waveX0 != s1x ||
         memory.waveStep != waveStep || memory.phaseStep != phaseStep) {
-        memory.wave.resize(static_cast<std::size_t>(std::max(0, kLast - kFirst + 1)));
-        for (int k = kFirst; k <= kLast; ++k)
-            memory.wave[static_cast<std::size_t>(k - kFirst)] = std::sin(k * phaseStep);
+        // The wave's points change only with the scale, the source's motion and the periods.
+        const std::size_t n = static_cast<std::size_t>(std::max(0, kLast - kFirst + 1));
+        memory.waveX.resize(n);
+        memory.waveY.resize(n);
+        for (int k = kFirst; k <= kLast; ++k) {
+            memory.waveX[static_cast<std::size_t>(k - kFirst)] = s1x + k * waveStep;
+            memory.waveY[static_cast<std::size_t>(k - kFirst)] = std::sin(k * phaseStep);
+        }
         memory.waveFirst = kFirst;
         memory.waveLast = kLast;
         memory.waveX0 = s1x;
         memory.waveStep = waveStep;
         memory.phaseStep = phaseStep;
     }
-    for (int k = kFirst; k <= kLast; ++k)
-        c.point(s1x + k * waveStep, memory.wave[static_cast<std::size_t>(k - kFirst)], colors::ray);
+    c.points(memory.waveX.data(), memory.waveY.data(), memory.waveX.size(), colors::ray);
 
     if (withText) {
         label(c, r0x, r0y, kCoordOffset, "Xn1(0)= ", s.Xn1(0));

@@ -33,7 +33,7 @@ void drawPeriodSetting(Canvas& canvas, const SharedState& s, bool withText);
 // and the source's motion.
 struct AnimationMemory {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    std::vector<double> wave;
+    std::vector<double> waveX, waveY;
     int waveFirst = 0, waveLast = -1;
     double waveX0 = 0, waveStep = 0, phaseStep = 0;
 };
