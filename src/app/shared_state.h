@@ -33,12 +33,22 @@ private:
 
 using PeriodArray = IndexedArray<double, 0, 20>;
 
+// How a theory calculation was started: one point of a graph sweep (silent)
+// or a single calculation from a button (checks speeds aloud, prints a table).
+enum class FormulaMode { Sweep, Interactive };
+
 // Inputs of the theory formula set (interactive and sweep calculations).
 struct FormulaInputs {
     double v0 = 0, dv = 0;
     double V1 = 0, V2 = 0, V12 = 0;
-    double Q1 = 0, Q2 = 0, Q12 = 0, Q3 = 0; // radians
+    // Q1, Q2, Q12: directions of the receiver's, the source's and the relative
+    // velocity minus the line of sight Q3 (Qn1, Qn2, Q12); all radians.
+    double Q1 = 0, Q2 = 0, Q12 = 0, Q3 = 0;
     double VX1 = 0, VX2 = 0;
+    double fieldValue = 0; // "v0(L0)" as typed: v0, or L0 in wavelength mode
+    double Vs = 0;
+    double pi = 3.14159265358979; // the caller's current π (the folding of angles uses it)
+    FormulaMode mode = FormulaMode::Sweep;
 };
 
 struct SharedState {
@@ -82,6 +92,9 @@ struct SharedState {
     FormulaInputs formula;
     double v = 0; // last calculated frequency
     double G = 1, G1 = 1, G2 = 1;
+    double Vs1 = 0, Vs2 = 0; // signal speed relative to receiver and source, formula (3)
+    double dv1 = 0, dv2 = 0; // corrections of formula (3)
+    double My = 0;           // graph scale: v/v0 per graph unit
 
     std::string reportText;
 

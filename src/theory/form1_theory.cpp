@@ -1,11 +1,239 @@
 #include "theory/form1_theory.h"
 
+#include "app/checked_math.h"
 #include "app/form1.h"
+#include "canvas/form4.h"
+#include "theory/experimental_points.h"
+#include "theory/formula_table.h"
+#include "theory/sweeps.h"
+#include "ui/message_box_qt.h"
+
+#include <cmath>
 
 namespace sonrel {
 
-TheoryController::TheoryController(Form1& form) : QObject(&form), form_(form) {}
+namespace {
+
+const QString kSpeedsTooHigh =
+    QStringLiteral("Скорости V1, V2 и V12 должны быть меньше скорости сигнала.\n"
+                   "Проверьте заданные для выбранной формулы скорости VX1 и VX2.");
+const QString kNegativeFraction = QStringLiteral("X= V/Vs должно быть положительное");
+
+constexpr double kReportTop = 599.3;
+
+} // namespace
+
+TheoryController::TheoryController(Form1& form) : QObject(&form), form_(form) {
+    wire();
+}
 
 TheoryController::~TheoryController() = default;
+
+void TheoryController::wire() {
+    for (QCheckBox* box : {form_.Check2, form_.Check3, form_.Check6, form_.Check8})
+        connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
+            if (on) excludeOtherVariants(box);
+        });
+    connect(form_.Command14, &QPushButton::clicked, this, &TheoryController::clearGraph);
+    connect(form_.Command15, &QPushButton::clicked, this, &TheoryController::markTypedPoint);
+    connect(form_.Picture1, &CanvasWidget::mousePressed, this,
+            [this](double x, double y, int) { markPressedSpot(x, y); });
+    connect(form_.Command7, &QPushButton::clicked, this, &TheoryController::experimentalPoints);
+    connect(form_.Command17, &QPushButton::clicked, this, &TheoryController::calculateAtAngle);
+    connect(form_.Command18, &QPushButton::clicked, this, &TheoryController::calculateFromBodies);
+    connect(form_.Command12, &QPushButton::clicked, this, &TheoryController::plotSweep);
+}
+
+// The variants of "СТО" are alternatives: ticking one unticks the other three.
+void TheoryController::excludeOtherVariants(QObject* ticked) {
+    for (QCheckBox* box : {form_.Check2, form_.Check3, form_.Check6, form_.Check8})
+        if (box != ticked && box->isChecked()) box->setChecked(false);
+}
+
+FormulaSelection TheoryController::selection() const {
+    FormulaSelection sel;
+    if (form_.Option1->isChecked())
+        sel.formula = MainFormula::Relativity;
+    else if (form_.Option2->isChecked())
+        sel.formula = MainFormula::Welt;
+    else if (form_.Option3->isChecked())
+        sel.formula = MainFormula::Lorentz;
+    else
+        sel.formula = MainFormula::Classical;
+    if (form_.Check3->isChecked())
+        sel.variant = RelativityVariant::V4_1;
+    else if (form_.Check2->isChecked())
+        sel.variant = RelativityVariant::V4_2;
+    else if (form_.Check6->isChecked())
+        sel.variant = RelativityVariant::V4_3;
+    else if (form_.Check8->isChecked())
+        sel.variant = RelativityVariant::V4_5;
+    sel.welt = form_.Option11->isChecked() ? WeltVariant::V3_1 : WeltVariant::V3_2;
+    sel.exactCorrections = form_.Check13->isChecked();
+    sel.wavelength = form_.Check7->isChecked();
+    return sel;
+}
+
+GraphAxis TheoryController::axis() const {
+    return form_.Option8->isChecked() ? GraphAxis::Angle : GraphAxis::Speed;
+}
+
+SpeedArgument TheoryController::speedArgument() const {
+    if (form_.Option6->isChecked()) return SpeedArgument::VX1;
+    if (form_.Option7->isChecked()) return SpeedArgument::VX2;
+    return SpeedArgument::Angle;
+}
+
+void TheoryController::guarded(const std::function<void()>& body, const QString& mathMessage) {
+    try {
+        body();
+    } catch (const InputError&) {
+        showMessage(&form_, kEnterDataCorrectly);
+    } catch (const MathError&) {
+        showMessage(&form_, mathMessage);
+    } catch (const IndexError&) {
+        showMessage(&form_, mathMessage);
+    }
+}
+
+void TheoryController::showResult(const FormulaResult& r) {
+    SharedState& s = form_.state();
+    setNumber(form_.Text26, r.ratio);
+    setNumber(form_.Text23, r.shift);
+    setNumber(form_.Text13, s.X(1));
+    setNumber(form_.Text15, s.Y(1));
+    setNumber(form_.Text14, s.X(2));
+    setNumber(form_.Text16, s.Y(2));
+    const double dx = s.X(1) - s.X(2), dy = s.Y(1) - s.Y(2);
+    s.R = std::sqrt(dx * dx + dy * dy);
+    setNumber(form_.Text11, s.R);
+}
+
+bool TheoryController::calculateInteractive(const FormulaInputs& in) {
+    SharedState& s = form_.state();
+    const FormulaResult r = calculateFrequency(in, selection(), lastFormulaResult(s));
+    s.v0 = r.v0;
+    if (!r.speedsAccepted) {
+        showMessage(&form_, kSpeedsTooHigh);
+        return false;
+    }
+    storeFormulaResult(s, r);
+    showResult(r);
+    form_.clearPicture();
+    printFormulaTable(form_.picture(), in, r, s.degPerRad);
+    return true;
+}
+
+void TheoryController::clearGraph() {
+    guarded(
+        [this] {
+            const double My = numberOf(form_.Text27) / 2;
+            form_.state().My = My;
+            drawGraphArea(form_.picture(), My, axis());
+        },
+        kSolutionError);
+}
+
+void TheoryController::markTypedPoint() {
+    guarded(
+        [this] {
+            const double X = numberOf(form_.Text25);
+            const double Y = numberOf(form_.Text26);
+            const double My = numberOf(form_.Text27) / 2;
+            form_.state().My = My;
+            form_.picture().circle(graphX(X, axis()), safeDiv(Y, My), 0.2, colors::black);
+        },
+        kSolutionError);
+}
+
+void TheoryController::markPressedSpot(double x, double y) {
+    try {
+        form_.picture().circle(x, y, 0.2, colors::black);
+        const ReadBack back = readBackSpot(x, y, form_.state().My, axis());
+        form_.Text25->setText(qs(back.xText));
+        form_.Text26->setText(qs(back.yText));
+    } catch (const std::exception&) {
+        showMessage(&form_, kPointNotFound);
+    }
+}
+
+void TheoryController::experimentalPoints() {
+    SharedState& s = form_.state();
+    s.reportText.clear();
+    guarded(
+        [this, &s] {
+            const double My = numberOf(form_.Text27) / 2;
+            s.My = My;
+            form_.Option8->setChecked(true);
+            plotExperimentalPoints(s, form_.picture(), My, form_.Check11->isChecked());
+            if (form_.Check5->isChecked())
+                reportWindow(form_.app())->reportPrint(kReportTop, s.reportText);
+        },
+        kSolutionError);
+}
+
+void TheoryController::calculateAtAngle() {
+    guarded(
+        [this] {
+            const double X = numberOf(form_.Text25);
+            if (X < 0) {
+                showMessage(&form_, kNegativeFraction);
+                return;
+            }
+            const double fieldValue = numberOf(form_.Text29);
+            const double Vs = numberOf(form_.Text12);
+            const double Qdeg = numberOf(form_.Text28);
+            calculateInteractive(
+                inputsAtAngle(form_.state(), speedArgument(), X, fieldValue, Vs, Qdeg));
+        },
+        kSolutionError);
+}
+
+void TheoryController::calculateFromBodies() {
+    guarded(
+        [this] {
+            SharedState& s = form_.state();
+            const double Vs = numberOf(form_.Text12);
+            const double fieldValue = numberOf(form_.Text29);
+            const Bodies b{numberOf(form_.Text1), numberOf(form_.Text5), numberOf(form_.Text3),
+                           numberOf(form_.Text7), numberOf(form_.Text2), numberOf(form_.Text6),
+                           numberOf(form_.Text4), numberOf(form_.Text8)};
+            const double M = numberOf(form_.Text19);
+            const FormulaSelection sel = selection();
+            const FormulaInputs in =
+                inputsFromBodies(s, b, fieldValue, Vs, sel, form_.Check11->isChecked());
+            calculateInteractive(in);
+            const bool relative =
+                sel.formula == MainFormula::Relativity || sel.formula == MainFormula::Classical;
+            drawBodiesAndVelocities(form_.picture(), s, M, relative);
+        },
+        kSolutionError);
+}
+
+void TheoryController::plotSweep() {
+    std::optional<FormulaResult> lastAccepted;
+    guarded(
+        [this, &lastAccepted] {
+            SweepSettings set;
+            set.argument = speedArgument();
+            set.My = numberOf(form_.Text27) / 2;
+            set.Vs = numberOf(form_.Text12);
+            set.Qdeg = numberOf(form_.Text28);
+            set.VX1 = numberOf(form_.Text3);
+            set.VX2 = numberOf(form_.Text4);
+            set.fieldValue = numberOf(form_.Text29);
+            if (form_.Check5->isChecked()) reportWindow(form_.app())->reportClear();
+            try {
+                runSweep(form_.state(), form_.picture(), set, selection(), lastAccepted);
+            } catch (...) {
+                // The fields show the last point that was calculated before the fault.
+                if (lastAccepted) showResult(*lastAccepted);
+                throw;
+            }
+            if (lastAccepted) showResult(*lastAccepted);
+            reportWindow(form_.app())->reportPrint(kReportTop, form_.state().reportText);
+        },
+        kSolutionError);
+}
 
 } // namespace sonrel

@@ -1,6 +1,12 @@
 #pragma once
-// The theory formulas and graphs of the main window.
+// The theory formulas and graphs of the main window: single calculations,
+// graph sweeps, the graph area, the experiment's points and the mouse read-back.
+#include "theory/calculated_points.h"
+#include "theory/formulas.h"
+#include "theory/graph_area.h"
+
 #include <QObject>
+#include <functional>
 
 namespace sonrel {
 
@@ -12,7 +18,32 @@ public:
     explicit TheoryController(Form1& form);
     ~TheoryController() override;
 
+    // The formula chosen by the option buttons and check boxes right now.
+    FormulaSelection selection() const;
+
 private:
+    void wire();
+    void excludeOtherVariants(QObject* ticked);
+    GraphAxis axis() const;
+    SpeedArgument speedArgument() const;
+
+    // Runs a handler body and maps its failures to the window's messages.
+    void guarded(const std::function<void()>& body, const QString& mathMessage);
+
+    // One calculation started by a button: checks the speeds aloud, writes the
+    // result fields, clears the picture and prints the table. False when the
+    // speeds were refused.
+    bool calculateInteractive(const FormulaInputs& in);
+    void showResult(const FormulaResult& r);
+
+    void clearGraph();                        // Command14
+    void markTypedPoint();                    // Command15
+    void markPressedSpot(double x, double y); // Picture1 mouse press
+    void experimentalPoints();                // Command7
+    void calculateAtAngle();                  // Command17
+    void calculateFromBodies();               // Command18
+    void plotSweep();                         // Command12
+
     Form1& form_;
 };
 

@@ -6,10 +6,166 @@
 
 namespace sonrel {
 
+namespace {
+
+constexpr double kFloor = 0.00001; // smallest G factor and denominator the formulas accept
+
+double lorentzFactor(double V, double Vs) {
+    const double ratio = safeDiv(V, Vs);
+    const double g = safeSqrt(1 - ratio * ratio);
+    return g < kFloor ? kFloor : g;
+}
+
+// Folds |Q| into 0..π with a single subtraction, as the corrections of (3) expect.
+double foldAngle(double q, double pi) {
+    double a = std::fabs(q);
+    if (a > pi) a -= pi;
+    return a;
+}
+
+void weltCorrections(const FormulaInputs& in, const FormulaSelection& sel, double v0, double pi,
+                     FormulaResult& r) {
+    const double Vs = in.Vs;
+    const double a1 = foldAngle(in.Q1, pi);
+    const double a2 = foldAngle(in.Q2, pi);
+    if (!sel.exactCorrections) {
+        r.Vs2 = safeSqrt(Vs * Vs - in.V2 * in.V2);
+        r.dv2 = (safeDiv(r.Vs2, Vs) - 1) * v0 * std::sin(a2);
+        r.Vs1 = safeSqrt(Vs * Vs + in.V1 * in.V1);
+        r.dv1 = (safeDiv(r.Vs1, Vs) - 1) * v0 * std::sin(a1);
+        return;
+    }
+    // The receiver runs into (or away from) the front: its speed adds to Vs along
+    // the line of sight and across it.
+    if (a1 <= pi / 2) {
+        const double along = Vs - in.V1 * std::cos(a1), across = in.V1 * std::sin(a1);
+        r.Vs1 = safeSqrt(along * along + across * across);
+    } else {
+        const double b = pi - a1;
+        const double along = in.V1 * std::cos(b) + Vs, across = in.V1 * std::sin(b);
+        r.Vs1 = safeSqrt(along * along + across * across);
+    }
+    r.dv1 = (safeDiv(r.Vs1, Vs) - 1 + std::cos(a1) * safeDiv(in.V1, Vs)) * v0;
+    // The front leaving the moving source: the across part of the source's speed is
+    // taken from Vs, the along part added.
+    if (a2 <= pi / 2) {
+        const double across = in.V2 * std::sin(a2);
+        r.Vs2 = safeSqrt(Vs * Vs - across * across) + in.V2 * std::cos(a2);
+    } else {
+        const double b = pi - a2;
+        const double across = in.V2 * std::sin(b);
+        r.Vs2 = safeSqrt(Vs * Vs - across * across) - in.V2 * std::cos(b);
+    }
+    r.dv2 = (safeDiv(r.Vs2, Vs) - 1 - std::cos(a2) * safeDiv(in.V2, Vs)) * v0;
+}
+
+// v for the chosen formula; returns false where no formula applies.
+bool mainFormula(const FormulaInputs& in, const FormulaSelection& sel, double v0, double pi,
+                 FormulaResult& r) {
+    const double Vs = in.Vs;
+    switch (sel.formula) {
+    case MainFormula::Lorentz:
+        r.v = formula2(v0, in.V1, in.V2, Vs, in.Q1, in.Q2);
+        return true;
+    case MainFormula::Welt: {
+        weltCorrections(in, sel, v0, pi, r);
+        const double factor = safeDiv(1 - std::cos(in.Q1) * safeDiv(in.V1, Vs),
+                                      1 - std::cos(in.Q2) * safeDiv(in.V2, Vs));
+        r.v = sel.welt == WeltVariant::V3_1 ? v0 * factor + r.dv2 + r.dv1
+                                            : (v0 + r.dv2) * factor + r.dv1;
+        return true;
+    }
+    case MainFormula::Classical:
+        r.v = v0 * (1 - safeDiv(in.V12 * std::cos(in.Q12), Vs));
+        return true;
+    case MainFormula::Relativity:
+        break;
+    }
+    const double projected = safeDiv(in.V12 * std::cos(in.Q12), Vs); // V12'/Vs
+    switch (sel.variant) {
+    case RelativityVariant::V4_1:
+        r.v = safeDiv(v0 * (1 - projected), r.G);
+        return true;
+    case RelativityVariant::V4_2:
+        if (std::fabs(1 - projected) <= kFloor) return false;
+        r.v = v0 * r.G / (1 - projected);
+        return true;
+    case RelativityVariant::V4_3:
+        if (std::fabs(1 + projected) <= kFloor) return false;
+        r.v = v0 * r.G / (1 + projected);
+        return true;
+    case RelativityVariant::V4_5: {
+        const double sourceFactor = 1 - std::cos(in.Q2) * safeDiv(in.V2, Vs);
+        if (std::fabs(sourceFactor) <= kFloor) return false;
+        r.v = v0 * r.G2 * (1 - std::cos(in.Q1) * safeDiv(in.V1, Vs)) / sourceFactor / r.G1;
+        return true;
+    }
+    case RelativityVariant::None:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
 double formula2(double v0, double V1, double V2, double Vs, double Qn1, double Qn2) {
     const double receiverFactor = 1 - std::cos(Qn1) * safeDiv(V1, Vs);
     const double sourceFactor = 1 - std::cos(Qn2) * safeDiv(V2, Vs);
     return safeDiv(v0 * receiverFactor, sourceFactor);
+}
+
+FormulaResult calculateFrequency(const FormulaInputs& in, const FormulaSelection& sel,
+                                 const FormulaResult& previous) {
+    FormulaResult r = previous;
+    r.speedsAccepted = false;
+    r.v0 = sel.wavelength ? safeDiv(in.Vs, in.fieldValue) : in.v0;
+
+    // A sweep passes signed speeds and compares magnitudes; the buttons pass
+    // magnitudes already.
+    const bool below =
+        in.mode == FormulaMode::Sweep
+            ? std::fabs(in.V12) < in.Vs && std::fabs(in.V2) < in.Vs && std::fabs(in.V1) < in.Vs
+            : in.V12 < in.Vs && in.V2 < in.Vs && in.V1 < in.Vs;
+    if (!below) return r;
+    r.speedsAccepted = true;
+
+    r.G = lorentzFactor(in.V12, in.Vs);
+    r.G2 = lorentzFactor(in.V2, in.Vs);
+    r.G1 = lorentzFactor(in.V1, in.Vs);
+    r.Vs1 = r.Vs2 = in.Vs;
+    r.dv1 = r.dv2 = 0;
+    if (!mainFormula(in, sel, r.v0, in.pi, r)) r.v = previous.v;
+    if (sel.wavelength) r.v = safeDiv(in.Vs, r.v);
+    finite(r.v, "formula result is not finite");
+    r.ratio = safeDiv(r.v, in.fieldValue);
+    r.shift = finite(in.fieldValue * (r.ratio - 1), "shift is not finite");
+    return r;
+}
+
+FormulaResult lastFormulaResult(const SharedState& s) {
+    FormulaResult r;
+    r.v = s.v;
+    r.G = s.G;
+    r.G1 = s.G1;
+    r.G2 = s.G2;
+    r.Vs1 = s.Vs1;
+    r.Vs2 = s.Vs2;
+    r.dv1 = s.dv1;
+    r.dv2 = s.dv2;
+    r.v0 = s.v0;
+    return r;
+}
+
+void storeFormulaResult(SharedState& s, const FormulaResult& r) {
+    s.v = r.v;
+    s.G = r.G;
+    s.G1 = r.G1;
+    s.G2 = r.G2;
+    s.Vs1 = r.Vs1;
+    s.Vs2 = r.Vs2;
+    s.dv1 = r.dv1;
+    s.dv2 = r.dv2;
+    s.v0 = r.v0;
 }
 
 } // namespace sonrel

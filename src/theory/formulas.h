@@ -1,5 +1,6 @@
 #pragma once
 // The reference set of Doppler formulas that the experiments are compared with.
+#include "app/shared_state.h"
 
 namespace sonrel {
 
@@ -7,5 +8,41 @@ namespace sonrel {
 // angles in radians between each velocity and the line of sight.
 // A zero Vs or a zero denominator throws MathError.
 double formula2(double v0, double V1, double V2, double Vs, double Qn1, double Qn2);
+
+enum class MainFormula { Relativity, Welt, Lorentz, Classical };
+enum class WeltVariant { V3_1, V3_2 };
+// The special-relativity variant ticked under "СТО" (at most one).
+enum class RelativityVariant { None, V4_1, V4_2, V4_3, V4_5 };
+
+struct FormulaSelection {
+    MainFormula formula = MainFormula::Lorentz;
+    RelativityVariant variant = RelativityVariant::None;
+    WeltVariant welt = WeltVariant::V3_2;
+    bool exactCorrections = true; // formula (3): exact dv1, dv2
+    bool wavelength = false;      // "L/L0": the field holds L0, the result is L
+};
+
+struct FormulaResult {
+    double v = 0; // received frequency, or the wavelength L in wavelength mode
+    double G = 1, G1 = 1, G2 = 1;
+    double Vs1 = 0, Vs2 = 0;
+    double dv1 = 0, dv2 = 0;
+    double v0 = 0;    // emitted frequency used (derived from L0 in wavelength mode)
+    double ratio = 0; // v/v0 (L/L0)
+    double shift = 0; // dv (dL)
+    // False when a speed is not below the signal speed: nothing was calculated
+    // and every value except v0 is the previous result.
+    bool speedsAccepted = false;
+};
+
+// The formula chosen by the selection applied to the inputs. Where no formula
+// applies (no variant ticked, a near-zero denominator) v keeps previous.v.
+// Floating-point faults (zero Vs, zero field value) throw MathError.
+FormulaResult calculateFrequency(const FormulaInputs& in, const FormulaSelection& sel,
+                                 const FormulaResult& previous);
+
+// The last result kept in the shared state, and storing a new one there.
+FormulaResult lastFormulaResult(const SharedState& s);
+void storeFormulaResult(SharedState& s, const FormulaResult& r);
 
 } // namespace sonrel

@@ -1,0 +1,38 @@
+#pragma once
+// Single theory calculations without an experiment: at a typed angle for a
+// speed given as a fraction of Vs, or from the bodies' coordinates and velocities.
+#include "app/shared_state.h"
+#include "canvas/canvas.h"
+#include "theory/formulas.h"
+
+namespace sonrel {
+
+// Which speed a fraction of Vs (or a sweep) sets: the receiver's, the
+// source's, or neither (the angle is the argument).
+enum class SpeedArgument { VX1, VX2, Angle };
+
+// Fills the shared speeds for one calculation at the angle Qdeg (degrees):
+// V(1) or V(2) = X·Vs by the argument, the other 0; every angle = Q, Q3 = 0.
+// Also stores Vs and v0 = fieldValue. The inputs are ready for an interactive call.
+FormulaInputs inputsAtAngle(SharedState& s, SpeedArgument arg, double X, double fieldValue,
+                            double Vs, double Qdeg);
+
+struct Bodies {
+    double X1, Y1, VX1, VY1, X2, Y2, VX2, VY2;
+};
+
+// Fills the shared positions and velocities from typed bodies; under "СТО"
+// changes to the frame of the source (4-1) or of the receiver (4-2, 4-3) at
+// time 0 of the starting frame; with delayCorrected carries the source back
+// along its path to where it sent the signal the receiver gets now. Then
+// finds the line of sight and the angles. A speed U ≥ Vs or a source as fast
+// as the signal throws MathError.
+FormulaInputs inputsFromBodies(SharedState& s, const Bodies& b, double fieldValue, double Vs,
+                               const FormulaSelection& sel, bool delayCorrected);
+
+// Draws both bodies, the line of sight, their velocities (m/s drawn as half
+// units) and, with relativeVelocity, the relative velocity at the receiver,
+// in the animation's coordinates at M metres per unit. A zero M throws MathError.
+void drawBodiesAndVelocities(Canvas& canvas, const SharedState& s, double M, bool relativeVelocity);
+
+} // namespace sonrel
