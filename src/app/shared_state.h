@@ -41,10 +41,9 @@ enum class FormulaMode { Sweep, Interactive };
 struct FormulaInputs {
     double v0 = 0, dv = 0;
     double V1 = 0, V2 = 0, V12 = 0;
-    // Q1, Q2, Q12: directions of the receiver's, the source's and the relative
-    // velocity minus the line of sight Q3 (Qn1, Qn2, Q12); all radians.
-    double Q1 = 0, Q2 = 0, Q12 = 0, Q3 = 0;
+    double Q1 = 0, Q2 = 0, Q12 = 0, Q3 = 0; // radians
     double VX1 = 0, VX2 = 0;
+    // Q1, Q2, Q12 are the velocities' directions minus the line of sight Q3.
     double fieldValue = 0; // "v0(L0)" as typed: v0, or L0 in wavelength mode
     double Vs = 0;
     double pi = 3.14159265358979; // the caller's current π (the folding of angles uses it)
