@@ -84,6 +84,10 @@ FormulaInputs inputsFromBodies(SharedState& s, const Bodies& b, double fieldValu
         s.X(2) = s.X(2) - dt * s.VX(2);
         s.Y(2) = s.Y(2) - dt * s.VY(2);
     }
+    for (int k = 1; k <= 2; ++k) {
+        finite(s.X(k), "position overflows");
+        finite(s.Y(k), "position overflows");
+    }
     const double rad = 1 / s.degPerRad;
     FormulaInputs in;
     in.Q3 = vectorAngleDeg(s, s.X(1) - s.X(2), s.Y(1) - s.Y(2)) * rad;

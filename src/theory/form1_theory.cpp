@@ -129,9 +129,11 @@ void TheoryController::clearGraph() {
         [this] {
             const double My = numberOf(form_.Text27) / 2;
             form_.state().My = My;
+            // A zero scale would put every point at infinity.
+            if (My == 0) throw InputError("graph scale 0");
             drawGraphArea(form_.picture(), My, axis());
         },
-        kSolutionError);
+        kEnterDataCorrectly);
 }
 
 void TheoryController::markTypedPoint() {

@@ -57,7 +57,7 @@ void drawGraphArea(Canvas& canvas, double My, GraphAxis axis) {
 }
 
 double graphX(double X, GraphAxis axis) {
-    return axis == GraphAxis::Angle ? 20 * X / 90 - 20 : 20 * X;
+    return finite(axis == GraphAxis::Angle ? 20 * X / 90 - 20 : 20 * X, "graph x overflows");
 }
 
 Color formulaColor(const FormulaSelection& sel) {

@@ -20,7 +20,8 @@ void setGraphScale(Canvas& canvas);
 // axes and the colour legend of the formulas.
 void drawGraphArea(Canvas& canvas, double My, GraphAxis axis);
 
-// Graph x of a typed X: 20·V/Vs, or 20·(Q/90 − 1) for an angle in degrees.
+// Graph x of a typed X: 20·V/Vs, or 20·(Q/90 − 1) for an angle in degrees;
+// an overflow throws MathError.
 double graphX(double X, GraphAxis axis);
 
 // Legend and point colours of the formulas.
