@@ -12,29 +12,39 @@ struct Roots {
     double t1, t2;
 };
 
-Roots solveMeeting(SharedState& s, double px, double py, double cx, double cy, double vx,
-                   double vy) {
-    s.dx = px - cx;
-    s.dy = py - cy;
-    const double a = vx * vx + vy * vy - s.Vs * s.Vs;
-    const double b = 2 * (s.dx * vx + s.dy * vy);
-    const double c = s.dx * s.dx + s.dy * s.dy;
+Roots solveMeeting(double Vs, double dx, double dy, double vx, double vy) {
+    const double a = vx * vx + vy * vy - Vs * Vs;
+    const double b = 2 * (dx * vx + dy * vy);
+    const double c = dx * dx + dy * dy;
     const double d = finite(b * b - 4 * a * c);
     const double root = safeSqrt(d);
     const double den = 2 * a;
     return {safeDiv(-b - root, den), safeDiv(-b + root, den)};
 }
 
+Roots solveMeeting(SharedState& s, double px, double py, double cx, double cy, double vx,
+                   double vy) {
+    s.dx = px - cx;
+    s.dy = py - cy;
+    return solveMeeting(s.Vs, s.dx, s.dy, vx, vy);
+}
+
 } // namespace
 
-double arrivalTimeMinusFirst(SharedState& s, double px, double py, double cx, double cy,
-                             double vx, double vy) {
+double arrivalTimeMinusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
+                             double vy) {
     const Roots r = solveMeeting(s, px, py, cx, cy, vx, vy);
     return r.t1 >= 0 ? r.t1 : r.t2;
 }
 
-double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy,
-                            double vx, double vy) {
+double arrivalTimeMinusFirst(double Vs, double px, double py, double cx, double cy, double vx,
+                             double vy) {
+    const Roots r = solveMeeting(Vs, px - cx, py - cy, vx, vy);
+    return r.t1 >= 0 ? r.t1 : r.t2;
+}
+
+double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
+                            double vy) {
     const Roots r = solveMeeting(s, px, py, cx, cy, vx, vy);
     return r.t2 >= 0 ? r.t2 : r.t1;
 }
@@ -45,8 +55,10 @@ double vectorAngleDeg(const SharedState& s, double x, double y) {
         return y > 0 ? 90.0 : 270.0;
     }
     double q = std::atan(y / x) * s.degPerRad;
-    if (x < 0) q += 180;
-    else if (y < 0) q += 360;
+    if (x < 0)
+        q += 180;
+    else if (y < 0)
+        q += 360;
     return q;
 }
 
@@ -56,8 +68,10 @@ double vectorAngleRad(const SharedState& s, double x, double y) {
         return y > 0 ? s.pi / 2 : 3 * s.pi / 2;
     }
     double q = std::atan(y / x);
-    if (x < 0) q += s.pi;
-    else if (y < 0) q += 2 * s.pi;
+    if (x < 0)
+        q += s.pi;
+    else if (y < 0)
+        q += 2 * s.pi;
     return q;
 }
 
