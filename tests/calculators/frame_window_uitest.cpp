@@ -31,7 +31,10 @@ protected:
 
 TEST_F(FrameWindow, OpensWithItsDesignAndTheShortPi) {
     EXPECT_EQ(app->state.pi, 3.14159265358979);
-    Form6* f = form();
+    click(app->windows.get(1), "Command11"); // "АСО -> ИСО" on the main window
+    auto* f = static_cast<Form6*>(app->windows.get(6));
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(f->isVisible());
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Sonrel6    form6      ASO -> ISO"));
     EXPECT_EQ(app->state.pi, 3.141592654);
     EXPECT_DOUBLE_EQ(app->state.degPerRad, 180 / 3.141592654);
