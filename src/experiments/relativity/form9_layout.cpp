@@ -1,0 +1,267 @@
+// Controls of the comparison window, their captions, defaults and places:
+// the picture above a panel of columns.
+#include "experiments/relativity/form9.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace sonrel {
+
+namespace {
+
+constexpr int kFieldWidth = 118;
+
+// Builds captioned fields into a two-column grid; labels are numbered in
+// the order they are made.
+class FieldGrid {
+public:
+    FieldGrid(QWidget* parent, int& labelCount) : box_(new QWidget(parent)), count_(labelCount) {
+        grid_ = new QGridLayout(box_);
+        grid_->setContentsMargins(0, 0, 0, 0);
+        grid_->setVerticalSpacing(2);
+    }
+    QLabel* label(const char* caption) {
+        const QByteArray name = "Label" + QByteArray::number(++count_);
+        return makeLabel(box_, name.constData(), QString::fromUtf8(caption));
+    }
+    // caption | field; value null: the field holds its own name.
+    QLineEdit* field(const char* caption, const char* name, const char* value = nullptr) {
+        QLineEdit* f =
+            value ? makeField(box_, name, QString::fromUtf8(value)) : makeField(box_, name);
+        f->setFixedWidth(kFieldWidth);
+        add(label(caption), f);
+        return f;
+    }
+    void add(QWidget* left, QWidget* right) {
+        if (left) grid_->addWidget(left, row_, 0);
+        if (right) grid_->addWidget(right, row_, 1);
+        ++row_;
+    }
+    void span(QWidget* w) { grid_->addWidget(w, row_++, 0, 1, 2); }
+    QLineEdit* after(QWidget* left, const char* name, const char* value = nullptr) {
+        QLineEdit* f =
+            value ? makeField(box_, name, QString::fromUtf8(value)) : makeField(box_, name);
+        f->setFixedWidth(kFieldWidth);
+        add(left, f);
+        return f;
+    }
+    QWidget* box() {
+        grid_->setRowStretch(row_, 1);
+        return box_;
+    }
+    QWidget* parent() { return box_; }
+
+private:
+    QWidget* box_;
+    QGridLayout* grid_;
+    int& count_;
+    int row_ = 0;
+};
+
+int labelCount = 0;
+
+} // namespace
+
+void Form9::buildControls() {
+    labelCount = 0;
+    auto* content = new QWidget;
+    auto* root = new QVBoxLayout(content);
+    Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Picture1, 0, Qt::AlignTop);
+    top->addWidget(buildOptions(content), 0, Qt::AlignTop);
+    top->addWidget(buildGraphControls(content), 0, Qt::AlignTop);
+    top->addStretch(1);
+    root->addLayout(top);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(buildInitialState(content), 0, Qt::AlignTop);
+    columns->addWidget(buildIsoValues(content), 0, Qt::AlignTop);
+    columns->addWidget(buildPeriodValues(content), 0, Qt::AlignTop);
+    columns->addWidget(buildRunControls(content), 0, Qt::AlignTop);
+    columns->addStretch(1);
+    root->addLayout(columns);
+    root->addStretch(1);
+    setScrollableContent(content);
+    resize(1350, 740);
+}
+
+QWidget* Form9::buildInitialState(QWidget* parent) {
+    FieldGrid g(parent, labelCount);
+    Text1 = g.field("X1", "Text1", "56,6");
+    Text5 = g.field("Y1", "Text5", "50");
+    Text3 = g.field("VX1", "Text3", "6");
+    Text7 = g.field("VY1", "Text7", "0");
+    Text2 = g.field("X2", "Text2", "0");
+    Text6 = g.field("Y2", "Text6", "0");
+    Text4 = g.field("VX2", "Text4", "10");
+    Text8 = g.field("VY2", "Text8", "0");
+    Text12 = g.field(" Vs0, м/с ", "Text12", "20");
+    Text32 = g.field("кол-во лучей", "Text32", "500");
+    Text35 = g.field("средний угол", "Text35", "89");
+    Text34 = g.field("угол конуса", "Text34", "180");
+    Text9 = g.field("шаг решения, с", "Text9", "15E-4");
+    Text19 = g.field("Масштаб, м/см", "Text19", "5");
+    Command10 = makeButton(g.parent(), "Command10", QStringLiteral("X=X0"));
+    Command11 = makeButton(g.parent(), "Command11", QStringLiteral("X=Xiso"));
+    g.add(Command10, Command11);
+    Command9 = makeButton(g.parent(), "Command9", QStringLiteral("VX1 и VX2"));
+    g.span(Command9);
+    return g.box();
+}
+
+QWidget* Form9::buildIsoValues(QWidget* parent) {
+    FieldGrid g(parent, labelCount);
+    Text28 = g.field("X1iso", "Text28");
+    Text29 = g.field("X2iso", "Text29");
+    Text30 = g.field("Y1iso", "Text30");
+    Text31 = g.field("Y2iso", "Text31");
+    Text11 = g.field("VX1iso", "Text11");
+    Text25 = g.field("VX2iso", "Text25");
+    Text15 = g.field("VY1iso", "Text15");
+    Text16 = g.field("VY2iso", "Text16");
+    Text13 = g.field("угол QV1", "Text13");
+    Text14 = g.field("угол QV2", "Text14");
+    Text72 = g.field("kT00", "Text72");
+    Text60 = g.field("kTiso", "Text60");
+    Text61 = g.field("kT1iso", "Text61");
+    Text62 = g.field("kT2iso", "Text62");
+    Text52 = g.field("kT2aso", "Text52");
+    Text22 = g.field(" T002=T00*kT2 =", "Text22", "0,2");
+    Text54 = g.field("v0=1/T002=", "Text54");
+    return g.box();
+}
+
+QWidget* Form9::buildPeriodValues(QWidget* parent) {
+    FieldGrid g(parent, labelCount);
+    Text17 = g.field("Taso, Tiso", "Text17");
+    Text20 = g.field("№ периода", "Text20", "0");
+    Text41 = g.field(" Tn1", "Text41");
+    Text42 = g.field(" Tk1", "Text42");
+    Text26 = g.field("Qn3", "Text26");
+    Text36 = g.field("Qk3", "Text36");
+    Text39 = g.field("Qn1", "Text39");
+    Text40 = g.field("Qk1", "Text40");
+    Text45 = g.field("Vs1n", "Text45");
+    Text46 = g.field("Vs1k", "Text46");
+    Text37 = g.field("vn", "Text37");
+    Text38 = g.field("vk", "Text38");
+    Text44 = g.field("vsr= (vn+vk)/2=", "Text44");
+    Text23 = g.field("v=1 / (Tk1-Tn1)=", "Text23");
+    Text24 = g.field("/ kT1=", "Text24");
+    Text33 = g.field("v/v0=", "Text33");
+    return g.box();
+}
+
+QWidget* Form9::buildRunControls(QWidget* parent) {
+    FieldGrid g(parent, labelCount);
+    QWidget* p = g.parent();
+    Command1 = makeButton(p, "Command1", QStringLiteral("Начать эксперимент с VXiso, м/с"));
+    Text50 = g.after(Command1, "Text50", "0");
+    Check8 = makeCheck(p, "Check8", QStringLiteral("+"), false);
+    Text49 = g.after(Check8, "Text49", "0");
+    Check17 = makeCheck(p, "Check17", QStringLiteral("++T2=T1"), false);
+    Check19 = makeCheck(p, "Check19", QStringLiteral("+Т2=T1"), false);
+    g.add(Check17, Check19);
+    Command13 = makeButton(p, "Command13", QStringLiteral("Найти T00, с"));
+    Text18 = g.after(Command13, "Text18", "5");
+    Command2 = makeButton(p, "Command2", QStringLiteral("Остановить"));
+    Command3 = makeButton(p, "Command3", QStringLiteral("Продолжить"));
+    g.add(Command2, Command3);
+    Command4 = makeButton(p, "Command4", QStringLiteral("NC0 шагов при NC0 ="));
+    Text10 = g.after(Command4, "Text10", "100");
+    Check1 = makeCheck(p, "Check1", QStringLiteral("Auto"), true);
+    Check14 = makeCheck(p, "Check14", QStringLiteral("+ Stop"), false);
+    g.add(Check1, Check14);
+    Check6 = makeCheck(p, "Check6", QStringLiteral("+ анимация"), true);
+    Check5 = makeCheck(p, "Check5", QStringLiteral("+ отчет"), false);
+    g.add(Check6, Check5);
+    Check9 = makeCheck(p, "Check9", QStringLiteral("+ расчет в АСО"), false);
+    Text47 = g.after(Check9, "Text47");
+    Check16 = makeCheck(p, "Check16", QStringLiteral("+ расчет в ИСО"), false);
+    Text48 = g.after(Check16, "Text48");
+    Check4 = makeCheck(p, "Check4", QStringLiteral("+ T00 из ИСО"), false);
+    Text55 = g.after(Check4, "Text55");
+    Check2 = makeCheck(p, "Check2", QStringLiteral("+T0="), true);
+    Text71 = g.after(Check2, "Text71");
+    Check12 = makeCheck(p, "Check12", QStringLiteral("++Tn2= f(T1)"), false);
+    Check7 = makeCheck(p, "Check7", QStringLiteral("+ видимые в АСО"), false);
+    g.add(Check12, Check7);
+    Text74 = g.after(g.label("после"), "Text74", "100");
+    Text75 = g.after(g.label("итераций dt="), "Text75");
+    return g.box();
+}
+
+QWidget* Form9::buildOptions(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* v = new QVBoxLayout(box);
+    v->setContentsMargins(0, 0, 0, 0);
+    auto frame = [&](QGroupBox*& f, const char* name, const char* caption) {
+        f = makeFrame(box, name, QString::fromUtf8(caption));
+        auto* lay = new QVBoxLayout(f);
+        lay->setContentsMargins(6, 2, 6, 2);
+        lay->setSpacing(1);
+        v->addWidget(f);
+        return lay;
+    };
+    QVBoxLayout* f1 = frame(Frame1, "Frame1", "моделировать в");
+    Option2 = makeOption(Frame1, "Option2", QStringLiteral("ИСО"), true);
+    Option1 = makeOption(Frame1, "Option1", QStringLiteral("АСО"), false);
+    f1->addWidget(Option2);
+    f1->addWidget(Option1);
+    QVBoxLayout* f3 = frame(Frame3, "Frame3", "эффект Доплера");
+    Option5 = makeOption(Frame3, "Option5", QStringLiteral("классика"), true);
+    Option6 = makeOption(Frame3, "Option6", QStringLiteral("СТО"), false);
+    Option7 = makeOption(Frame3, "Option7", QStringLiteral("СТО+"), false);
+    Check21 = makeCheck(Frame3, "Check21", QStringLiteral("+КТО"), false);
+    Check18 = makeCheck(Frame3, "Check18", QStringLiteral("+вид "), false);
+    for (QWidget* w : {static_cast<QWidget*>(Option5), static_cast<QWidget*>(Option6),
+                       static_cast<QWidget*>(Option7), static_cast<QWidget*>(Check21),
+                       static_cast<QWidget*>(Check18)})
+        f3->addWidget(w);
+    QVBoxLayout* f4 = frame(Frame4, "Frame4", "графики по");
+    Option11 = makeOption(Frame4, "Option11", QStringLiteral("Q3"), true);
+    Option13 = makeOption(Frame4, "Option13", QStringLiteral("Q30"), false);
+    f4->addWidget(Option11);
+    f4->addWidget(Option13);
+    QVBoxLayout* f2 = frame(Frame2, "Frame2", "графики по T= T / kT");
+    Option3 = makeOption(Frame2, "Option3", QStringLiteral("1"), true);
+    Option4 = makeOption(Frame2, "Option4", QStringLiteral("kT00"), false);
+    Option8 = makeOption(Frame2, "Option8", QStringLiteral("kTiso"), false);
+    f2->addWidget(Option3);
+    f2->addWidget(Option4);
+    f2->addWidget(Option8);
+    v->addStretch(1);
+    return box;
+}
+
+QWidget* Form9::buildGraphControls(QWidget* parent) {
+    FieldGrid g(parent, labelCount);
+    QWidget* p = g.parent();
+    Command14 = makeButton(p, "Command14", QStringLiteral("Очистить график с М(v/v0), ед/см="));
+    Text27 = g.after(Command14, "Text27", "0,2");
+    Check11 = makeCheck(p, "Check11", QStringLiteral("по T с MT, с/см"), false);
+    Text43 = g.after(Check11, "Text43", "5");
+    Command7 = makeButton(p, "Command7", QStringLiteral("Экспериментальные точки"));
+    g.span(Command7);
+    Command18 = makeButton(p, "Command18", QStringLiteral("Расчетные точки"));
+    g.span(Command18);
+    Command5 = makeButton(p, "Command5", QStringLiteral("Очистить рисунок"));
+    g.span(Command5);
+    Check15 = makeCheck(p, "Check15", QStringLiteral("+ фронт"), false);
+    Check13 = makeCheck(p, "Check13", QStringLiteral("+график x=f(t')"), false);
+    g.add(Check15, Check13);
+    Check10 = makeCheck(p, "Check10", QStringLiteral("t'= t*kTiso"), false);
+    Check20 = makeCheck(p, "Check20", QStringLiteral("t'=t"), false);
+    g.add(Check10, Check20);
+    Command6 = makeButton(p, "Command6", QStringLiteral("Сохранить рисунок №"));
+    Text21 = g.after(Command6, "Text21", "1");
+    Check3 = makeCheck(p, "Check3", QStringLiteral(".txt"), false);
+    g.span(Check3);
+    Command8 = makeButton(p, "Command8", QStringLiteral("Среда"));
+    Command16 = makeButton(p, "Command16", QStringLiteral("Выход"));
+    g.add(Command8, Command16);
+    return g.box();
+}
+
+} // namespace sonrel
