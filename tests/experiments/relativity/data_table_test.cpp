@@ -1,0 +1,108 @@
+#include "app/errors.h"
+#include "canvas/recording_canvas.h"
+#include "experiments/relativity/data_table.h"
+#include "experiments/relativity/graph_points.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace sonrel;
+using namespace sonrel::relativity;
+
+namespace {
+
+struct YesPrompts : Prompts {
+    void tell(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+};
+
+// A default classical run in ИСО with a long period, stopped after `arrivals`.
+void runDefault(Model& m, int arrivals) {
+    Inputs in;
+    in.T00 = 10;
+    Options o;
+    o.animation = false;
+    ASSERT_EQ(m.start(in, o), "");
+    RecordingCanvas c;
+    YesPrompts p;
+    for (int n = 0; n < 200000 && m.N <= arrivals; ++n)
+        m.step(c, p);
+}
+
+std::vector<DrawOp> observedMarks(Model& m) {
+    RecordingCanvas c;
+    plotObservedPoints(m, c, [](const GraphPoint&) { return true; });
+    return c.ops;
+}
+
+} // namespace
+
+TEST(DataTable, LinesHoldMillionthsInZones) {
+    SharedState s;
+    Model m(s);
+    runDefault(m, 3);
+    std::istringstream text(tableText(m));
+    std::string title, values, columns, row;
+    std::getline(text, title);
+    std::getline(text, values);
+    std::getline(text, columns);
+    std::getline(text, row);
+    EXPECT_NE(title.find("Классика в ИСО  при VXiso= 0  (параметры даны на начало периода N)"),
+              std::string::npos);
+    EXPECT_EQ(values.rfind("20000000      ", 0), 0u); // Vs0 = 20 m/s
+    EXPECT_EQ(row.rfind("01            ", 0), 0u);
+    EXPECT_EQ(values.find('\r'), values.size() - 1);
+}
+
+TEST(DataTable, WrittenAndReadBackGivesTheSamePoints) {
+    SharedState s;
+    Model m(s);
+    runDefault(m, 4);
+    m.Mv = 0.1;
+    m.MT = 2.5;
+    const auto before = observedMarks(m);
+    ASSERT_EQ(before.size(), 5u); // three periods: circles and the two lines joining them
+    std::istringstream in(tableText(m));
+    const TableData t = parseTable(in);
+    ASSERT_EQ(t.rows.size(), 4u);
+    SharedState s2;
+    Model fresh(s2);
+    fresh.Mv = 0.1;
+    fresh.MT = 2.5;
+    loadTable(fresh, t);
+    const auto after = observedMarks(fresh);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t k = 0; k < before.size(); ++k) {
+        EXPECT_NEAR(after[k].x1, before[k].x1, 1e-4) << k;
+        EXPECT_NEAR(after[k].y1, before[k].y1, 1e-4) << k;
+    }
+}
+
+TEST(DataTable, BrokenTablesAreRefused) {
+    const std::string head = "title\r\n1 2 3 4 5 6 7 8 9\r\ncolumns\r\n";
+    const std::string row = "01 1 2 3 4 5 6 7 8 9 10 11 12 13 14\r\n";
+    for (const std::string& bad :
+         {std::string(), std::string("title\r\n"), std::string("title\r\n1 2 3\r\ncolumns\r\n"),
+          head + "01 1 2 3\r\n", head + "01 1 2 x 4 5 6 7 8 9 10 11 12 13 14\r\n",
+          std::string("title\r\n1 2 3 4 5 6 7 8 9\r\n")}) {
+        std::istringstream in(bad);
+        EXPECT_THROW(parseTable(in), InputError) << bad;
+    }
+    std::string many = head;
+    for (int i = 0; i < 30; ++i)
+        many += row;
+    many += "garbage past the rows that are read\r\n";
+    std::istringstream in(many);
+    const TableData t = parseTable(in);
+    EXPECT_EQ(t.rows.size(), 20u);
+    EXPECT_DOUBLE_EQ(t.rows[0].Vs2, 14e-6);
+    EXPECT_THROW(readTable("no_such_table_here"), InputError);
+}
+
+TEST(DataTable, UnsafeNumbersWriteNothing) {
+    SharedState s;
+    Model m(s);
+    runDefault(m, 2);
+    for (const char* bad : {"../x", "a/b", "", "x:y"})
+        EXPECT_FALSE(writeTable(m, bad)) << bad;
+}

@@ -1,0 +1,205 @@
+#include "app/numbers.h"
+#include "experiments/relativity/form9.h"
+#include "support/ui_helpers.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+class ComparisonWindow : public WindowTest {
+protected:
+    Form9* form() { return static_cast<Form9*>(open(9)); }
+    void tick(Form9* f, const char* name, bool on) { control<QCheckBox>(f, name)->setChecked(on); }
+    void choose(Form9* f, const char* name) { control<QRadioButton>(f, name)->setChecked(true); }
+};
+
+TEST_F(ComparisonWindow, OpensWithDesignDefaults) {
+    Form9* f = form();
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Sonrel6     form9     Сравнение двух вариантов "
+                                               "представления принципа относительности "));
+    const std::pair<const char*, const char*> fields[] = {
+        {"Text1", "56,6"},  {"Text5", "50"},   {"Text3", "6"},   {"Text7", "0"},
+        {"Text2", "0"},     {"Text6", "0"},    {"Text4", "10"},  {"Text8", "0"},
+        {"Text12", "20"},   {"Text32", "500"}, {"Text35", "89"}, {"Text34", "180"},
+        {"Text9", "15E-4"}, {"Text18", "5"},   {"Text50", "0"},  {"Text49", "0"},
+        {"Text10", "100"},  {"Text74", "100"}, {"Text19", "5"},  {"Text27", "0,2"},
+        {"Text43", "5"},    {"Text21", "1"},   {"Text20", "0"},  {"Text22", "0,2"}};
+    for (const auto& [name, value] : fields)
+        EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
+    for (const char* on :
+         {"Check1", "Check2", "Check6", "Option2", "Option5", "Option11", "Option3"})
+        EXPECT_TRUE(control<QAbstractButton>(f, on)->isChecked()) << on;
+    EXPECT_EQ(control<QAbstractButton>(f, "Command4")->text(),
+              QStringLiteral("NC0 шагов при NC0 ="));
+    EXPECT_EQ(control<QAbstractButton>(f, "Check19")->text(), QStringLiteral("+Т2=T1"));
+    // The animation grid is drawn at load.
+    EXPECT_EQ(f->picture().pixelAt(5, 7), qRgb(200, 200, 200));
+}
+
+TEST_F(ComparisonWindow, StartRefusesWhatTheExperimentCannotModel) {
+    Form9* f = form();
+    struct Case {
+        std::function<void()> set;
+        const char* expected;
+    } cases[] = {
+        {[&] {
+             choose(f, "Option1");
+             choose(f, "Option6");
+             typeInto(f, "Text7", "1");
+         },
+         " при VY(1) или VY(2) не равных нулю "},
+        {[&] { typeInto(f, "Text4", "-1"); }, "только при движении источника"},
+        {[&] { typeInto(f, "Text6", "60"); }, "если источник находится не выше приемника"},
+        {[&] {
+             tick(f, "Check8", true);
+             choose(f, "Option2");
+         },
+         "выполняется только для СТО"},
+    };
+    for (auto& c : cases) {
+        click(f, "Command10");
+        tick(f, "Check8", false);
+        choose(f, "Option2");
+        choose(f, "Option5");
+        c.set();
+        boxes.shown.clear();
+        click(f, "Command1");
+        ASSERT_EQ(boxes.shown.size(), 1u) << c.expected;
+        EXPECT_TRUE(boxes.shown[0].text.contains(QString::fromUtf8(c.expected))) << c.expected;
+        EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+        EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("0"));
+    }
+    // "+" selects СТО before refusing a frame other than АСО.
+    EXPECT_TRUE(control<QRadioButton>(f, "Option6")->isChecked());
+}
+
+TEST_F(ComparisonWindow, StopAtStartShowsTheClocksWithoutAStep) {
+    Form9* f = form();
+    tick(f, "Check14", true);
+    choose(f, "Option6");
+    typeInto(f, "Text50", "10");
+    click(f, "Command1");
+    EXPECT_TRUE(boxes.shown.empty());
+    const double k = std::sqrt(1 - 0.25);
+    // ИСО clocks at the receiver read -(VXiso X1 / Vs²) / kTiso.
+    EXPECT_EQ(textOf(f, "Text41"), QString::fromStdString(formatTrunc(-(10 * 56.6 / 400) / k, 6)));
+    // In ИСО the source is carried along its path to the receiver's clock reading.
+    EXPECT_EQ(textOf(f, "Text42"), textOf(f, "Text41"));
+    EXPECT_EQ(textOf(f, "Text60"), QString::fromStdString(formatTrunc(k, 6)));
+    EXPECT_TRUE(textOf(f, "Text17").startsWith(textOf(f, "Text71")));
+    EXPECT_EQ(app->state.stepCount, 0);
+    EXPECT_TRUE(control<QCheckBox>(f, "Check19")->isChecked()); // СТО in ИСО carries the source
+}
+
+TEST_F(ComparisonWindow, NC0StepsAndContinueFollowTheRunKind) {
+    Form9* f = form();
+    tick(f, "Check6", false);
+    typeInto(f, "Text10", "7");
+    tick(f, "Check14", true);
+    click(f, "Command1");
+    const double t0 = app->state.T;
+    click(f, "Command4");
+    EXPECT_NEAR(app->state.T - t0, 7 * 15e-4, 1e-12);
+    EXPECT_EQ(textOf(f, "Text17"), QString::fromStdString(formatNumber(app->state.T)));
+    click(f, "Command4");
+    EXPECT_NEAR(app->state.T - t0, 14 * 15e-4, 1e-12);
+    // After a T00 search only a new start runs the model.
+    click(f, "Command13");
+    EXPECT_TRUE(textOf(f, "Text18").startsWith(QStringLiteral("4,99")) ||
+                textOf(f, "Text18").startsWith(QStringLiteral("5")));
+    const double afterSearch = app->state.T;
+    click(f, "Command3");
+    click(f, "Command4");
+    EXPECT_DOUBLE_EQ(app->state.T, afterSearch);
+}
+
+TEST_F(ComparisonWindow, InitialStateButtons) {
+    Form9* f = form();
+    for (const char* name :
+         {"Text1", "Text5", "Text3", "Text7", "Text2", "Text6", "Text4", "Text8"})
+        typeInto(f, name, "3");
+    click(f, "Command10");
+    EXPECT_EQ(textOf(f, "Text1"), QStringLiteral("56,6"));
+    EXPECT_EQ(textOf(f, "Text4"), QStringLiteral("10"));
+    EXPECT_EQ(textOf(f, "Text6"), QStringLiteral("0"));
+    // A classical start with VXiso = 0 converts nothing: the copy gives the same state.
+    tick(f, "Check14", true);
+    click(f, "Command1");
+    click(f, "Command11");
+    const std::pair<const char*, const char*> same[] = {
+        {"Text1", "56,6"}, {"Text5", "50"}, {"Text3", "6"},  {"Text7", "0"},
+        {"Text2", "0"},    {"Text6", "0"},  {"Text4", "10"}, {"Text8", "0"}};
+    for (const auto& [name, value] : same)
+        EXPECT_EQ(textOf(f, name), QString::fromUtf8(value));
+    // Back from ИСО with СТО: 10 m/s composed with VXiso = 10 at Vs = 20.
+    choose(f, "Option6");
+    typeInto(f, "Text50", "10");
+    click(f, "Command9");
+    EXPECT_EQ(textOf(f, "Text48"), QString::fromStdString(formatNumber(20 / 1.25)));
+    typeInto(f, "Text11", "x");
+    click(f, "Command9");
+    EXPECT_TRUE(boxes.sawText(QStringLiteral("Задайте правильно данные ")));
+    // "+" selects АСО.
+    tick(f, "Check8", true);
+    EXPECT_TRUE(control<QRadioButton>(f, "Option1")->isChecked());
+}
+
+TEST_F(ComparisonWindow, TableWrittenAndReadBackRedrawsTheRunsPoints) {
+    Form9* f = form();
+    tick(f, "Check6", false);
+    typeInto(f, "Text18", "10");
+    typeInto(f, "Text10", "20000");
+    tick(f, "Check14", true);
+    click(f, "Command1");
+    click(f, "Command4"); // 30 s of model time: three beams arrive
+    ASSERT_GE(f->model().N, 4);
+    tick(f, "Check3", true);
+    typeInto(f, "Text21", "7");
+    click(f, "Command6");
+    ASSERT_TRUE(QFile::exists(QStringLiteral("Sonrel_7.txt")));
+    tick(f, "Check3", false);
+    click(f, "Command14");
+    click(f, "Command7");
+    const QImage fromRun = f->picture().image().copy();
+    const double ratio = numberOf(control<QLineEdit>(f, "Text33"));
+    click(f, "Command1"); // a different run overwrites the record
+    tick(f, "Check3", true);
+    click(f, "Command14");
+    click(f, "Command7");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(f->picture().image(), fromRun);
+    // The table keeps millionths of v0.
+    EXPECT_NEAR(numberOf(control<QLineEdit>(f, "Text33")), ratio, 1e-5);
+}
+
+TEST_F(ComparisonWindow, FileFailuresAreReported) {
+    Form9* f = form();
+    tick(f, "Check3", true);
+    typeInto(f, "Text21", "a/b");
+    click(f, "Command6");
+    EXPECT_TRUE(boxes.sawText(QStringLiteral("Ошибка записи в файл")));
+    typeInto(f, "Text21", "404");
+    click(f, "Command7");
+    EXPECT_TRUE(boxes.sawText(QStringLiteral("Ошибка решения")));
+    QFile broken(QStringLiteral("Sonrel_5.txt"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("title\r\n1 2 3\r\n");
+    broken.close();
+    boxes.shown.clear();
+    typeInto(f, "Text21", "5");
+    click(f, "Command7");
+    EXPECT_TRUE(boxes.sawText(QStringLiteral("Ошибка решения")));
+}
+
+TEST_F(ComparisonWindow, ClosingDuringARunEndsIt) {
+    Form9* f = form();
+    tick(f, "Check6", false);
+    typeInto(f, "Text18", "1000");
+    QTimer::singleShot(50, f, [f] { f->close(); });
+    click(f, "Command1");
+    EXPECT_EQ(app->windows.get(9), nullptr);
+    EXPECT_TRUE(boxes.shown.empty());
+}

@@ -1,0 +1,292 @@
+#include "app/prompts.h"
+#include "canvas/recording_canvas.h"
+#include "experiments/relativity/model.h"
+#include "experiments/relativity/report.h"
+#include "experiments/relativity/t00_search.h"
+
+#include <cmath>
+#include <deque>
+#include <gtest/gtest.h>
+
+using namespace sonrel;
+using namespace sonrel::relativity;
+
+namespace {
+
+struct ScriptedPrompts : Prompts {
+    std::deque<bool> answers;
+    std::vector<std::string> asked;
+    void tell(const std::string& text, const std::string&) override { asked.push_back(text); }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        asked.push_back(text);
+        if (answers.empty()) return true;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+Options quiet(Frame frame, Kinematics k) {
+    Options o;
+    o.frame = frame;
+    o.kinematics = k;
+    o.animation = false;
+    return o;
+}
+
+// Runs until `arrivals` beams have reached the receiver or the step limit.
+void runArrivals(Model& m, Canvas& c, Prompts& p, int arrivals, int maxSteps = 200000) {
+    for (int n = 0; n < maxSteps && m.N <= arrivals; ++n)
+        m.step(c, p);
+}
+
+// Time at which a front emitted at te from the source (x2, y2 moving with
+// v2, at its position for te) reaches the receiver starting at r0 with v1.
+double closedFormArrival(double te, double x1, double y1, double vx1, double vy1, double x2,
+                         double y2, double vx2, double vy2, double vs) {
+    const double dx = x1 + vx1 * te - (x2 + vx2 * te), dy = y1 + vy1 * te - (y2 + vy2 * te);
+    const double a = vx1 * vx1 + vy1 * vy1 - vs * vs, b = 2 * (dx * vx1 + dy * vy1),
+                 c = dx * dx + dy * dy;
+    const double tau = (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
+    return te + tau;
+}
+
+} // namespace
+
+TEST(RelativityStart, StoWithoutFrameSpeedKeepsAsoValues) {
+    for (Frame frame : {Frame::Aso, Frame::Iso}) {
+        SharedState s;
+        Model m(s);
+        Inputs in;
+        Options o = quiet(frame, Kinematics::Sto);
+        ASSERT_EQ(m.start(in, o), "");
+        EXPECT_DOUBLE_EQ(m.kTiso, 1);
+        EXPECT_DOUBLE_EQ(m.X1iso, in.X1);
+        EXPECT_DOUBLE_EQ(m.X2iso, in.X2);
+        EXPECT_DOUBLE_EQ(m.VX1iso, in.VX1);
+        EXPECT_DOUBLE_EQ(m.VX2iso, in.VX2);
+        EXPECT_DOUBLE_EQ(m.T1, 0);
+        RecordingCanvas c;
+        ScriptedPrompts p;
+        for (int n = 0; n < 50; ++n)
+            m.step(c, p);
+        EXPECT_NEAR(m.X1iso, s.X(1), 1e-12);
+        EXPECT_NEAR(m.X2iso, s.X(2), 1e-12);
+        EXPECT_NEAR(m.T1, s.T, 1e-12);
+    }
+}
+
+TEST(RelativityStart, RefusalsAndCoupledChoices) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    Options o = quiet(Frame::Aso, Kinematics::Sto);
+    EXPECT_FALSE(Model::refuseVelocitiesForSto(o, 0, 1).empty());
+    EXPECT_TRUE(Model::refuseVelocitiesForSto(quiet(Frame::Iso, Kinematics::Sto), 0, 1).empty());
+    in.VX2 = -1;
+    EXPECT_NE(m.start(in, o).find("слева направо"), std::string::npos);
+    in.VX2 = 0; // a source at rest is allowed
+    EXPECT_EQ(m.start(in, o), "");
+    in.Y2 = 60;
+    EXPECT_NE(m.start(in, o).find("не выше приемника"), std::string::npos);
+    in.Y2 = 0;
+    Options third = quiet(Frame::Iso, Kinematics::Classic);
+    third.thirdFrame = true;
+    EXPECT_NE(m.start(in, third).find("VXiso3"), std::string::npos);
+    EXPECT_EQ(third.kinematics, Kinematics::Sto);
+    Options plus = quiet(Frame::Iso, Kinematics::StoPlus);
+    EXPECT_EQ(m.start(in, plus), "");
+    EXPECT_EQ(plus.frame, Frame::Aso);
+    EXPECT_TRUE(plus.carrySource);
+}
+
+TEST(RelativityStep, StoPlusInAsoRunsIsoClocksSlowerEverywhere) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    in.VXiso = 8;
+    Options o = quiet(Frame::Aso, Kinematics::StoPlus);
+    ASSERT_EQ(m.start(in, o), "");
+    const double k = std::sqrt(1 - 0.4 * 0.4);
+    EXPECT_NEAR(m.kTiso3, k, 1e-15);
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    for (int n = 0; n < 3000; ++n) {
+        m.step(c, p);
+        ASSERT_DOUBLE_EQ(m.T1, s.T * k);
+        ASSERT_DOUBLE_EQ(m.T2, s.T * k);
+    }
+}
+
+TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    in.T00 = 12; // well above the ~5 s the first beam travels
+    Options o = quiet(Frame::Aso, Kinematics::Classic);
+    ASSERT_EQ(m.start(in, o), "");
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    runArrivals(m, c, p, 4);
+    ASSERT_GE(m.N, 5);
+    EXPECT_TRUE(p.asked.empty()); // no overrun with such a period
+    // An arrival is seen up to one step late, and a beam of rays spaced
+    // dθ apart finds the receiver up to r·dθ early along the front.
+    const double dTheta = in.cone / in.Nrays / s.degPerRad;
+    for (int i = 1; i <= 3; ++i) {
+        const double a = closedFormArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2,
+                                           in.Y2, in.VX2, in.VY2, in.Vs0);
+        const double b = closedFormArrival(i * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2,
+                                           in.VX2, in.VY2, in.Vs0);
+        const double reach = in.Vs0 * (b - i * in.T00);
+        const double timeTol = in.dt + reach * dTheta / in.Vs0;
+        EXPECT_NEAR(s.Tn1(i + 1) - s.Tn1(i), b - a, 2 * timeTol) << "period " << i;
+        const double v = 1 / (b - a);
+        EXPECT_NEAR(1 / (s.Tn1(i + 1) - s.Tn1(i)), v, v * v * 2 * timeTol * 1.1) << i;
+    }
+    // The receiver falls behind the source: the observed frequency exceeds v0.
+    EXPECT_GT(1 / (s.Tn1(2) - s.Tn1(1)), s.v0);
+}
+
+TEST(RelativityStep, FirstPeriodShorterThanTravelAsksOnceAboutTheOverrun) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    in.T00 = 2;
+    Options o = quiet(Frame::Iso, Kinematics::Classic);
+    ASSERT_EQ(m.start(in, o), "");
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    runArrivals(m, c, p, 4);
+    ASSERT_EQ(p.asked.size(), 1u);
+    EXPECT_NE(p.asked[0].find("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО"), std::string::npos);
+    EXPECT_NE(p.asked[0].find("Tk1(2)= "), std::string::npos);
+    // "No" asks for a stop with the display refreshed at once.
+    Model m2(s);
+    ASSERT_EQ(m2.start(in, o), "");
+    ScriptedPrompts no;
+    no.answers = {false};
+    runArrivals(m2, c, no, 2);
+    EXPECT_EQ(s.stopFlag, 1);
+    EXPECT_TRUE(m2.runEnds());
+}
+
+TEST(RelativityStep, TwentyPeriodsEndTheRunAndTheReportKeepsWithinTheTables) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    in.T00 = 0.5;
+    in.dt = 0.005;
+    in.Nrays = 100;
+    in.X1 = 10;
+    in.Y1 = 5;
+    in.VX1 = 0;
+    Options o = quiet(Frame::Aso, Kinematics::Classic);
+    ASSERT_EQ(m.start(in, o), "");
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    bool ended = false;
+    for (int n = 0; n < 100000 && !ended; ++n) {
+        try {
+            m.step(c, p);
+        } catch (const IndexError&) {
+            ended = true;
+        }
+    }
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(m.N, 21);
+    EXPECT_EQ(m.reportedPeriods(), 19);
+    for (int i = 1; i <= m.reportedPeriods(); ++i)
+        EXPECT_NO_THROW(reportPeriodBlock(m, i)) << i;
+}
+
+TEST(RelativityStep, ReceiverOutsideTheConeIsNeverReached) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    in.mean = 150;
+    in.cone = 20; // rays between 140 and 160 degrees, receiver at about 40
+    Options o = quiet(Frame::Aso, Kinematics::Classic);
+    ASSERT_EQ(m.start(in, o), "");
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    for (int n = 0; n < 5000; ++n)
+        EXPECT_FALSE(m.step(c, p).arrived);
+}
+
+TEST(RelativityReport, HeaderAndBlockTexts) {
+    SharedState s;
+    Model m(s);
+    Inputs in;
+    in.T00 = 12;
+    Options o = quiet(Frame::Iso, Kinematics::Classic);
+    ASSERT_EQ(m.start(in, o), "");
+    EXPECT_EQ(reportHeading(), "        1- приемник  2- источник  i - нимер условного периода\r\n");
+    const std::string legend = reportLegend(m);
+    EXPECT_NE(legend.find(" kT1=  1      kT2=  1     - коэффициенты темпа времени на приемнике и "
+                          "источнике\r\n"),
+              std::string::npos);
+    EXPECT_NE(legend.find(" T00=  12 - период колебаний передатчика с частотой v00 по часам ИСО"),
+              std::string::npos);
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    runArrivals(m, c, p, 3);
+    const std::string block = reportPeriodBlock(m, 1);
+    EXPECT_EQ(block.rfind("                             обрабатываем сигналы периода № 1\r\n", 0),
+              0u);
+    EXPECT_NE(block.find(" Tn2(1) = 0        Xn2(1) = 0        Yn2(1) = 0"), std::string::npos);
+    EXPECT_NE(block.find(" период на источнике по часам ИСО    dT= Tn2(2) - Tn1(1) = 12\r\n"),
+              std::string::npos);
+}
+
+TEST(T00Search, DefaultsMeetTheReceiverAfterAboutFiveSeconds) {
+    SharedState s;
+    Model m(s);
+    T00Search search(m);
+    Inputs in;
+    Options o = quiet(Frame::Iso, Kinematics::Classic);
+    search.prepare(in, o);
+    RecordingCanvas c;
+    int steps = 0;
+    while (!search.step(c) && steps < 100000)
+        ++steps;
+    EXPECT_NEAR(search.foundT00(), 5.0, 0.05);
+    EXPECT_NEAR(search.foundV0(), 1 / search.foundT00(), 1e-12);
+    EXPECT_EQ(m.runKind, 2);
+    const double sight = std::atan2(s.Y(1) - 0, s.X(1) - 0) * s.degPerRad;
+    EXPECT_NEAR(sight, 30, 1.0);
+}
+
+TEST(T00Search, ClassicalIsoRaysStreamWithTheMediumButMeetAtTheSameTime) {
+    auto search = [](double vxIso, Frame frame, Model& m) {
+        T00Search s(m);
+        Inputs in;
+        in.VXiso = vxIso;
+        Options o = quiet(frame, Kinematics::Classic);
+        s.prepare(in, o);
+        RecordingCanvas c;
+        for (int n = 0; n < 100000 && !s.step(c); ++n) {
+        }
+        return s.foundT00();
+    };
+    SharedState s1, s2;
+    Model iso(s1), aso(s2);
+    const double inIso = search(10, Frame::Iso, iso);
+    const double inAso = search(10, Frame::Aso, aso);
+    // In ИСО the medium streams back with VXiso: a ray along +X is slower,
+    // one along -X faster, and the receiver moves with VX1 - VXiso.
+    const Beam& b = iso.beam;
+    EXPECT_NEAR(b.isoSpeed[static_cast<std::size_t>(b.last())],
+                std::hypot(20 * std::cos(-1 / s1.degPerRad) - 10, 20 * std::sin(-1 / s1.degPerRad)),
+                1e-12);
+    EXPECT_NEAR(
+        b.isoSpeed[0],
+        std::hypot(20 * std::cos(179 / s1.degPerRad) - 10, 20 * std::sin(179 / s1.degPerRad)),
+        1e-12);
+    EXPECT_DOUBLE_EQ(s1.VX(1), 6 - 10);
+    // Galilean kinematics: the meeting is one event in both frames, so the
+    // travel times agree within a step and the ray spacing (r·dθ / Vs).
+    const double tol = 15e-4 + 100 * (180.0 / 500 / s1.degPerRad) / 20;
+    EXPECT_NEAR(inIso, inAso, tol);
+    EXPECT_NEAR(inAso, 5.0, tol);
+}
