@@ -1,4 +1,5 @@
 #include "app/numbers.h"
+#include "canvas/form4.h"
 #include "experiments/relativity/form9.h"
 #include "support/ui_helpers.h"
 
@@ -202,4 +203,22 @@ TEST_F(ComparisonWindow, ClosingDuringARunEndsIt) {
     click(f, "Command1");
     EXPECT_EQ(app->windows.get(9), nullptr);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ComparisonWindow, DefaultRunEndsAfterTwentyPeriodsAndReportsThemAll) {
+    Form9* f = form();
+    tick(f, "Check5", true);
+    click(f, "Command1");
+    // Past the 20th period there is no emission entry: the run ends with the
+    // solution error, and the report still prints every complete period.
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
+    auto* report = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(report, nullptr);
+    const QString text = report->plainText();
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("        1- приемник  2- источник  i - нимер условного периода")));
+    EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы периода № 19")));
+    EXPECT_FALSE(text.contains(QStringLiteral("обрабатываем сигналы периода № 20")));
 }
