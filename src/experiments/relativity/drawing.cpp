@@ -24,18 +24,21 @@ void printAt(Canvas& c, double x, double y, const std::string& text) {
 
 } // namespace
 
+void BodyMarks::moveTo(Canvas& c, const SharedState& s, double inv, Color receiver, Color source) {
+    c.circle(x1 * inv, y1 * inv, 0.2, colors::white);
+    c.circle(x2 * inv, y2 * inv, 0.2, colors::white);
+    x1 = s.X(1);
+    y1 = s.Y(1);
+    x2 = s.X(2);
+    y2 = s.Y(2);
+    c.circle(x1 * inv, y1 * inv, 0.2, receiver);
+    c.circle(x2 * inv, y2 * inv, 0.2, source);
+}
+
 void Model::drawGroup(Canvas& c) {
     if (opt.animation) {
         drawOscillation(c);
-        const double inv = safeDiv(1, M);
-        c.circle(prevX1_ * inv, prevY1_ * inv, 0.2, colors::white);
-        c.circle(prevX2_ * inv, prevY2_ * inv, 0.2, colors::white);
-        prevX1_ = s.X(1);
-        prevY1_ = s.Y(1);
-        prevX2_ = s.X(2);
-        prevY2_ = s.Y(2);
-        c.circle(prevX1_ * inv, prevY1_ * inv, 0.2, kBlue);
-        c.circle(prevX2_ * inv, prevY2_ * inv, 0.2, kRed);
+        marks.moveTo(c, s, safeDiv(1, M), kBlue, kRed);
     }
     if (opt.graphXt) drawXt(c);
 }

@@ -51,24 +51,36 @@ bool receiverTimesIncrease(Model& m, int i) {
 
 } // namespace
 
-int plotObservedPoints(Model& m, Canvas& c, const PointShown& shown) {
+namespace {
+
+struct Series {
+    double radius;
+    Color colour, lineColour;
+    bool joinOverGaps; // theory points join across skipped periods
+    bool joinOnTimeGraph;
+};
+
+// Draws one point per period whose receiver times increase; ratio(i) gives
+// its v/v0. Returns the number of points drawn.
+template <typename Ratio>
+int plotSeries(Model& m, Canvas& c, const Series& look, Ratio ratio, const PointShown& shown) {
     int drawn = 0;
     bool havePrevious = false;
     double px = 0, py = 0;
     for (int i = 1; i <= 19; ++i) {
         FpGuard guard;
         if (!receiverTimesIncrease(m, i)) {
-            havePrevious = false;
+            havePrevious = havePrevious && look.joinOverGaps;
             continue;
         }
         double x = 0;
         GraphPoint p = placePoint(m, i, x);
-        const double v = safeDiv(1, m.Tn1p(i + 1) - m.Tn1p(i));
-        p.ratio = safeDiv(v, m.s.v0);
+        p.ratio = ratio(i);
         const double y = safeDiv(p.ratio, m.Mv);
         guard.check();
-        c.circle(x, y, 0.2, kObserved);
-        if (havePrevious && !m.opt.byTime) c.line(px, py, x, y, kObserved);
+        c.circle(x, y, look.radius, look.colour);
+        if (havePrevious && (look.joinOnTimeGraph || !m.opt.byTime))
+            c.line(px, py, x, y, look.lineColour);
         havePrevious = true;
         px = x;
         py = y;
@@ -78,33 +90,29 @@ int plotObservedPoints(Model& m, Canvas& c, const PointShown& shown) {
     return drawn;
 }
 
+} // namespace
+
+int plotObservedPoints(Model& m, Canvas& c, const PointShown& shown) {
+    const Series look{0.2, kObserved, kObserved, false, false};
+    return plotSeries(
+        m, c, look, [&](int i) { return safeDiv(safeDiv(1, m.Tn1p(i + 1) - m.Tn1p(i)), m.s.v0); },
+        shown);
+}
+
 int plotTheoryPoints(Model& m, Canvas& c, const PointShown& shown) {
-    int drawn = 0;
-    bool havePrevious = false;
-    double px = 0, py = 0;
-    const bool kto = m.opt.kinematics == Kinematics::Classic && m.opt.relativeVelocity;
-    const Color colour =
-        m.opt.kinematics == Kinematics::Classic ? kClassicTheory : kRelativisticTheory;
-    for (int i = 1; i <= 19; ++i) {
-        FpGuard guard;
-        if (!receiverTimesIncrease(m, i)) continue;
-        double x = 0;
-        GraphPoint p = placePoint(m, i, x);
-        m.vn(i) = m.frequencyAt(i, kto);
-        m.vk(i) = m.frequencyAt(i + 1, kto);
-        m.vsr(i) = (m.vn(i) + m.vk(i)) / 2;
-        p.ratio = safeDiv(m.vsr(i), m.s.v0);
-        const double y = safeDiv(p.ratio, m.Mv);
-        guard.check();
-        c.circle(x, y, 0.3, colour);
-        if (havePrevious) c.line(px, py, x, y, kClassicTheory);
-        havePrevious = true;
-        px = x;
-        py = y;
-        ++drawn;
-        if (!shown(p)) break;
-    }
-    return drawn;
+    const bool classic = m.opt.kinematics == Kinematics::Classic;
+    const bool kto = classic && m.opt.relativeVelocity;
+    const Series look{0.3, classic ? kClassicTheory : kRelativisticTheory, kClassicTheory, true,
+                      true};
+    return plotSeries(
+        m, c, look,
+        [&](int i) {
+            m.vn(i) = m.frequencyAt(i, kto);
+            m.vk(i) = m.frequencyAt(i + 1, kto);
+            m.vsr(i) = (m.vn(i) + m.vk(i)) / 2;
+            return safeDiv(m.vsr(i), m.s.v0);
+        },
+        shown);
 }
 
 } // namespace sonrel::relativity

@@ -38,6 +38,13 @@ struct PeriodView {
     double kT00 = 0, sourcePeriod = 0, T002 = 0, v0 = 0;
 };
 
+// The receiver's and source's circles on the animation: each move paints
+// the previous ones over in white.
+struct BodyMarks {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    void moveTo(Canvas& c, const SharedState& s, double inv, Color receiver, Color source);
+};
+
 class Model {
 public:
     explicit Model(SharedState& state) : s(state) {}
@@ -66,6 +73,12 @@ public:
     // Theory frequency at the period boundary k from the stored angles and
     // speeds: formula (4-4) when kto, else the classical or relativistic one.
     double frequencyAt(int k, bool kto);
+
+    // Both bodies at these positions and velocities of the modelling frame.
+    void placeBodies(double x1, double y1, double vx1, double vy1, double x2, double y2, double vx2,
+                     double vy2);
+    // Keeps the present positions as the start of the drawings.
+    void keepStartPositions();
 
     // Drawing of the bodies' animation at the end of a display group.
     void drawGroup(Canvas& c);
@@ -123,7 +136,8 @@ private:
     bool modelInIso() const { return opt.frame == Frame::Iso; }
     bool classic() const { return opt.kinematics == Kinematics::Classic; }
 
-    double prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
+public:
+    BodyMarks marks;
 };
 
 // Angle graph: q degrees to x = (q / 90 - 1) * 20.

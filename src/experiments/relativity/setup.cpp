@@ -26,6 +26,26 @@ void Model::lorentzVelocities(double boost) {
     }
 }
 
+void Model::placeBodies(double x1, double y1, double vx1, double vy1, double x2, double y2,
+                        double vx2, double vy2) {
+    s.X(1) = x1;
+    s.Y(1) = y1;
+    s.VX(1) = vx1;
+    s.VY(1) = vy1;
+    s.X(2) = x2;
+    s.Y(2) = y2;
+    s.VX(2) = vx2;
+    s.VY(2) = vy2;
+}
+
+void Model::keepStartPositions() {
+    marks = {s.X(1), s.Y(1), s.X(2), s.Y(2)};
+    X1s = s.X(1);
+    Y1s = s.Y(1);
+    X2s = s.X(2);
+    Y2s = s.Y(2);
+}
+
 std::string Model::start(const Inputs& i, Options& o) {
     in = i;
     Vs0 = i.Vs0;
@@ -39,14 +59,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     Mv = i.Mv;
     s.T00 = i.T00;
     Niter = i.Niter;
-    s.X(1) = i.X1;
-    s.Y(1) = i.Y1;
-    s.VX(1) = i.VX1;
-    s.VY(1) = i.VY1;
-    s.X(2) = i.X2;
-    s.Y(2) = i.Y2;
-    s.VX(2) = i.VX2;
-    s.VY(2) = i.VY2;
+    placeBodies(i.X1, i.Y1, i.VX1, i.VY1, i.X2, i.Y2, i.VX2, i.VY2);
     const double toRad = 1 / s.degPerRad;
     beam.build(s, i.Nrays, (i.mean + i.cone / 2) * toRad, safeDiv(i.cone, i.Nrays) * toRad);
     T1 = T2 = T0 = 0;
@@ -126,14 +139,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     } else {
         s.T = T1;
         T0 = T1;
-        s.X(1) = X1iso;
-        s.X(2) = X2iso;
-        s.Y(1) = Y1iso;
-        s.Y(2) = Y2iso;
-        s.VX(1) = VX1iso;
-        s.VX(2) = VX2iso;
-        s.VY(1) = VY1iso;
-        s.VY(2) = VY2iso;
+        placeBodies(X1iso, Y1iso, VX1iso, VY1iso, X2iso, Y2iso, VX2iso, VY2iso);
         for (int k = 0; k <= 20; ++k) {
             Tn2iso(k) = s.Tn2(k) = (k - 1) * s.T00 + T2;
             Xn2iso(k) = s.Xn2(k) = (k - 1) * s.T00 * s.VX(2) + s.X(2);
@@ -160,10 +166,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     v00 = safeDiv(1, s.T00);
     omega = safeDiv(2 * s.pi, s.T00);
     periodShift = safeDiv(s.T00 * s.VX(2), M);
-    X1s = prevX1_ = s.X(1);
-    Y1s = prevY1_ = s.Y(1);
-    X2s = prevX2_ = s.X(2);
-    Y2s = prevY2_ = s.Y(2);
+    keepStartPositions();
     QV1 = vectorAngleRad(s, VX1iso, VY1iso);
     QV2 = vectorAngleRad(s, VX2iso, VY2iso);
     for (PeriodTable* t : {&Tn1p, &Xr, &Yr, &Tr, &vn, &vk, &vsr})

@@ -66,18 +66,8 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
     m_.X2iso = X2;
     m_.Y1iso = Y1;
     m_.Y2iso = Y2;
-    s.X(1) = X1;
-    s.Y(1) = Y1;
-    s.X(2) = X2;
-    s.Y(2) = Y2;
-    s.VX(1) = VX1;
-    s.VY(1) = VY1;
-    s.VX(2) = VX2;
-    s.VY(2) = VY2;
-    m_.X1s = prevX1_ = X1;
-    m_.Y1s = prevY1_ = Y1;
-    m_.X2s = prevX2_ = X2;
-    m_.Y2s = prevY2_ = Y2;
+    m_.placeBodies(X1, Y1, VX1, VY1, X2, Y2, VX2, VY2);
+    m_.keepStartPositions();
 
     m_.beam.travelInMedium(s.Vs);
     if (opt.frame == Frame::Iso && opt.kinematics == Kinematics::Classic) {
@@ -121,14 +111,7 @@ bool T00Search::step(Canvas& c) {
     m_.Y2iso = s.Y(2);
     if (s.stepCount == s.NC0) {
         s.stepCount = 0;
-        c.circle(prevX1_ * inv, prevY1_ * inv, 0.2, colors::white);
-        c.circle(prevX2_ * inv, prevY2_ * inv, 0.2, colors::white);
-        prevX1_ = s.X(1);
-        prevY1_ = s.Y(1);
-        prevX2_ = s.X(2);
-        prevY2_ = s.Y(2);
-        c.circle(prevX1_ * inv, prevY1_ * inv, 0.2, colors::source);
-        c.circle(prevX2_ * inv, prevY2_ * inv, 0.2, colors::source);
+        m_.marks.moveTo(c, s, inv, colors::source, colors::source);
     }
     guard.check();
     return s.stopFlag != 0;

@@ -23,7 +23,6 @@ public:
 private:
     Model& m_;
     double t00_ = 0, v0_ = 0;
-    double prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
 };
 
 } // namespace sonrel::relativity
