@@ -56,6 +56,22 @@ void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
     s.frontRadiusDrawn = 0;
 }
 
+// With the source at the emission point of front 1 and the receiver at its
+// typed position (T = T00): records both, then moves the receiver back to T = 0.
+void recordFirstEmission(SharedState& s) {
+    s.Xn2(1) = s.X(2);
+    s.Yn2(1) = s.Y(2);
+    s.Xn2(0) = s.X(2);
+    s.Yn2(0) = s.Y(2);
+    s.Xn1(1) = s.X(1);
+    s.Yn1(1) = s.Y(1);
+    s.X(1) = s.X(1) - s.T00 * s.VX(1);
+    s.Y(1) = s.Y(1) - s.T00 * s.VY(1);
+    s.Xn1(0) = s.X(1);
+    s.Yn1(0) = s.Y(1);
+    s.Tn1(0) = 0;
+}
+
 } // namespace
 
 double firstFrontTravelTime(SharedState& s) {
@@ -67,21 +83,11 @@ double firstFrontTravelTime(SharedState& s) {
 
 double placeFirstPeriod(SharedState& s) {
     FpGuard guard;
-    s.Xn1(1) = s.X(1);
-    s.Yn1(1) = s.Y(1);
+    recordFirstEmission(s);
     s.Tn1(1) = s.T00;
-    s.Xn2(1) = s.X(2);
-    s.Yn2(1) = s.Y(2);
     s.Xn2(2) = s.X(2) + s.T00 * s.VX(2);
     s.Yn2(2) = s.Y(2) + s.T00 * s.VY(2);
     s.Tn2(2) = s.T00;
-    s.Xn2(0) = s.X(2);
-    s.Yn2(0) = s.Y(2);
-    s.X(1) = s.X(1) - s.T00 * s.VX(1);
-    s.Y(1) = s.Y(1) - s.T00 * s.VY(1);
-    s.Xn1(0) = s.X(1);
-    s.Yn1(0) = s.Y(1);
-    s.Tn1(0) = 0;
     guard.check();
     s.v0 = safeDiv(1, s.T00);
     return s.v0;
@@ -96,17 +102,7 @@ void setupRun(SharedState& s) {
     s.clearPeriodRecord();
     s.X(2) = s.X(2) - s.T00 * s.VX(2);
     s.Y(2) = s.Y(2) - s.T00 * s.VY(2);
-    s.Xn2(1) = s.X(2);
-    s.Yn2(1) = s.Y(2);
-    s.Xn2(0) = s.X(2);
-    s.Yn2(0) = s.Y(2);
-    s.Xn1(1) = s.X(1);
-    s.Yn1(1) = s.Y(1);
-    s.X(1) = s.X(1) - s.T00 * s.VX(1);
-    s.Y(1) = s.Y(1) - s.T00 * s.VY(1);
-    s.Xn1(0) = s.X(1);
-    s.Yn1(0) = s.Y(1);
-    s.Tn1(0) = 0;
+    recordFirstEmission(s);
     s.V(1) = std::sqrt(s.VX(1) * s.VX(1) + s.VY(1) * s.VY(1));
     s.V(2) = std::sqrt(s.VX(2) * s.VX(2) + s.VY(2) * s.VY(2));
     s.sgnX1 = signOf(s.VX(1));

@@ -24,21 +24,25 @@ ClassicController::ClassicController(Form1& form) : QObject(&form), form_(form) 
 
 ClassicController::~ClassicController() = default;
 
+void ClassicController::readBodies() {
+    SharedState& s = form_.state();
+    readFieldsInto({{form_.Text1, &s.X(1)},
+                    {form_.Text5, &s.Y(1)},
+                    {form_.Text3, &s.VX(1)},
+                    {form_.Text7, &s.VY(1)},
+                    {form_.Text2, &s.X(2)},
+                    {form_.Text6, &s.Y(2)},
+                    {form_.Text4, &s.VX(2)},
+                    {form_.Text8, &s.VY(2)}});
+}
+
 void ClassicController::setPeriodClicked() {
     SharedState& s = form_.state();
     const QString title = QString::fromUtf8(kPeriodSettingTitle);
     try {
-        readFieldsInto({{form_.Text1, &s.X(1)},
-                        {form_.Text5, &s.Y(1)},
-                        {form_.Text3, &s.VX(1)},
-                        {form_.Text7, &s.VY(1)},
-                        {form_.Text2, &s.X(2)},
-                        {form_.Text6, &s.Y(2)},
-                        {form_.Text4, &s.VX(2)},
-                        {form_.Text8, &s.VY(2)},
-                        {form_.Text19, &s.pictureScale},
-                        {form_.Text12, &s.Vs},
-                        {form_.Text18, &s.T00}});
+        readBodies();
+        readFieldsInto(
+            {{form_.Text19, &s.pictureScale}, {form_.Text12, &s.Vs}, {form_.Text18, &s.T00}});
     } catch (const InputError&) {
         showMessage(&form_, kEnterDataCorrectly, title);
         return;
@@ -60,17 +64,9 @@ void ClassicController::setPeriodClicked() {
 void ClassicController::startClicked() {
     SharedState& s = form_.state();
     try {
-        readFieldsInto({{form_.Text1, &s.X(1)},
-                        {form_.Text5, &s.Y(1)},
-                        {form_.Text3, &s.VX(1)},
-                        {form_.Text7, &s.VY(1)},
-                        {form_.Text2, &s.X(2)},
-                        {form_.Text6, &s.Y(2)},
-                        {form_.Text4, &s.VX(2)},
-                        {form_.Text8, &s.VY(2)},
-                        {form_.Text12, &s.Vs},
-                        {form_.Text19, &s.pictureScale},
-                        {form_.Text9, &s.dt}});
+        readBodies();
+        readFieldsInto(
+            {{form_.Text12, &s.Vs}, {form_.Text19, &s.pictureScale}, {form_.Text9, &s.dt}});
         s.NC0 = integerOf(form_.Text10);
         // v0 comes from its field, so it is missing until T00 has been set.
         readFieldsInto({{form_.Text24, &s.v0}, {form_.Text18, &s.T00}});

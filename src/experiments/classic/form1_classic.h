@@ -25,6 +25,8 @@ private:
     void continueClicked();     // Command3 "Продолжить"
     void stepsClicked();        // Command4 "NC0 шагов="
     bool readStepsPerDisplay(); // NC0 from Text10; false after telling the user
+    // X1n, Y1n, VX1, VY1, X2n, Y2n, VX2, VY2 into the bodies, in this order.
+    void readBodies();
 
     // The stepping loop shared by start, continue and NC0 steps; nested runs
     // run it again on the same state.

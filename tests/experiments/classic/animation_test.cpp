@@ -1,6 +1,7 @@
 #include "canvas/recording_canvas.h"
 #include "experiments/classic/animation.h"
 #include "experiments/classic/classic_model.h"
+#include "experiments/classic/typed_defaults.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +11,7 @@ namespace {
 
 SharedState defaultRun() {
     SharedState s;
-    s.X(1) = 86.60254;
-    s.Y(1) = 50;
-    s.VX(1) = 6;
-    s.X(2) = 50;
-    s.VX(2) = 10;
-    s.Vs = 20;
-    s.pictureScale = 5;
-    s.dt = 0.001;
-    s.NC0 = 20;
-    s.T00 = 5;
-    s.v0 = 0.2;
+    sonrel::testing::typeDefaults(s);
     setupRun(s);
     return s;
 }

@@ -1,6 +1,7 @@
 #include "app/checked_math.h"
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/period_report.h"
+#include "experiments/classic/typed_defaults.h"
 
 #include <cmath>
 #include <deque>
@@ -9,6 +10,7 @@
 #include <vector>
 
 using namespace sonrel;
+using sonrel::testing::typeDefaults;
 
 namespace {
 
@@ -26,24 +28,6 @@ struct ScriptedPrompts : Prompts {
         return a;
     }
 };
-
-// The main window's defaults, read into the state as the start button does.
-void typeDefaults(SharedState& s, double x1n = 86.60254) {
-    s.X(1) = x1n;
-    s.Y(1) = 50;
-    s.VX(1) = 6;
-    s.VY(1) = 0;
-    s.X(2) = 50;
-    s.Y(2) = 0;
-    s.VX(2) = 10;
-    s.VY(2) = 0;
-    s.Vs = 20;
-    s.pictureScale = 5;
-    s.dt = 0.001;
-    s.NC0 = 20;
-    s.T00 = 5;
-    s.v0 = 0.2;
-}
 
 // Steps until front `front` is tracked (or the run ends); returns the steps made.
 int runUntilFront(SharedState& s, int front, Prompts& p, StepChecks checks = {}) {

@@ -3,7 +3,9 @@
 #include "canvas/form4.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -102,6 +104,19 @@ TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
     QTimer::singleShot(50, [this] { click(form(), "Command2"); });
     click(form(), "Command3");
     EXPECT_GT(s.T, stoppedAt);
+
+    // NC0 steps pressed during a run runs inside it; its stop request then
+    // ends the outer run at its next display step as well.
+    double innerEnd = 0;
+    QTimer::singleShot(50, [&] {
+        click(form(), "Command4");
+        innerEnd = s.T;
+    });
+    click(form(), "Command3");
+    EXPECT_GT(innerEnd, 0);
+    EXPECT_NEAR(s.T, innerEnd, 20 * 0.001 + 1e-9);
+    EXPECT_EQ(s.stepCount, 0);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
@@ -127,6 +142,8 @@ TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
     EXPECT_TRUE(lines.contains(
         QStringLiteral("№ периода      угол       наблюдаемая частота     расчетная частота ")));
     EXPECT_TRUE(lines.filter(QRegularExpression("^   20         ")).size() == 1);
+    report->copyReport();
+    EXPECT_EQ(QApplication::clipboard()->text(), report->plainText());
 }
 
 TEST_F(ClassicExperiment, ClosingTheWindowOrExitDuringARunEndsItCleanly) {
