@@ -1,8 +1,0 @@
-#include "app/window_registry_qt.h"
-
-namespace sonrel {
-
-// Not built into this program yet: its navigation button stays disabled.
-FormFactory form3Factory() { return {}; }
-
-} // namespace sonrel

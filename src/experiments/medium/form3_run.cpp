@@ -1,0 +1,266 @@
+// The medium window's experiment: start, stop, continue, NC0 steps, the T00
+// search and the loops that step the model.
+#include "canvas/form4.h"
+#include "experiments/medium/form3.h"
+#include "experiments/medium/medium_report.h"
+#include "experiments/medium/medium_texts.h"
+#include "ui/message_box_qt.h"
+
+#include <functional>
+
+namespace sonrel {
+
+namespace {
+// Questions asked mid-step show the fields as they are at that moment.
+class RefreshingPrompts : public MessageBoxPrompts {
+public:
+    RefreshingPrompts(QWidget* parent, std::function<void()> refresh)
+        : MessageBoxPrompts(parent), refresh_(std::move(refresh)) {}
+    bool askYesNo(const std::string& text, const std::string& title) override {
+        refresh_();
+        return MessageBoxPrompts::askYesNo(text, title);
+    }
+
+private:
+    std::function<void()> refresh_;
+};
+} // namespace
+
+DensityLaw Form3::law() const {
+    if (Option1->isChecked()) return DensityLaw::Linear;
+    if (Option2->isChecked()) return DensityLaw::Square;
+    if (Option4->isChecked()) return DensityLaw::SquareFromTop;
+    return DensityLaw::LinearFromTop;
+}
+
+MediumInputs Form3::readInputs(bool forSearch) const {
+    MediumInputs in;
+    in.X1 = numberOf(Text1);
+    in.Y1 = numberOf(Text5);
+    in.VX1 = numberOf(Text3);
+    in.VY1 = numberOf(Text7);
+    in.X2 = numberOf(Text2);
+    in.Y2 = numberOf(Text6);
+    in.VX2 = numberOf(Text4);
+    in.VY2 = numberOf(Text8);
+    in.Vs0 = numberOf(Text12);
+    if (!forSearch) in.Vsv = numberOf(Text49);
+    in.VXiso = numberOf(Text50);
+    in.M = numberOf(Text19);
+    in.dt = numberOf(Text9);
+    in.NC0 = integerOf(Text10);
+    if (!forSearch) in.T00 = numberOf(Text18);
+    in.Np = integerOf(Text23);
+    in.Kp = numberOf(Text33);
+    in.Nr = integerOf(Text32);
+    in.cone = numberOf(Text34);
+    in.meanAngle = numberOf(Text35);
+    in.law = law();
+    return in;
+}
+
+MediumOptions Form3::options() const {
+    MediumOptions o;
+    o.frame = Option6->isChecked() ? DopplerFrame::Relativistic : DopplerFrame::Classic;
+    o.dragged = Check7->isChecked();
+    o.delay = Check10->isChecked();
+    o.animation = Check6->isChecked();
+    o.middleRay = Check13->isChecked();
+    o.byQ3 = Check14->isChecked();
+    o.autoRun = Check1->isChecked();
+    return o;
+}
+
+void Form3::startClicked() {
+    MediumInputs in;
+    try {
+        in = readInputs(false);
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    try {
+        const MediumOptions o = options();
+        if (run_.start(in, o) == StartOutcome::SourceNotMovingRight) {
+            showMessage(this, qs(medium_texts::kSourceMustMoveRight));
+            return;
+        }
+        showStartFields();
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    } catch (const std::exception&) {
+        showMessage(this, kSolutionError);
+        return;
+    }
+    if (Check5->isChecked()) printReport(true);
+    runLoop();
+}
+
+void Form3::showStartFields() {
+    const SharedState& st = state();
+    const double shift = options().frameThroughMedium() ? run_.VXiso : 0;
+    setNumber(Text22, st.v0);
+    setNumber(Text51, run_.v00);
+    Text20->setText(QStringLiteral("0"));
+    setNumber(Text17, st.T);
+    setNumber(Text13, run_.QV1start * st.degPerRad);
+    setNumber(Text14, run_.QV2start * st.degPerRad);
+    setNumber(Text11, st.VX(1) - shift);
+    setNumber(Text25, st.VX(2) - shift);
+    Label38->setText(QStringLiteral("Tn1"));
+    Label39->setText(QStringLiteral("Tk1"));
+    for (QLineEdit* f :
+         {Text15, Text16, Text24, Text26, Text28, Text29, Text30, Text31, Text36, Text37,
+          Text38, Text39, Text40, Text41, Text42, Text44, Text45, Text46, Text47, Text48})
+        f->setText(QStringLiteral("0"));
+}
+
+void Form3::continueClicked(bool exactlyNC0) {
+    if (run_.mode != 1) return; // nothing to continue after a T00 search
+    if (options().frameThroughMedium()) {
+        // The run's end turned its velocities into frame velocities.
+        showMessage(this, qs(medium_texts::kCannotContinue));
+        return;
+    }
+    try {
+        state().NC0 = integerOf(Text10);
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    }
+    if (exactlyNC0) {
+        state().stepCount = 0;
+        state().stopFlag = 1;
+    } else {
+        state().stopFlag = 0;
+    }
+    runLoop();
+}
+
+void Form3::runLoop() {
+    RunScope scope(*this);
+    RefreshingPrompts prompts(this, [this] { refreshFields(); });
+    try {
+        for (;;) {
+            run_.step(options(), &picture(), prompts);
+            if (run_.display.dirty) refreshFields();
+            if (run_.finished() || closeRequested()) break;
+            pumpEvents();
+            if (closeRequested()) break;
+        }
+    } catch (const std::exception&) {
+        refreshFields();
+        if (!closeRequested()) showMessage(this, kSolutionError);
+    }
+    finishRun();
+}
+
+void Form3::finishRun() {
+    run_.endRun(options());
+    if (Check5->isChecked() && !closeRequested()) printReport(false);
+}
+
+void Form3::printReport(bool legend) {
+    Form4* report = reportWindow(app());
+    if (!report) return;
+    std::vector<ReportPiece> pieces;
+    bool failed = false;
+    try {
+        if (legend) {
+            report->reportClear();
+            pieces = mediumReportLegend(run_);
+        } else {
+            mediumReportBody(run_, options().frame, pieces);
+        }
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    for (const ReportPiece& p : pieces) {
+        state().reportText = p.text;
+        report->reportPrint(p.y, p.text);
+    }
+    if (failed) showMessage(this, kReportError);
+}
+
+void Form3::refreshFields() {
+    MediumDisplay& d = run_.display;
+    try {
+        if (d.dirty & MediumDisplay::Arrival) {
+            setNumber(Text26, d.Qn3);
+            setNumber(Text36, d.Qk3);
+            setNumber(Text28, d.Xk1);
+            setNumber(Text30, d.Yk1);
+            setNumber(Text29, d.Xk2);
+            setNumber(Text31, d.Yk2);
+        }
+        if (d.dirty & MediumDisplay::Period) {
+            setNumber(Text24, d.v);
+            setNumber(Text15, d.Tn1);
+            setNumber(Text16, d.Tk1);
+            setNumber(Text39, d.Qn1s);
+            setNumber(Text40, d.Qn1e);
+            setNumber(Text41, d.Qn2s);
+            setNumber(Text42, d.Qn2e);
+            setNumber(Text45, d.Vs1s);
+            setNumber(Text46, d.Vs1e);
+            setNumber(Text47, d.Vs2s);
+            setNumber(Text48, d.Vs2e);
+            setNumber(Text37, d.vn);
+            setNumber(Text38, d.vk);
+            setNumber(Text44, d.vsr);
+        }
+        if (d.dirty & MediumDisplay::PeriodNumber) Text20->setText(QString::number(d.period));
+        if (d.dirty & (MediumDisplay::Time | MediumDisplay::Search)) setNumber(Text17, d.T);
+        if (d.dirty & MediumDisplay::Search) {
+            setNumber(Text18, d.T00);
+            setNumber(Text22, d.v0);
+        }
+    } catch (const MathError&) {
+        // A value that cannot be shown keeps the field's previous text.
+    }
+    d.dirty = 0;
+}
+
+void Form3::searchClicked() {
+    MediumInputs in;
+    try {
+        in = readInputs(true);
+        const MediumOptions o = options();
+        run_.startSearch(in, o);
+        const SharedState& st = state();
+        const double shift = o.frameThroughMedium() ? run_.VXiso : 0;
+        setNumber(Text11, st.VX(1) - shift);
+        setNumber(Text25, st.VX(2) - shift);
+        Label38->setText(QStringLiteral("T1"));
+        Label39->setText(QStringLiteral("T2"));
+        setNumber(Text15, run_.T1);
+        setNumber(Text16, run_.T2);
+        setNumber(Text28, st.X(1));
+        setNumber(Text29, st.X(2));
+        setNumber(Text30, st.Y(1));
+        setNumber(Text31, st.Y(2));
+    } catch (const InputError&) {
+        showMessage(this, kEnterDataCorrectly);
+        return;
+    } catch (const std::exception&) {
+        showMessage(this, kCalculationError);
+        return;
+    }
+    searchLoop();
+}
+
+void Form3::searchLoop() {
+    RunScope scope(*this);
+    try {
+        while (state().stopFlag == 0 && !closeRequested()) {
+            run_.searchStep(&picture(), Check6->isChecked());
+            refreshFields();
+            pumpEvents();
+        }
+    } catch (const std::exception&) {
+        if (!closeRequested()) showMessage(this, kCalculationError);
+    }
+}
+
+} // namespace sonrel

@@ -1,0 +1,193 @@
+#include "experiments/medium/medium_experiment.h"
+
+#include "app/checked_math.h"
+#include "app/signal_delay.h"
+
+#include <cmath>
+
+namespace sonrel {
+
+LorentzStart lorentzStart(double X1, double X2, double VX1, double VY1, double VX2, double VY2,
+                          double VXiso, double Vs) {
+    LorentzStart r{};
+    r.kTiso = safeSqrt(1 - safeDiv(VXiso, Vs) * safeDiv(VXiso, Vs));
+    const double Vs2 = Vs * Vs;
+    r.T1 = safeDiv(-safeDiv(VXiso * X1, Vs2), r.kTiso);
+    r.T2 = safeDiv(-safeDiv(VXiso * X2, Vs2), r.kTiso);
+    r.X1 = safeDiv(X1, r.kTiso);
+    r.X2 = safeDiv(X2, r.kTiso);
+    const double d1 = 1 - safeDiv(VXiso * VX1, Vs2), d2 = 1 - safeDiv(VXiso * VX2, Vs2);
+    r.VY1 = safeDiv(r.kTiso * VY1, d1);
+    r.VX1 = safeDiv(VX1 - VXiso, d1);
+    r.VY2 = safeDiv(r.kTiso * VY2, d2);
+    r.VX2 = safeDiv(VX2 - VXiso, d2);
+    return r;
+}
+
+void MediumExperiment::setUpBeam(const MediumInputs& in) {
+    // Np = 0 or Nr = 0 leaves the beam geometry undefined: a data error.
+    if (in.Np == 0 || in.Nr <= 0) throw InputError("no layers or no rays");
+    const double cone = in.cone / st.degPerRad, mean = in.meanAngle / st.degPerRad;
+    a0 = st.pi / 2 - mean - cone / 2;
+    da = cone / in.Nr;
+    Nr = in.Nr;
+    beam.resize(in.Nr + 1);
+    Vs0 = in.Vs0;
+    Vsv = in.Vsv;
+    VXiso = in.VXiso;
+    M = in.M;
+}
+
+void MediumExperiment::transformToFrame(const MediumInputs& in) {
+    const LorentzStart L = lorentzStart(in.X1, in.X2, in.VX1, in.VY1, in.VX2, in.VY2, VXiso, Vs0);
+    kTiso = L.kTiso;
+    T1 = L.T1;
+    T2 = L.T2;
+    st.X(1) = L.X1;
+    st.X(2) = L.X2;
+    st.VX(1) = L.VX1;
+    st.VY(1) = L.VY1;
+    st.VX(2) = L.VX2;
+    st.VY(2) = L.VY2;
+    // The source is brought to the receiver's start time.
+    const double dT12 = T1 - T2;
+    st.X(2) += dT12 * st.VX(2);
+    st.Y(2) += dT12 * st.VY(2);
+    st.T = T1;
+}
+
+StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions& o) {
+    setUpBeam(in);
+    // The layers stay where the source and the receiver were typed.
+    medium.setUp(in.law, in.Kp, in.Np, in.Y2, (in.Y1 - in.Y2) / in.Np);
+    st.X(1) = in.X1;
+    st.Y(1) = in.Y1;
+    st.VX(1) = in.VX1;
+    st.VY(1) = in.VY1;
+    st.X(2) = in.X2;
+    st.Y(2) = in.Y2;
+    st.VX(2) = in.VX2;
+    st.VY(2) = in.VY2;
+    st.dt = in.dt;
+    st.NC0 = in.NC0;
+    st.T00 = in.T00;
+    mode = 1;
+    st.Vs = Vs0;
+    st.T = 0;
+    T1 = T2 = T0 = 0;
+    G1 = G2 = G = kTiso = 1;
+    X2s = st.X(2);
+    VX2draw = st.VX(2) - VXiso;
+
+    if (o.frame == DopplerFrame::Classic && o.dragged) {
+        st.VX(1) -= VXiso;
+        st.VX(2) -= VXiso;
+    }
+    if (o.frame == DopplerFrame::Relativistic) {
+        transformToFrame(in);
+        VX2draw = st.VX(2);
+        G1 = safeSqrt(1 - safeDiv(st.VX(1), st.Vs) * safeDiv(st.VX(1), st.Vs));
+        G2 = safeSqrt(1 - safeDiv(st.VX(2), st.Vs) * safeDiv(st.VX(2), st.Vs));
+        G = kTiso;
+        T0 = st.T;
+        X2s = st.X(2);
+    }
+    Y2s = st.Y(2);
+    const bool through = o.frameThroughMedium();
+    const double shift = through ? VXiso : 0;
+    V1 = std::hypot(st.VX(1) - shift, st.VY(1));
+    V2 = std::hypot(st.VX(2) - shift, st.VY(2));
+    st.V(1) = V1;
+    st.V(2) = V2;
+    if (st.VX(2) <= 0) return StartOutcome::SourceNotMovingRight;
+
+    st.v0 = safeDiv(1, st.T00);
+    v00 = safeDiv(st.v0, G2);
+    omega = 2 * st.pi * st.v0;
+    QV1start = vectorAngleRad(st, st.VX(1) - shift, st.VY(1));
+    QV2start = vectorAngleRad(st, st.VX(2) - shift, st.VY(2));
+
+    st.clearPeriodRecord();
+    for (PeriodArray* a : {&Tn1p, &Xe, &Vs1, &Vs2, &Qa, &Qe, &Q3, &vn, &vk, &vsr})
+        a->fill(0.0);
+    for (int i = 0; i <= 20; ++i) {
+        const double span = (i - 1) * st.T00;
+        st.Tn2(i) = finite(span + st.T);
+        st.Xn2(i) = finite(span * st.VX(2) + st.X(2));
+        st.Yn2(i) = finite(span * st.VY(2) + st.Y(2));
+        Xe(i) = through ? finite(span * (st.VX(2) - VXiso) + st.X(2)) : st.Xn2(i);
+        st.QV1(i) = QV1start;
+        st.QV2(i) = QV2start;
+        Vs1(i) = Vs2(i) = st.Vs;
+    }
+    beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+
+    prevX1_ = st.X(1);
+    prevY1_ = st.Y(1);
+    prevX2_ = st.X(2);
+    prevY2_ = st.Y(2);
+    oscillationDrawn_ = 0;
+    prevDx_ = prevDy_ = 0;
+    st.stopFlag = 0;
+    arrivalFlag_ = 0;
+    overrunArmed = true;
+    st.stepCount = 0;
+    k = 1;
+    display = {};
+    return StartOutcome::Running;
+}
+
+void MediumExperiment::startSearch(const MediumInputs& in, const MediumOptions& o) {
+    setUpBeam(in);
+    st.X(1) = in.X1;
+    st.Y(1) = in.Y1;
+    st.VX(1) = in.VX1;
+    st.VY(1) = in.VY1;
+    st.X(2) = in.X2;
+    st.Y(2) = in.Y2;
+    st.VX(2) = in.VX2;
+    st.VY(2) = in.VY2;
+    st.dt = in.dt;
+    st.NC0 = in.NC0;
+    T1 = T2 = 0;
+    st.T = 0;
+    st.stepCount = 0;
+    if (o.frame == DopplerFrame::Classic && o.dragged) {
+        st.VX(1) -= VXiso;
+        st.VX(2) -= VXiso;
+    }
+    if (o.frame == DopplerFrame::Relativistic) {
+        st.Vs = Vs0;
+        transformToFrame(in);
+    }
+    // The layers start at the source's height in the frame of the search.
+    medium.setUp(in.law, in.Kp, in.Np, st.Y(2), (st.Y(1) - st.Y(2)) / in.Np);
+    st.stopFlag = 0;
+    mode = 2;
+    prevX1_ = st.X(1);
+    prevY1_ = st.Y(1);
+    prevX2_ = st.X(2);
+    prevY2_ = st.Y(2);
+    beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+    display = {};
+}
+
+void MediumExperiment::endRun(const MediumOptions& o) {
+    if (mode != 1 || !o.frameThroughMedium()) return;
+    // The graphs work with values seen in the moving frame.
+    st.VX(1) -= VXiso;
+    st.VX(2) -= VXiso;
+    for (int i = 1; i <= 20; ++i)
+        st.Xn2(i) = Xe(i);
+}
+
+double MediumExperiment::frequencyAt(int i, DopplerFrame frame, double Vs) const {
+    const double receiver = 1 - safeDiv(V1 * std::cos(st.QV1(i)), Vs1(i));
+    const double source = 1 - safeDiv(V2 * std::cos(st.QV2(i)), Vs2(i));
+    if (frame == DopplerFrame::Classic) return finite(v00 * safeDiv(receiver, source));
+    const double g2 = safeSqrt(1 - safeDiv(V2, Vs) * safeDiv(V2, Vs));
+    const double g1 = safeSqrt(1 - safeDiv(V1, Vs) * safeDiv(V1, Vs));
+    return finite(safeDiv(v00 * receiver * g2, source * g1));
+}
+
+} // namespace sonrel

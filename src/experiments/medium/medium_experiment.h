@@ -1,0 +1,144 @@
+#pragma once
+// The wave-front experiment in a layered medium: every transmitter period
+// the source emits a beam of rays; the period's signal arrives when two
+// neighbouring rays bracket the receiver. The window owns the loop and calls
+// step() (or searchStep() while looking for T00) once per pass.
+#include "app/prompts.h"
+#include "app/shared_state.h"
+#include "canvas/canvas.h"
+#include "experiments/medium/beam.h"
+#include "experiments/medium/medium.h"
+
+#include <cstdint>
+
+namespace sonrel {
+
+enum class DopplerFrame { Classic, Relativistic };
+
+// Everything the start button reads from the fields, in their order.
+struct MediumInputs {
+    double X1 = 56.6, Y1 = 50, VX1 = 6, VY1 = 0;
+    double X2 = 0, Y2 = 0, VX2 = 10, VY2 = 0;
+    double Vs0 = 20, Vsv = 20, VXiso = 0, M = 5, dt = 1e-3;
+    std::int32_t NC0 = 20;
+    double T00 = 5;
+    std::int32_t Np = 100;
+    double Kp = 0;
+    std::int32_t Nr = 500;
+    double cone = 160, meanAngle = 90; // degrees
+    DensityLaw law = DensityLaw::LinearFromTop;
+};
+
+// Choices the user may change while the loop runs; read every step.
+struct MediumOptions {
+    DopplerFrame frame = DopplerFrame::Classic;
+    bool dragged = false;   // the medium moves with the frame
+    bool delay = false;     // add the delay of the visible signal
+    bool animation = true;  // draw the beam and the bodies
+    bool middleRay = false; // leave the track of the middle ray
+    bool byQ3 = false;      // relative angles from the line of sight
+    bool autoRun = true;    // no question after every arrival
+
+    // The frame moves through a medium at rest: positions and ray speeds are
+    // seen shifted by VXiso·T.
+    bool frameThroughMedium() const { return frame == DopplerFrame::Classic && !dragged; }
+};
+
+// What the window shows after a step; dirty tells which group changed.
+struct MediumDisplay {
+    enum : unsigned { Arrival = 1, Period = 2, PeriodNumber = 4, Time = 8, Search = 16 };
+    unsigned dirty = 0;
+    double Qn3 = 0, Qk3 = 0, Xk1 = 0, Yk1 = 0, Xk2 = 0, Yk2 = 0; // degrees, metres
+    double v = 0, Tn1 = 0, Tk1 = 0;
+    double Qn1s = 0, Qn1e = 0, Qn2s = 0, Qn2e = 0; // degrees
+    double Vs1s = 0, Vs1e = 0, Vs2s = 0, Vs2e = 0;
+    double vn = 0, vk = 0, vsr = 0;
+    int period = 0;
+    double T = 0;
+    double T00 = 0, v0 = 0; // while searching
+};
+
+// Start of a run, as the window shows it.
+enum class StartOutcome { Running, SourceNotMovingRight };
+
+class MediumExperiment {
+public:
+    explicit MediumExperiment(SharedState& s) : st(s) {}
+
+    // Sets up a run from the fields (the start button): frame, period table,
+    // first beam. Np = 0 or Nr = 0 throws InputError before anything changes;
+    // later arithmetic failures throw MathError.
+    StartOutcome start(const MediumInputs& in, const MediumOptions& o);
+
+    // Sets up the T00 search: one beam from the source, traced until two
+    // neighbouring rays bracket the receiver.
+    void startSearch(const MediumInputs& in, const MediumOptions& o);
+
+    // One solving step of the run. Draws on canvas (may be null), asks
+    // through prompts, and leaves what changed in display. Arithmetic faults
+    // throw MathError, a period past the tables IndexError.
+    void step(const MediumOptions& o, Canvas* canvas, Prompts& prompts);
+
+    // One step of the T00 search; sets the stop flag when the beam arrives.
+    void searchStep(Canvas* canvas, bool animation);
+
+    // After the loop: frame velocities and start points for the graphs.
+    void endRun(const MediumOptions& o);
+
+    // The loop may end now: a stop was requested at a display step.
+    bool finished() const { return st.stopFlag != 0 && (st.stepCount == 0 || st.NC0 <= 0); }
+
+    // Calculated frequency at arrival i from the relative angles and ray
+    // speeds recorded there; Vs is the signal speed of the relativistic form.
+    double frequencyAt(int i, DopplerFrame frame, double Vs) const;
+
+    // Animation pieces, also used by the window after clearing the picture.
+    void drawArrivalMarks(Canvas& c, const MediumOptions& o) const;
+    void drawOscillationAndBodies(Canvas& c, const MediumOptions& o);
+    // The picture was cleared: the oscillation is drawn again from its start.
+    void pictureCleared() { oscillationDrawn_ = 0; }
+
+    SharedState& st;
+    LayeredMedium medium;
+    Beam beam;
+    MediumDisplay display;
+
+    int mode = 0; // 1 experiment, 2 T00 search
+    int k = 1;    // number of the beam in flight
+    double Vs0 = 20, Vsv = 20, VXiso = 0, M = 5;
+    double a0 = 0, da = 0;
+    std::int32_t Nr = 500;
+    double G1 = 1, G2 = 1, G = 1, kTiso = 1, T1 = 0, T2 = 0, T0 = 0;
+    double X2s = 0, Y2s = 0, VX2draw = 0, V1 = 0, V2 = 0, v00 = 0, omega = 0;
+    double QV1start = 0, QV2start = 0;
+    bool overrunArmed = false;
+
+    // Records of this window beside the shared ones (periods 0 .. 20).
+    PeriodArray Tn1p, Xe, Vs1, Vs2, Qa, Qe, Q3, vn, vk, vsr;
+
+private:
+    void traceBeam(const MediumOptions& o, Canvas* canvas, Prompts& prompts, double shift,
+                   bool displayStep);
+    void recordArrival(const MediumOptions& o, int j, double speed, double a, double shift);
+    void processPeriod(const MediumOptions& o);
+    void checkOverrun(const MediumOptions& o, Prompts& prompts);
+    void drawSearchBodies(Canvas& c);
+    void transformToFrame(const MediumInputs& in);
+    void setUpBeam(const MediumInputs& in);
+    double rayAngle(double dx, double dy) const;
+
+    int arrivalFlag_ = 0;
+    double prevDx_ = 0, prevDy_ = 0; // direction of the last finished ray
+    double prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
+    long long oscillationDrawn_ = 0;
+};
+
+// The bodies' start values seen from a frame moving along X with VXiso, by
+// special relativity (velocities transformed with the typed VX).
+struct LorentzStart {
+    double kTiso, T1, T2, X1, X2, VX1, VY1, VX2, VY2;
+};
+LorentzStart lorentzStart(double X1, double X2, double VX1, double VY1, double VX2, double VY2,
+                          double VXiso, double Vs);
+
+} // namespace sonrel

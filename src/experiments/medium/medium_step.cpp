@@ -1,0 +1,252 @@
+#include "experiments/medium/medium_experiment.h"
+
+#include "app/checked_math.h"
+#include "app/numbers.h"
+#include "app/signal_delay.h"
+#include "experiments/medium/medium_drawing.h"
+#include "experiments/medium/medium_texts.h"
+
+#include <cmath>
+
+namespace sonrel {
+
+namespace {
+constexpr Color kBeamColor = rgb(0, 255, 255);
+constexpr Color kSearchBeamColor = rgb(0, 0, 250);
+
+void moveBodies(SharedState& st) {
+    st.T += st.dt;
+    st.X(1) += st.dt * st.VX(1);
+    st.Y(1) += st.dt * st.VY(1);
+    st.X(2) += st.dt * st.VX(2);
+    st.Y(2) += st.dt * st.VY(2);
+    for (double v : {st.T, st.X(1), st.Y(1), st.X(2), st.Y(2)})
+        finite(v, "bodies out of range");
+}
+} // namespace
+
+double MediumExperiment::rayAngle(double dx, double dy) const {
+    return vectorAngleRad(st, dx, dy);
+}
+
+void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& prompts) {
+    ++st.stepCount;
+    moveBodies(st);
+    const double shift = o.frameThroughMedium() ? VXiso * st.T : 0;
+    const bool displayStep = st.stepCount == st.NC0;
+
+    // Beams past the twentieth have no period records: nothing is emitted.
+    if (k <= 20 && !(st.X(2) < st.Xn2(k))) {
+        const double startX = st.Xn2(k);
+        if (st.X(2) > startX && startX + 1.01 * st.dt * st.VX(2) > st.X(2))
+            beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+        traceBeam(o, canvas, prompts, shift, displayStep);
+    }
+
+    if (arrivalFlag_ != 0) {
+        arrivalFlag_ = 0;
+        if (o.animation && canvas) {
+            drawMediumAnimationGrid(*canvas);
+            drawArrivalMarks(*canvas, o);
+            oscillationDrawn_ = 0; // the grid covered part of it
+        }
+        if (k == 21) st.stopFlag = 1;
+        if (!o.autoRun &&
+            !prompts.askYesNo(medium_texts::kContinueQuestion, medium_texts::kContinueTitle))
+            st.stopFlag = 1;
+    }
+
+    st.Vs = Vs0;
+    if (st.stepCount == st.NC0) {
+        st.stepCount = 0;
+        display.T = st.T;
+        display.dirty |= MediumDisplay::Time;
+        if (o.animation && canvas) drawOscillationAndBodies(*canvas, o);
+    }
+}
+
+void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts& prompts,
+                                 double shift, bool displayStep) {
+    const double dt = st.dt, X1 = st.X(1), Y1 = st.Y(1);
+    const double layerLimit = static_cast<double>(medium.layers()) + 20;
+    const bool through = o.frameThroughMedium();
+    const bool correct = through && VXiso != 0; // the identity when the frame is at rest
+    const bool drawBeam = o.animation && displayStep && canvas;
+    const int middle = (o.middleRay && canvas && Nr % 2 == 0) ? Nr / 2 : -1;
+    const int n = beam.rays();
+    double* sinA = beam.sinA.data();
+    double* dir = beam.dir.data();
+    double* Pr = beam.Pr.data();
+    double* Xo = beam.Xo.data();
+    double* Yo = beam.Yo.data();
+    double* Xn = beam.Xn.data();
+    double* Yn = beam.Yn.data();
+
+    for (int j = 0; j < n; ++j) {
+        const double layer = medium.layerOf(Yo[j]);
+        if (std::isnan(layer)) throw MathError("layer of a ray undefined");
+        if (layer > layerLimit) continue;
+        const double P = medium.density(layer);
+        if (P < 0.1) continue;
+        if (P != Pr[j]) refract(sinA[j], dir[j], Pr[j], P);
+        const double Vs = Vs0 / P;
+        const double ds = Vs * dt;
+        const double sn = sinA[j];
+        const double cs = std::sqrt(1 - sn * sn);
+        Xn[j] = Xo[j] + ds * sn;
+        Yn[j] = Yo[j] + dir[j] * ds * cs;
+        if (!std::isfinite(Xn[j]) || !std::isfinite(Yn[j])) throw MathError("ray out of range");
+
+        if (drawBeam)
+            canvas->line((Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M,
+                         kBeamColor);
+        if (j == middle)
+            canvas->line((Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M,
+                         colors::black);
+
+        // Direction of the ray; seen from a frame moving through the medium
+        // its velocity is (Vs·cos a − VXiso, Vs·sin a).
+        double dx = Xn[j] - Xo[j], dy = Yn[j] - Yo[j], speed = Vs;
+        if (correct) {
+            const bool moved = dx != 0 || dy != 0;
+            dx = Vs * (moved ? sn : 1) - VXiso;
+            dy = Vs * (moved ? dir[j] * cs : 0);
+            speed = std::sqrt(dx * dx + dy * dy);
+        }
+        if (layer == 1) {
+            beam.Vs2[j] = speed;
+            if (through) beam.theta1[j] = st.pi / 2 - rayAngle(dx, dy);
+        }
+
+        if (j >= 1 && Xn[j - 1] < X1 && Xn[j] > X1) {
+            if (Yn[j - 1] > Y1) arrivalFlag_ = 1;
+            if (Yn[j] > Y1) arrivalFlag_ = 2;
+        }
+        if (arrivalFlag_ != 0) {
+            st.Vs = Vs; // the relativistic formula uses the arriving ray's layer
+            recordArrival(o, j, speed, rayAngle(dx, dy), shift);
+            if (k >= 2) processPeriod(o);
+            checkOverrun(o, prompts);
+            display.period = k - 1;
+            display.dirty |= MediumDisplay::PeriodNumber;
+            ++k;
+            return; // the rays after j wait for the next step
+        }
+        Pr[j] = P;
+        Xo[j] = Xn[j];
+        Yo[j] = Yn[j];
+        prevDx_ = dx;
+        prevDy_ = dy;
+    }
+}
+
+void MediumExperiment::recordArrival(const MediumOptions& o, int j, double speed, double a,
+                                     double shift) {
+    Vs1(k) = speed;
+    Vs2(k) = beam.Vs2[j];
+    st.Tn1(k) = st.T;
+    Tn1p(k) = G1 * st.T;
+    if (o.delay) {
+        // Moments as seen at the origin by a signal of speed Vsv.
+        st.Tn2(k) += safeDiv(std::hypot(st.Xn2(k), st.Yn2(k)), Vsv);
+        const double toReceiver = safeDiv(std::hypot(st.X(1), st.Y(1)), Vsv);
+        st.Tn1(k) += toReceiver;
+        Tn1p(k) += toReceiver;
+    }
+    st.Xk2(k) = st.X(2) - shift;
+    st.Yk2(k) = st.Y(2);
+    st.Xk1(k) = st.X(1) - shift;
+    st.Yk1(k) = st.Y(1);
+    Qa(k) = (rayAngle(prevDx_, prevDy_) + a) / 2;
+    Qe(k) = st.pi / 2 - beam.theta1[j] + da / 2;
+    const double Qn3 = rayAngle(st.Xk1(k - 1) - Xe(k - 1), st.Yk1(k - 1) - st.Yn2(k - 1));
+    Q3(k) = rayAngle(st.Xk1(k) - Xe(k), st.Yk1(k) - st.Yn2(k));
+    const double A1 = o.byQ3 ? Q3(k) : Qa(k);
+    const double A2 = o.byQ3 ? Q3(k) : Qe(k);
+    st.QV1(k) -= A1;
+    st.QV2(k) -= A2;
+
+    display.Qn3 = Qn3 * st.degPerRad;
+    display.Qk3 = Q3(k) * st.degPerRad;
+    display.Xk1 = st.Xk1(k);
+    display.Yk1 = st.Yk1(k);
+    display.Xk2 = st.Xk2(k);
+    display.Yk2 = st.Yk2(k);
+    display.dirty |= MediumDisplay::Arrival;
+}
+
+void MediumExperiment::processPeriod(const MediumOptions& o) {
+    const int i = k - 1;
+    const double dT = Tn1p(k) - Tn1p(k - 1);
+    display.v = safeDiv(1, dT);
+    display.Tn1 = Tn1p(k - 1);
+    display.Tk1 = Tn1p(k);
+    vn(i) = frequencyAt(k - 1, o.frame, st.Vs);
+    vk(i) = frequencyAt(k, o.frame, st.Vs);
+    vsr(i) = (vn(i) + vk(i)) / 2;
+    display.Qn1s = st.QV1(k - 1) * st.degPerRad;
+    display.Qn1e = st.QV1(k) * st.degPerRad;
+    display.Qn2s = st.QV2(k - 1) * st.degPerRad;
+    display.Qn2e = st.QV2(k) * st.degPerRad;
+    display.Vs1s = Vs1(k - 1);
+    display.Vs1e = Vs1(k);
+    display.Vs2s = Vs2(k - 1);
+    display.Vs2e = Vs2(k);
+    display.vn = vn(i);
+    display.vk = vk(i);
+    display.vsr = vsr(i);
+    display.dirty |= MediumDisplay::Period;
+}
+
+void MediumExperiment::checkOverrun(const MediumOptions& o, Prompts& prompts) {
+    if (!overrunArmed || o.delay) return;
+    // At the twentieth arrival the next period lies past the tables: IndexError.
+    const double nextStart = st.Tn2(k + 1);
+    if (!(st.Tn1(k) > nextStart)) return;
+    overrunArmed = false;
+    if (!prompts.askYesNo(medium_texts::overrunQuestion(st.Tn1(k), nextStart),
+                          medium_texts::kOverrunTitle))
+        st.stopFlag = 1;
+}
+
+void MediumExperiment::searchStep(Canvas* canvas, bool animation) {
+    moveBodies(st);
+    const double dt = st.dt, X1 = st.X(1), Y1 = st.Y(1);
+    const double layerLimit = static_cast<double>(medium.layers()) + 10;
+    const bool draw = animation && canvas && st.NC0 == st.stepCount + 1;
+    const int n = beam.rays();
+    for (int j = 0; j < n; ++j) {
+        const double layer = medium.layerOf(beam.Yo[j]);
+        if (std::isnan(layer)) throw MathError("layer of a ray undefined");
+        if (layer > layerLimit) continue;
+        const double P = medium.density(layer);
+        if (P < 0.1) continue;
+        const double ds = Vs0 / P * dt;
+        if (std::fabs(beam.Pr[j] - P) > 1e-6) refract(beam.sinA[j], beam.dir[j], beam.Pr[j], P);
+        const double sn = beam.sinA[j];
+        beam.Xn[j] = beam.Xo[j] + ds * sn;
+        beam.Yn[j] = beam.Yo[j] + beam.dir[j] * ds * std::sqrt(1 - sn * sn);
+        if (!std::isfinite(beam.Xn[j]) || !std::isfinite(beam.Yn[j]))
+            throw MathError("ray out of range");
+        if (draw)
+            canvas->line(beam.Xo[j] / M, beam.Yo[j] / M, beam.Xn[j] / M, beam.Yn[j] / M,
+                         kSearchBeamColor);
+        beam.Pr[j] = P;
+        beam.Xo[j] = beam.Xn[j];
+        beam.Yo[j] = beam.Yn[j];
+        if (j >= 1 && beam.Yo[j - 1] > Y1 && beam.Xo[j - 1] < X1 && beam.Xo[j] > X1)
+            st.stopFlag = 1;
+    }
+    st.T00 = finite(st.T - T1);
+    st.v0 = safeDiv(1, st.T00);
+    display.T00 = st.T00;
+    display.v0 = st.v0;
+    display.T = st.T;
+    display.dirty |= MediumDisplay::Search;
+    if (++st.stepCount == st.NC0) {
+        st.stepCount = 0;
+        if (canvas) drawSearchBodies(*canvas);
+    }
+}
+
+} // namespace sonrel

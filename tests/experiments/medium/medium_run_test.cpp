@@ -1,0 +1,141 @@
+#include "app/signal_delay.h"
+#include "canvas/recording_canvas.h"
+#include "experiments/medium/medium_experiment.h"
+
+#include <cmath>
+#include <deque>
+#include <gtest/gtest.h>
+
+using namespace sonrel;
+
+namespace {
+struct ScriptedPrompts : Prompts {
+    std::deque<bool> answers;
+    std::vector<std::pair<std::string, std::string>> asked; // text, title
+    void tell(const std::string& t, const std::string& title) override {
+        asked.push_back({t, title});
+    }
+    bool askYesNo(const std::string& t, const std::string& title) override {
+        asked.push_back({t, title});
+        if (answers.empty()) return true;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+MediumOptions quiet() {
+    MediumOptions o;
+    o.animation = false;
+    return o;
+}
+
+// Steps until beam `beams` has arrived (k passes it) or the step budget ends.
+void runUntilArrivals(MediumExperiment& run, const MediumOptions& o, Prompts& p, int beams,
+                      long maxSteps) {
+    for (long s = 0; s < maxSteps && run.k <= beams; ++s)
+        run.step(o, nullptr, p);
+}
+
+// Arrival time of the front emitted at te from the moving source at the
+// moving receiver in a still homogeneous medium: |R(t) − S(te)| = Vs·(t − te).
+double frontArrival(double te, double X1, double Y1, double VX1, double VY1, double X2, double Y2,
+                    double VX2, double VY2, double Vs) {
+    const double sx = X2 + VX2 * te, sy = Y2 + VY2 * te;
+    double lo = te, hi = te + 1000;
+    for (int i = 0; i < 200; ++i) {
+        const double t = (lo + hi) / 2;
+        const double d = std::hypot(X1 + VX1 * t - sx, Y1 + VY1 * t - sy);
+        (d > Vs * (t - te) ? lo : hi) = t;
+    }
+    return (lo + hi) / 2;
+}
+} // namespace
+
+TEST(MediumRun, HomogeneousMediumGivesTheClassicalObservedPeriod) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in; // defaults: Kp = 0, source (0, 0) at 10 m/s, receiver (56,6; 50) at 6 m/s
+    in.T00 = 8;      // well above the travel time of about 3,8 s
+    ASSERT_EQ(run.start(in, quiet()), StartOutcome::Running);
+    ScriptedPrompts p;
+    runUntilArrivals(run, quiet(), p, 4, 60000);
+    ASSERT_GE(run.k, 5);
+    // Neighbouring rays are da apart: at about 75 m they bracket the receiver
+    // within 0,4 m of the front, which the signal crosses in 0,02 s.
+    const double tolerance = 75 * run.da / in.Vs0 + 2 * in.dt;
+    for (int i = 2; i <= 3; ++i) {
+        const double a = frontArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2,
+                                      in.VX2, in.VY2, in.Vs0);
+        const double b = frontArrival(i * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2,
+                                      in.VX2, in.VY2, in.Vs0);
+        EXPECT_NEAR(run.Tn1p(i + 1) - run.Tn1p(i), b - a, tolerance) << "period " << i;
+        EXPECT_NEAR(run.Tn1p(i), a, tolerance) << "arrival " << i;
+    }
+    EXPECT_TRUE(p.asked.empty());
+}
+
+// Run to the end: true when the stop was requested by the run itself.
+bool runToEnd(MediumExperiment& run, const MediumOptions& o, Prompts& p) {
+    for (long s = 0; s < 300000; ++s) {
+        run.step(o, nullptr, p);
+        if (run.finished()) return true;
+    }
+    return false;
+}
+
+TEST(MediumRun, DefaultRunWarnsOnceAboutTheOverrunAndStopsAfterTwentyArrivals) {
+    SharedState st;
+    MediumExperiment run(st);
+    ASSERT_EQ(run.start(MediumInputs{}, quiet()), StartOutcome::Running);
+    ScriptedPrompts p;
+    ASSERT_TRUE(runToEnd(run, quiet(), p));
+    EXPECT_EQ(run.k, 21);
+    ASSERT_EQ(p.asked.size(), 1u);
+    EXPECT_EQ(p.asked[0].second, "Sonrel5m");
+    EXPECT_EQ(p.asked[0].first.rfind("              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n", 0), 0u);
+    EXPECT_NE(p.asked[0].first.find("  >   Tn2(N+1)=   50\n"), std::string::npos);
+    // The beam after the overrun is never emitted: the late one arrives again.
+    EXPECT_GT(st.Tn1(10), st.Tn2(11));
+}
+
+TEST(MediumRun, OverrunAnsweredNoStopsAtTheNextDisplayStep) {
+    SharedState st;
+    MediumExperiment run(st);
+    ASSERT_EQ(run.start(MediumInputs{}, quiet()), StartOutcome::Running);
+    ScriptedPrompts p;
+    p.answers = {false};
+    ASSERT_TRUE(runToEnd(run, quiet(), p));
+    EXPECT_GE(run.k, 11);
+    EXPECT_LT(run.k, 21);
+    EXPECT_EQ(st.stepCount, 0);
+}
+
+TEST(MediumRun, TwentiethArrivalWithTheCheckArmedEndsPastTheTables) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.VX1 = 10; // the receiver keeps its distance: travel time about 6,6 s
+    in.T00 = 8;
+    ASSERT_EQ(run.start(in, quiet()), StartOutcome::Running);
+    ScriptedPrompts p;
+    EXPECT_THROW(runToEnd(run, quiet(), p), IndexError);
+    EXPECT_EQ(run.k, 20);
+    EXPECT_TRUE(p.asked.empty());
+    EXPECT_GT(run.vsr(19), 0); // the last period was processed before the end
+}
+
+TEST(MediumRun, QuestionAfterEveryArrivalWithoutAuto) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumOptions o = quiet();
+    o.autoRun = false;
+    ASSERT_EQ(run.start(MediumInputs{}, o), StartOutcome::Running);
+    ScriptedPrompts p;
+    p.answers = {true, false};
+    ASSERT_TRUE(runToEnd(run, o, p));
+    EXPECT_EQ(run.k, 3);
+    ASSERT_EQ(p.asked.size(), 2u);
+    EXPECT_EQ(p.asked[1].first, "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
+    EXPECT_EQ(p.asked[1].second, "Sonrel");
+}
