@@ -1,0 +1,157 @@
+#include "experiments/medium/form3.h"
+#include "support/ui_helpers.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QRadioButton>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+class MediumWindow : public WindowTest {
+protected:
+    Form3* form() { return static_cast<Form3*>(open(3)); }
+    void quietRun(Form3* f) {
+        f->Check6->setChecked(false);
+        f->Check1->setChecked(false);
+    }
+};
+
+TEST_F(MediumWindow, OpensWithDesignDefaults) {
+    Form3* f = form();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->objectName(), QStringLiteral("Form3"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Sonrel6     form3     Распространение сигнала в "
+                                               "среде переменной оптической плотности "));
+    const std::pair<const char*, const char*> fields[] = {
+        {"Text1", "56,6"}, {"Text5", "50"},    {"Text3", "6"},    {"Text7", "0"},
+        {"Text2", "0"},    {"Text6", "0"},     {"Text4", "10"},   {"Text8", "0"},
+        {"Text23", "100"}, {"Text33", "0,00"}, {"Text32", "500"}, {"Text34", "160"},
+        {"Text35", "90"},  {"Text12", "20"},   {"Text49", "20"},  {"Text50", "0"},
+        {"Text9", "1E-3"}, {"Text10", "20"},   {"Text18", "5"},   {"Text19", "5"},
+        {"Text27", "0,2"}, {"Text43", "5"},    {"Text21", "1"},   {"Text44", "Text44"}};
+    for (const auto& [name, value] : fields)
+        EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
+    for (const char* on : {"Check1", "Check6"})
+        EXPECT_TRUE(control<QCheckBox>(f, on)->isChecked()) << on;
+    for (const char* off : {"Check2", "Check3", "Check5", "Check7", "Check8", "Check9", "Check10",
+                            "Check11", "Check13", "Check14", "Check15"})
+        EXPECT_FALSE(control<QCheckBox>(f, off)->isChecked()) << off;
+    for (const char* on : {"Option3", "Option5", "Option11"})
+        EXPECT_TRUE(control<QRadioButton>(f, on)->isChecked()) << on;
+    EXPECT_EQ(control<QAbstractButton>(f, "Command1")->text(),
+              QStringLiteral("Начать эксперимент с VXiso, м/с"));
+    EXPECT_EQ(control<QAbstractButton>(f, "Command14")->text(),
+              QStringLiteral("Очистить график по углам  с М(v/v0), ед/см"));
+    EXPECT_EQ(f->picture().pixelAt(5, 5), qRgb(200, 200, 200));
+    EXPECT_EQ(f->picture().pixelAt(5.5, 0), qRgb(1, 0, 0));
+}
+
+TEST_F(MediumWindow, SourceMovingLeftIsRefused) {
+    Form3* f = form();
+    typeInto(f, "Text4", "-1");
+    click(f, "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("       Этот эксперимент выполняется  \n"
+                                                  "       только при движении источника \n"
+                                                  "и только при движении его слева направо"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("Text20"));
+}
+
+TEST_F(MediumWindow, BadFieldGivesTheDataMessage) {
+    Form3* f = form();
+    typeInto(f, "Text32", "0");
+    click(f, "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Введите правильно данные"));
+}
+
+TEST_F(MediumWindow, UndraggedClassicalRunCannotBeContinued) {
+    Form3* f = form();
+    quietRun(f);
+    boxes.answers = {QMessageBox::No};
+    click(f, "Command1");
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("0"));
+    EXPECT_NE(textOf(f, "Text28"), QStringLiteral("0")); // the first beam arrived
+    const double T = numberOf(f->Text17);
+    click(f, "Command3");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text,
+              QStringLiteral("Если классика в неувлекаемом эфире, то этот эксперимент нельзя "
+                             "продолжить.\nА для остановок можно его выполнить в не "
+                             "автоматическом режиме, т.е. не Auto."));
+    EXPECT_EQ(numberOf(f->Text17), T);
+}
+
+TEST_F(MediumWindow, NC0StepsMakeExactlyNC0Steps) {
+    Form3* f = form();
+    quietRun(f);
+    f->Check7->setChecked(true);
+    boxes.answers = {QMessageBox::No};
+    click(f, "Command1");
+    const double T = app->state.T;
+    typeInto(f, "Text10", "37");
+    click(f, "Command4");
+    EXPECT_NEAR(app->state.T - T, 37 * 1e-3, 1e-9);
+    f->Option6->setChecked(true);
+    f->Check7->setChecked(false);
+    click(f, "Command4");
+    EXPECT_NEAR(app->state.T - T, 74 * 1e-3, 1e-9);
+}
+
+TEST_F(MediumWindow, SearchFindsTheTravelTimeAndLeavesNothingToCalculate) {
+    Form3* f = form();
+    for (const char* still : {"Text3", "Text4"})
+        typeInto(f, still, "0");
+    typeInto(f, "Text1", "1");
+    f->Check6->setChecked(false);
+    click(f, "Command13");
+    EXPECT_NEAR(numberOf(f->Text18), std::sqrt(1 + 2500.0) / 20, 0.01);
+    EXPECT_EQ(f->Label38->text(), QStringLiteral("T1"));
+    f->Check1->setChecked(false);
+    const QString before = textOf(f, "Text44");
+    click(f, "Command18");
+    click(f, "Command4");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(textOf(f, "Text44"), before);
+}
+
+TEST_F(MediumWindow, DataTableReadBackGivesTheSamePoints) {
+    Form3* f = form();
+    quietRun(f);
+    boxes.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes, QMessageBox::No};
+    click(f, "Command1");
+    f->Check1->setChecked(true);
+    MediumExperiment& run = f->experiment();
+    ASSERT_EQ(run.k, 5);
+    click(f, "Command14");
+    click(f, "Command7");
+    const std::vector<double> observed = {run.vsr(1), run.vsr(2), run.vsr(3)};
+    const std::vector<double> angles = {app->state.Xn2(2), app->state.Yk1(3)};
+    typeInto(f, "Text21", "7");
+    f->Check3->setChecked(true);
+    click(f, "Command6");
+    ASSERT_TRUE(QFile::exists(QStringLiteral("Sonrel_7.txt")));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("Sonrel7.bmp")));
+    for (int i = 1; i <= 3; ++i)
+        run.vsr(i) = 0;
+    click(f, "Command7");
+    EXPECT_TRUE(boxes.shown.size() == 4u) << boxes.shown.size();
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_NEAR(run.vsr(i), observed[i - 1], 1e-6) << i;
+    EXPECT_NEAR(app->state.Xn2(2), angles[0], 1e-6);
+    EXPECT_NEAR(app->state.Yk1(3), angles[1], 1e-6);
+}
+
+TEST_F(MediumWindow, TableFilesWithUnsafeOrMissingNumbers) {
+    Form3* f = form();
+    f->Check3->setChecked(true);
+    typeInto(f, "Text21", "../x");
+    click(f, "Command6");
+    typeInto(f, "Text21", "9");
+    click(f, "Command7");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка записи в файл"));
+    EXPECT_EQ(boxes.shown[1].text, QStringLiteral("Ошибка решения"));
+}
