@@ -11,6 +11,12 @@
 namespace sonrel {
 
 namespace {
+// Writes a number and shows its first digits, not its last.
+void showValue(QLineEdit* field, double x) {
+    setNumber(field, x);
+    field->setCursorPosition(0);
+}
+
 // Questions asked mid-step show the fields as they are at that moment.
 class RefreshingPrompts : public MessageBoxPrompts {
 public:
@@ -100,14 +106,14 @@ void Form3::startClicked() {
 void Form3::showStartFields() {
     const SharedState& st = state();
     const double shift = options().frameThroughMedium() ? run_.VXiso : 0;
-    setNumber(Text22, st.v0);
-    setNumber(Text51, run_.v00);
+    showValue(Text22, st.v0);
+    showValue(Text51, run_.v00);
     Text20->setText(QStringLiteral("0"));
-    setNumber(Text17, st.T);
-    setNumber(Text13, run_.QV1start * st.degPerRad);
-    setNumber(Text14, run_.QV2start * st.degPerRad);
-    setNumber(Text11, st.VX(1) - shift);
-    setNumber(Text25, st.VX(2) - shift);
+    showValue(Text17, st.T);
+    showValue(Text13, run_.QV1start * st.degPerRad);
+    showValue(Text14, run_.QV2start * st.degPerRad);
+    showValue(Text11, st.VX(1) - shift);
+    showValue(Text25, st.VX(2) - shift);
     Label38->setText(QStringLiteral("Tn1"));
     Label39->setText(QStringLiteral("Tk1"));
     for (QLineEdit* f :
@@ -187,34 +193,34 @@ void Form3::refreshFields() {
     MediumDisplay& d = run_.display;
     try {
         if (d.dirty & MediumDisplay::Arrival) {
-            setNumber(Text26, d.Qn3);
-            setNumber(Text36, d.Qk3);
-            setNumber(Text28, d.Xk1);
-            setNumber(Text30, d.Yk1);
-            setNumber(Text29, d.Xk2);
-            setNumber(Text31, d.Yk2);
+            showValue(Text26, d.Qn3);
+            showValue(Text36, d.Qk3);
+            showValue(Text28, d.Xk1);
+            showValue(Text30, d.Yk1);
+            showValue(Text29, d.Xk2);
+            showValue(Text31, d.Yk2);
         }
         if (d.dirty & MediumDisplay::Period) {
-            setNumber(Text24, d.v);
-            setNumber(Text15, d.Tn1);
-            setNumber(Text16, d.Tk1);
-            setNumber(Text39, d.Qn1s);
-            setNumber(Text40, d.Qn1e);
-            setNumber(Text41, d.Qn2s);
-            setNumber(Text42, d.Qn2e);
-            setNumber(Text45, d.Vs1s);
-            setNumber(Text46, d.Vs1e);
-            setNumber(Text47, d.Vs2s);
-            setNumber(Text48, d.Vs2e);
-            setNumber(Text37, d.vn);
-            setNumber(Text38, d.vk);
-            setNumber(Text44, d.vsr);
+            showValue(Text24, d.v);
+            showValue(Text15, d.Tn1);
+            showValue(Text16, d.Tk1);
+            showValue(Text39, d.Qn1s);
+            showValue(Text40, d.Qn1e);
+            showValue(Text41, d.Qn2s);
+            showValue(Text42, d.Qn2e);
+            showValue(Text45, d.Vs1s);
+            showValue(Text46, d.Vs1e);
+            showValue(Text47, d.Vs2s);
+            showValue(Text48, d.Vs2e);
+            showValue(Text37, d.vn);
+            showValue(Text38, d.vk);
+            showValue(Text44, d.vsr);
         }
         if (d.dirty & MediumDisplay::PeriodNumber) Text20->setText(QString::number(d.period));
-        if (d.dirty & (MediumDisplay::Time | MediumDisplay::Search)) setNumber(Text17, d.T);
+        if (d.dirty & (MediumDisplay::Time | MediumDisplay::Search)) showValue(Text17, d.T);
         if (d.dirty & MediumDisplay::Search) {
-            setNumber(Text18, d.T00);
-            setNumber(Text22, d.v0);
+            showValue(Text18, d.T00);
+            showValue(Text22, d.v0);
         }
     } catch (const MathError&) {
         // A value that cannot be shown keeps the field's previous text.
@@ -230,16 +236,16 @@ void Form3::searchClicked() {
         run_.startSearch(in, o);
         const SharedState& st = state();
         const double shift = o.frameThroughMedium() ? run_.VXiso : 0;
-        setNumber(Text11, st.VX(1) - shift);
-        setNumber(Text25, st.VX(2) - shift);
+        showValue(Text11, st.VX(1) - shift);
+        showValue(Text25, st.VX(2) - shift);
         Label38->setText(QStringLiteral("T1"));
         Label39->setText(QStringLiteral("T2"));
-        setNumber(Text15, run_.T1);
-        setNumber(Text16, run_.T2);
-        setNumber(Text28, st.X(1));
-        setNumber(Text29, st.X(2));
-        setNumber(Text30, st.Y(1));
-        setNumber(Text31, st.Y(2));
+        showValue(Text15, run_.T1);
+        showValue(Text16, run_.T2);
+        showValue(Text28, st.X(1));
+        showValue(Text29, st.X(2));
+        showValue(Text30, st.Y(1));
+        showValue(Text31, st.Y(2));
     } catch (const InputError&) {
         showMessage(this, kEnterDataCorrectly);
         return;

@@ -1,0 +1,27 @@
+#include "experiments/medium/form3.h"
+#include "scene_registry.h"
+
+#include <QTimer>
+
+using namespace sonrel;
+
+// The medium window with a beam in flight through a density gradient.
+static const bool registered =
+    shots::registerScene("medium", [](AppContext& app, const QString& dir) {
+        auto* f = static_cast<Form3*>(app.windows.show(3));
+        f->Text33->setText(QStringLiteral("0,005"));
+        f->Text32->setText(QStringLiteral("80"));
+        f->Text10->setText(QStringLiteral("200"));
+        f->Text18->setText(QStringLiteral("8")); // longer than the slowed beam's travel
+        f->Check13->setChecked(true);
+        // Stop the run once the second beam is well on its way.
+        QTimer stopper;
+        QObject::connect(&stopper, &QTimer::timeout, [&app] {
+            if (app.state.T >= 10.6) app.state.stopFlag = 1;
+        });
+        stopper.start(1);
+        f->Command1->click();
+        stopper.stop();
+        shots::settle();
+        shots::saveWindow(f, dir + "/medium.png");
+    });
