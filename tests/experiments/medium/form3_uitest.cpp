@@ -1,3 +1,4 @@
+#include "canvas/form4.h"
 #include "experiments/medium/form3.h"
 #include "support/ui_helpers.h"
 
@@ -154,4 +155,31 @@ TEST_F(MediumWindow, TableFilesWithUnsafeOrMissingNumbers) {
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка записи в файл"));
     EXPECT_EQ(boxes.shown[1].text, QStringLiteral("Ошибка решения"));
+}
+
+TEST_F(MediumWindow, ReportShowsTheLegendAndOneBlockPerArrival) {
+    Form3* f = form();
+    quietRun(f);
+    f->Check5->setChecked(true);
+    boxes.answers = {QMessageBox::Yes, QMessageBox::No};
+    click(f, "Command1");
+    auto* report = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(report, nullptr);
+    const QString text = report->plainText();
+    EXPECT_TRUE(text.startsWith(
+        QStringLiteral("        1- приемник  2- источник  i - нимер условного периода")));
+    EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы условного периода № 2")));
+    EXPECT_FALSE(text.contains(QStringLiteral("периода № 3")));
+    EXPECT_TRUE(text.contains(QStringLiteral("№ периода      углы при вылете")));
+}
+
+TEST_F(MediumWindow, ClosingTheWindowEndsARunningExperiment) {
+    Form3* f = form();
+    f->Check6->setChecked(false);
+    QTimer::singleShot(50, f, [f] { f->close(); });
+    click(f, "Command1");
+    EXPECT_LT(app->state.T, 90); // stopped long before the run's own end
+    waitFor([&] { return app->windows.get(3) == nullptr; }, 1000);
+    EXPECT_EQ(app->windows.get(3), nullptr);
+    EXPECT_TRUE(boxes.shown.empty());
 }
