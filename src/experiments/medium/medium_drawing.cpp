@@ -107,10 +107,7 @@ void MediumExperiment::drawOscillationAndBodies(Canvas& c, const MediumOptions& 
 void MediumExperiment::drawSearchBodies(Canvas& c) {
     c.circle(prevX1_ / M, prevY1_ / M, 0.2, colors::white);
     c.circle(prevX2_ / M, prevY2_ / M, 0.2, colors::white);
-    prevX1_ = st.X(1);
-    prevY1_ = st.Y(1);
-    prevX2_ = st.X(2);
-    prevY2_ = st.Y(2);
+    rememberBodies();
     c.circle(prevX1_ / M, prevY1_ / M, 0.2, colors::source);
     c.circle(prevX2_ / M, prevY2_ / M, 0.2, colors::source);
 }

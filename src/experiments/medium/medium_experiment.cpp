@@ -38,6 +38,26 @@ void MediumExperiment::setUpBeam(const MediumInputs& in) {
     M = in.M;
 }
 
+void MediumExperiment::placeBodies(const MediumInputs& in) {
+    st.X(1) = in.X1;
+    st.Y(1) = in.Y1;
+    st.VX(1) = in.VX1;
+    st.VY(1) = in.VY1;
+    st.X(2) = in.X2;
+    st.Y(2) = in.Y2;
+    st.VX(2) = in.VX2;
+    st.VY(2) = in.VY2;
+    st.dt = in.dt;
+    st.NC0 = in.NC0;
+}
+
+void MediumExperiment::rememberBodies() {
+    prevX1_ = st.X(1);
+    prevY1_ = st.Y(1);
+    prevX2_ = st.X(2);
+    prevY2_ = st.Y(2);
+}
+
 void MediumExperiment::transformToFrame(const MediumInputs& in) {
     const LorentzStart L = lorentzStart(in.X1, in.X2, in.VX1, in.VY1, in.VX2, in.VY2, VXiso, Vs0);
     kTiso = L.kTiso;
@@ -60,16 +80,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
     setUpBeam(in);
     // The layers stay where the source and the receiver were typed.
     medium.setUp(in.law, in.Kp, in.Np, in.Y2, (in.Y1 - in.Y2) / in.Np);
-    st.X(1) = in.X1;
-    st.Y(1) = in.Y1;
-    st.VX(1) = in.VX1;
-    st.VY(1) = in.VY1;
-    st.X(2) = in.X2;
-    st.Y(2) = in.Y2;
-    st.VX(2) = in.VX2;
-    st.VY(2) = in.VY2;
-    st.dt = in.dt;
-    st.NC0 = in.NC0;
+    placeBodies(in);
     st.T00 = in.T00;
     mode = 1;
     st.Vs = Vs0;
@@ -122,10 +133,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
     }
     beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
 
-    prevX1_ = st.X(1);
-    prevY1_ = st.Y(1);
-    prevX2_ = st.X(2);
-    prevY2_ = st.Y(2);
+    rememberBodies();
     oscillationDrawn_ = 0;
     prevDx_ = prevDy_ = 0;
     st.stopFlag = 0;
@@ -139,16 +147,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
 
 void MediumExperiment::startSearch(const MediumInputs& in, const MediumOptions& o) {
     setUpBeam(in);
-    st.X(1) = in.X1;
-    st.Y(1) = in.Y1;
-    st.VX(1) = in.VX1;
-    st.VY(1) = in.VY1;
-    st.X(2) = in.X2;
-    st.Y(2) = in.Y2;
-    st.VX(2) = in.VX2;
-    st.VY(2) = in.VY2;
-    st.dt = in.dt;
-    st.NC0 = in.NC0;
+    placeBodies(in);
     T1 = T2 = 0;
     st.T = 0;
     st.stepCount = 0;
@@ -164,10 +163,7 @@ void MediumExperiment::startSearch(const MediumInputs& in, const MediumOptions& 
     medium.setUp(in.law, in.Kp, in.Np, st.Y(2), (st.Y(1) - st.Y(2)) / in.Np);
     st.stopFlag = 0;
     mode = 2;
-    prevX1_ = st.X(1);
-    prevY1_ = st.Y(1);
-    prevX2_ = st.X(2);
-    prevY2_ = st.Y(2);
+    rememberBodies();
     beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
     display = {};
 }

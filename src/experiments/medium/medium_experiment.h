@@ -123,6 +123,9 @@ private:
     void processPeriod(const MediumOptions& o);
     void checkOverrun(const MediumOptions& o, Prompts& prompts);
     void drawSearchBodies(Canvas& c);
+    void placeBodies(const MediumInputs& in);
+    // The bodies' marks to erase at the next display step.
+    void rememberBodies();
     void transformToFrame(const MediumInputs& in);
     void setUpBeam(const MediumInputs& in);
     double rayAngle(double dx, double dy) const;
