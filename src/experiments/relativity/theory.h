@@ -15,7 +15,8 @@ double relativeVelocityFrequency(double v0, double V12, double QV12, double Q3, 
 double relativisticFrequency(double v0, double V1, double V2, double Qn1, double Qn2, double vs1,
                              double vs2, double vs);
 
-// Clock rate sqrt(1 - (v / vs)^2); a speed reaching vs is a MathError.
+// Clock rate sqrt(1 - (v / vs)^2): 0 at vs (every division by it then fails),
+// a speed above vs is a MathError.
 double clockRate(double v, double vs);
 
 struct Velocity {
