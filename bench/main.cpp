@@ -69,6 +69,8 @@ void answerMessageBoxes() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's notices would interleave with the figures.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication qapp(argc, argv);
     qapp.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(qapp);

@@ -1,0 +1,60 @@
+// The main window's default experiment: 20 fronts, through the window with
+// its animation and labels, and through the core model alone.
+#include "app/prompts.h"
+#include "bench_harness.h"
+#include "experiments/classic/classic_model.h"
+#include "ui/form_base_window.h"
+
+#include <cmath>
+
+namespace sonrel::bench {
+
+namespace {
+
+// A user who answers every question with Yes.
+struct GoOn : Prompts {
+    void tell(const std::string&, const std::string&) override {}
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+};
+
+RunFigures windowRun(AppContext& app) {
+    QWidget* f = app.windows.show(1);
+    setChecked(f, "Check9", true);
+    click(f, "Command13");
+    click(f, "Command1");
+    return {std::round(app.state.T / app.state.dt)};
+}
+
+RunFigures modelRun(AppContext& app) {
+    SharedState& s = app.state;
+    // The window's defaults, as "1-Задать T00, с" and "2-Начать эксперимент" read them.
+    s.Vs = 20;
+    s.T00 = 5;
+    s.X(1) = 86.60254, s.Y(1) = 50, s.X(2) = 50, s.Y(2) = 0;
+    s.VX(1) = 6, s.VY(1) = 0, s.VX(2) = 10, s.VY(2) = 0;
+    s.v0 = placeFirstPeriod(s);
+    firstFrontTravelTime(s);
+    s.X(1) = 86.60254, s.Y(1) = 50, s.X(2) = 50, s.Y(2) = 0;
+    s.dt = 1e-3, s.NC0 = 20, s.pictureScale = 5, s.T00 = 5, s.v0 = 0.2;
+    setupRun(s);
+    GoOn prompts;
+    long steps = 0;
+    try {
+        while (!stepExperiment(s, {true, true}, prompts).endRun)
+            ++steps;
+    } catch (const std::exception&) {
+        // The run ends at the 20-front limit.
+    }
+    return {static_cast<double>(steps)};
+}
+
+const bool registered = [] {
+    registerScenario({"main: core model alone, 20 fronts", modelRun, ""});
+    registerScenario({"main: window, animation + текст, 20 fronts", windowRun,
+                      "main: core model alone, 20 fronts"});
+    return true;
+}();
+
+} // namespace
+
+} // namespace sonrel::bench
