@@ -58,3 +58,17 @@ const bool registered = [] {
 } // namespace
 
 } // namespace sonrel::bench
+
+namespace sonrel::bench {
+namespace {
+RunFigures windowRunNoText(AppContext& app) {
+    QWidget* f = app.windows.show(1);
+    setChecked(f, "Check9", false);
+    click(f, "Command13");
+    click(f, "Command1");
+    return {std::round(app.state.T / app.state.dt)};
+}
+const bool registeredNoText = registerScenario(
+    {"main: window, animation without text", windowRunNoText, "main: core model alone, 20 fronts"});
+} // namespace
+} // namespace sonrel::bench

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace sonrel {
@@ -62,6 +63,7 @@ QPointF RasterCanvas::toUser(double px, double py) const {
 void RasterCanvas::setFontPixelSize(int px) {
     font_.setPixelSize(px);
     lineHeightPx_ = QFontMetrics(font_).lineSpacing();
+    textCache_.clear();
     if (painter_) painter_->setFont(font_);
 }
 
@@ -75,7 +77,9 @@ void RasterCanvas::clear() {
     changed();
 }
 
-static bool drawable(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
+static bool drawable(double a, double b) {
+    return std::isfinite(a) && std::isfinite(b);
+}
 
 void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
     if (!drawable(x1, y1) || !drawable(x2, y2)) return;
@@ -107,7 +111,8 @@ void RasterCanvas::point(double x, double y, Color c) {
     const QPointF p = toPixels(x, y);
     if (std::fabs(p.x()) > 1e6 || std::fabs(p.y()) > 1e6) return;
     if (drawWidth_ <= 1) {
-        const int px = static_cast<int>(std::floor(p.x())), py = static_cast<int>(std::floor(p.y()));
+        const int px = static_cast<int>(std::floor(p.x())),
+                  py = static_cast<int>(std::floor(p.y()));
         if (px >= 0 && py >= 0 && px < image_.width() && py < image_.height()) {
             QPainter& pa = painter();
             pa.setPen(QPen(qcolor(c), 1));
@@ -127,17 +132,28 @@ void RasterCanvas::point(double x, double y, Color c) {
 
 void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Color c) {
     if (drawWidth_ > 1) return Canvas::points(xs, ys, n, c);
-    // One pen for the batch, and each pixel once however many points fall on it.
-    batch_.clear();
-    const int w = image_.width(), h = image_.height();
-    for (std::size_t k = 0; k < n; ++k) {
-        if (!drawable(xs[k], ys[k])) continue;
-        const QPointF p = toPixels(xs[k], ys[k]);
-        if (std::fabs(p.x()) > 1e6 || std::fabs(p.y()) > 1e6) continue;
-        const QPoint px(static_cast<int>(std::floor(p.x())), static_cast<int>(std::floor(p.y())));
-        if (px.x() < 0 || px.y() < 0 || px.x() >= w || px.y() >= h) continue;
-        if (!batch_.empty() && batch_.back() == px) continue;
-        batch_.push_back(px);
+    // An animation redraws the same batch (the wave of completed periods) at
+    // every display step: map it to pixels only when the batch or the scale changes.
+    const bool same = n == batchXs_.size() && batchScale_ == QRectF(x1_, y1_, x2_, y2_) &&
+                      batchSize_ == image_.size() && std::equal(xs, xs + n, batchXs_.begin()) &&
+                      std::equal(ys, ys + n, batchYs_.begin());
+    if (!same) {
+        batchXs_.assign(xs, xs + n);
+        batchYs_.assign(ys, ys + n);
+        batchScale_ = QRectF(x1_, y1_, x2_, y2_);
+        batchSize_ = image_.size();
+        // Each pixel once however many points fall on it.
+        batch_.clear();
+        const int w = image_.width(), h = image_.height();
+        const double dx = x2_ - x1_, dy = y2_ - y1_;
+        for (std::size_t k = 0; k < n; ++k) {
+            // The same arithmetic as toPixels, so a batch lands where single points would.
+            const double px = (xs[k] - x1_) / dx * w, py = (ys[k] - y1_) / dy * h;
+            if (!(px >= 0 && py >= 0 && px < w && py < h)) continue; // also drops NaN
+            const QPoint p(static_cast<int>(px), static_cast<int>(py));
+            if (!batch_.empty() && batch_.back() == p) continue;
+            batch_.push_back(p);
+        }
     }
     if (batch_.empty()) return;
     QPainter& pa = painter();
@@ -150,7 +166,6 @@ void RasterCanvas::print(const std::string& text) {
     QPainter& p = painter();
     p.setPen(qcolor(textColor_));
     const QStringList lines = QString::fromStdString(text).split('\n');
-    const QFontMetrics fm(font_);
     double x = currentX_, y = currentY_;
     const double step = textLineHeightUser();
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -159,12 +174,24 @@ void RasterCanvas::print(const std::string& text) {
         if (i == lines.size() - 1 && line.isEmpty() && i > 0) break; // text ended by a line break
         const QPointF at = toPixels(x, y);
         if (!line.isEmpty() && std::fabs(at.x()) < 1e6 && std::fabs(at.y()) < 1e6)
-            p.drawText(QPointF(at.x(), at.y() + fm.ascent()), line);
+            p.drawStaticText(at, laidOut(line));
         x = x1_;
         y += step;
     }
     setCurrent(x1_, y);
     changed();
+}
+
+const QStaticText& RasterCanvas::laidOut(const QString& line) {
+    // Animations print the same labels at every display step: lay each out once.
+    auto it = textCache_.find(line);
+    if (it != textCache_.end()) return *it;
+    if (textCache_.size() > 4096) textCache_.clear();
+    QStaticText st(line);
+    st.setTextFormat(Qt::PlainText);
+    st.setPerformanceHint(QStaticText::AggressiveCaching);
+    st.prepare(QTransform(), font_);
+    return *textCache_.insert(line, st);
 }
 
 void RasterCanvas::resizePixels(int widthPx, int heightPx) {

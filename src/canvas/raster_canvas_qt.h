@@ -4,9 +4,13 @@
 #include "canvas/canvas.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
+#include <QSize>
+#include <QStaticText>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -45,13 +49,18 @@ public:
 
 private:
     QPainter& painter();
+    const QStaticText& laidOut(const QString& line);
     void changed();
     static QColor qcolor(Color c);
 
     QImage image_;
-    std::vector<QPoint> batch_; // pixels of a points() batch, kept to avoid reallocation
+    std::vector<QPoint> batch_;             // pixels of the last points() batch
+    std::vector<double> batchXs_, batchYs_; // the batch they were mapped from
+    QRectF batchScale_;
+    QSize batchSize_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
+    QHash<QString, QStaticText> textCache_;
     int lineHeightPx_ = 14;
     bool notified_ = false;
     friend class CanvasWidget;
