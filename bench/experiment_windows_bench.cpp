@@ -1,0 +1,47 @@
+// Default runs of the comparison, medium and membrane windows, with and
+// without animation, through their real windows.
+#include "bench_harness.h"
+#include "ui/form_base_window.h"
+
+#include <cmath>
+
+namespace sonrel::bench {
+
+namespace {
+
+double stepsMade(const AppContext& app) {
+    return app.state.dt > 0 ? std::round(app.state.T / app.state.dt) : 0;
+}
+
+RunFigures startRun(AppContext& app, int form, const char* animation, bool animated) {
+    QWidget* f = app.windows.show(form);
+    setChecked(f, animation, animated);
+    click(f, "Command1");
+    return {stepsMade(app)};
+}
+
+RunFigures membraneRun(AppContext& app) {
+    QWidget* f = app.windows.show(8);
+    click(f, "Command13");
+    click(f, "Command1");
+    return {stepsMade(app)};
+}
+
+const bool registered = [] {
+    registerScenario({"comparison (Form9): without animation",
+                      [](AppContext& a) { return startRun(a, 9, "Check6", false); }, ""});
+    registerScenario({"comparison (Form9): + анимация",
+                      [](AppContext& a) { return startRun(a, 9, "Check6", true); },
+                      "comparison (Form9): without animation"});
+    registerScenario({"medium (Form3): without animation",
+                      [](AppContext& a) { return startRun(a, 3, "Check6", false); }, ""});
+    registerScenario({"medium (Form3): + анимация",
+                      [](AppContext& a) { return startRun(a, 3, "Check6", true); },
+                      "medium (Form3): without animation"});
+    registerScenario({"membrane (Form8): default run to 20 fronts", membraneRun, ""});
+    return true;
+}();
+
+} // namespace
+
+} // namespace sonrel::bench
