@@ -25,7 +25,8 @@ bool registerScene(const char* name, Scene scene) {
 void settle(int ms) {
     QElapsedTimer t;
     t.start();
-    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 void saveWindow(QWidget* window, const QString& path) {

@@ -45,8 +45,10 @@ void Form1::savePictureClicked() {
 }
 
 void Form1::reportToggled() {
-    if (Check5->isChecked()) windows().show(4);
-    else windows().unload(4);
+    if (Check5->isChecked())
+        windows().show(4);
+    else
+        windows().unload(4);
 }
 
 void Form1::buildControls() {
@@ -193,11 +195,11 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     Option12 = makeOption(Frame4, "Option12", QStringLiteral("3-2"), true);
     f4->addWidget(Option11);
     f4->addWidget(Option12);
-    Check13 = makeCheck(Frame1, "Check13", QStringLiteral("для (3) точный расчет поправок dv1 и dv2"),
-                        true);
+    Check13 = makeCheck(Frame1, "Check13",
+                        QStringLiteral("для (3) точный расчет поправок dv1 и dv2"), true);
     Check7 = makeCheck(Frame1, "Check7", QStringLiteral("L/L0"), false);
-    Check11 = makeCheck(Frame1, "Check11", QStringLiteral("учесть запаздывание по координатам"),
-                        true);
+    Check11 =
+        makeCheck(Frame1, "Check11", QStringLiteral("учесть запаздывание по координатам"), true);
     f1->setVerticalSpacing(2);
     f1->addWidget(Option1, 0, 0);
     f1->addWidget(Check3, 0, 1);
@@ -276,7 +278,8 @@ QWidget* Form1::buildNavigation(QWidget* parent) {
     Command9 = makeButton(box, "Command9", QStringLiteral("Калькулятор"));
     Command8 = makeButton(box, "Command8", QStringLiteral("About"));
     Command16 = makeButton(box, "Command16", QStringLiteral("Выход"));
-    for (QPushButton* b : {Command20, Command11, Command10, Command19, Command9, Command8, Command16})
+    for (QPushButton* b :
+         {Command20, Command11, Command10, Command19, Command9, Command8, Command16})
         h->addWidget(b);
     h->addStretch(1);
     return box;

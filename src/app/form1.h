@@ -41,18 +41,18 @@ public:
     QLineEdit* Text16; // "Y2="
 
     // Signal, period and time
-    QLabel* Label18;     // "скорость сигнала Vs, м/с "
-    QLineEdit* Text12;   // Vs
-    QLabel* Label7;      // " R="
-    QLineEdit* Text11;   // distance emission point - receiver
+    QLabel* Label18;        // "скорость сигнала Vs, м/с "
+    QLineEdit* Text12;      // Vs
+    QLabel* Label7;         // " R="
+    QLineEdit* Text11;      // distance emission point - receiver
     QPushButton* Command13; // "1-Задать T00, с"
-    QLineEdit* Text18;   // T00
-    QLabel* Label6;      // " v0, 1/c="
-    QLineEdit* Text24;   // v0
-    QLabel* Label12;     // "T, с="
-    QLineEdit* Text17;   // model time
-    QLabel* Label4;      // " шаг решения, с"
-    QLineEdit* Text9;    // dt
+    QLineEdit* Text18;      // T00
+    QLabel* Label6;         // " v0, 1/c="
+    QLineEdit* Text24;      // v0
+    QLabel* Label12;        // "T, с="
+    QLineEdit* Text17;      // model time
+    QLabel* Label4;         // " шаг решения, с"
+    QLineEdit* Text9;       // dt
 
     // Experiment control and picture
     QPushButton* Command1; // "2-Начать эксперимент"
@@ -71,8 +71,8 @@ public:
 
     // Theory formulas and graphs
     QGroupBox* Frame1; // "теоретические расчеты по выбранной формуле ..."
-    QGroupBox* Frame4; // "Вельт"
-    QGroupBox* Frame3; // argument of the sweep
+    QGroupBox* Frame4;      // "Вельт"
+    QGroupBox* Frame3;      // argument of the sweep
     QRadioButton* Option1;  // "СТО"
     QRadioButton* Option2;  // "Вельт (3)"
     QRadioButton* Option3;  // "Лоренц (2)"
@@ -91,15 +91,15 @@ public:
     QCheckBox* Check13;     // "для (3) точный расчет поправок dv1 и dv2"
     QLabel* Label16;        // "v0(L0)"
     QLineEdit* Text29;
-    QLabel* Label17;        // "dv (dL)"
+    QLabel* Label17; // "dv (dL)"
     QLineEdit* Text23;
-    QLabel* Label13;        // "X, V/Vs"
+    QLabel* Label13; // "X, V/Vs"
     QLineEdit* Text25;
-    QLabel* Label19;        // "Y, v/v0"
+    QLabel* Label19; // "Y, v/v0"
     QLineEdit* Text26;
-    QLabel* Label20;        // "Масштаб графика v/v0, ед/см"
+    QLabel* Label20; // "Масштаб графика v/v0, ед/см"
     QLineEdit* Text27;
-    QLineEdit* Text28;      // angle Q beside Command17
+    QLineEdit* Text28; // angle Q beside Command17
     QPushButton* Command18; // "Расчет по координатам и скоростям с нахождением Q"
     QPushButton* Command17; // "Расчет по V1, V2 или V12 = X при заданном Q="
     QPushButton* Command12; // "Построить график в функции от"

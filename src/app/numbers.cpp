@@ -13,24 +13,32 @@ namespace sonrel {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Validates the grammar [sign] digits [sep digits] [E [sign] digits] and
 // returns it in the C locale's form (point as separator).
 std::string normalise(const std::string& text) {
     std::size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
+    while (b < e && isBlank(text[b]))
+        ++b;
+    while (e > b && isBlank(text[e - 1]))
+        --e;
     std::string out;
     std::size_t i = b;
     if (i < e && (text[i] == '+' || text[i] == '-')) out += text[i++];
     std::size_t mantissaDigits = 0;
-    while (i < e && isDigit(text[i])) out += text[i++], ++mantissaDigits;
+    while (i < e && isDigit(text[i]))
+        out += text[i++], ++mantissaDigits;
     if (i < e && (text[i] == ',' || text[i] == '.')) {
         out += '.';
         ++i;
-        while (i < e && isDigit(text[i])) out += text[i++], ++mantissaDigits;
+        while (i < e && isDigit(text[i]))
+            out += text[i++], ++mantissaDigits;
     }
     if (mantissaDigits == 0) throw InputError("not a number: " + text);
     if (i < e && (text[i] == 'E' || text[i] == 'e')) {
@@ -38,7 +46,8 @@ std::string normalise(const std::string& text) {
         ++i;
         if (i < e && (text[i] == '+' || text[i] == '-')) out += text[i++];
         std::size_t expDigits = 0;
-        while (i < e && isDigit(text[i])) out += text[i++], ++expDigits;
+        while (i < e && isDigit(text[i]))
+            out += text[i++], ++expDigits;
         if (expDigits == 0) throw InputError("bad exponent: " + text);
     }
     if (i != e) throw InputError("not a number: " + text);
@@ -85,7 +94,8 @@ std::string formatNumber(double x) {
     std::string digits;
     for (char c : mant)
         if (isDigit(c)) digits += c;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
 
     std::string out = neg ? "-" : "";
     const double mag = std::fabs(std::strtod(buf, nullptr));
@@ -110,21 +120,33 @@ std::string formatNumber(double x) {
     return out;
 }
 
-double fix(double x) { return std::trunc(x); }
+double fix(double x) {
+    return std::trunc(x);
+}
 
 double truncTo(double x, int digits) {
     const double scale = std::pow(10.0, digits);
     return std::trunc(x * scale) / scale;
 }
 
-std::string formatTrunc(double x, int digits) { return formatNumber(truncTo(x, digits)); }
+std::string formatTrunc(double x, int digits) {
+    return formatNumber(truncTo(x, digits));
+}
 
 bool isSafeFileNumber(const std::string& text) {
     if (text.empty() || text == "." || text.find("..") != std::string::npos) return false;
     for (unsigned char c : text) {
         if (c < 32 || c == 127) return false;
         switch (c) {
-        case '/': case '\\': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+        case '/':
+        case '\\':
+        case ':':
+        case '*':
+        case '?':
+        case '"':
+        case '<':
+        case '>':
+        case '|':
             return false;
         default:
             break;

@@ -31,8 +31,8 @@ Roots solveMeeting(SharedState& s, double px, double py, double cx, double cy, d
 
 } // namespace
 
-double arrivalTimeMinusFirst(SharedState& s, double px, double py, double cx, double cy,
-                             double vx, double vy) {
+double arrivalTimeMinusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
+                             double vy) {
     const Roots r = solveMeeting(s, px, py, cx, cy, vx, vy);
     return r.t1 >= 0 ? r.t1 : r.t2;
 }
@@ -43,8 +43,8 @@ double arrivalTimeMinusFirst(double Vs, double px, double py, double cx, double 
     return r.t1 >= 0 ? r.t1 : r.t2;
 }
 
-double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy,
-                            double vx, double vy) {
+double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
+                            double vy) {
     const Roots r = solveMeeting(s, px, py, cx, cy, vx, vy);
     return r.t2 >= 0 ? r.t2 : r.t1;
 }
@@ -55,8 +55,10 @@ double vectorAngleDeg(const SharedState& s, double x, double y) {
         return y > 0 ? 90.0 : 270.0;
     }
     double q = std::atan(y / x) * s.degPerRad;
-    if (x < 0) q += 180;
-    else if (y < 0) q += 360;
+    if (x < 0)
+        q += 180;
+    else if (y < 0)
+        q += 360;
     return q;
 }
 
@@ -66,8 +68,10 @@ double vectorAngleRad(const SharedState& s, double x, double y) {
         return y > 0 ? s.pi / 2 : 3 * s.pi / 2;
     }
     double q = std::atan(y / x);
-    if (x < 0) q += s.pi;
-    else if (y < 0) q += 2 * s.pi;
+    if (x < 0)
+        q += s.pi;
+    else if (y < 0)
+        q += 2 * s.pi;
     return q;
 }
 

@@ -9,8 +9,8 @@ namespace sonrel {
 // receiver position and C, v the source's present position and velocity:
 // how long ago a signal left the source to reach P now.
 // |v| = Vs (division by zero) or no meeting (negative discriminant) throws MathError.
-double arrivalTimeMinusFirst(SharedState& s, double px, double py, double cx, double cy,
-                             double vx, double vy);
+double arrivalTimeMinusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
+                             double vy);
 
 // The same solver for an explicit signal speed; touches no shared state.
 double arrivalTimeMinusFirst(double Vs, double px, double py, double cx, double cy, double vx,
@@ -18,8 +18,8 @@ double arrivalTimeMinusFirst(double Vs, double px, double py, double cx, double 
 
 // The same equation, preferring the larger root t2 when t2 >= 0: the time a
 // signal leaving the fixed point C now needs to reach the point P moving with v.
-double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy,
-                            double vx, double vy);
+double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
+                            double vy);
 
 // Direction of (x, y) in degrees in [0, 360); the zero vector gives 0.
 double vectorAngleDeg(const SharedState& s, double x, double y);

@@ -8,22 +8,35 @@ namespace sonrel {
 namespace {
 FormFactory factoryOf(int n) {
     switch (n) {
-    case 1: return form1Factory();
-    case 2: return form2Factory();
-    case 3: return form3Factory();
-    case 4: return form4Factory();
-    case 5: return form5Factory();
-    case 6: return form6Factory();
-    case 7: return form7Factory();
-    case 8: return form8Factory();
-    case 9: return form9Factory();
-    case 10: return form10Factory();
-    default: return {};
+    case 1:
+        return form1Factory();
+    case 2:
+        return form2Factory();
+    case 3:
+        return form3Factory();
+    case 4:
+        return form4Factory();
+    case 5:
+        return form5Factory();
+    case 6:
+        return form6Factory();
+    case 7:
+        return form7Factory();
+    case 8:
+        return form8Factory();
+    case 9:
+        return form9Factory();
+    case 10:
+        return form10Factory();
+    default:
+        return {};
     }
 }
 } // namespace
 
-bool WindowRegistry::available(int n) const { return factoryOf(n).create != nullptr; }
+bool WindowRegistry::available(int n) const {
+    return factoryOf(n).create != nullptr;
+}
 
 FormBase* WindowRegistry::ensure(int n) {
     if (n < 1 || n > 10) return nullptr;
@@ -55,7 +68,8 @@ void WindowRegistry::unload(int n) {
 }
 
 void WindowRegistry::unloadAll() {
-    for (int n = 1; n <= 10; ++n) unload(n);
+    for (int n = 1; n <= 10; ++n)
+        unload(n);
 }
 
 void WindowRegistry::forget(int n, FormBase* form) {

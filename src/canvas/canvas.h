@@ -10,7 +10,9 @@ namespace sonrel {
 
 using Color = std::int32_t;
 
-constexpr Color rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr Color rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 
 namespace colors {
 constexpr Color black = 1; // the system's "colour value 1"

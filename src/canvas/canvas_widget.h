@@ -29,6 +29,8 @@ private:
 };
 
 // Twips of the window layouts to pixels (15 twips per pixel).
-constexpr int twips(int t) { return (t + 7) / 15; }
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
 
 } // namespace sonrel

@@ -75,9 +75,13 @@ QString Form4::plainText() const {
     return all;
 }
 
-void Form4::copyReport() { QApplication::clipboard()->setText(plainText()); }
+void Form4::copyReport() {
+    QApplication::clipboard()->setText(plainText());
+}
 
-Form4* reportWindow(AppContext& app) { return static_cast<Form4*>(app.windows.ensure(4)); }
+Form4* reportWindow(AppContext& app) {
+    return static_cast<Form4*>(app.windows.ensure(4));
+}
 
 FormFactory form4Factory() {
     return {[](AppContext& a) -> FormBase* { return new Form4(a); }};

@@ -27,9 +27,9 @@ public:
 
     RasterCanvas& canvas() { return picMain->canvas(); }
 
-    QWidget* picBox;        // viewport (fixed frame)
-    CanvasWidget* picMain;  // the report canvas, far taller than the viewport
-    QScrollBar* vsbScroll;  // scroll position 0..2000
+    QWidget* picBox;       // viewport (fixed frame)
+    CanvasWidget* picMain; // the report canvas, far taller than the viewport
+    QScrollBar* vsbScroll; // scroll position 0..2000
 
 private:
     void scrollTo(int value);

@@ -35,8 +35,7 @@ QCheckBox* makeCheck(QWidget* parent, const char* name, const QString& caption, 
     return c;
 }
 
-QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption,
-                         bool selected) {
+QRadioButton* makeOption(QWidget* parent, const char* name, const QString& caption, bool selected) {
     auto* o = new QRadioButton(caption, parent);
     o->setObjectName(name);
     o->setChecked(selected);
@@ -49,13 +48,17 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption) 
     return g;
 }
 
-double numberOf(const QLineEdit* field) { return readNumber(field->text().toStdString()); }
+double numberOf(const QLineEdit* field) {
+    return readNumber(field->text().toStdString());
+}
 
 std::int32_t integerOf(const QLineEdit* field) {
     return readInteger(field->text().toStdString());
 }
 
-void setNumber(QLineEdit* field, double x) { field->setText(qs(formatNumber(x))); }
+void setNumber(QLineEdit* field, double x) {
+    field->setText(qs(formatNumber(x)));
+}
 
 void setTruncated(QLineEdit* field, double x, int digits) {
     field->setText(qs(formatTrunc(x, digits)));

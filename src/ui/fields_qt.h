@@ -30,7 +30,11 @@ void setNumber(QLineEdit* field, double x);
 // Writes Fix(x·10^digits)/10^digits.
 void setTruncated(QLineEdit* field, double x, int digits);
 
-inline QString qs(const std::string& s) { return QString::fromStdString(s); }
-inline std::string ss(const QString& s) { return s.toStdString(); }
+inline QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string ss(const QString& s) {
+    return s.toStdString();
+}
 
 } // namespace sonrel

@@ -15,17 +15,25 @@ FormBase::FormBase(AppContext& app, int number) : app_(app), number_(number) {
     sinceYield_.start();
 }
 
-FormBase::~FormBase() { app_.windows.forget(number_, this); }
+FormBase::~FormBase() {
+    app_.windows.forget(number_, this);
+}
 
-void FormBase::unload() { close(); }
+void FormBase::unload() {
+    close();
+}
 
 namespace {
 qint64 longestYieldGapNs = 0;
 } // namespace
 
-double FormBase::maxYieldGapMs() { return static_cast<double>(longestYieldGapNs) / 1e6; }
+double FormBase::maxYieldGapMs() {
+    return static_cast<double>(longestYieldGapNs) / 1e6;
+}
 
-void FormBase::resetYieldStats() { longestYieldGapNs = 0; }
+void FormBase::resetYieldStats() {
+    longestYieldGapNs = 0;
+}
 
 FormBase::RunScope::RunScope(FormBase& f) : form_(f) {
     if (form_.runDepth_++ == 0) form_.sinceYield_.restart();

@@ -12,8 +12,7 @@ void showMessage(QWidget* parent, const QString& text, const QString& title) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName("MessageBox");
     return box.exec() == QMessageBox::Yes;
 }

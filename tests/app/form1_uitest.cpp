@@ -16,13 +16,14 @@ TEST_F(MainWindow, OpensWithDesignDefaults) {
               QStringLiteral("Sonrel6         form1       Распространение фронтов волн с периодом "
                              "Т00 и расчеты по разным формулам"));
     const std::pair<const char*, const char*> fields[] = {
-        {"Text1", "86,60254"}, {"Text2", "50"},   {"Text5", "50"},   {"Text6", "0"},
-        {"Text3", "6"},        {"Text4", "10"},   {"Text7", "0"},    {"Text8", "0"},
-        {"Text12", "20"},      {"Text18", "5"},   {"Text9", "1E-3"}, {"Text10", "20"},
-        {"Text19", "5"},       {"Text21", "1"},   {"Text29", "656,28"}, {"Text23", "0"},
-        {"Text25", "0"},       {"Text26", "1"},   {"Text27", "0,2"}, {"Text28", "0"},
+        {"Text1", "86,60254"}, {"Text2", "50"},      {"Text5", "50"},      {"Text6", "0"},
+        {"Text3", "6"},        {"Text4", "10"},      {"Text7", "0"},       {"Text8", "0"},
+        {"Text12", "20"},      {"Text18", "5"},      {"Text9", "1E-3"},    {"Text10", "20"},
+        {"Text19", "5"},       {"Text21", "1"},      {"Text29", "656,28"}, {"Text23", "0"},
+        {"Text25", "0"},       {"Text26", "1"},      {"Text27", "0,2"},    {"Text28", "0"},
         {"Text24", "Text24"},  {"Text13", "Text13"}, {"Text17", "Text17"}, {"Text11", "Text11"}};
-    for (const auto& [name, value] : fields) EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
+    for (const auto& [name, value] : fields)
+        EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
     for (const char* on : {"Check1", "Check9", "Check11", "Check13"})
         EXPECT_TRUE(control<QCheckBox>(f, on)->isChecked()) << on;
     for (const char* off : {"Check5", "Check2", "Check3", "Check6", "Check8", "Check7"})

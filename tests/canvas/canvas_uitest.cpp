@@ -5,15 +5,17 @@
 #include "support/ui_helpers.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <cmath>
 #include <vector>
-#include <QImageReader>
 
 using namespace sonrel;
 using namespace sonrel::testing;
 
 namespace {
-QRgb grey() { return qRgb(200, 200, 200); }
+QRgb grey() {
+    return qRgb(200, 200, 200);
+}
 } // namespace
 
 TEST(RasterCanvas, ClearFillsWhiteAndGridLinesSitWhereTheScalePutsThem) {
@@ -91,8 +93,10 @@ TEST(RasterCanvas, ABatchOfPointsDrawsTheSamePixelsAsSinglePoints) {
     }
     xs.push_back(std::nan(""));
     ys.push_back(0);
-    for (RasterCanvas* c : {&one, &batch}) c->scale(-1, 2, 11, -2);
-    for (std::size_t k = 0; k < xs.size(); ++k) one.point(xs[k], ys[k], rgb(0, 250, 0));
+    for (RasterCanvas* c : {&one, &batch})
+        c->scale(-1, 2, 11, -2);
+    for (std::size_t k = 0; k < xs.size(); ++k)
+        one.point(xs[k], ys[k], rgb(0, 250, 0));
     batch.points(xs.data(), ys.data(), xs.size(), rgb(0, 250, 0));
     EXPECT_EQ(one.image(), batch.image());
 }

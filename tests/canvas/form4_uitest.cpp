@@ -23,7 +23,8 @@ TEST_F(ReportWindow, KeepsPrintedTextAndCopiesItInOrder) {
     bool inked = false;
     const QImage& img = r->canvas().image();
     for (int y = 0; y < 40 && !inked; ++y)
-        for (int x = 0; x < 100 && !inked; ++x) inked = img.pixel(x, y) != qRgb(255, 255, 255);
+        for (int x = 0; x < 100 && !inked; ++x)
+            inked = img.pixel(x, y) != qRgb(255, 255, 255);
     EXPECT_TRUE(inked);
     r->reportClear();
     EXPECT_TRUE(r->plainText().isEmpty());
