@@ -3,6 +3,8 @@
 #include "support/ui_helpers.h"
 
 #include <QCoreApplication>
+#include <QTimer>
+#include <vector>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -41,4 +43,66 @@ TEST_F(Lifecycle, ExitUnloadsEveryOpenWindow) {
     flushDeletes();
     for (int n = 1; n <= 10; ++n)
         EXPECT_EQ(app->windows.get(n), nullptr) << "Form" << n;
+}
+
+namespace {
+// The buttons that start each experiment window's default run.
+struct Experiment {
+    int form;
+    std::vector<const char*> start;
+};
+const Experiment kExperiments[] = {{1, {"Command13", "Command1"}},
+                                   {3, {"Command1"}},
+                                   {8, {"Command13", "Command1"}},
+                                   {9, {"Command1"}}};
+} // namespace
+
+TEST_F(Lifecycle, ExitDuringEveryExperimentsRunEndsItCleanly) {
+    boxes.defaultAnswer = QMessageBox::No;
+    for (const Experiment& e : kExperiments) {
+        if (!app->windows.available(e.form)) continue;
+        if (!app->windows.get(1)) app->windows.show(1);
+        FormBase* f = app->windows.show(e.form);
+        for (std::size_t k = 0; k + 1 < e.start.size(); ++k)
+            click(f, e.start[k]);
+        bool pressed = false;
+        QTimer::singleShot(30, [&] {
+            pressed = true;
+            click(app->windows.get(1), "Command16");
+        });
+        click(f, e.start.back());
+        flushDeletes();
+        EXPECT_TRUE(pressed) << "Form" << e.form << " ran past the exit";
+        for (int n = 1; n <= 10; ++n)
+            EXPECT_EQ(app->windows.get(n), nullptr)
+                << "Form" << n << " after exit during Form" << e.form;
+    }
+}
+
+TEST_F(Lifecycle, AStartAfterInterruptedAndNestedRunsMatchesAFreshProgram) {
+    auto runToEnd = [this] {
+        FormBase* f = app->windows.get(1);
+        typeInto(f, "Text9", QStringLiteral("0,01"));
+        click(f, "Command13");
+        click(f, "Command1");
+        std::vector<double> arrivals;
+        for (int j = 0; j < 20; ++j)
+            arrivals.push_back(app->state.Tk1(j));
+        return arrivals;
+    };
+    const std::vector<double> fresh = runToEnd();
+
+    // Interrupt, continue, nest and stop in every order a user might.
+    FormBase* f = app->windows.get(1);
+    QTimer::singleShot(20, [&] { click(f, "Command4"); });
+    QTimer::singleShot(40, [&] { click(f, "Command2"); });
+    click(f, "Command1");
+    QTimer::singleShot(20, [&] { click(f, "Command1"); });
+    QTimer::singleShot(60, [&] { click(f, "Command2"); });
+    click(f, "Command3");
+    click(f, "Command4");
+    // Let every pending press land before the clean start.
+    waitFor([] { return false; }, 150);
+
+    EXPECT_EQ(runToEnd(), fresh);
 }
