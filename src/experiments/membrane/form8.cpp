@@ -3,6 +3,7 @@
 #include "app/window_registry_qt.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
+#include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 
 #include <QGridLayout>
@@ -10,42 +11,6 @@
 #include <QVBoxLayout>
 
 namespace sonrel {
-
-namespace {
-
-// Lays out (label, field) pairs as rows of a grid; labels are named Label<n>.
-class FieldGrid {
-public:
-    FieldGrid(QWidget* box, int& labelCount)
-        : box_(box), grid_(new QGridLayout(box)), n_(labelCount) {
-        grid_->setContentsMargins(0, 0, 0, 0);
-    }
-    QLineEdit* field(const char* caption, const char* name, const char* value = nullptr) {
-        QLineEdit* f =
-            value ? makeField(box_, name, QString::fromUtf8(value)) : makeField(box_, name);
-        f->setFixedWidth(130);
-        add(label(caption), f);
-        return f;
-    }
-    void add(QWidget* left, QWidget* right) {
-        if (left) grid_->addWidget(left, row_, 0);
-        if (right) grid_->addWidget(right, row_, 1);
-        ++row_;
-    }
-    void span(QWidget* w) { grid_->addWidget(w, row_++, 0, 1, 2); }
-    QLabel* label(const char* caption) {
-        const QByteArray name = "Label" + QByteArray::number(++n_);
-        return makeLabel(box_, name.constData(), QString::fromUtf8(caption));
-    }
-
-private:
-    QWidget* box_;
-    QGridLayout* grid_;
-    int& n_;
-    int row_ = 0;
-};
-
-} // namespace
 
 Form8::Form8(AppContext& app) : FormBase(app, 8) {
     setWindowTitle(QStringLiteral("Sonrel6         form8          Мембраны"));

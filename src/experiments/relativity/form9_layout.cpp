@@ -1,6 +1,7 @@
 // Controls of the comparison window, their captions, defaults and places:
 // the picture above a panel of columns.
 #include "experiments/relativity/form9.h"
+#include "ui/field_grid_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,53 +12,6 @@ namespace sonrel {
 namespace {
 
 constexpr int kFieldWidth = 118;
-
-// Builds captioned fields into a two-column grid; labels are numbered in
-// the order they are made.
-class FieldGrid {
-public:
-    FieldGrid(QWidget* parent, int& labelCount) : box_(new QWidget(parent)), count_(labelCount) {
-        grid_ = new QGridLayout(box_);
-        grid_->setContentsMargins(0, 0, 0, 0);
-        grid_->setVerticalSpacing(2);
-    }
-    QLabel* label(const char* caption) {
-        const QByteArray name = "Label" + QByteArray::number(++count_);
-        return makeLabel(box_, name.constData(), QString::fromUtf8(caption));
-    }
-    // caption | field; value null: the field holds its own name.
-    QLineEdit* field(const char* caption, const char* name, const char* value = nullptr) {
-        QLineEdit* f =
-            value ? makeField(box_, name, QString::fromUtf8(value)) : makeField(box_, name);
-        f->setFixedWidth(kFieldWidth);
-        add(label(caption), f);
-        return f;
-    }
-    void add(QWidget* left, QWidget* right) {
-        if (left) grid_->addWidget(left, row_, 0);
-        if (right) grid_->addWidget(right, row_, 1);
-        ++row_;
-    }
-    void span(QWidget* w) { grid_->addWidget(w, row_++, 0, 1, 2); }
-    QLineEdit* after(QWidget* left, const char* name, const char* value = nullptr) {
-        QLineEdit* f =
-            value ? makeField(box_, name, QString::fromUtf8(value)) : makeField(box_, name);
-        f->setFixedWidth(kFieldWidth);
-        add(left, f);
-        return f;
-    }
-    QWidget* box() {
-        grid_->setRowStretch(row_, 1);
-        return box_;
-    }
-    QWidget* parent() { return box_; }
-
-private:
-    QWidget* box_;
-    QGridLayout* grid_;
-    int& count_;
-    int row_ = 0;
-};
 
 int labelCount = 0;
 
@@ -87,7 +41,8 @@ void Form9::buildControls() {
 }
 
 QWidget* Form9::buildInitialState(QWidget* parent) {
-    FieldGrid g(parent, labelCount);
+    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    g.layout()->setVerticalSpacing(2);
     Text1 = g.field("X1", "Text1", "56,6");
     Text5 = g.field("Y1", "Text5", "50");
     Text3 = g.field("VX1", "Text3", "6");
@@ -102,16 +57,17 @@ QWidget* Form9::buildInitialState(QWidget* parent) {
     Text34 = g.field("угол конуса", "Text34", "180");
     Text9 = g.field("шаг решения, с", "Text9", "15E-4");
     Text19 = g.field("Масштаб, м/см", "Text19", "5");
-    Command10 = makeButton(g.parent(), "Command10", QStringLiteral("X=X0"));
-    Command11 = makeButton(g.parent(), "Command11", QStringLiteral("X=Xiso"));
+    Command10 = makeButton(g.widget(), "Command10", QStringLiteral("X=X0"));
+    Command11 = makeButton(g.widget(), "Command11", QStringLiteral("X=Xiso"));
     g.add(Command10, Command11);
-    Command9 = makeButton(g.parent(), "Command9", QStringLiteral("VX1 и VX2"));
+    Command9 = makeButton(g.widget(), "Command9", QStringLiteral("VX1 и VX2"));
     g.span(Command9);
-    return g.box();
+    return g.finish();
 }
 
 QWidget* Form9::buildIsoValues(QWidget* parent) {
-    FieldGrid g(parent, labelCount);
+    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    g.layout()->setVerticalSpacing(2);
     Text28 = g.field("X1iso", "Text28");
     Text29 = g.field("X2iso", "Text29");
     Text30 = g.field("Y1iso", "Text30");
@@ -129,11 +85,12 @@ QWidget* Form9::buildIsoValues(QWidget* parent) {
     Text52 = g.field("kT2aso", "Text52");
     Text22 = g.field(" T002=T00*kT2 =", "Text22", "0,2");
     Text54 = g.field("v0=1/T002=", "Text54");
-    return g.box();
+    return g.finish();
 }
 
 QWidget* Form9::buildPeriodValues(QWidget* parent) {
-    FieldGrid g(parent, labelCount);
+    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    g.layout()->setVerticalSpacing(2);
     Text17 = g.field("Taso, Tiso", "Text17");
     Text20 = g.field("№ периода", "Text20", "0");
     Text41 = g.field(" Tn1", "Text41");
@@ -150,12 +107,13 @@ QWidget* Form9::buildPeriodValues(QWidget* parent) {
     Text23 = g.field("v=1 / (Tk1-Tn1)=", "Text23");
     Text24 = g.field("/ kT1=", "Text24");
     Text33 = g.field("v/v0=", "Text33");
-    return g.box();
+    return g.finish();
 }
 
 QWidget* Form9::buildRunControls(QWidget* parent) {
-    FieldGrid g(parent, labelCount);
-    QWidget* p = g.parent();
+    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    g.layout()->setVerticalSpacing(2);
+    QWidget* p = g.widget();
     Command1 = makeButton(p, "Command1", QStringLiteral("Начать эксперимент с VXiso, м/с"));
     Text50 = g.after(Command1, "Text50", "0");
     Check8 = makeCheck(p, "Check8", QStringLiteral("+"), false);
@@ -189,7 +147,7 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     g.add(Check12, Check7);
     Text74 = g.after(g.label("после"), "Text74", "100");
     Text75 = g.after(g.label("итераций dt="), "Text75");
-    return g.box();
+    return g.finish();
 }
 
 QWidget* Form9::buildOptions(QWidget* parent) {
@@ -236,8 +194,9 @@ QWidget* Form9::buildOptions(QWidget* parent) {
 }
 
 QWidget* Form9::buildGraphControls(QWidget* parent) {
-    FieldGrid g(parent, labelCount);
-    QWidget* p = g.parent();
+    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    g.layout()->setVerticalSpacing(2);
+    QWidget* p = g.widget();
     Command14 = makeButton(p, "Command14", QStringLiteral("Очистить график с М(v/v0), ед/см="));
     Text27 = g.after(Command14, "Text27", "0,2");
     Check11 = makeCheck(p, "Check11", QStringLiteral("по T с MT, с/см"), false);
@@ -261,7 +220,7 @@ QWidget* Form9::buildGraphControls(QWidget* parent) {
     Command8 = makeButton(p, "Command8", QStringLiteral("Среда"));
     Command16 = makeButton(p, "Command16", QStringLiteral("Выход"));
     g.add(Command8, Command16);
-    return g.box();
+    return g.finish();
 }
 
 } // namespace sonrel
