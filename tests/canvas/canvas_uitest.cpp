@@ -4,6 +4,7 @@
 #include "experiments/classic/animation.h"
 #include "support/ui_helpers.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <cmath>
@@ -99,4 +100,17 @@ TEST(RasterCanvas, ABatchOfPointsDrawsTheSamePixelsAsSinglePoints) {
         one.point(xs[k], ys[k], rgb(0, 250, 0));
     batch.points(xs.data(), ys.data(), xs.size(), rgb(0, 250, 0));
     EXPECT_EQ(one.image(), batch.image());
+}
+
+TEST_F(PictureSaving, AnUnwritableFolderGivesTheMessageAndNoFile) {
+    // A folder removed under the program cannot be written, not even by root.
+    const QString gone = tempDir + QStringLiteral("/gone");
+    QDir().mkpath(gone);
+    QDir::setCurrent(gone);
+    QDir(gone).removeRecursively();
+    click(app->windows.get(1), "Command6");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка сохранения изображения"));
+    QDir::setCurrent(tempDir);
+    EXPECT_FALSE(QFile::exists(gone + QStringLiteral("/Sonrel1.bmp")));
 }
