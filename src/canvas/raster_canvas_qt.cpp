@@ -91,7 +91,17 @@ void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
     if (std::fabs(a.x()) > lim || std::fabs(a.y()) > lim || std::fabs(b.x()) > lim ||
         std::fabs(b.y()) > lim)
         return;
-    p.drawLine(a, b);
+    if (drawWidth_ == 1 && (a.x() == b.x()) != (a.y() == b.y())) {
+        // A grid line: filling its pixel run sets exactly the pixels that the
+        // aliased line would, without the line rasteriser.
+        // The rasteriser works in 1/64 pixel, so snap there before taking the pixel.
+        auto pixel = [](double v) { return static_cast<int>(std::floor(std::round(v * 64) / 64)); };
+        const int x0 = pixel(std::min(a.x(), b.x())), x1 = pixel(std::max(a.x(), b.x()));
+        const int y0 = pixel(std::min(a.y(), b.y())), y1 = pixel(std::max(a.y(), b.y()));
+        p.fillRect(QRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1), qcolor(c));
+    } else {
+        p.drawLine(a, b);
+    }
     changed();
 }
 

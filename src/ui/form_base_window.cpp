@@ -49,7 +49,7 @@ FormBase::RunScope::~RunScope() {
 }
 
 void FormBase::pumpEvents() {
-    if (sinceYield_.elapsed() < 8) return;
+    if (!yieldDue()) return;
     pumpEventsNow();
 }
 

@@ -44,6 +44,8 @@ public:
     // Lets the window system handle input and repaints between steps. Yields
     // at most every few milliseconds, so fast runs are not slowed by the pump.
     void pumpEvents();
+    // True when the next pumpEvents() will yield (the window can be seen again).
+    bool yieldDue() const { return sinceYield_.elapsed() >= kYieldEveryMs; }
     // Yields now, whatever the time since the last yield.
     void pumpEventsNow();
 
@@ -63,6 +65,7 @@ private:
     int runDepth_ = 0;
     bool closeRequested_ = false;
     QElapsedTimer sinceYield_;
+    static constexpr int kYieldEveryMs = 8;
 };
 
 } // namespace sonrel

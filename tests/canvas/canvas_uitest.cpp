@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <cmath>
 #include <vector>
 
@@ -113,4 +114,29 @@ TEST_F(PictureSaving, AnUnwritableFolderGivesTheMessageAndNoFile) {
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка сохранения изображения"));
     QDir::setCurrent(tempDir);
     EXPECT_FALSE(QFile::exists(gone + QStringLiteral("/Sonrel1.bmp")));
+}
+
+TEST(RasterCanvas, GridLinesSetExactlyThePixelsOfAnAliasedLine) {
+    RasterCanvas fast(300, 200);
+    fast.scale(0, 0, 300, 200); // one user unit per pixel
+    fast.clear();
+    QImage reference(300, 200, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    QPainter p(&reference);
+    p.setPen(QPen(QColor(200, 200, 200), 1));
+    for (int k = 0; k < 200; ++k) {
+        // Fractional, integral, reversed and partly outside ends.
+        const double at = (k * 37 % 190) + (k % 4) * 0.25 + 0.1 * (k % 3);
+        const double from = (k * 53 % 320) - 10 + 0.5 * (k % 2), to = (k * 91 % 320) - 10;
+        if (from == to) continue;
+        if (k % 2) {
+            fast.line(from, at, to, at, rgb(200, 200, 200));
+            p.drawLine(QPointF(from, at), QPointF(to, at));
+        } else {
+            fast.line(at, from, at, to, rgb(200, 200, 200));
+            p.drawLine(QPointF(at, from), QPointF(at, to));
+        }
+    }
+    p.end();
+    EXPECT_EQ(fast.image(), reference);
 }

@@ -7,6 +7,8 @@
 #include "experiments/classic/period_report.h"
 #include "ui/message_box_qt.h"
 
+#include <functional>
+
 namespace sonrel {
 
 void readFieldsInto(std::initializer_list<std::pair<const QLineEdit*, double*>> fields) {
@@ -115,15 +117,48 @@ void ClassicController::stepsClicked() {
     runExperiment();
 }
 
+namespace {
+// Brings a field up to date before any question is shown over the window.
+class SyncingPrompts : public Prompts {
+public:
+    SyncingPrompts(Prompts& inner, std::function<void()> sync)
+        : inner_(inner), sync_(std::move(sync)) {}
+    void tell(const std::string& text, const std::string& title) override {
+        sync_();
+        inner_.tell(text, title);
+    }
+    bool askYesNo(const std::string& text, const std::string& title) override {
+        sync_();
+        return inner_.askYesNo(text, title);
+    }
+
+private:
+    Prompts& inner_;
+    std::function<void()> sync_;
+};
+} // namespace
+
 void ClassicController::runExperiment() {
     FormBase::RunScope scope(form_);
     SharedState& s = form_.state();
-    MessageBoxPrompts prompts(&form_);
+    MessageBoxPrompts boxes(&form_);
+    // R changes every step, but the field is written only when it can be
+    // seen: at display steps, before the window yields or asks, and at the end.
+    double completedR = s.R;
+    auto showR = [&] { setNumber(form_.Text11, completedR); };
+    auto showRQuietly = [&] {
+        try {
+            showR();
+        } catch (const MathError&) {
+        }
+    };
+    SyncingPrompts prompts(boxes, showRQuietly);
     try {
         while (!form_.closeRequested()) {
             const StepChecks checks{form_.Check11->isChecked(), form_.Check1->isChecked()};
             const StepResult step = stepExperiment(s, checks, prompts);
-            setNumber(form_.Text11, s.R);
+            completedR = s.R;
+            if (step.display || step.endRun || form_.yieldDue()) showR();
             if (step.display) {
                 refreshPositionFields();
                 drawDisplayStep(form_.picture(), s, animation_, form_.Check9->isChecked());
@@ -131,9 +166,12 @@ void ClassicController::runExperiment() {
             if (step.endRun) break;
             form_.pumpEvents();
         }
+        showR();
     } catch (const MathError&) {
+        showRQuietly();
         showMessage(&form_, kSolutionError);
     } catch (const IndexError&) {
+        showRQuietly();
         showMessage(&form_, kSolutionError);
     }
     // A window closed during the run takes its report window with it.
