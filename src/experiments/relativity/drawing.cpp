@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace sonrel::relativity {
 
@@ -63,10 +64,16 @@ void Model::drawOscillation(Canvas& c) {
     }
     kFirst = std::max(kFirst, kLast - 200000); // a pathological scale draws no more than this
     const double inv = safeDiv(1, M);
+    // One batch of the same points: the canvas sets its pen once for all of them.
+    static std::vector<double> xs, ys;
+    xs.clear();
+    ys.clear();
     for (double k = kFirst; k <= kLast; k += 1) {
         const double t = k / 100 - t0;
-        c.point((t * vx + X2s) * inv, 2 * std::sin(t * omega), kGreen);
+        xs.push_back((t * vx + X2s) * inv);
+        ys.push_back(2 * std::sin(t * omega));
     }
+    c.points(xs.data(), ys.data(), xs.size(), kGreen);
 }
 
 void Model::drawXt(Canvas& c) {
