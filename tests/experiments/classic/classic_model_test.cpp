@@ -2,6 +2,7 @@
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/period_report.h"
 #include "experiments/classic/typed_defaults.h"
+#include "support/scripted_prompts.h"
 
 #include <cmath>
 #include <deque>
@@ -14,20 +15,7 @@ using sonrel::testing::typeDefaults;
 
 namespace {
 
-// Answers the run's questions from a script (Yes when the script is empty)
-// and remembers what was asked.
-struct ScriptedPrompts : Prompts {
-    std::deque<bool> answers;
-    std::vector<std::string> asked;
-    void tell(const std::string& text, const std::string&) override { asked.push_back(text); }
-    bool askYesNo(const std::string& text, const std::string&) override {
-        asked.push_back(text);
-        if (answers.empty()) return true;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+using sonrel::testing::ScriptedPrompts;
 
 // Steps until front `front` is tracked (or the run ends); returns the steps made.
 int runUntilFront(SharedState& s, int front, Prompts& p, StepChecks checks = {}) {

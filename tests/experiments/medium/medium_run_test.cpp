@@ -1,6 +1,7 @@
 #include "app/signal_delay.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/medium/medium_experiment.h"
+#include "support/scripted_prompts.h"
 
 #include <cmath>
 #include <deque>
@@ -9,20 +10,7 @@
 using namespace sonrel;
 
 namespace {
-struct ScriptedPrompts : Prompts {
-    std::deque<bool> answers;
-    std::vector<std::pair<std::string, std::string>> asked; // text, title
-    void tell(const std::string& t, const std::string& title) override {
-        asked.push_back({t, title});
-    }
-    bool askYesNo(const std::string& t, const std::string& title) override {
-        asked.push_back({t, title});
-        if (answers.empty()) return true;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+using sonrel::testing::ScriptedPrompts;
 
 MediumOptions quiet() {
     MediumOptions o;
@@ -92,9 +80,9 @@ TEST(MediumRun, DefaultRunWarnsOnceAboutTheOverrunAndStopsAfterTwentyArrivals) {
     ASSERT_TRUE(runToEnd(run, quiet(), p));
     EXPECT_EQ(run.k, 21);
     ASSERT_EQ(p.asked.size(), 1u);
-    EXPECT_EQ(p.asked[0].second, "Sonrel5m");
-    EXPECT_EQ(p.asked[0].first.rfind("              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n", 0), 0u);
-    EXPECT_NE(p.asked[0].first.find("  >   Tn2(N+1)=   50\n"), std::string::npos);
+    EXPECT_EQ(p.titles[0], "Sonrel5m");
+    EXPECT_EQ(p.asked[0].rfind("              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n", 0), 0u);
+    EXPECT_NE(p.asked[0].find("  >   Tn2(N+1)=   50\n"), std::string::npos);
     // The beam after the overrun is never emitted: the late one arrives again.
     EXPECT_GT(st.Tn1(10), st.Tn2(11));
 }
@@ -136,6 +124,6 @@ TEST(MediumRun, QuestionAfterEveryArrivalWithoutAuto) {
     ASSERT_TRUE(runToEnd(run, o, p));
     EXPECT_EQ(run.k, 3);
     ASSERT_EQ(p.asked.size(), 2u);
-    EXPECT_EQ(p.asked[1].first, "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
-    EXPECT_EQ(p.asked[1].second, "Sonrel");
+    EXPECT_EQ(p.asked[1], "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
+    EXPECT_EQ(p.titles[1], "Sonrel");
 }

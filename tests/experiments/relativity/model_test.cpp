@@ -3,6 +3,7 @@
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/report.h"
 #include "experiments/relativity/t00_search.h"
+#include "support/scripted_prompts.h"
 
 #include <cmath>
 #include <deque>
@@ -13,18 +14,7 @@ using namespace sonrel::relativity;
 
 namespace {
 
-struct ScriptedPrompts : Prompts {
-    std::deque<bool> answers;
-    std::vector<std::string> asked;
-    void tell(const std::string& text, const std::string&) override { asked.push_back(text); }
-    bool askYesNo(const std::string& text, const std::string&) override {
-        asked.push_back(text);
-        if (answers.empty()) return true;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
+using sonrel::testing::ScriptedPrompts;
 
 Options quiet(Frame frame, Kinematics k) {
     Options o;
