@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace sonrel::bench {
@@ -82,7 +83,10 @@ int main(int argc, char** argv) {
     std::map<std::string, double> medians;
     std::printf("%-44s %12s %14s %10s %12s\n", "scenario", "wall, ms", "steps/s", "ratio",
                 "max gap, ms");
+    // An optional second argument runs only the scenarios whose names contain it.
+    const std::string only = argc > 2 ? argv[2] : "";
     for (const auto& s : sonrel::bench::scenarios()) {
+        if (!only.empty() && s.name.find(only) == std::string::npos) continue;
         std::vector<double> walls, gaps;
         double steps = 0;
         for (int r = 0; r < repetitions; ++r) {

@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-QT_QPA_PLATFORM=offscreen ./build/bench/sonrel_bench "${1:-5}"
+QT_QPA_PLATFORM=offscreen ./build/bench/sonrel_bench "${1:-5}" "${2:-}"

@@ -56,6 +56,12 @@ public:
     // the current position is the start of the next line.
     virtual void print(const std::string& text) = 0;
 
+    // An animation frame: the primitives drawn between beginFrame and endFrame
+    // replace those of the previous frame. A canvas may then paint only what
+    // differs and what it overlaps; the picture is the same as painting all.
+    virtual void beginFrame() {}
+    virtual void endFrame() {}
+
     void setCurrent(double x, double y) {
         currentX_ = x;
         currentY_ = y;
@@ -79,6 +85,18 @@ protected:
     int drawWidth_ = 1;
     Color textColor_ = 0;
     Color background_ = colors::white;
+};
+
+// Brackets one animation frame, also when its drawing throws.
+class FrameScope {
+public:
+    explicit FrameScope(Canvas& c) : c_(c) { c_.beginFrame(); }
+    ~FrameScope() { c_.endFrame(); }
+    FrameScope(const FrameScope&) = delete;
+    FrameScope& operator=(const FrameScope&) = delete;
+
+private:
+    Canvas& c_;
 };
 
 } // namespace sonrel

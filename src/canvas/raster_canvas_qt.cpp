@@ -1,7 +1,6 @@
 #include "canvas/raster_canvas_qt.h"
 
 #include <QFontMetrics>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -10,14 +9,18 @@ namespace sonrel {
 RasterCanvas::RasterCanvas(int widthPx, int heightPx)
     : image_(widthPx, heightPx, QImage::Format_RGB32), font_("DejaVu Sans") {
     font_.setPixelSize(11);
+    // Aliased glyphs are opaque like every other primitive, so a label
+    // painted again over itself leaves the same pixels.
+    font_.setStyleStrategy(QFont::NoAntialias);
     lineHeightPx_ = QFontMetrics(font_).lineSpacing();
-    image_.fill(qcolor(background_));
+    image_.fill(qrgb(background_));
+    damage_.resize(widthPx, heightPx);
 }
 
 RasterCanvas::~RasterCanvas() = default;
 
-QColor RasterCanvas::qcolor(Color c) {
-    return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
+QRgb RasterCanvas::qrgb(Color c) {
+    return qRgb(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff);
 }
 
 QPainter& RasterCanvas::painter() {
@@ -63,6 +66,7 @@ QPointF RasterCanvas::toUser(double px, double py) const {
 void RasterCanvas::setFontPixelSize(int px) {
     font_.setPixelSize(px);
     lineHeightPx_ = QFontMetrics(font_).lineSpacing();
+    forgetFrames(); // the laid-out texts they refer to go
     textCache_.clear();
     if (painter_) painter_->setFont(font_);
 }
@@ -72,142 +76,176 @@ double RasterCanvas::textLineHeightUser() const {
 }
 
 void RasterCanvas::clear() {
-    painter().fillRect(image_.rect(), qcolor(background_));
+    PaintOp op;
+    op.kind = PaintOp::Fill;
+    op.color = qrgb(background_);
+    op.a = 0, op.b = 0, op.c = image_.width() - 1, op.d = image_.height() - 1;
+    submit(op);
     setCurrent(x1_, y1_);
-    changed();
 }
 
 static bool drawable(double a, double b) {
     return std::isfinite(a) && std::isfinite(b);
 }
 
+// Far-off pixel positions are clipped by the raster engine; keep them within a sane range.
+static bool nearPicture(const QPointF& p) {
+    constexpr double lim = 1e6;
+    return std::fabs(p.x()) <= lim && std::fabs(p.y()) <= lim;
+}
+
 void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
     if (!drawable(x1, y1) || !drawable(x2, y2)) return;
-    QPainter& p = painter();
-    p.setPen(QPen(qcolor(c), drawWidth_));
     const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-    // Far-off ends are clipped by the raster engine; keep them within a sane range.
-    constexpr double lim = 1e6;
-    if (std::fabs(a.x()) > lim || std::fabs(a.y()) > lim || std::fabs(b.x()) > lim ||
-        std::fabs(b.y()) > lim)
-        return;
+    if (!nearPicture(a) || !nearPicture(b)) return;
+    PaintOp op;
+    op.color = qrgb(c);
+    op.width = drawWidth_;
     if (drawWidth_ == 1 && (a.x() == b.x()) != (a.y() == b.y())) {
         // A grid line: filling its pixel run sets exactly the pixels that the
         // aliased line would, without the line rasteriser.
         // The rasteriser works in 1/64 pixel, so snap there before taking the pixel.
-        auto pixel = [](double v) { return static_cast<int>(std::floor(std::round(v * 64) / 64)); };
-        const int x0 = pixel(std::min(a.x(), b.x())), x1 = pixel(std::max(a.x(), b.x()));
-        const int y0 = pixel(std::min(a.y(), b.y())), y1 = pixel(std::max(a.y(), b.y()));
-        p.fillRect(QRect(x0, y0, x1 - x0 + 1, y1 - y0 + 1), qcolor(c));
+        auto pixel = [](double v) { return std::floor(std::round(v * 64) / 64); };
+        op.kind = PaintOp::Fill;
+        op.a = pixel(std::min(a.x(), b.x())), op.c = pixel(std::max(a.x(), b.x()));
+        op.b = pixel(std::min(a.y(), b.y())), op.d = pixel(std::max(a.y(), b.y()));
     } else {
-        p.drawLine(a, b);
+        op.kind = PaintOp::Line;
+        op.a = a.x(), op.b = a.y(), op.c = b.x(), op.d = b.y();
     }
-    changed();
+    submit(op);
 }
 
 void RasterCanvas::circle(double x, double y, double r, Color c) {
     if (!drawable(x, y) || !std::isfinite(r)) return;
     const double rp = std::fabs(r * image_.width() / (x2_ - x1_));
     if (rp > 1e6) return;
-    QPainter& p = painter();
-    p.setPen(QPen(qcolor(c), drawWidth_));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(toPixels(x, y), rp, rp);
-    changed();
+    const QPointF centre = toPixels(x, y);
+    PaintOp op;
+    op.kind = PaintOp::Ellipse;
+    op.color = qrgb(c);
+    op.width = drawWidth_;
+    op.a = centre.x(), op.b = centre.y(), op.c = rp;
+    submit(op);
 }
 
 void RasterCanvas::point(double x, double y, Color c) {
     if (!drawable(x, y)) return;
     const QPointF p = toPixels(x, y);
-    if (std::fabs(p.x()) > 1e6 || std::fabs(p.y()) > 1e6) return;
+    if (!nearPicture(p)) return;
+    PaintOp op;
+    op.color = qrgb(c);
+    op.width = drawWidth_;
     if (drawWidth_ <= 1) {
-        const int px = static_cast<int>(std::floor(p.x())),
-                  py = static_cast<int>(std::floor(p.y()));
-        if (px >= 0 && py >= 0 && px < image_.width() && py < image_.height()) {
-            QPainter& pa = painter();
-            pa.setPen(QPen(qcolor(c), 1));
-            pa.drawPoint(QPoint(px, py));
-            changed();
-        }
-        return;
+        const double px = std::floor(p.x()), py = std::floor(p.y());
+        if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
+        op.kind = PaintOp::Pixel;
+        op.a = px, op.b = py;
+    } else {
+        op.kind = PaintOp::Disc;
+        op.a = p.x(), op.b = p.y(), op.c = drawWidth_ / 2.0;
     }
-    QPainter& pa = painter();
-    pa.setPen(Qt::NoPen);
-    pa.setBrush(qcolor(c));
-    const double d = drawWidth_;
-    pa.drawEllipse(p, d / 2, d / 2);
-    pa.setBrush(Qt::NoBrush);
-    changed();
+    submit(op);
 }
 
 void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Color c) {
     if (drawWidth_ > 1) return Canvas::points(xs, ys, n, c);
+    std::shared_ptr<const PixelBatch> batch = mapBatch(xs, ys, n);
+    if (batch->pixels.empty()) return;
+    PaintOp op;
+    op.kind = PaintOp::Pixels;
+    op.color = qrgb(c);
+    op.batch = std::move(batch);
+    submit(op);
+}
+
+std::shared_ptr<const RasterCanvas::PixelBatch>
+RasterCanvas::mapBatch(const double* xs, const double* ys, std::size_t n) {
     // An animation redraws the same batch (the wave of completed periods) at
     // every display step: map it to pixels only when the batch or the scale changes.
-    const bool same = n == batchXs_.size() && batchScale_ == QRectF(x1_, y1_, x2_, y2_) &&
+    const bool same = batch_ && n == batchXs_.size() && batchScale_ == QRectF(x1_, y1_, x2_, y2_) &&
                       batchSize_ == image_.size() && std::equal(xs, xs + n, batchXs_.begin()) &&
                       std::equal(ys, ys + n, batchYs_.begin());
-    if (!same) {
-        batchXs_.assign(xs, xs + n);
-        batchYs_.assign(ys, ys + n);
-        batchScale_ = QRectF(x1_, y1_, x2_, y2_);
-        batchSize_ = image_.size();
-        // Each pixel once however many points fall on it.
-        batch_.clear();
-        const int w = image_.width(), h = image_.height();
-        const double dx = x2_ - x1_, dy = y2_ - y1_;
-        for (std::size_t k = 0; k < n; ++k) {
-            // The same arithmetic as toPixels, so a batch lands where single points would.
-            const double px = (xs[k] - x1_) / dx * w, py = (ys[k] - y1_) / dy * h;
-            if (!(px >= 0 && py >= 0 && px < w && py < h)) continue; // also drops NaN
-            const QPoint p(static_cast<int>(px), static_cast<int>(py));
-            if (!batch_.empty() && batch_.back() == p) continue;
-            batch_.push_back(p);
-        }
+    if (same) return batch_;
+    batchXs_.assign(xs, xs + n);
+    batchYs_.assign(ys, ys + n);
+    batchScale_ = QRectF(x1_, y1_, x2_, y2_);
+    batchSize_ = image_.size();
+    auto batch = std::make_shared<PixelBatch>();
+    // Each pixel once however many points fall on it in a row.
+    const int w = image_.width(), h = image_.height();
+    const double dx = x2_ - x1_, dy = y2_ - y1_;
+    for (std::size_t k = 0; k < n; ++k) {
+        // The same arithmetic as toPixels, so a batch lands where single points would.
+        const double px = (xs[k] - x1_) / dx * w, py = (ys[k] - y1_) / dy * h;
+        if (!(px >= 0 && py >= 0 && px < w && py < h)) continue; // also drops NaN
+        const QPoint p(static_cast<int>(px), static_cast<int>(py));
+        if (!batch->pixels.empty() && batch->pixels.back() == p) continue;
+        batch->pixels.push_back(p);
     }
-    if (batch_.empty()) return;
-    QPainter& pa = painter();
-    pa.setPen(QPen(qcolor(c), 1));
-    pa.drawPoints(batch_.data(), static_cast<int>(batch_.size()));
-    changed();
+    batch->byTile = batch->pixels;
+    std::stable_sort(batch->byTile.begin(), batch->byTile.end(), [&](QPoint l, QPoint r) {
+        return damage_.tileOf(l.x(), l.y()) < damage_.tileOf(r.x(), r.y());
+    });
+    for (std::size_t k = 0; k < batch->byTile.size(); ++k) {
+        const int tile = damage_.tileOf(batch->byTile[k].x(), batch->byTile[k].y());
+        if (batch->tileStarts.empty() || batch->tileStarts.back().first != tile)
+            batch->tileStarts.emplace_back(tile, k);
+    }
+    batch_ = std::move(batch);
+    return batch_;
 }
 
 void RasterCanvas::print(const std::string& text) {
-    QPainter& p = painter();
-    p.setPen(qcolor(textColor_));
-    const QStringList lines = QString::fromStdString(text).split('\n');
     double x = currentX_, y = currentY_;
     const double step = textLineHeightUser();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        if (line.endsWith('\r')) line.chop(1);
-        if (i == lines.size() - 1 && line.isEmpty() && i > 0) break; // text ended by a line break
+    std::size_t from = 0;
+    for (bool first = true;; first = false) {
+        const std::size_t end = text.find('\n', from);
+        std::string line =
+            text.substr(from, end == std::string::npos ? std::string::npos : end - from);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (end == std::string::npos && line.empty() && !first) break; // text ended by a line break
         const QPointF at = toPixels(x, y);
-        if (!line.isEmpty() && std::fabs(at.x()) < 1e6 && std::fabs(at.y()) < 1e6)
-            p.drawStaticText(at, laidOut(line));
+        if (!line.empty() && nearPicture(at)) {
+            PaintOp op;
+            op.kind = PaintOp::Text;
+            op.color = qrgb(textColor_);
+            op.a = at.x(), op.b = at.y();
+            op.text = &laidOut(line);
+            submit(op);
+        }
         x = x1_;
         y += step;
+        if (end == std::string::npos) break;
+        from = end + 1;
     }
     setCurrent(x1_, y);
-    changed();
 }
 
-const QStaticText& RasterCanvas::laidOut(const QString& line) {
+const QStaticText& RasterCanvas::laidOut(const std::string& line) {
     // Animations print the same labels at every display step: lay each out once.
     auto it = textCache_.find(line);
-    if (it != textCache_.end()) return *it;
-    if (textCache_.size() > 4096) textCache_.clear();
-    QStaticText st(line);
+    if (it != textCache_.end()) return it->second;
+    // Frames refer to laid-out texts, so the cache is only emptied between frames.
+    if (textCache_.size() > 4096 && frameDepth_ == 0) {
+        forgetFrames();
+        textCache_.clear();
+    }
+    QStaticText st(QString::fromStdString(line));
     st.setTextFormat(Qt::PlainText);
     st.setPerformanceHint(QStaticText::AggressiveCaching);
     st.prepare(QTransform(), font_);
-    return *textCache_.insert(line, st);
+    return textCache_.emplace(line, st).first->second;
 }
 
 void RasterCanvas::resizePixels(int widthPx, int heightPx) {
     painter_.reset();
+    forgetFrames();
+    batch_.reset();
     image_ = QImage(widthPx, heightPx, QImage::Format_RGB32);
-    image_.fill(qcolor(background_));
+    image_.fill(qrgb(background_));
+    damage_.resize(widthPx, heightPx);
     changed();
 }
 

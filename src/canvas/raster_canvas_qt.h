@@ -1,18 +1,23 @@
 #pragma once
 // The canvas that makes pixels: a QImage drawn with a QPainter kept open
 // between primitives, so an animation does not pay for a painter per point.
+// Inside a frame the primitives are collected and compared with the previous
+// frame's; only the tiles where something changed are painted again.
 #include "canvas/canvas.h"
+#include "canvas/damage_tiles.h"
 
 #include <QFont>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QStaticText>
 #include <functional>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace sonrel {
@@ -28,6 +33,12 @@ public:
     void point(double x, double y, Color c) override;
     void points(const double* xs, const double* ys, std::size_t n, Color c) override;
     void print(const std::string& text) override;
+    void beginFrame() override;
+    void endFrame() override;
+
+    // With retained frames off every frame is painted whole: the reference
+    // the tile-by-tile painting must match pixel for pixel.
+    void setRetainedFrames(bool on) { retained_ = on; }
 
     // Changes the pixel size; the picture is cleared to the background.
     void resizePixels(int widthPx, int heightPx);
@@ -48,21 +59,52 @@ public:
     std::function<void()> onChanged;
 
 private:
+    // Pixels of a points() batch, also sorted by tile so a frame can repaint
+    // the part of the batch within the changed tiles alone.
+    struct PixelBatch {
+        std::vector<QPoint> pixels, byTile;
+        std::vector<std::pair<int, std::size_t>> tileStarts; // tile, first index in byTile
+    };
+    // One primitive in pixel coordinates, as painted.
+    struct PaintOp {
+        enum Kind : std::uint8_t { Fill, Line, Ellipse, Pixel, Disc, Pixels, Text } kind = Fill;
+        QRgb color = 0;
+        int width = 1;
+        double a = 0, b = 0, c = 0, d = 0; // see shape()
+        const QStaticText* text = nullptr; // owned by textCache_
+        std::shared_ptr<const PixelBatch> batch;
+        bool operator==(const PaintOp& o) const;
+        TileShape shape() const;
+    };
+
     QPainter& painter();
-    const QStaticText& laidOut(const QString& line);
+    void submit(PaintOp op);
+    void paint(const PaintOp& op);
+    void paintChangedTiles(const PaintOp& op);
+    void markChanged(const PaintOp& op);
+    void diffWithPreviousFrame();
+    void forgetFrames();
+    const QStaticText& laidOut(const std::string& line);
+    std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n);
     void changed();
-    static QColor qcolor(Color c);
+    static QRgb qrgb(Color c);
 
     QImage image_;
-    std::vector<QPoint> batch_;             // pixels of the last points() batch
-    std::vector<double> batchXs_, batchYs_; // the batch they were mapped from
+    std::shared_ptr<const PixelBatch> batch_; // the last points() batch
+    std::vector<double> batchXs_, batchYs_;   // and what it was mapped from
     QRectF batchScale_;
     QSize batchSize_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
-    QHash<QString, QStaticText> textCache_;
+    std::unordered_map<std::string, QStaticText> textCache_;
     int lineHeightPx_ = 14;
     bool notified_ = false;
+
+    bool retained_ = true, havePrevious_ = false;
+    int frameDepth_ = 0; // frames may nest; the outermost one paints
+    std::vector<PaintOp> frame_, previous_;
+    DamageTiles damage_; // changed since the previous frame was painted
+    std::vector<PixelRect> runs_;
     friend class CanvasWidget;
 };
 

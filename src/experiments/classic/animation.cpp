@@ -99,6 +99,7 @@ void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {
 }
 
 void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool withText) {
+    const FrameScope frame(c);
     const ToCanvas cv(s.pictureScale);
     const int i = s.frontIndex;
     const double emitX = cv(s.Xn2(i)), emitY = cv(s.Yn2(i));

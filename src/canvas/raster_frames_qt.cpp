@@ -1,0 +1,179 @@
+// Painting the primitives of a RasterCanvas, at once or as animation frames.
+//
+// A frame's primitives replace the previous frame's. Every primitive is
+// opaque, so a pixel shows the last primitive that covers it. Where neither
+// an added nor a removed primitive can reach, the primitives covering a pixel
+// are the same, in the same order, as in the previous frame, which already
+// left them there: those tiles need no painting. In the tiles that changed
+// the whole frame is painted again in order, clipped to them.
+#include "canvas/raster_canvas_qt.h"
+
+namespace sonrel {
+
+namespace {
+// How far the matching of a frame against the previous one looks ahead
+// for a primitive that moved within the list.
+constexpr std::size_t kLookAhead = 64;
+} // namespace
+
+bool RasterCanvas::PaintOp::operator==(const PaintOp& o) const {
+    return kind == o.kind && color == o.color && width == o.width && a == o.a && b == o.b &&
+           c == o.c && d == o.d && text == o.text && batch == o.batch;
+}
+
+TileShape RasterCanvas::PaintOp::shape() const {
+    const double pen = width / 2.0 + 2; // pen half-width and the rasteriser's rounding
+    switch (kind) {
+    case Fill:
+    case Pixel:
+        return {TileShape::Box, a, b, kind == Fill ? c : a, kind == Fill ? d : b, 0};
+    case Line:
+        return {TileShape::Segment, a, b, c, d, pen};
+    case Ellipse:
+        return {TileShape::Ring, a, b, c, 0, pen};
+    case Disc:
+        return {TileShape::Box, a - c, b - c, a + c, b + c, 2};
+    case Text: {
+        const QSizeF size = text->size();
+        return {TileShape::Box, a, b, a + size.width(), b + size.height(), 3};
+    }
+    case Pixels:
+        break;
+    }
+    return {TileShape::Box, 0, 0, 1e9, 1e9, 0}; // a batch marks its own tiles
+}
+
+void RasterCanvas::submit(PaintOp op) {
+    if (frameDepth_ > 0) {
+        frame_.push_back(std::move(op));
+        return;
+    }
+    paint(op);
+    // Drawing between frames is covered by the next frame where they overlap.
+    if (havePrevious_) markChanged(op);
+    changed();
+}
+
+void RasterCanvas::paint(const PaintOp& op) {
+    QPainter& p = painter();
+    switch (op.kind) {
+    case PaintOp::Fill:
+        p.fillRect(QRect(QPoint(static_cast<int>(op.a), static_cast<int>(op.b)),
+                         QPoint(static_cast<int>(op.c), static_cast<int>(op.d))),
+                   QColor(op.color));
+        break;
+    case PaintOp::Line:
+        p.setPen(QPen(QColor(op.color), op.width));
+        p.drawLine(QPointF(op.a, op.b), QPointF(op.c, op.d));
+        break;
+    case PaintOp::Ellipse:
+        p.setPen(QPen(QColor(op.color), op.width));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
+        break;
+    case PaintOp::Pixel:
+        p.setPen(QPen(QColor(op.color), 1));
+        p.drawPoint(QPoint(static_cast<int>(op.a), static_cast<int>(op.b)));
+        break;
+    case PaintOp::Disc:
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(op.color));
+        p.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
+        p.setBrush(Qt::NoBrush);
+        break;
+    case PaintOp::Pixels:
+        p.setPen(QPen(QColor(op.color), 1));
+        p.drawPoints(op.batch->pixels.data(), static_cast<int>(op.batch->pixels.size()));
+        break;
+    case PaintOp::Text:
+        p.setPen(QColor(op.color));
+        p.drawStaticText(QPointF(op.a, op.b), *op.text);
+        break;
+    }
+}
+
+void RasterCanvas::markChanged(const PaintOp& op) {
+    if (op.kind != PaintOp::Pixels) return damage_.mark(op.shape());
+    for (const auto& [tile, first] : op.batch->tileStarts)
+        damage_.markTile(tile);
+}
+
+void RasterCanvas::paintChangedTiles(const PaintOp& op) {
+    QPainter& p = painter();
+    if (op.kind == PaintOp::Pixels) {
+        // Single pixels need no clipping: paint the ones within changed tiles.
+        const PixelBatch& b = *op.batch;
+        p.setClipping(false);
+        p.setPen(QPen(QColor(op.color), 1));
+        for (std::size_t k = 0; k < b.tileStarts.size(); ++k) {
+            if (!damage_.markedTile(b.tileStarts[k].first)) continue;
+            const std::size_t first = b.tileStarts[k].second;
+            const std::size_t end =
+                k + 1 < b.tileStarts.size() ? b.tileStarts[k + 1].second : b.byTile.size();
+            p.drawPoints(b.byTile.data() + first, static_cast<int>(end - first));
+        }
+        return;
+    }
+    damage_.changedRuns(op.shape(), runs_);
+    for (const PixelRect& r : runs_) {
+        p.setClipRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
+        paint(op);
+    }
+}
+
+void RasterCanvas::diffWithPreviousFrame() {
+    // A monotone matching of equal primitives; whatever is left unmatched on
+    // either side was added or removed and marks its tiles changed.
+    std::size_t j = 0;
+    for (const PaintOp& op : frame_) {
+        std::size_t found = previous_.size();
+        const std::size_t limit = std::min(previous_.size(), j + kLookAhead);
+        for (std::size_t k = j; k < limit; ++k)
+            if (previous_[k] == op) {
+                found = k;
+                break;
+            }
+        if (found == previous_.size()) {
+            markChanged(op);
+            continue;
+        }
+        for (; j < found; ++j)
+            markChanged(previous_[j]);
+        j = found + 1;
+    }
+    for (; j < previous_.size(); ++j)
+        markChanged(previous_[j]);
+}
+
+void RasterCanvas::beginFrame() {
+    if (frameDepth_++ == 0) frame_.clear();
+}
+
+void RasterCanvas::endFrame() {
+    if (frameDepth_ == 0 || --frameDepth_ > 0) return;
+    if (!retained_ || !havePrevious_ || damage_.all()) {
+        for (const PaintOp& op : frame_)
+            paint(op);
+        if (!frame_.empty()) changed();
+    } else {
+        diffWithPreviousFrame();
+        if (damage_.any()) {
+            for (const PaintOp& op : frame_)
+                paintChangedTiles(op);
+            painter().setClipping(false);
+            changed();
+        }
+    }
+    std::swap(previous_, frame_);
+    frame_.clear();
+    havePrevious_ = true;
+    damage_.clear();
+}
+
+void RasterCanvas::forgetFrames() {
+    previous_.clear();
+    havePrevious_ = false;
+    damage_.clear();
+}
+
+} // namespace sonrel
