@@ -9,26 +9,57 @@ void DamageTiles::resize(int widthPx, int heightPx) {
     rows_ = (height_ + kTile - 1) / kTile;
     marked_.assign(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_), 0);
     count_ = 0;
+    minCol_ = minRow_ = 0;
+    maxCol_ = maxRow_ = -1;
 }
 
 void DamageTiles::clear() {
     if (count_ == 0) return;
     std::fill(marked_.begin(), marked_.end(), 0);
     count_ = 0;
+    minCol_ = minRow_ = 0;
+    maxCol_ = maxRow_ = -1;
 }
 
 void DamageTiles::markAll() {
     std::fill(marked_.begin(), marked_.end(), 1);
     count_ = static_cast<int>(marked_.size());
+    minCol_ = minRow_ = 0;
+    maxCol_ = cols_ - 1;
+    maxRow_ = rows_ - 1;
+}
+
+void DamageTiles::set(int col, int row) {
+    std::uint8_t& t = marked_[index(col, row)];
+    if (t) return;
+    t = 1;
+    if (count_++ == 0) {
+        minCol_ = maxCol_ = col;
+        minRow_ = maxRow_ = row;
+        return;
+    }
+    minCol_ = std::min(minCol_, col);
+    maxCol_ = std::max(maxCol_, col);
+    minRow_ = std::min(minRow_, row);
+    maxRow_ = std::max(maxRow_, row);
+}
+
+bool DamageTiles::mayTouchChanged(const TileShape& s) const {
+    double x0, y0, x1, y1;
+    if (s.kind == TileShape::Ring) {
+        const double reach = std::fabs(s.x1) + s.margin;
+        x0 = s.x0 - reach, x1 = s.x0 + reach, y0 = s.y0 - reach, y1 = s.y0 + reach;
+    } else {
+        x0 = std::min(s.x0, s.x1) - s.margin, x1 = std::max(s.x0, s.x1) + s.margin;
+        y0 = std::min(s.y0, s.y1) - s.margin, y1 = std::max(s.y0, s.y1) + s.margin;
+    }
+    return colOf(x1) >= minCol_ && colOf(x0) <= maxCol_ && rowOf(y1) >= minRow_ &&
+           rowOf(y0) <= maxRow_;
 }
 
 void DamageTiles::mark(const TileShape& s) {
     if (all()) return;
-    forEachTile(s, [this](int col, int row) {
-        std::uint8_t& t = marked_[index(col, row)];
-        count_ += t == 0;
-        t = 1;
-    });
+    forEachTile(s, [this](int col, int row) { set(col, row); });
 }
 
 void DamageTiles::markPixel(int x, int y) {
@@ -37,14 +68,13 @@ void DamageTiles::markPixel(int x, int y) {
 }
 
 void DamageTiles::markTile(int tile) {
-    std::uint8_t& t = marked_[static_cast<std::size_t>(tile)];
-    count_ += t == 0;
-    t = 1;
+    set(tile % cols_, tile / cols_);
 }
 
-void DamageTiles::changedRuns(const TileShape& s, std::vector<PixelRect>& out) const {
+bool DamageTiles::changedRuns(const TileShape& s, std::vector<PixelRect>& out) const {
     out.clear();
-    if (!any()) return;
+    if (!any() || !mayTouchChanged(s)) return false;
+    bool touched = false, every = true;
     int runRow = -1, runFirst = 0, runLast = -2;
     auto flush = [&] {
         if (runRow < 0) return;
@@ -54,7 +84,9 @@ void DamageTiles::changedRuns(const TileShape& s, std::vector<PixelRect>& out) c
         runRow = -1;
     };
     forEachTile(s, [&](int col, int row) {
+        touched = true;
         if (!marked(col, row)) {
+            every = false;
             flush();
             return;
         }
@@ -67,6 +99,7 @@ void DamageTiles::changedRuns(const TileShape& s, std::vector<PixelRect>& out) c
         runFirst = runLast = col;
     });
     flush();
+    return touched && every;
 }
 
 } // namespace sonrel

@@ -41,7 +41,8 @@ public:
 
     // The changed tiles the shape touches, merged along each tile row into
     // pixel rectangles clipped to the picture. Replaces out's content.
-    void changedRuns(const TileShape& s, std::vector<PixelRect>& out) const;
+    // True when the shape touches tiles and all of them changed.
+    bool changedRuns(const TileShape& s, std::vector<PixelRect>& out) const;
 
     // Calls f(col, row) for every tile the shape may touch, row by row and
     // left to right within a row.
@@ -58,7 +59,12 @@ private:
         return static_cast<int>(std::clamp(v, -1.0, static_cast<double>(n)));
     }
 
+    void set(int col, int row);
+    // Whether the shape's bounding tiles meet the bounding tiles of what changed.
+    bool mayTouchChanged(const TileShape& s) const;
+
     int width_ = 0, height_ = 0, cols_ = 0, rows_ = 0, count_ = 0;
+    int minCol_ = 0, maxCol_ = -1, minRow_ = 0, maxRow_ = -1; // bounds of the changed tiles
     std::vector<std::uint8_t> marked_;
 };
 
@@ -66,8 +72,10 @@ template <class F> void DamageTiles::forEachTile(const TileShape& s, F&& f) cons
     const double m = s.margin;
     if (s.kind == TileShape::Ring) {
         const double cx = s.x0, cy = s.y0, r = std::fabs(s.x1);
-        const int c0 = std::max(0, colOf(cx - r - m)), c1 = std::min(cols_ - 1, colOf(cx + r + m));
-        const int r0 = std::max(0, rowOf(cy - r - m)), r1 = std::min(rows_ - 1, rowOf(cy + r + m));
+        const double inner = std::max(0.0, r - m), outer = r + m;
+        const double inner2 = inner * inner, outer2 = outer * outer;
+        const int c0 = std::max(0, colOf(cx - outer)), c1 = std::min(cols_ - 1, colOf(cx + outer));
+        const int r0 = std::max(0, rowOf(cy - outer)), r1 = std::min(rows_ - 1, rowOf(cy + outer));
         for (int row = r0; row <= r1; ++row) {
             const double top = row * kTile, bottom = top + kTile;
             const double dy = std::max({top - cy, 0.0, cy - bottom});
@@ -78,7 +86,7 @@ template <class F> void DamageTiles::forEachTile(const TileShape& s, F&& f) cons
                 const double fx = std::max(std::fabs(left - cx), std::fabs(right - cx));
                 // The outline crosses the tile when the tile holds points both
                 // nearer and farther than the radius.
-                if (std::hypot(dx, dy) <= r + m && std::hypot(fx, fy) >= r - m) f(col, row);
+                if (dx * dx + dy * dy <= outer2 && fx * fx + fy * fy >= inner2) f(col, row);
             }
         }
         return;

@@ -114,7 +114,13 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         }
         return;
     }
-    damage_.changedRuns(op.shape(), runs_);
+    if (damage_.changedRuns(op.shape(), runs_) && runs_.size() > 1) {
+        // Every tile it can reach changed (so for each primitive new in this
+        // frame): one unclipped painting sets the same pixels as one per run.
+        p.setClipping(false);
+        paint(op);
+        return;
+    }
     for (const PixelRect& r : runs_) {
         p.setClipRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
         paint(op);

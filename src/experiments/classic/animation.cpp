@@ -34,9 +34,31 @@ void label(Canvas& c, double x, double y, double offset, const std::string& name
     c.print(name + formatTrunc(value, 1));
 }
 
-std::string indexed(const char* name, int j) {
-    return std::string(name) + "(" + std::to_string(j) + ")= ";
-}
+// The labels of a display step, each kept formatted while its front and value stay.
+class StepLabels {
+public:
+    StepLabels(Canvas& c, AnimationMemory& memory) : c_(c), memory_(memory) {}
+
+    // Label number slot of front j, named name(j)= when j >= 0, else name= .
+    void put(std::size_t slot, double x, double y, double offset, const char* name, int j,
+             double value) {
+        if (memory_.labels.size() <= slot) memory_.labels.resize(slot + 1);
+        AnimationMemory::Label& l = memory_.labels[slot];
+        if (l.front != j || l.value != value || l.text.empty()) {
+            l.text = name;
+            if (j >= 0) l.text += "(" + std::to_string(j) + ")";
+            l.text += "= " + formatTrunc(value, 1);
+            l.front = j;
+            l.value = value;
+        }
+        c_.setCurrent(x - 0.2, y + offset);
+        c_.print(l.text);
+    }
+
+private:
+    Canvas& c_;
+    AnimationMemory& memory_;
+};
 
 // The wave points k = 1 .. count lie at x = x0 + k·step; only those within
 // the picture's width (and a point of margin) can show, the rest are clipped.
@@ -156,13 +178,14 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
     }
     c.points(memory.waveX.data(), memory.waveY.data(), memory.waveX.size(), colors::ray);
 
+    StepLabels labels(c, memory);
     if (withText) {
-        label(c, r0x, r0y, kCoordOffset, "Xn1(0)= ", s.Xn1(0));
-        label(c, r0x, r0y, kTimeOffset, "Tn1(0)= ", s.Tn1(0));
-        label(c, s1x, s1y, kCoordOffset, "Xn2(1)= ", s.Xn2(1));
-        label(c, s1x, s1y, kTimeOffset, "Tn2(1)= ", 0);
-        label(c, emitX, emitY, kCoordOffset, indexed("Xn2", i), s.Xn2(i));
-        label(c, emitX, emitY, kTimeOffset, indexed("Tn2", i), s.Tn2(i));
+        labels.put(0, r0x, r0y, kCoordOffset, "Xn1", 0, s.Xn1(0));
+        labels.put(1, r0x, r0y, kTimeOffset, "Tn1", 0, s.Tn1(0));
+        labels.put(2, s1x, s1y, kCoordOffset, "Xn2", 1, s.Xn2(1));
+        labels.put(3, s1x, s1y, kTimeOffset, "Tn2", 1, 0);
+        labels.put(4, emitX, emitY, kCoordOffset, "Xn2", i, s.Xn2(i));
+        labels.put(5, emitX, emitY, kTimeOffset, "Tn2", i, s.Tn2(i));
     }
 
     for (int j = 1; j <= i; ++j) {
@@ -188,13 +211,14 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
         c.setCurrent(arrivalX - 0.3, ky - 0.2);
         c.print(std::to_string(j - 1));
         if (!withText) continue;
-        label(c, ex, ey, kCoordOffset, indexed("Xn2", j), s.Xn2(j));
-        label(c, ex, ey, kTimeOffset, indexed("Tn2", j), s.Tn2(j));
-        if (sourcePassed) label(c, cv(s.Xk2(j)), cv(s.Yk2(j)), 2.9, indexed("Xk2", j), s.Xk2(j));
-        label(c, nx, ny, kCoordOffset, indexed("Xn1", j), s.Xn1(j));
-        label(c, nx, ny, kTimeOffset, indexed("Tn1", j), s.Tn1(j));
-        label(c, kx, ky, 2.9, indexed("Xk1", j - 1), s.Xk1(j - 1));
-        label(c, kx, ky, 3.9, indexed("Tk1", j - 1), s.Tk1(j - 1));
+        const std::size_t slot = 6 + 7 * static_cast<std::size_t>(j - 1);
+        labels.put(slot, ex, ey, kCoordOffset, "Xn2", j, s.Xn2(j));
+        labels.put(slot + 1, ex, ey, kTimeOffset, "Tn2", j, s.Tn2(j));
+        if (sourcePassed) labels.put(slot + 2, cv(s.Xk2(j)), cv(s.Yk2(j)), 2.9, "Xk2", j, s.Xk2(j));
+        labels.put(slot + 3, nx, ny, kCoordOffset, "Xn1", j, s.Xn1(j));
+        labels.put(slot + 4, nx, ny, kTimeOffset, "Tn1", j, s.Tn1(j));
+        labels.put(slot + 5, kx, ky, 2.9, "Xk1", j - 1, s.Xk1(j - 1));
+        labels.put(slot + 6, kx, ky, 3.9, "Tk1", j - 1, s.Tk1(j - 1));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
 
+#include <string>
 #include <vector>
 
 namespace sonrel {
@@ -36,6 +37,14 @@ struct AnimationMemory {
     std::vector<double> waveX, waveY;
     int waveFirst = 0, waveLast = -1;
     double waveX0 = 0, waveStep = 0, phaseStep = 0;
+    // The label texts of the last step: a label is formatted again only when
+    // its front or its value changed.
+    struct Label {
+        int front = -1;
+        double value = 0;
+        std::string text;
+    };
+    std::vector<Label> labels;
 };
 
 // The picture of one display step: the tracked front, the bodies and their

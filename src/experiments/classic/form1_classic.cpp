@@ -142,36 +142,45 @@ void ClassicController::runExperiment() {
     FormBase::RunScope scope(form_);
     SharedState& s = form_.state();
     MessageBoxPrompts boxes(&form_);
-    // R changes every step, but the field is written only when it can be
-    // seen: at display steps, before the window yields or asks, and at the end.
+    // R changes every step and the positions at every display step, but the
+    // fields are written only when they can be seen: before the window
+    // yields or asks, and at the end. They then show the last display step.
     double completedR = s.R;
-    auto showR = [&] { setNumber(form_.Text11, completedR); };
-    auto showRQuietly = [&] {
+    Positions displayed;
+    bool positionsPending = false;
+    auto showFields = [&] {
+        setNumber(form_.Text11, completedR);
+        if (!positionsPending) return;
+        positionsPending = false;
+        showPositions(displayed);
+    };
+    auto showFieldsQuietly = [&] {
         try {
-            showR();
+            showFields();
         } catch (const MathError&) {
         }
     };
-    SyncingPrompts prompts(boxes, showRQuietly);
+    SyncingPrompts prompts(boxes, showFieldsQuietly);
     try {
         while (!form_.closeRequested()) {
             const StepChecks checks{form_.Check11->isChecked(), form_.Check1->isChecked()};
             const StepResult step = stepExperiment(s, checks, prompts);
             completedR = s.R;
-            if (step.display || step.endRun || form_.yieldDue()) showR();
             if (step.display) {
-                refreshPositionFields();
+                displayed = {s.X(1), s.Y(1), s.X(2), s.Y(2), s.T};
+                positionsPending = true;
                 drawDisplayStep(form_.picture(), s, animation_, form_.Check9->isChecked());
             }
             if (step.endRun) break;
+            if (form_.yieldDue()) showFields();
             form_.pumpEvents();
         }
-        showR();
+        showFields();
     } catch (const MathError&) {
-        showRQuietly();
+        showFieldsQuietly();
         showMessage(&form_, kSolutionError);
     } catch (const IndexError&) {
-        showRQuietly();
+        showFieldsQuietly();
         showMessage(&form_, kSolutionError);
     }
     // A window closed during the run takes its report window with it.
@@ -179,13 +188,12 @@ void ClassicController::runExperiment() {
     if (form_.Check5->isChecked()) printReport();
 }
 
-void ClassicController::refreshPositionFields() {
-    const SharedState& s = form_.state();
-    setNumber(form_.Text13, s.X(1));
-    setNumber(form_.Text15, s.Y(1));
-    setNumber(form_.Text14, s.X(2));
-    setNumber(form_.Text16, s.Y(2));
-    setNumber(form_.Text17, s.T);
+void ClassicController::showPositions(const Positions& p) {
+    setNumber(form_.Text13, p.x1);
+    setNumber(form_.Text15, p.y1);
+    setNumber(form_.Text14, p.x2);
+    setNumber(form_.Text16, p.y2);
+    setNumber(form_.Text17, p.t);
 }
 
 void ClassicController::printLegend() {

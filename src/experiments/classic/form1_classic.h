@@ -31,7 +31,11 @@ private:
     // The stepping loop shared by start, continue and NC0 steps; nested runs
     // run it again on the same state.
     void runExperiment();
-    void refreshPositionFields();
+    // The bodies' positions and the time of a display step, for the fields.
+    struct Positions {
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0, t = 0;
+    };
+    void showPositions(const Positions& p);
     void printReport();
     void printLegend();
 

@@ -92,7 +92,7 @@ TEST_F(ClassicExperiment, ManualNoStopsAndNc0StepsMakeExactlyNc0Steps) {
 
 TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
     click(form(), "Command13");
-    QTimer::singleShot(100, [this] { click(form(), "Command2"); });
+    QTimer::singleShot(0, [this] { click(form(), "Command2"); });
     click(form(), "Command1");
     const SharedState& s = app->state;
     EXPECT_EQ(s.stopFlag, 1);
@@ -101,14 +101,14 @@ TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
     EXPECT_TRUE(boxes.shown.empty());
     // Continue resumes from where the run stopped.
     const double stoppedAt = s.T;
-    QTimer::singleShot(50, [this] { click(form(), "Command2"); });
+    QTimer::singleShot(0, [this] { click(form(), "Command2"); });
     click(form(), "Command3");
     EXPECT_GT(s.T, stoppedAt);
 
     // NC0 steps pressed during a run runs inside it; its stop request then
     // ends the outer run at its next display step as well.
     double innerEnd = 0;
-    QTimer::singleShot(50, [&] {
+    QTimer::singleShot(0, [&] {
         click(form(), "Command4");
         innerEnd = s.T;
     });
