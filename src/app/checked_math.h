@@ -34,4 +34,15 @@ public:
     }
 };
 
+// Drawing and text routines of the window system may leave the upper halves
+// of the wide vector registers in use. The plain vector arithmetic of a model
+// step that follows then runs several times slower on some processors until
+// the state is cleared, which vzeroupper does (the lower halves are kept).
+inline void settleVectorRegisters() {
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool hasAvx = __builtin_cpu_supports("avx");
+    if (hasAvx) __asm__ volatile("vzeroupper");
+#endif
+}
+
 } // namespace sonrel

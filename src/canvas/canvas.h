@@ -51,6 +51,11 @@ public:
         for (std::size_t k = 0; k < n; ++k)
             point(xs[k], ys[k], c);
     }
+    // Many lines of one colour, ends[4k..4k+3] = x1, y1, x2, y2 of line k.
+    virtual void lines(const double* ends, std::size_t n, Color c) {
+        for (std::size_t k = 0; k < n; ++k)
+            line(ends[4 * k], ends[4 * k + 1], ends[4 * k + 2], ends[4 * k + 3], c);
+    }
     // Draws text with its top-left corner at the current position. A line
     // break returns to the scale's left edge one text line down; afterwards
     // the current position is the start of the next line.

@@ -116,6 +116,27 @@ void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
     submit(op);
 }
 
+void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
+    // Inside a frame each line is compared on its own.
+    if (frameDepth_ > 0 || drawWidth_ != 1) return Canvas::lines(ends, n, c);
+    lineBatch_.clear();
+    for (std::size_t k = 0; k < n; ++k) {
+        const double* e = ends + 4 * k;
+        if (!drawable(e[0], e[1]) || !drawable(e[2], e[3])) continue;
+        const QPointF a = toPixels(e[0], e[1]), b = toPixels(e[2], e[3]);
+        if (!nearPicture(a) || !nearPicture(b)) continue;
+        lineBatch_.emplace_back(a, b);
+        if (havePrevious_) damage_.mark({TileShape::Segment, a.x(), a.y(), b.x(), b.y(), 2.5});
+    }
+    if (lineBatch_.empty()) return;
+    // One pen and one call for the lot: the rasteriser draws each line as it
+    // would alone.
+    QPainter& p = painter();
+    p.setPen(QPen(QColor(qrgb(c)), 1));
+    p.drawLines(lineBatch_.data(), static_cast<int>(lineBatch_.size()));
+    changed();
+}
+
 void RasterCanvas::circle(double x, double y, double r, Color c) {
     if (!drawable(x, y) || !std::isfinite(r)) return;
     const double rp = std::fabs(r * image_.width() / (x2_ - x1_));

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
 #include <QRect>
@@ -32,6 +33,7 @@ public:
     void circle(double x, double y, double r, Color c) override;
     void point(double x, double y, Color c) override;
     void points(const double* xs, const double* ys, std::size_t n, Color c) override;
+    void lines(const double* ends, std::size_t n, Color c) override;
     void print(const std::string& text) override;
     void beginFrame() override;
     void endFrame() override;
@@ -105,6 +107,7 @@ private:
     std::vector<PaintOp> frame_, previous_;
     DamageTiles damage_; // changed since the previous frame was painted
     std::vector<PixelRect> runs_;
+    std::vector<QLineF> lineBatch_;
     friend class CanvasWidget;
 };
 

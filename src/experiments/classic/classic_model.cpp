@@ -131,6 +131,7 @@ void setupRun(SharedState& s) {
 }
 
 StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    settleVectorRegisters();
     StepResult result;
     s.T = finite(s.T + s.dt);
     ++s.stepCount;

@@ -30,6 +30,7 @@ double MediumExperiment::rayAngle(double dx, double dy) const {
 }
 
 void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& prompts) {
+    settleVectorRegisters();
     ++st.stepCount;
     moveBodies(st);
     const double shift = o.frameThroughMedium() ? VXiso * st.T : 0;

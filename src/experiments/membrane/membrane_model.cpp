@@ -232,6 +232,7 @@ void MembraneModel::emitFront(SharedState& s, const MembraneOptions& opt, Membra
 }
 
 bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks) {
+    settleVectorRegisters();
     advance(s);
     const int i = s.frontIndex;
     // Reception is handled before emission; after front 20 nothing is tracked.
@@ -243,6 +244,7 @@ bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, Mem
 }
 
 void MembraneModel::stepMirror(SharedState& s) {
+    settleVectorRegisters();
     advance(s);
     if (!mirror.done && detectEnds(s, 1, A1, s.Q3(1))) finishMirror(s);
 }

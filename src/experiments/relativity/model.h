@@ -106,6 +106,7 @@ public:
     PeriodTable Tn2iso, Xn2iso, Yn2iso, Tn1p, Xr, Yr, Tr, Qn1, Qn2, Vs1, Vs2, vn, vk, vsr;
     SightTable Q3;
     Beam beam;
+    std::vector<double> rayMoves; // the rays' last steps, drawn as one batch
 
     // Per-step results shown beside their check boxes.
     double vAso = 0, vIso = 0, seenLag = 0;

@@ -7,6 +7,7 @@
 #include "experiments/relativity/theory.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace sonrel::relativity {
 
@@ -30,6 +31,7 @@ private:
 } // namespace
 
 StepEvents Model::step(Canvas& canvas, Prompts& prompts) {
+    settleVectorRegisters();
     FpGuard guard;
     StepEvents ev;
     s.T += s.dt;
@@ -229,19 +231,21 @@ bool Model::advanceRays(Canvas& c) {
     const double inv = draw ? safeDiv(1, M) : 0;
     const double X1 = s.X(1), Y1 = s.Y(1), dt = s.dt;
     const int last = beam.last();
-    for (int j = 0; j <= last; ++j) {
+    rayMoves.clear();
+    int state = 0;
+    for (int j = 0; j <= last && !state; ++j) {
         beam.advance(j, dt);
-        if (draw)
-            c.line(beam.x[j] * inv, beam.y[j] * inv, beam.nextX[j] * inv, beam.nextY[j] * inv,
-                   kRay);
-        const int state = j >= 1 ? beam.straddles(j, X1, Y1) : 0;
-        beam.settle(j);
-        if (state) {
-            arrivalState = state;
-            return true;
+        if (draw) {
+            const double move[] = {beam.x[j] * inv, beam.y[j] * inv, beam.nextX[j] * inv,
+                                   beam.nextY[j] * inv};
+            rayMoves.insert(rayMoves.end(), std::begin(move), std::end(move));
         }
+        state = j >= 1 ? beam.straddles(j, X1, Y1) : 0;
+        beam.settle(j);
     }
-    return false;
+    if (draw) c.lines(rayMoves.data(), rayMoves.size() / 4, kRay);
+    if (state) arrivalState = state;
+    return state != 0;
 }
 
 } // namespace sonrel::relativity

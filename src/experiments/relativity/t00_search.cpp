@@ -81,6 +81,7 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
 }
 
 bool T00Search::step(Canvas& c) {
+    settleVectorRegisters();
     SharedState& s = m_.s;
     Beam& beam = m_.beam;
     FpGuard guard;
