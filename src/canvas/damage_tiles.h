@@ -73,21 +73,22 @@ template <class F> void DamageTiles::forEachTile(const TileShape& s, F&& f) cons
     if (s.kind == TileShape::Ring) {
         const double cx = s.x0, cy = s.y0, r = std::fabs(s.x1);
         const double inner = std::max(0.0, r - m), outer = r + m;
-        const double inner2 = inner * inner, outer2 = outer * outer;
-        const int c0 = std::max(0, colOf(cx - outer)), c1 = std::min(cols_ - 1, colOf(cx + outer));
         const int r0 = std::max(0, rowOf(cy - outer)), r1 = std::min(rows_ - 1, rowOf(cy + outer));
         for (int row = r0; row <= r1; ++row) {
             const double top = row * kTile, bottom = top + kTile;
-            const double dy = std::max({top - cy, 0.0, cy - bottom});
-            const double fy = std::max(std::fabs(top - cy), std::fabs(bottom - cy));
-            for (int col = c0; col <= c1; ++col) {
-                const double left = col * kTile, right = left + kTile;
-                const double dx = std::max({left - cx, 0.0, cx - right});
-                const double fx = std::max(std::fabs(left - cx), std::fabs(right - cx));
-                // The outline crosses the tile when the tile holds points both
-                // nearer and farther than the radius.
-                if (dx * dx + dy * dy <= outer2 && fx * fx + fy * fy >= inner2) f(col, row);
-            }
+            const double nearY = std::max({top - cy, 0.0, cy - bottom});
+            const double farY = std::max(std::fabs(top - cy), std::fabs(bottom - cy));
+            if (nearY > outer) continue;
+            // Within this band of heights the outline lies between the
+            // half-widths xIn and xOut from the centre: the hole needs no tiles.
+            const double xOut = std::sqrt(outer * outer - nearY * nearY);
+            const double xIn = farY < inner ? std::sqrt(inner * inner - farY * farY) : 0.0;
+            const int l0 = std::max(0, colOf(cx - xOut)), l1 = std::min(cols_ - 1, colOf(cx - xIn));
+            const int g0 = std::max(0, colOf(cx + xIn)), g1 = std::min(cols_ - 1, colOf(cx + xOut));
+            for (int col = l0; col <= l1; ++col)
+                f(col, row);
+            for (int col = std::max(g0, l1 + 1); col <= g1; ++col)
+                f(col, row);
         }
         return;
     }

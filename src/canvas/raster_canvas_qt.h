@@ -75,6 +75,7 @@ private:
         double a = 0, b = 0, c = 0, d = 0; // see shape()
         const QStaticText* text = nullptr; // owned by textCache_
         std::shared_ptr<const PixelBatch> batch;
+        TileShape area; // where its pixels can lie, set when it is submitted
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
     };

@@ -44,6 +44,7 @@ TileShape RasterCanvas::PaintOp::shape() const {
 }
 
 void RasterCanvas::submit(PaintOp op) {
+    op.area = op.shape();
     if (frameDepth_ > 0) {
         frame_.push_back(std::move(op));
         return;
@@ -93,7 +94,7 @@ void RasterCanvas::paint(const PaintOp& op) {
 }
 
 void RasterCanvas::markChanged(const PaintOp& op) {
-    if (op.kind != PaintOp::Pixels) return damage_.mark(op.shape());
+    if (op.kind != PaintOp::Pixels) return damage_.mark(op.area);
     for (const auto& [tile, first] : op.batch->tileStarts)
         damage_.markTile(tile);
 }
@@ -114,7 +115,7 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         }
         return;
     }
-    if (damage_.changedRuns(op.shape(), runs_) && runs_.size() > 1) {
+    if (damage_.changedRuns(op.area, runs_) && runs_.size() > 1) {
         // Every tile it can reach changed (so for each primitive new in this
         // frame): one unclipped painting sets the same pixels as one per run.
         p.setClipping(false);
