@@ -46,8 +46,12 @@ public:
     virtual void circle(double x, double y, double r, Color c) = 0;
     // One point of the draw width.
     virtual void point(double x, double y, Color c) = 0;
-    // Many points of one colour; a canvas may draw a batch faster than one by one.
-    virtual void points(const double* xs, const double* ys, std::size_t n, Color c) {
+    // Many points of one colour; a canvas may draw a batch faster than one by
+    // one. A caller that redraws the same batch may number its versions: the
+    // same nonzero revision promises the same points as last time.
+    virtual void points(const double* xs, const double* ys, std::size_t n, Color c,
+                        std::uint64_t revision = 0) {
+        (void)revision;
         for (std::size_t k = 0; k < n; ++k)
             point(xs[k], ys[k], c);
     }

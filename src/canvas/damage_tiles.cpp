@@ -44,7 +44,7 @@ void DamageTiles::set(int col, int row) {
     maxRow_ = std::max(maxRow_, row);
 }
 
-bool DamageTiles::mayTouchChanged(const TileShape& s) const {
+TileBounds DamageTiles::boundsOf(const TileShape& s) {
     double x0, y0, x1, y1;
     if (s.kind == TileShape::Ring) {
         const double reach = std::fabs(s.x1) + s.margin;
@@ -53,8 +53,11 @@ bool DamageTiles::mayTouchChanged(const TileShape& s) const {
         x0 = std::min(s.x0, s.x1) - s.margin, x1 = std::max(s.x0, s.x1) + s.margin;
         y0 = std::min(s.y0, s.y1) - s.margin, y1 = std::max(s.y0, s.y1) + s.margin;
     }
-    return colOf(x1) >= minCol_ && colOf(x0) <= maxCol_ && rowOf(y1) >= minRow_ &&
-           rowOf(y0) <= maxRow_;
+    // Far-off shapes only need to land beyond every tile of any picture.
+    auto tile = [](double v) {
+        return static_cast<int>(std::clamp(std::floor(v / kTile), -1e6, 1e6));
+    };
+    return {tile(x0), tile(x1), tile(y0), tile(y1)};
 }
 
 void DamageTiles::mark(const TileShape& s) {
@@ -71,9 +74,12 @@ void DamageTiles::markTile(int tile) {
     set(tile % cols_, tile / cols_);
 }
 
-bool DamageTiles::changedRuns(const TileShape& s, std::vector<PixelRect>& out) const {
+bool DamageTiles::changedRuns(const TileShape& s, const TileBounds& b,
+                              std::vector<PixelRect>& out) const {
     out.clear();
-    if (!any() || !mayTouchChanged(s)) return false;
+    // Nothing to do unless the shape's bounds meet the bounds of what changed.
+    if (!any() || b.col1 < minCol_ || b.col0 > maxCol_ || b.row1 < minRow_ || b.row0 > maxRow_)
+        return false;
     bool touched = false, every = true;
     int runRow = -1, runFirst = 0, runLast = -2;
     auto flush = [&] {

@@ -18,6 +18,11 @@ struct TileShape {
     double margin = 0;
 };
 
+// The tiles a shape's bounding box spans, inclusive; not limited to the picture.
+struct TileBounds {
+    int col0 = 0, col1 = -1, row0 = 0, row1 = -1;
+};
+
 // Inclusive pixel bounds.
 struct PixelRect {
     int left = 0, top = 0, right = -1, bottom = -1;
@@ -42,7 +47,12 @@ public:
     // The changed tiles the shape touches, merged along each tile row into
     // pixel rectangles clipped to the picture. Replaces out's content.
     // True when the shape touches tiles and all of them changed.
-    bool changedRuns(const TileShape& s, std::vector<PixelRect>& out) const;
+    bool changedRuns(const TileShape& s, std::vector<PixelRect>& out) const {
+        return changedRuns(s, boundsOf(s), out);
+    }
+    // The same with the shape's bounds worked out beforehand.
+    bool changedRuns(const TileShape& s, const TileBounds& b, std::vector<PixelRect>& out) const;
+    static TileBounds boundsOf(const TileShape& s);
 
     // Calls f(col, row) for every tile the shape may touch, row by row and
     // left to right within a row.
@@ -60,8 +70,6 @@ private:
     }
 
     void set(int col, int row);
-    // Whether the shape's bounding tiles meet the bounding tiles of what changed.
-    bool mayTouchChanged(const TileShape& s) const;
 
     int width_ = 0, height_ = 0, cols_ = 0, rows_ = 0, count_ = 0;
     int minCol_ = 0, maxCol_ = -1, minRow_ = 0, maxRow_ = -1; // bounds of the changed tiles

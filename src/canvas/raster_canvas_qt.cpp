@@ -169,9 +169,10 @@ void RasterCanvas::point(double x, double y, Color c) {
     submit(op);
 }
 
-void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Color c) {
+void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Color c,
+                          std::uint64_t revision) {
     if (drawWidth_ > 1) return Canvas::points(xs, ys, n, c);
-    std::shared_ptr<const PixelBatch> batch = mapBatch(xs, ys, n);
+    std::shared_ptr<const PixelBatch> batch = mapBatch(xs, ys, n, revision);
     if (batch->pixels.empty()) return;
     PaintOp op;
     op.kind = PaintOp::Pixels;
@@ -181,13 +182,16 @@ void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Col
 }
 
 std::shared_ptr<const RasterCanvas::PixelBatch>
-RasterCanvas::mapBatch(const double* xs, const double* ys, std::size_t n) {
+RasterCanvas::mapBatch(const double* xs, const double* ys, std::size_t n, std::uint64_t revision) {
     // An animation redraws the same batch (the wave of completed periods) at
     // every display step: map it to pixels only when the batch or the scale changes.
-    const bool same = batch_ && n == batchXs_.size() && batchScale_ == QRectF(x1_, y1_, x2_, y2_) &&
-                      batchSize_ == image_.size() && std::equal(xs, xs + n, batchXs_.begin()) &&
-                      std::equal(ys, ys + n, batchYs_.begin());
-    if (same) return batch_;
+    const bool sameFrame = batch_ && n == batchXs_.size() &&
+                           batchScale_ == QRectF(x1_, y1_, x2_, y2_) && batchSize_ == image_.size();
+    const bool sameRevision = revision != 0 && revision == batchRevision_;
+    if (sameFrame && (sameRevision || (std::equal(xs, xs + n, batchXs_.begin()) &&
+                                       std::equal(ys, ys + n, batchYs_.begin()))))
+        return batch_;
+    batchRevision_ = revision;
     batchXs_.assign(xs, xs + n);
     batchYs_.assign(ys, ys + n);
     batchScale_ = QRectF(x1_, y1_, x2_, y2_);

@@ -32,7 +32,8 @@ public:
     void line(double x1, double y1, double x2, double y2, Color c) override;
     void circle(double x, double y, double r, Color c) override;
     void point(double x, double y, Color c) override;
-    void points(const double* xs, const double* ys, std::size_t n, Color c) override;
+    void points(const double* xs, const double* ys, std::size_t n, Color c,
+                std::uint64_t revision = 0) override;
     void lines(const double* ends, std::size_t n, Color c) override;
     void print(const std::string& text) override;
     void beginFrame() override;
@@ -76,6 +77,7 @@ private:
         const QStaticText* text = nullptr; // owned by textCache_
         std::shared_ptr<const PixelBatch> batch;
         TileShape area; // where its pixels can lie, set when it is submitted
+        TileBounds bounds;
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
     };
@@ -88,13 +90,15 @@ private:
     void diffWithPreviousFrame();
     void forgetFrames();
     const QStaticText& laidOut(const std::string& line);
-    std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n);
+    std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n,
+                                               std::uint64_t revision);
     void changed();
     static QRgb qrgb(Color c);
 
     QImage image_;
     std::shared_ptr<const PixelBatch> batch_; // the last points() batch
     std::vector<double> batchXs_, batchYs_;   // and what it was mapped from
+    std::uint64_t batchRevision_ = 0;
     QRectF batchScale_;
     QSize batchSize_;
     std::unique_ptr<QPainter> painter_;

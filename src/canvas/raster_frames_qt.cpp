@@ -45,6 +45,7 @@ TileShape RasterCanvas::PaintOp::shape() const {
 
 void RasterCanvas::submit(PaintOp op) {
     op.area = op.shape();
+    op.bounds = DamageTiles::boundsOf(op.area);
     if (frameDepth_ > 0) {
         frame_.push_back(std::move(op));
         return;
@@ -115,7 +116,7 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         }
         return;
     }
-    if (damage_.changedRuns(op.area, runs_) && runs_.size() > 1) {
+    if (damage_.changedRuns(op.area, op.bounds, runs_) && runs_.size() > 1) {
         // Every tile it can reach changed (so for each primitive new in this
         // frame): one unclipped painting sets the same pixels as one per run.
         p.setClipping(false);

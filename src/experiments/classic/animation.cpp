@@ -175,8 +175,10 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
         memory.waveX0 = s1x;
         memory.waveStep = waveStep;
         memory.phaseStep = phaseStep;
+        ++memory.waveRevision;
     }
-    c.points(memory.waveX.data(), memory.waveY.data(), memory.waveX.size(), colors::ray);
+    c.points(memory.waveX.data(), memory.waveY.data(), memory.waveX.size(), colors::ray,
+             memory.waveRevision);
 
     StepLabels labels(c, memory);
     if (withText) {

@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,7 @@ struct AnimationMemory {
     std::vector<double> waveX, waveY;
     int waveFirst = 0, waveLast = -1;
     double waveX0 = 0, waveStep = 0, phaseStep = 0;
+    std::uint64_t waveRevision = 0; // counts the recomputations of the wave
     // The label texts of the last step: a label is formatted again only when
     // its front or its value changed.
     struct Label {
