@@ -1,5 +1,7 @@
 #include "canvas/raster_canvas_qt.h"
 
+#include "app/checked_math.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
@@ -134,6 +136,7 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
     QPainter& p = painter();
     p.setPen(QPen(QColor(qrgb(c)), 1));
     p.drawLines(lineBatch_.data(), static_cast<int>(lineBatch_.size()));
+    settleVectorRegisters();
     changed();
 }
 

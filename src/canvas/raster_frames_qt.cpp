@@ -8,6 +8,8 @@
 // the whole frame is painted again in order, clipped to them.
 #include "canvas/raster_canvas_qt.h"
 
+#include "app/checked_math.h"
+
 namespace sonrel {
 
 namespace {
@@ -92,6 +94,8 @@ void RasterCanvas::paint(const PaintOp& op) {
         p.drawStaticText(QPointF(op.a, op.b), *op.text);
         break;
     }
+    // Models often draw from inside their arithmetic loops.
+    settleVectorRegisters();
 }
 
 void RasterCanvas::markChanged(const PaintOp& op) {

@@ -10,6 +10,7 @@
 #include "experiments/medium/medium.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace sonrel {
 
@@ -132,6 +133,7 @@ private:
 
     int arrivalFlag_ = 0;
     double prevDx_ = 0, prevDy_ = 0; // direction of the last finished ray
+    std::vector<double> beamMoves_;  // the rays' steps of a display step, drawn as one batch
     double prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
     long long oscillationDrawn_ = 0;
 };

@@ -7,6 +7,7 @@
 #include "experiments/medium/medium_texts.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace sonrel {
 
@@ -83,6 +84,21 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
     double* Xn = beam.Xn.data();
     double* Yn = beam.Yn.data();
 
+    // The beam's steps go to the canvas as one batch, in their order: before
+    // the middle ray's own mark, before an arrival is handled, at the end,
+    // and when a fault ends the step.
+    struct BeamBatch {
+        Canvas* canvas;
+        std::vector<double>& moves;
+        void flush() {
+            if (moves.empty()) return;
+            canvas->lines(moves.data(), moves.size() / 4, kBeamColor);
+            moves.clear();
+        }
+        ~BeamBatch() { flush(); }
+    } batch{canvas, beamMoves_};
+    beamMoves_.clear();
+
     for (int j = 0; j < n; ++j) {
         const double layer = medium.layerOf(Yo[j]);
         if (std::isnan(layer)) throw MathError("layer of a ray undefined");
@@ -98,12 +114,15 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
         Yn[j] = Yo[j] + dir[j] * ds * cs;
         if (!std::isfinite(Xn[j]) || !std::isfinite(Yn[j])) throw MathError("ray out of range");
 
-        if (drawBeam)
-            canvas->line((Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M,
-                         kBeamColor);
-        if (j == middle)
+        if (drawBeam) {
+            const double move[] = {(Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M};
+            beamMoves_.insert(beamMoves_.end(), std::begin(move), std::end(move));
+        }
+        if (j == middle) {
+            batch.flush();
             canvas->line((Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M,
                          colors::black);
+        }
 
         // Direction of the ray; seen from a frame moving through the medium
         // its velocity is (Vs·cos a − VXiso, Vs·sin a).
@@ -124,6 +143,7 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
             if (Yn[j] > Y1) arrivalFlag_ = 2;
         }
         if (arrivalFlag_ != 0) {
+            batch.flush();
             st.Vs = Vs; // the relativistic formula uses the arriving ray's layer
             recordArrival(o, j, speed, rayAngle(dx, dy), shift);
             if (k >= 2) processPeriod(o);
