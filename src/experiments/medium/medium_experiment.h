@@ -120,6 +120,10 @@ public:
 private:
     void traceBeam(const MediumOptions& o, Canvas* canvas, Prompts& prompts, double shift,
                    bool displayStep);
+    // The ray loop of traceBeam; the beam's steps are collected for one batch.
+    void traceRays(const MediumOptions& o, Canvas* canvas, Prompts& prompts, double shift,
+                   bool displayStep);
+    void flushBeam(Canvas* canvas);
     void recordArrival(const MediumOptions& o, int j, double speed, double a, double shift);
     void processPeriod(const MediumOptions& o);
     void checkOverrun(const MediumOptions& o, Prompts& prompts);

@@ -69,6 +69,27 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
 
 void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts& prompts,
                                  double shift, bool displayStep) {
+    // The beam's steps go to the canvas as one batch, in their order: before
+    // the middle ray's own mark, before an arrival is handled, at the end,
+    // and when a fault ends the step.
+    beamMoves_.clear();
+    try {
+        traceRays(o, canvas, prompts, shift, displayStep);
+    } catch (...) {
+        flushBeam(canvas);
+        throw;
+    }
+    flushBeam(canvas);
+}
+
+void MediumExperiment::flushBeam(Canvas* canvas) {
+    if (beamMoves_.empty()) return;
+    canvas->lines(beamMoves_.data(), beamMoves_.size() / 4, kBeamColor);
+    beamMoves_.clear();
+}
+
+void MediumExperiment::traceRays(const MediumOptions& o, Canvas* canvas, Prompts& prompts,
+                                 double shift, bool displayStep) {
     const double dt = st.dt, X1 = st.X(1), Y1 = st.Y(1);
     const double layerLimit = static_cast<double>(medium.layers()) + 20;
     const bool through = o.frameThroughMedium();
@@ -83,21 +104,6 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
     double* Yo = beam.Yo.data();
     double* Xn = beam.Xn.data();
     double* Yn = beam.Yn.data();
-
-    // The beam's steps go to the canvas as one batch, in their order: before
-    // the middle ray's own mark, before an arrival is handled, at the end,
-    // and when a fault ends the step.
-    struct BeamBatch {
-        Canvas* canvas;
-        std::vector<double>& moves;
-        void flush() {
-            if (moves.empty()) return;
-            canvas->lines(moves.data(), moves.size() / 4, kBeamColor);
-            moves.clear();
-        }
-        ~BeamBatch() { flush(); }
-    } batch{canvas, beamMoves_};
-    beamMoves_.clear();
 
     for (int j = 0; j < n; ++j) {
         const double layer = medium.layerOf(Yo[j]);
@@ -119,7 +125,7 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
             beamMoves_.insert(beamMoves_.end(), std::begin(move), std::end(move));
         }
         if (j == middle) {
-            batch.flush();
+            flushBeam(canvas);
             canvas->line((Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M,
                          colors::black);
         }
@@ -143,7 +149,7 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
             if (Yn[j] > Y1) arrivalFlag_ = 2;
         }
         if (arrivalFlag_ != 0) {
-            batch.flush();
+            flushBeam(canvas);
             st.Vs = Vs; // the relativistic formula uses the arriving ray's layer
             recordArrival(o, j, speed, rayAngle(dx, dy), shift);
             if (k >= 2) processPeriod(o);
