@@ -105,6 +105,21 @@ bool DamageTiles::changedRuns(const TileShape& s, const TileBounds& b,
         runFirst = runLast = col;
     });
     flush();
+    // Runs over the same columns in neighbouring rows become one rectangle,
+    // so a tall primitive is painted once for them.
+    std::size_t kept = 0;
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        bool merged = false;
+        for (std::size_t m = 0; m < kept && !merged; ++m) {
+            PixelRect& r = out[m];
+            if (r.left == out[k].left && r.right == out[k].right && r.bottom + 1 == out[k].top) {
+                r.bottom = out[k].bottom;
+                merged = true;
+            }
+        }
+        if (!merged) out[kept++] = out[k];
+    }
+    out.resize(kept);
     return touched && every;
 }
 

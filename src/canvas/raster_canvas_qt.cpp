@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace sonrel {
 
@@ -240,7 +241,16 @@ void RasterCanvas::print(const std::string& text) {
             op.kind = PaintOp::Text;
             op.color = qrgb(textColor_);
             op.a = at.x(), op.b = at.y();
-            op.text = &laidOut(line);
+            // A frame mostly prints what the previous frame printed at the
+            // same place in its list: take that layout without a lookup.
+            const std::size_t at = frame_.size();
+            if (frameDepth_ > 0 && at < previous_.size() && previous_[at].kind == PaintOp::Text &&
+                *previous_[at].textKey == line) {
+                op.textKey = previous_[at].textKey;
+                op.text = previous_[at].text;
+            } else {
+                std::tie(op.textKey, op.text) = laidOut(line);
+            }
             submit(op);
         }
         x = x1_;
@@ -251,20 +261,22 @@ void RasterCanvas::print(const std::string& text) {
     setCurrent(x1_, y);
 }
 
-const QStaticText& RasterCanvas::laidOut(const std::string& line) {
+std::pair<const std::string*, const QStaticText*> RasterCanvas::laidOut(const std::string& line) {
     // Animations print the same labels at every display step: lay each out once.
     auto it = textCache_.find(line);
-    if (it != textCache_.end()) return it->second;
-    // Frames refer to laid-out texts, so the cache is only emptied between frames.
-    if (textCache_.size() > 4096 && frameDepth_ == 0) {
-        forgetFrames();
-        textCache_.clear();
+    if (it == textCache_.end()) {
+        // Frames refer to laid-out texts, so the cache is only emptied between frames.
+        if (textCache_.size() > 4096 && frameDepth_ == 0) {
+            forgetFrames();
+            textCache_.clear();
+        }
+        QStaticText st(QString::fromStdString(line));
+        st.setTextFormat(Qt::PlainText);
+        st.setPerformanceHint(QStaticText::AggressiveCaching);
+        st.prepare(QTransform(), font_);
+        it = textCache_.emplace(line, st).first;
     }
-    QStaticText st(QString::fromStdString(line));
-    st.setTextFormat(Qt::PlainText);
-    st.setPerformanceHint(QStaticText::AggressiveCaching);
-    st.prepare(QTransform(), font_);
-    return textCache_.emplace(line, st).first->second;
+    return {&it->first, &it->second};
 }
 
 void RasterCanvas::resizePixels(int widthPx, int heightPx) {

@@ -73,10 +73,11 @@ private:
         enum Kind : std::uint8_t { Fill, Line, Ellipse, Pixel, Disc, Pixels, Text } kind = Fill;
         QRgb color = 0;
         int width = 1;
-        double a = 0, b = 0, c = 0, d = 0; // see shape()
-        const QStaticText* text = nullptr; // owned by textCache_
+        double a = 0, b = 0, c = 0, d = 0;    // see shape()
+        const QStaticText* text = nullptr;    // owned by textCache_
+        const std::string* textKey = nullptr; // its line, also owned by textCache_
         std::shared_ptr<const PixelBatch> batch;
-        TileShape area; // where its pixels can lie, set when it is submitted
+        TileShape area; // where its pixels can lie: set when painted or matched
         TileBounds bounds;
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
@@ -84,12 +85,14 @@ private:
 
     QPainter& painter();
     void submit(PaintOp op);
+    static void locate(PaintOp& op);
     void paint(const PaintOp& op);
     void paintChangedTiles(const PaintOp& op);
     void markChanged(const PaintOp& op);
     void diffWithPreviousFrame();
     void forgetFrames();
-    const QStaticText& laidOut(const std::string& line);
+    // The laid-out line and its key in the cache.
+    std::pair<const std::string*, const QStaticText*> laidOut(const std::string& line);
     std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n,
                                                std::uint64_t revision);
     void changed();

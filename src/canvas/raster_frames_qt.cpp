@@ -45,13 +45,17 @@ TileShape RasterCanvas::PaintOp::shape() const {
     return {TileShape::Box, 0, 0, 1e9, 1e9, 0}; // a batch marks its own tiles
 }
 
-void RasterCanvas::submit(PaintOp op) {
+void RasterCanvas::locate(PaintOp& op) {
     op.area = op.shape();
     op.bounds = DamageTiles::boundsOf(op.area);
+}
+
+void RasterCanvas::submit(PaintOp op) {
     if (frameDepth_ > 0) {
-        frame_.push_back(std::move(op));
+        frame_.push_back(std::move(op)); // located when the frame ends
         return;
     }
+    locate(op);
     paint(op);
     // Drawing between frames is covered by the next frame where they overlap.
     if (havePrevious_) markChanged(op);
@@ -137,7 +141,7 @@ void RasterCanvas::diffWithPreviousFrame() {
     // A monotone matching of equal primitives; whatever is left unmatched on
     // either side was added or removed and marks its tiles changed.
     std::size_t j = 0;
-    for (const PaintOp& op : frame_) {
+    for (PaintOp& op : frame_) {
         std::size_t found = previous_.size();
         const std::size_t limit = std::min(previous_.size(), j + kLookAhead);
         for (std::size_t k = j; k < limit; ++k)
@@ -146,9 +150,12 @@ void RasterCanvas::diffWithPreviousFrame() {
                 break;
             }
         if (found == previous_.size()) {
+            locate(op);
             markChanged(op);
             continue;
         }
+        op.area = previous_[found].area;
+        op.bounds = previous_[found].bounds;
         for (; j < found; ++j)
             markChanged(previous_[j]);
         j = found + 1;
@@ -164,8 +171,10 @@ void RasterCanvas::beginFrame() {
 void RasterCanvas::endFrame() {
     if (frameDepth_ == 0 || --frameDepth_ > 0) return;
     if (!retained_ || !havePrevious_ || damage_.all()) {
-        for (const PaintOp& op : frame_)
+        for (PaintOp& op : frame_) {
+            locate(op);
             paint(op);
+        }
         if (!frame_.empty()) changed();
     } else {
         diffWithPreviousFrame();

@@ -78,11 +78,22 @@ TEST(DamageTiles, ChangedRunsMergeNeighboursAlongARowAndStopAtThePictureEdge) {
     d.changedRuns({TileShape::Box, 0, 2 * T + 3, 10 * T, 2 * T + 4, 0}, runs);
     EXPECT_TRUE(runs.empty());
 
+    // Runs over the same columns in neighbouring rows join into one rectangle.
+    d.markPixel(2 * T, T + 5);
+    d.markPixel(3 * T, T + 5);
+    d.changedRuns({TileShape::Box, 2.2 * T, 0, 3.8 * T, 3 * T - 1, 0}, runs);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].left, 2 * T);
+    EXPECT_EQ(runs[0].right, 4 * T - 1);
+    EXPECT_EQ(runs[0].top, 0);
+    EXPECT_EQ(runs[0].bottom, 2 * T - 1);
+
     d.markAll();
     EXPECT_TRUE(d.all());
     d.changedRuns({TileShape::Box, 0, 0, 1e9, 1e9, 0}, runs);
-    ASSERT_EQ(runs.size(), 3u); // one run per row, across the whole width
-    EXPECT_EQ(runs[2].bottom, 3 * T - 1);
+    ASSERT_EQ(runs.size(), 1u); // the whole picture
+    EXPECT_EQ(runs[0].right, 10 * T - 8);
+    EXPECT_EQ(runs[0].bottom, 3 * T - 1);
     d.clear();
     EXPECT_FALSE(d.any());
 }
