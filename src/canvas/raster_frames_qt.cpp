@@ -131,6 +131,24 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         paint(op);
         return;
     }
+    if (runs_.empty()) return;
+    if (op.kind == PaintOp::Fill) {
+        // A filled box is cut to each run directly: the same pixels, no clip to set.
+        p.setClipping(false);
+        const QRect box(QPoint(static_cast<int>(op.a), static_cast<int>(op.b)),
+                        QPoint(static_cast<int>(op.c), static_cast<int>(op.d)));
+        for (const PixelRect& r : runs_) {
+            const QRect part = box & QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
+            if (!part.isEmpty()) p.fillRect(part, QColor(op.color));
+        }
+        return;
+    }
+    if (op.kind == PaintOp::Pixel) {
+        // Its one tile changed, or there would be no run.
+        p.setClipping(false);
+        paint(op);
+        return;
+    }
     for (const PixelRect& r : runs_) {
         p.setClipRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
         paint(op);
