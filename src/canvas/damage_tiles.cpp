@@ -8,6 +8,10 @@ void DamageTiles::resize(int widthPx, int heightPx) {
     cols_ = (width_ + kTile - 1) / kTile;
     rows_ = (height_ + kTile - 1) / kTile;
     marked_.assign(static_cast<std::size_t>(cols_) * static_cast<std::size_t>(rows_), 0);
+    forgetBounds();
+}
+
+void DamageTiles::forgetBounds() {
     count_ = 0;
     minCol_ = minRow_ = 0;
     maxCol_ = maxRow_ = -1;
@@ -16,9 +20,7 @@ void DamageTiles::resize(int widthPx, int heightPx) {
 void DamageTiles::clear() {
     if (count_ == 0) return;
     std::fill(marked_.begin(), marked_.end(), 0);
-    count_ = 0;
-    minCol_ = minRow_ = 0;
-    maxCol_ = maxRow_ = -1;
+    forgetBounds();
 }
 
 void DamageTiles::markAll() {

@@ -70,6 +70,7 @@ private:
     }
 
     void set(int col, int row);
+    void forgetBounds(); // no tile changed
 
     int width_ = 0, height_ = 0, cols_ = 0, rows_ = 0, count_ = 0;
     int minCol_ = 0, maxCol_ = -1, minRow_ = 0, maxRow_ = -1; // bounds of the changed tiles

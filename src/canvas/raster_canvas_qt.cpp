@@ -97,10 +97,17 @@ static bool nearPicture(const QPointF& p) {
     return std::fabs(p.x()) <= lim && std::fabs(p.y()) <= lim;
 }
 
+bool RasterCanvas::segmentInPixels(const double* ends, QPointF& a, QPointF& b) const {
+    if (!drawable(ends[0], ends[1]) || !drawable(ends[2], ends[3])) return false;
+    a = toPixels(ends[0], ends[1]);
+    b = toPixels(ends[2], ends[3]);
+    return nearPicture(a) && nearPicture(b);
+}
+
 void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
-    if (!drawable(x1, y1) || !drawable(x2, y2)) return;
-    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-    if (!nearPicture(a) || !nearPicture(b)) return;
+    const double ends[] = {x1, y1, x2, y2};
+    QPointF a, b;
+    if (!segmentInPixels(ends, a, b)) return;
     PaintOp op;
     op.color = qrgb(c);
     op.width = drawWidth_;
@@ -124,12 +131,11 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
     if (frameDepth_ > 0 || drawWidth_ != 1) return Canvas::lines(ends, n, c);
     lineBatch_.clear();
     for (std::size_t k = 0; k < n; ++k) {
-        const double* e = ends + 4 * k;
-        if (!drawable(e[0], e[1]) || !drawable(e[2], e[3])) continue;
-        const QPointF a = toPixels(e[0], e[1]), b = toPixels(e[2], e[3]);
-        if (!nearPicture(a) || !nearPicture(b)) continue;
+        QPointF a, b;
+        if (!segmentInPixels(ends + 4 * k, a, b)) continue;
         lineBatch_.emplace_back(a, b);
-        if (havePrevious_) damage_.mark({TileShape::Segment, a.x(), a.y(), b.x(), b.y(), 2.5});
+        if (havePrevious_)
+            damage_.mark({TileShape::Segment, a.x(), a.y(), b.x(), b.y(), PaintOp::penMargin(1)});
     }
     if (lineBatch_.empty()) return;
     // One pen and one call for the lot: the rasteriser draws each line as it

@@ -81,9 +81,15 @@ private:
         TileBounds bounds;
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
+        QRect box() const; // a Fill's pixels
+        // How far a pen of this width reaches from the ideal shape, with the
+        // rasteriser's rounding.
+        static double penMargin(int width) { return width / 2.0 + 2; }
     };
 
     QPainter& painter();
+    // A segment's ends in pixels; false when it cannot be drawn.
+    bool segmentInPixels(const double* ends, QPointF& a, QPointF& b) const;
     void submit(PaintOp op);
     static void locate(PaintOp& op);
     void paint(const PaintOp& op);

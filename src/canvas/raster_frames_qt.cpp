@@ -23,8 +23,13 @@ bool RasterCanvas::PaintOp::operator==(const PaintOp& o) const {
            c == o.c && d == o.d && text == o.text && batch == o.batch;
 }
 
+QRect RasterCanvas::PaintOp::box() const {
+    return {QPoint(static_cast<int>(a), static_cast<int>(b)),
+            QPoint(static_cast<int>(c), static_cast<int>(d))};
+}
+
 TileShape RasterCanvas::PaintOp::shape() const {
-    const double pen = width / 2.0 + 2; // pen half-width and the rasteriser's rounding
+    const double pen = penMargin(width);
     switch (kind) {
     case Fill:
     case Pixel:
@@ -66,9 +71,7 @@ void RasterCanvas::paint(const PaintOp& op) {
     QPainter& p = painter();
     switch (op.kind) {
     case PaintOp::Fill:
-        p.fillRect(QRect(QPoint(static_cast<int>(op.a), static_cast<int>(op.b)),
-                         QPoint(static_cast<int>(op.c), static_cast<int>(op.d))),
-                   QColor(op.color));
+        p.fillRect(op.box(), QColor(op.color));
         break;
     case PaintOp::Line:
         p.setPen(QPen(QColor(op.color), op.width));
@@ -135,8 +138,7 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
     if (op.kind == PaintOp::Fill) {
         // A filled box is cut to each run directly: the same pixels, no clip to set.
         p.setClipping(false);
-        const QRect box(QPoint(static_cast<int>(op.a), static_cast<int>(op.b)),
-                        QPoint(static_cast<int>(op.c), static_cast<int>(op.d)));
+        const QRect box = op.box();
         for (const PixelRect& r : runs_) {
             const QRect part = box & QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
             if (!part.isEmpty()) p.fillRect(part, QColor(op.color));
