@@ -105,4 +105,21 @@ struct SharedState {
     }
 };
 
+// Starting positions and velocities of receiver (1) and source (2).
+struct Bodies {
+    double X1, Y1, VX1, VY1, X2, Y2, VX2, VY2;
+};
+
+// Puts the bodies into the shared record's entries 1 and 2.
+inline void placeBodies(SharedState& s, const Bodies& b) {
+    s.X(1) = b.X1;
+    s.Y(1) = b.Y1;
+    s.VX(1) = b.VX1;
+    s.VY(1) = b.VY1;
+    s.X(2) = b.X2;
+    s.Y(2) = b.Y2;
+    s.VX(2) = b.VX2;
+    s.VY(2) = b.VY2;
+}
+
 } // namespace sonrel

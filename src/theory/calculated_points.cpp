@@ -59,14 +59,7 @@ FormulaInputs inputsFromBodies(SharedState& s, const Bodies& b, double fieldValu
                                const FormulaSelection& sel, bool delayCorrected) {
     s.Vs = Vs;
     s.v0 = fieldValue;
-    s.X(1) = b.X1;
-    s.Y(1) = b.Y1;
-    s.VX(1) = b.VX1;
-    s.VY(1) = b.VY1;
-    s.X(2) = b.X2;
-    s.Y(2) = b.Y2;
-    s.VX(2) = b.VX2;
-    s.VY(2) = b.VY2;
+    placeBodies(s, b);
     if (sel.formula == MainFormula::Relativity) {
         double U = 0;
         if (sel.variant == RelativityVariant::V4_1) U = s.VX(2); // the source's frame

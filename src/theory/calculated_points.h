@@ -17,10 +17,6 @@ enum class SpeedArgument { VX1, VX2, Angle };
 FormulaInputs inputsAtAngle(SharedState& s, SpeedArgument arg, double X, double fieldValue,
                             double Vs, double Qdeg);
 
-struct Bodies {
-    double X1, Y1, VX1, VY1, X2, Y2, VX2, VY2;
-};
-
 // Fills the shared positions and velocities from typed bodies; under "СТО"
 // changes to the frame of the source (4-1) or of the receiver (4-2, 4-3) at
 // time 0 of the starting frame; with delayCorrected carries the source back

@@ -39,14 +39,7 @@ void MediumExperiment::setUpBeam(const MediumInputs& in) {
 }
 
 void MediumExperiment::placeBodies(const MediumInputs& in) {
-    st.X(1) = in.X1;
-    st.Y(1) = in.Y1;
-    st.VX(1) = in.VX1;
-    st.VY(1) = in.VY1;
-    st.X(2) = in.X2;
-    st.Y(2) = in.Y2;
-    st.VX(2) = in.VX2;
-    st.VY(2) = in.VY2;
+    sonrel::placeBodies(st, {in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2, in.VX2, in.VY2});
     st.dt = in.dt;
     st.NC0 = in.NC0;
 }
