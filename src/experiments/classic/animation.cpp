@@ -39,15 +39,13 @@ class StepLabels {
 public:
     StepLabels(Canvas& c, AnimationMemory& memory) : c_(c), memory_(memory) {}
 
-    // Label number slot of front j, named name(j)= when j >= 0, else name= .
+    // Label number slot, "name(j)= value"; a slot always carries the same name.
     void put(std::size_t slot, double x, double y, double offset, const char* name, int j,
              double value) {
         if (memory_.labels.size() <= slot) memory_.labels.resize(slot + 1);
         AnimationMemory::Label& l = memory_.labels[slot];
         if (l.front != j || l.value != value || l.text.empty()) {
-            l.text = name;
-            if (j >= 0) l.text += "(" + std::to_string(j) + ")";
-            l.text += "= " + formatTrunc(value, 1);
+            l.text = std::string(name) + "(" + std::to_string(j) + ")= " + formatTrunc(value, 1);
             l.front = j;
             l.value = value;
         }
