@@ -78,6 +78,32 @@ TEST(DataTable, WrittenAndReadBackGivesTheSamePoints) {
     }
 }
 
+TEST(DataTable, StoppedRunListsEveryArrivalAndMarksTheOpenPeriod) {
+    SharedState s;
+    Model m(s);
+    runDefault(m, 3); // stopped with period 3 begun but not ended
+    ASSERT_EQ(m.completedPeriods(), 2);
+    const std::string text = tableText(m);
+    // Rows 01..03 carry the three arrivals (row 03 ends period 2), then the
+    // period that never ended is named instead of a row of numbers.
+    EXPECT_NE(text.find("\r\n03            "), std::string::npos);
+    EXPECT_EQ(text.find("\r\n04"), std::string::npos);
+    const std::string tail = "период 3 не принят\r\n";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    std::istringstream in(text);
+    const TableData t = parseTable(in);
+    ASSERT_EQ(t.rows.size(), 3u);
+    // The source period of every row is the ИСО schedule's T00 = 10 s.
+    for (const TableRow& r : t.rows)
+        EXPECT_DOUBLE_EQ(r.sourcePeriod, 10);
+    SharedState s2;
+    Model fresh(s2);
+    loadTable(fresh, t);
+    EXPECT_EQ(fresh.completedPeriods(), 2);
+    EXPECT_EQ(observedMarks(fresh).size(), 3u); // two points and the line between them
+}
+
 TEST(DataTable, BrokenTablesAreRefused) {
     const std::string head = "title\r\n1 2 3 4 5 6 7 8 9\r\ncolumns\r\n";
     const std::string row = "01 1 2 3 4 5 6 7 8 9 10 11 12 13 14\r\n";
