@@ -17,10 +17,11 @@ struct YesPrompts : Prompts {
 };
 
 // A default classical run in ИСО with a long period, stopped after `arrivals`.
-void runDefault(Model& m, int arrivals) {
+void runDefault(Model& m, int arrivals, Frame frame = Frame::Iso) {
     Inputs in;
     in.T00 = 10;
     Options o;
+    o.frame = frame;
     o.animation = false;
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
@@ -102,6 +103,20 @@ TEST(DataTable, StoppedRunListsEveryArrivalAndMarksTheOpenPeriod) {
     loadTable(fresh, t);
     EXPECT_EQ(fresh.completedPeriods(), 2);
     EXPECT_EQ(observedMarks(fresh).size(), 3u); // two points and the line between them
+
+    // Modelled in АСО the emissions are recorded as the beams leave: the
+    // fourth has not left yet (the third beam arrives before 30 s), so the
+    // source period of row 03 is unknown, written as 0, never negative.
+    SharedState s3;
+    Model aso(s3);
+    runDefault(aso, 3, Frame::Aso);
+    ASSERT_LT(s3.T, 30);
+    std::istringstream asoText(tableText(aso));
+    const TableData a = parseTable(asoText);
+    ASSERT_EQ(a.rows.size(), 3u);
+    EXPECT_NEAR(a.rows[0].sourcePeriod, 10, 0.002); // launched within a step of schedule
+    EXPECT_NEAR(a.rows[1].sourcePeriod, 10, 0.002);
+    EXPECT_EQ(a.rows[2].sourcePeriod, 0);
 }
 
 TEST(DataTable, BrokenTablesAreRefused) {
