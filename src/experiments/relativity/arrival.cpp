@@ -1,6 +1,6 @@
 // What happens when a beam reaches the receiver: the arrival is recorded by
 // ИСО clocks and by the receiver's clock, the elapsed period is compared with
-// the theory, and the first period is checked for a missed beam launch.
+// the theory, and the next beam's launch is checked for having been missed.
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
@@ -47,16 +47,16 @@ void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
     if (N >= 2) {
         processPeriod(c);
         ev.periodDone = true;
-        if (overrunPending) {
-            overrunPending = false;
-            overrunCheck(p);
-        }
     }
+    // Checked at every arrival, asked once per run: a later beam may be the
+    // first to travel longer than the period.
+    if (overrunPending) overrunCheck(p);
     if (opt.markFronts) markFront(c, false);
     ev.arrived = true;
     ev.periodNumber = N - 1;
     ++N;
     arrivalState = 0;
+    beamInFlight = false;
     if (opt.animation) drawPeriodHistory(c);
     if (N == 21) s.stepCount = s.NC0;
     if (!opt.autoMode && !p.askYesNo(kContinueQuestion, kContinueTitle)) {
@@ -131,20 +131,23 @@ void Model::processPeriod(Canvas& c) {
         c.circle(x, safeDiv(period.vReceiverClock, scale), 0.2, colors::receiver);
         c.circle(x, safeDiv(vsr(p), scale), 0.3, colors::source);
     }
+    completed = p;
 }
 
 void Model::overrunCheck(Prompts& p) {
-    if (!(s.T > s.Tn2(N + 1))) return;
+    // After the 20th beam there is no next launch to miss.
+    if (N >= 20 || !(s.T > s.Tn2(N + 1))) return;
+    overrunPending = false;
     if (!p.askYesNo(overrunQuestion(N, s.T, s.Tn2(N + 1)), kSystemTitle)) {
         s.stepCount = s.NC0;
         s.stopFlag = 1;
     }
 }
 
-int Model::reportedPeriods() const {
-    // Period i needs the arrival of beam i + 1, and the tables end at 20.
-    const int last = N - 1;
-    return last > 19 ? 19 : last;
+int Model::unfinishedPeriod() const {
+    // Period i starts with the arrival of beam i; the tables end at 20.
+    const int started = N - 1 > 20 ? 20 : N - 1;
+    return started > completed ? started : 0;
 }
 
 } // namespace sonrel::relativity

@@ -3,7 +3,9 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
+#include "experiments/relativity/report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -73,6 +75,9 @@ bool blank(const std::string& line) {
     return tokens(line).empty();
 }
 
+// The tail of the line written after the rows (see reportUnreceived).
+const char* const kUnreceived = " не принят";
+
 } // namespace
 
 std::string tableFileName(const std::string& number) {
@@ -91,8 +96,9 @@ std::string tableText(Model& m) {
     for (int i = 1; i <= rows; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, "%02d", i);
-        // The tables end with beam 20: its source period is not known.
-        const double period = i < 20 ? m.Tn2iso(i + 1) - m.Tn2iso(i) : 0;
+        // The source period needs the next emission; a beam never launched
+        // (or none past the 20th) leaves it unknown, written as 0.
+        const double period = i < m.lastEmission ? m.Tn2iso(i + 1) - m.Tn2iso(i) : 0;
         line.clear();
         zoned(line, number);
         for (double v :
@@ -101,6 +107,9 @@ std::string tableText(Model& m) {
             zoned(line, millionths(v));
         text += line + "\r\n";
     }
+    // Each row is the start of its period and the end of the one before;
+    // the period that starts at the last row was not received.
+    if (const int open = m.unfinishedPeriod()) text += reportUnreceived(open);
     return text;
 }
 
@@ -135,6 +144,7 @@ TableData parseTable(std::istream& in) {
     nextLine("its column header");
     while (static_cast<int>(t.rows.size()) < kMaxTableRows && std::getline(in, line)) {
         if (blank(line)) continue;
+        if (line.find(kUnreceived) != std::string::npos) break; // no rows after it
         const auto items = tokens(line);
         if (items.size() != 15) throw InputError("table row malformed");
         readInteger(items[0]);
@@ -172,6 +182,8 @@ void loadTable(Model& m, const TableData& t) {
     m.kTiso3 = t.kTiso;
     m.kT00 = t.kT00;
     const double toRad = 1 / s.degPerRad;
+    // Consecutive rows bound a period: the last row only ends one.
+    m.completed = std::max(static_cast<int>(t.rows.size()) - 1, 0);
     for (int i = 1; i <= kMaxTableRows; ++i) {
         const bool have = i <= static_cast<int>(t.rows.size());
         const TableRow r = have ? t.rows[static_cast<std::size_t>(i - 1)] : TableRow{};

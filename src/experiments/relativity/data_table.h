@@ -1,7 +1,8 @@
 #pragma once
 // The data table of a comparison run: a title line, nine start values, a
-// column header and one line per received period, every value as an integer
-// number of millionths in print zones of 14 characters.
+// column header and one line per received period start, every value as an
+// integer number of millionths in print zones of 14 characters; after them
+// the line "период N не принят" for the period whose end never came.
 #include "experiments/relativity/model.h"
 
 #include <istream>
@@ -35,11 +36,12 @@ std::string tableText(Model& m);
 bool writeTable(Model& m, const std::string& number);
 
 // Reads a table back; throws InputError when it is missing, truncated or
-// malformed. Rows past the 20th are not read.
+// malformed. Rows past the 20th, or after the unreceived period, are not read.
 TableData parseTable(std::istream& in);
 TableData readTable(const std::string& number);
 
-// Puts a table into the model's period record as if its run had just ended.
+// Puts a table into the model's period record as if its run had just ended:
+// the periods between consecutive rows count as completed.
 void loadTable(Model& m, const TableData& t);
 
 } // namespace sonrel::relativity

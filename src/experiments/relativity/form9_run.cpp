@@ -238,10 +238,14 @@ void Form9::printReportHeader() {
 void Form9::printReport() {
     try {
         Form4* report = reportWindow(app());
-        const int periods = model_.reportedPeriods();
+        const int periods = model_.completedPeriods();
         for (int i = 1; i <= periods; ++i) {
             state().reportText = reportPeriodBlock(model_, i);
             report->reportPrint(reportBlockY(i), state().reportText);
+        }
+        if (const int open = model_.unfinishedPeriod()) {
+            state().reportText = reportUnreceived(open);
+            report->reportPrint(reportBlockY(open), state().reportText);
         }
     } catch (const std::exception&) {
         showMessage(this, kReportError);

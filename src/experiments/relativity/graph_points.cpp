@@ -3,6 +3,8 @@
 #include "app/checked_math.h"
 #include "app/signal_delay.h"
 
+#include <algorithm>
+
 namespace sonrel::relativity {
 
 namespace {
@@ -67,7 +69,9 @@ int plotSeries(Model& m, Canvas& c, const Series& look, Ratio ratio, const Point
     int drawn = 0;
     bool havePrevious = false;
     double px = 0, py = 0;
-    for (int i = 1; i <= 19; ++i) {
+    // Only completed periods: the last one of a stopped run has no end.
+    const int periods = std::min(m.completedPeriods(), 19);
+    for (int i = 1; i <= periods; ++i) {
         FpGuard guard;
         if (!receiverTimesIncrease(m, i)) {
             havePrevious = havePrevious && look.joinOverGaps;

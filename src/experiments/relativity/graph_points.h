@@ -17,8 +17,8 @@ struct GraphPoint {
 // Called after each point is drawn; false ends the series.
 using PointShown = std::function<bool(const GraphPoint&)>;
 
-// Observed frequencies by the receiver's clock, for the periods whose
-// receiver times increase. Returns the number of points drawn.
+// Observed frequencies by the receiver's clock, for the completed periods
+// whose receiver times increase. Returns the number of points drawn.
 int plotObservedPoints(Model& m, Canvas& c, const PointShown& shown);
 // Theory frequencies vsr of the same periods.
 int plotTheoryPoints(Model& m, Canvas& c, const PointShown& shown);

@@ -64,11 +64,18 @@ public:
     // through the prompts. Throws MathError/IndexError on a failure; the run
     // then ends with "Ошибка решения".
     StepEvents step(Canvas& canvas, Prompts& prompts);
-    bool runEnds() const { return s.stopFlag != 0 && s.stepCount == 0; }
+    // A stop is honoured at a display step, or at once when no display step
+    // can come any more (NC0 <= 0, or the counter already past NC0).
+    bool runEnds() const {
+        return s.stopFlag != 0 && (s.stepCount == 0 || s.NC0 <= 0 || s.stepCount > s.NC0);
+    }
 
-    // Completed periods for the report and the data table: 1..N-1, kept
-    // within the tables when the run has passed its 20th period.
-    int reportedPeriods() const;
+    // Periods whose end has been received: 1..completedPeriods(). The
+    // report, the graph points and the data table list only these.
+    int completedPeriods() const { return completed; }
+    // The period whose start beam has arrived but whose end has not (the
+    // last one of a stopped run, or the 20th at the limit); 0 when none.
+    int unfinishedPeriod() const;
 
     // Theory frequency at the period boundary k from the stored angles and
     // speeds: formula (4-4) when kto, else the classical or relativistic one.
@@ -102,6 +109,11 @@ public:
     std::int16_t runKind = 0; // 1 after a start, 2 after a T00 search
     bool overrunPending = false;
     std::int32_t arrivalState = 0;
+    // The beam in flight has not reached the receiver yet; once received it
+    // is not tested again, so the same rays never count as a second arrival.
+    bool beamInFlight = false;
+    int completed = 0;    // periods whose end was received
+    int lastEmission = 0; // highest period whose emission Tn2iso is recorded
 
     PeriodTable Tn2iso, Xn2iso, Yn2iso, Tn1p, Xr, Yr, Tr, Qn1, Qn2, Vs1, Vs2, vn, vk, vsr;
     SightTable Q3;
@@ -122,6 +134,7 @@ private:
     void seenInAso();
     void theoryInIso(Canvas& c);
     bool launchOrWait();
+    bool launchStillAhead();
     bool advanceRays(Canvas& c);
     void recordArrival(Canvas& c, Prompts& p, StepEvents& ev);
     void emissionFromArrival();

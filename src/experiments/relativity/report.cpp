@@ -54,6 +54,10 @@ std::string reportLegend(Model& m) {
     return t;
 }
 
+std::string reportUnreceived(int i) {
+    return "период " + std::to_string(i) + " не принят" + kEol;
+}
+
 std::string reportPeriodBlock(Model& m, int i) {
     SharedState& s = m.s;
     const double deg = s.degPerRad;

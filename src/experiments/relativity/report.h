@@ -14,6 +14,9 @@ std::string reportLegend(Model& m);
 // Block of period i, printed at 592 - 9 (i - 1). Throws MathError when a
 // value cannot be shown (the report then fails with "Ошибка в отчете ").
 std::string reportPeriodBlock(Model& m, int i);
+// The line printed where the block of a period stands whose end was never
+// received (a stopped run, or the 20th period at the limit).
+std::string reportUnreceived(int i);
 inline double reportBlockY(int i) {
     return 592 - 9.0 * (i - 1);
 }

@@ -190,6 +190,16 @@ std::string Model::start(const Inputs& i, Options& o) {
         if (modelIso) beam.travelAsSeenFromIso();
     }
     beam.launchFrom(s.X(2), s.Y(2));
+    beamInFlight = true;
+    // In ИСО every emission is scheduled; in АСО each is recorded at its
+    // launch, the first one here (a source at rest never launches again).
+    lastEmission = modelIso ? 20 : 1;
+    if (!modelIso) {
+        Xn2iso(1) = X2iso;
+        Yn2iso(1) = Y2iso;
+        Tn2iso(1) = T2;
+    }
+    completed = 0;
 
     runKind = 1;
     s.stopFlag = 0;

@@ -43,6 +43,11 @@ StepEvents Model::step(Canvas& canvas, Prompts& prompts) {
     if (classic() && opt.seen) whatIsSeen();
     if (opt.theoryIso) theoryInIso(canvas);
     if (launchOrWait() && advanceRays(canvas)) recordArrival(canvas, prompts, ev);
+    // With the beam received and the next launch point passed (or a source
+    // that never reaches it) nothing can arrive any more: the run stops at
+    // its next display step, as if "Остановить" had been pressed. Past the
+    // 20th period the missing emission entry ends the run instead.
+    if (!beamInFlight && N <= 20 && !launchStillAhead()) s.stopFlag = 1;
     if (s.stepCount == s.NC0) {
         s.stepCount = 0;
         ev.groupEnd = true;
@@ -217,13 +222,22 @@ bool Model::launchOrWait() {
     if (X2 < xn) return false;
     if (X2 > xn && X2 < xn + 1.01 * s.dt * s.VX(2)) {
         beam.launchFrom(X2, s.Y(2));
+        beamInFlight = true;
         if (!modelInIso()) {
             Xn2iso(N) = X2iso;
             Yn2iso(N) = Y2iso;
             Tn2iso(N) = T2;
+            if (N > lastEmission) lastEmission = N;
         }
     }
     return true;
+}
+
+// The source still has to pass the launch point of beam N: it moves in +X
+// and has not yet left the step-wide window behind that point.
+bool Model::launchStillAhead() {
+    const double vx = s.VX(2);
+    return vx > 0 && s.X(2) < s.Xn2(N) + 1.01 * s.dt * vx;
 }
 
 bool Model::advanceRays(Canvas& c) {
@@ -233,6 +247,8 @@ bool Model::advanceRays(Canvas& c) {
     const int last = beam.last();
     rayMoves.clear();
     int state = 0;
+    // A received beam flies on (and is drawn) but is not tested again.
+    const bool test = beamInFlight;
     for (int j = 0; j <= last && !state; ++j) {
         beam.advance(j, dt);
         if (draw) {
@@ -240,7 +256,7 @@ bool Model::advanceRays(Canvas& c) {
                                    beam.nextY[j] * inv};
             rayMoves.insert(rayMoves.end(), std::begin(move), std::end(move));
         }
-        state = j >= 1 ? beam.straddles(j, X1, Y1) : 0;
+        state = test && j >= 1 ? beam.straddles(j, X1, Y1) : 0;
         beam.settle(j);
     }
     if (draw) c.lines(rayMoves.data(), rayMoves.size() / 4, kRay);

@@ -17,10 +17,11 @@ struct YesPrompts : Prompts {
 };
 
 // A default classical run in ИСО with a long period, stopped after `arrivals`.
-void runDefault(Model& m, int arrivals) {
+void runDefault(Model& m, int arrivals, Frame frame = Frame::Iso) {
     Inputs in;
     in.T00 = 10;
     Options o;
+    o.frame = frame;
     o.animation = false;
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
@@ -76,6 +77,46 @@ TEST(DataTable, WrittenAndReadBackGivesTheSamePoints) {
         EXPECT_NEAR(after[k].x1, before[k].x1, 1e-4) << k;
         EXPECT_NEAR(after[k].y1, before[k].y1, 1e-4) << k;
     }
+}
+
+TEST(DataTable, StoppedRunListsEveryArrivalAndMarksTheOpenPeriod) {
+    SharedState s;
+    Model m(s);
+    runDefault(m, 3); // stopped with period 3 begun but not ended
+    ASSERT_EQ(m.completedPeriods(), 2);
+    const std::string text = tableText(m);
+    // Rows 01..03 carry the three arrivals (row 03 ends period 2), then the
+    // period that never ended is named instead of a row of numbers.
+    EXPECT_NE(text.find("\r\n03            "), std::string::npos);
+    EXPECT_EQ(text.find("\r\n04"), std::string::npos);
+    const std::string tail = "период 3 не принят\r\n";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    std::istringstream in(text);
+    const TableData t = parseTable(in);
+    ASSERT_EQ(t.rows.size(), 3u);
+    // The source period of every row is the ИСО schedule's T00 = 10 s.
+    for (const TableRow& r : t.rows)
+        EXPECT_DOUBLE_EQ(r.sourcePeriod, 10);
+    SharedState s2;
+    Model fresh(s2);
+    loadTable(fresh, t);
+    EXPECT_EQ(fresh.completedPeriods(), 2);
+    EXPECT_EQ(observedMarks(fresh).size(), 3u); // two points and the line between them
+
+    // Modelled in АСО the emissions are recorded as the beams leave: the
+    // fourth has not left yet (the third beam arrives before 30 s), so the
+    // source period of row 03 is unknown, written as 0, never negative.
+    SharedState s3;
+    Model aso(s3);
+    runDefault(aso, 3, Frame::Aso);
+    ASSERT_LT(s3.T, 30);
+    std::istringstream asoText(tableText(aso));
+    const TableData a = parseTable(asoText);
+    ASSERT_EQ(a.rows.size(), 3u);
+    EXPECT_NEAR(a.rows[0].sourcePeriod, 10, 0.002); // launched within a step of schedule
+    EXPECT_NEAR(a.rows[1].sourcePeriod, 10, 0.002);
+    EXPECT_EQ(a.rows[2].sourcePeriod, 0);
 }
 
 TEST(DataTable, BrokenTablesAreRefused) {

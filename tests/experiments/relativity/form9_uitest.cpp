@@ -1,11 +1,14 @@
 #include "app/numbers.h"
 #include "canvas/form4.h"
 #include "experiments/relativity/form9.h"
+#include "support/exact_arrival.h"
 #include "support/ui_helpers.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <cmath>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -205,12 +208,100 @@ TEST_F(ComparisonWindow, ClosingDuringARunEndsIt) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(ComparisonWindow, DefaultRunEndsAfterTwentyPeriodsAndReportsThemAll) {
+TEST_F(ComparisonWindow, StopIsHonouredWhenNoDisplayStepComes) {
+    Form9* f = form();
+    tick(f, "Check6", false);
+    for (const char* nc0 : {"0", "-3"}) {
+        typeInto(f, "Text10", QString::fromLatin1(nc0));
+        // Should the stop be ignored, closing the window ends the run instead.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, f, [f] { f->close(); });
+        guard.start(20000);
+        QTimer::singleShot(100, f, [f] { click(f, "Command2"); });
+        click(f, "Command1");
+        guard.stop();
+        ASSERT_NE(app->windows.get(9), nullptr) << "NC0 = " << nc0;
+        EXPECT_GT(app->state.T, 0);
+        // "NC0 шагов при NC0 =" sets the stop beforehand: one step, then the end.
+        const double t0 = app->state.T;
+        click(f, "Command4");
+        EXPECT_NEAR(app->state.T - t0, 15e-4, 1e-12) << "NC0 = " << nc0;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(ComparisonWindow, DefaultRunAsksOnceAboutTheOverrunAndReportsOnlyReceivedPeriods) {
     Form9* f = form();
     tick(f, "Check5", true);
+    QTimer guard; // a run that never ends is closed (and the test fails)
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, f, [f] { f->close(); });
+    guard.start(120000);
+    click(f, "Command1"); // every question answered "Да"
+    guard.stop();
+    ASSERT_NE(app->windows.get(9), nullptr);
+    // Front 10 needs longer than T00 = 5 s, so beam 11 cannot leave in time;
+    // the run asks once and, with nothing more to receive, stops by itself.
+    int overrun = 0;
+    for (const auto& m : boxes.shown) {
+        EXPECT_NE(m.text, QStringLiteral("Ошибка решения"));
+        if (m.text.contains(QStringLiteral("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО"))) {
+            ++overrun;
+            EXPECT_EQ(m.title, QStringLiteral("Sonrel6"));
+            EXPECT_TRUE(m.text.contains(QStringLiteral("Tk1(10)= "))) << m.text.toStdString();
+            EXPECT_TRUE(m.text.contains(QStringLiteral("  >   Tn2(11)=   50")));
+        }
+    }
+    EXPECT_EQ(overrun, 1);
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("9"));
+
+    // Periods 1..9 by the exact meeting of each front with the receiver;
+    // the beam finds the receiver up to a step late or r·dθ/Vs early.
+    auto arrival = [](int k) { return exactFrontArrival(k, 5, 56.6, 50, 6, 0, 0, 0, 10, 0, 20); };
+    const double dTheta = 180.0 / 500 * std::acos(-1.0) / 180;
+    auto* report = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(report, nullptr);
+    const QString text = report->plainText();
+    const QRegularExpression observed(QStringLiteral(
+        R"(по часам ИСО   dT= Tn1\((\d+)\) - Tn1\((\d+)\) = \S+    v\(\d+\) = 1/dT=\s+(\S+))"));
+    int periods = 0;
+    for (auto it = observed.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        const int i = match.captured(2).toInt();
+        ++periods;
+        ASSERT_LE(i, 9);
+        const double v = readNumber(match.captured(3).toStdString());
+        const double a = arrival(i), b = arrival(i + 1);
+        const double tol = 2 * (15e-4 + 20 * (b - 5 * i) * dTheta / 20);
+        EXPECT_NEAR(v, 1 / (b - a), tol / ((b - a) * (b - a)) * 1.1) << "period " << i;
+    }
+    EXPECT_EQ(periods, 9);
+    EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы периода № 9")));
+    EXPECT_FALSE(text.contains(QStringLiteral("обрабатываем сигналы периода № 10")));
+    EXPECT_TRUE(text.contains(QStringLiteral("период 10 не принят")));
+    EXPECT_FALSE(text.contains(QStringLiteral("=       -")));
+    EXPECT_FALSE(text.contains(QStringLiteral("=   -")));
+
+    // The graph's last observed point is period 9, by the receiver's clock.
+    click(f, "Command14");
+    click(f, "Command7");
+    const double last = 1 / (arrival(10) - arrival(9)) / 0.2;
+    EXPECT_NEAR(numberOf(control<QLineEdit>(f, "Text33")), last, 0.01);
+}
+
+TEST_F(ComparisonWindow, RunAtTheLimitListsNineteenPeriodsAndNamesTheTwentieth) {
+    Form9* f = form();
+    tick(f, "Check6", false);
+    tick(f, "Check5", true);
+    // The source overtakes the receiver; every beam arrives within its period.
+    typeInto(f, "Text3", "9");
+    typeInto(f, "Text18", "8");
+    typeInto(f, "Text9", "0,005");
+    typeInto(f, "Text10", "1000");
     click(f, "Command1");
-    // Past the 20th period there is no emission entry: the run ends with the
-    // solution error, and the report still prints every complete period.
+    // Past the 20th beam there is no emission entry: the run ends with the
+    // solution error, and only the nineteen completed periods are reported.
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
@@ -221,4 +312,20 @@ TEST_F(ComparisonWindow, DefaultRunEndsAfterTwentyPeriodsAndReportsThemAll) {
         QStringLiteral("        1- приемник  2- источник  i - нимер условного периода")));
     EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы периода № 19")));
     EXPECT_FALSE(text.contains(QStringLiteral("обрабатываем сигналы периода № 20")));
+    EXPECT_TRUE(text.contains(QStringLiteral("период 20 не принят")));
+    EXPECT_FALSE(text.contains(QStringLiteral("=       -")));
+    // The data table: twenty arrivals, then the period that never ended.
+    tick(f, "Check3", true);
+    typeInto(f, "Text21", "3");
+    click(f, "Command6");
+    QFile table(QStringLiteral("Sonrel_3.txt"));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(table.readAll()).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 24);
+    EXPECT_TRUE(lines[22].startsWith(QStringLiteral("20 ")));
+    EXPECT_EQ(lines[23], QStringLiteral("период 20 не принят"));
+    for (int k = 4; k <= 22; ++k) { // receiver times (by its clock) only grow
+        EXPECT_GT(lines[k].split(' ', Qt::SkipEmptyParts)[2].toLongLong(),
+                  lines[k - 1].split(' ', Qt::SkipEmptyParts)[2].toLongLong());
+    }
 }

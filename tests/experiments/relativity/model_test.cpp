@@ -3,6 +3,7 @@
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/report.h"
 #include "experiments/relativity/t00_search.h"
+#include "support/exact_arrival.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -14,6 +15,7 @@ using namespace sonrel::relativity;
 
 namespace {
 
+using sonrel::testing::exactFrontArrival;
 using sonrel::testing::ScriptedPrompts;
 
 Options quiet(Frame frame, Kinematics k) {
@@ -30,15 +32,32 @@ void runArrivals(Model& m, Canvas& c, Prompts& p, int arrivals, int maxSteps = 2
         m.step(c, p);
 }
 
-// Time at which a front emitted at te from the source (x2, y2 moving with
-// v2, at its position for te) reaches the receiver starting at r0 with v1.
-double closedFormArrival(double te, double x1, double y1, double vx1, double vy1, double x2,
-                         double y2, double vx2, double vy2, double vs) {
-    const double dx = x1 + vx1 * te - (x2 + vx2 * te), dy = y1 + vy1 * te - (y2 + vy2 * te);
-    const double a = vx1 * vx1 + vy1 * vy1 - vs * vs, b = 2 * (dx * vx1 + dy * vy1),
-                 c = dx * dx + dy * dy;
-    const double tau = (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
-    return te + tau;
+// Steps until the run ends by itself (a stop it set, or an index past the
+// tables); counts the arrivals. False when it had not ended after maxSteps.
+bool runToEnd(Model& m, Canvas& c, Prompts& p, int& arrivals, int maxSteps = 400000) {
+    for (int n = 0; n < maxSteps; ++n) {
+        try {
+            if (m.step(c, p).arrived) ++arrivals;
+        } catch (const IndexError&) {
+            return true;
+        }
+        if (m.runEnds()) return true;
+    }
+    return false;
+}
+
+// Front k of a run started from `in` (source emitting every T00 from where
+// it is), by the exact solution of the meeting.
+double exactArrivalOf(const Inputs& in, int k) {
+    return exactFrontArrival(k, in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2, in.VX2, in.VY2,
+                             in.Vs0);
+}
+
+// How early or late a beam finds the receiver: up to one step late, and up
+// to r·dθ / Vs early for rays dθ apart at the distance r of the meeting.
+double arrivalTolerance(const Inputs& in, double reach) {
+    const double dTheta = in.cone / in.Nrays * std::acos(-1.0) / 180;
+    return in.dt + reach * dTheta / in.Vs0;
 }
 
 } // namespace
@@ -120,16 +139,9 @@ TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
     runArrivals(m, c, p, 4);
     ASSERT_GE(m.N, 5);
     EXPECT_TRUE(p.asked.empty()); // no overrun with such a period
-    // An arrival is seen up to one step late, and a beam of rays spaced
-    // dθ apart finds the receiver up to r·dθ early along the front.
-    const double dTheta = in.cone / in.Nrays / s.degPerRad;
     for (int i = 1; i <= 3; ++i) {
-        const double a = closedFormArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2,
-                                           in.Y2, in.VX2, in.VY2, in.Vs0);
-        const double b = closedFormArrival(i * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2,
-                                           in.VX2, in.VY2, in.Vs0);
-        const double reach = in.Vs0 * (b - i * in.T00);
-        const double timeTol = in.dt + reach * dTheta / in.Vs0;
+        const double a = exactArrivalOf(in, i), b = exactArrivalOf(in, i + 1);
+        const double timeTol = arrivalTolerance(in, in.Vs0 * (b - i * in.T00));
         EXPECT_NEAR(s.Tn1(i + 1) - s.Tn1(i), b - a, 2 * timeTol) << "period " << i;
         const double v = 1 / (b - a);
         EXPECT_NEAR(1 / (s.Tn1(i + 1) - s.Tn1(i)), v, v * v * 2 * timeTol * 1.1) << i;
@@ -138,56 +150,135 @@ TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
     EXPECT_GT(1 / (s.Tn1(2) - s.Tn1(1)), s.v0);
 }
 
-TEST(RelativityStep, FirstPeriodShorterThanTravelAsksOnceAboutTheOverrun) {
+TEST(RelativityStep, OverrunIsCheckedAtEveryArrivalAndAskedOncePerRun) {
+    // Default run: the receiver falls behind the source, so the travel time
+    // grows; the first front that needs longer than T00 is found exactly.
+    Inputs in;
+    int late = 0;
+    for (int k = 1; k <= 19 && !late; ++k)
+        if (exactArrivalOf(in, k) > k * in.T00) late = k;
+    ASSERT_GT(late, 2); // a later period than the first overruns
+    for (Frame frame : {Frame::Iso, Frame::Aso}) {
+        SharedState s;
+        Model m(s);
+        Options o = quiet(frame, Kinematics::Classic);
+        ASSERT_EQ(m.start(in, o), "");
+        RecordingCanvas c;
+        ScriptedPrompts p; // "Yes": go on
+        int arrivals = 0;
+        ASSERT_TRUE(runToEnd(m, c, p, arrivals));
+        ASSERT_EQ(p.asked.size(), 1u);
+        EXPECT_EQ(p.titles[0], "Sonrel6");
+        const std::string n = std::to_string(late), next = std::to_string(late + 1);
+        EXPECT_NE(p.asked[0].find("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО"), std::string::npos);
+        EXPECT_NE(p.asked[0].find("Tk1(" + n + ")= "), std::string::npos) << p.asked[0];
+        EXPECT_NE(p.asked[0].find("  >   Tn2(" + next + ")=   " + std::to_string(late * 5)),
+                  std::string::npos)
+            << p.asked[0];
+        // The late beam's successor never left: no beam is counted twice and
+        // the run stops by itself once nothing can arrive.
+        EXPECT_EQ(arrivals, late);
+        EXPECT_EQ(m.completedPeriods(), late - 1);
+        EXPECT_EQ(m.unfinishedPeriod(), late);
+        EXPECT_EQ(s.stopFlag, 1);
+        for (int i = 1; i < late; ++i) {
+            const double a = exactArrivalOf(in, i), b = exactArrivalOf(in, i + 1);
+            const double tol = 2 * arrivalTolerance(in, in.Vs0 * (b - i * in.T00));
+            EXPECT_NEAR(s.Tn1(i + 1) - s.Tn1(i), b - a, tol) << "period " << i;
+        }
+    }
+    // A period shorter than the first beam's travel is caught at the first
+    // arrival; "No" asks for a stop with the display refreshed at once.
     SharedState s;
     Model m(s);
-    Inputs in;
     in.T00 = 2;
     Options o = quiet(Frame::Iso, Kinematics::Classic);
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
-    ScriptedPrompts p;
-    runArrivals(m, c, p, 4);
-    ASSERT_EQ(p.asked.size(), 1u);
-    EXPECT_NE(p.asked[0].find("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО"), std::string::npos);
-    EXPECT_NE(p.asked[0].find("Tk1(2)= "), std::string::npos);
-    // "No" asks for a stop with the display refreshed at once.
-    Model m2(s);
-    ASSERT_EQ(m2.start(in, o), "");
     ScriptedPrompts no;
     no.answers = {false};
-    runArrivals(m2, c, no, 2);
+    runArrivals(m, c, no, 1);
+    ASSERT_EQ(no.asked.size(), 1u);
+    EXPECT_NE(no.asked[0].find("Tk1(1)= "), std::string::npos);
     EXPECT_EQ(s.stopFlag, 1);
-    EXPECT_TRUE(m2.runEnds());
+    EXPECT_TRUE(m.runEnds());
 }
 
-TEST(RelativityStep, TwentyPeriodsEndTheRunAndTheReportKeepsWithinTheTables) {
+TEST(RelativityStep, SourceAtRestGivesOneArrivalAndNoPeriod) {
+    // Receiver moving away from a source at rest: the beam placed at the
+    // start is the only one, and it is received once.
+    Inputs in;
+    in.X1 = 86.60254;
+    in.Y1 = 50;
+    in.VX1 = 1;
+    in.VY1 = 0.5;
+    in.X2 = 50;
+    in.VX2 = 0;
+    const double exact = exactArrivalOf(in, 1);
+    for (Frame frame : {Frame::Iso, Frame::Aso}) {
+        SharedState s;
+        Model m(s);
+        Options o = quiet(frame, Kinematics::Classic);
+        ASSERT_EQ(m.start(in, o), "");
+        RecordingCanvas c;
+        ScriptedPrompts p;
+        int arrivals = 0;
+        ASSERT_TRUE(runToEnd(m, c, p, arrivals)); // neither a run without end nor an error
+        EXPECT_EQ(arrivals, 1);
+        EXPECT_NEAR(s.Tn1(1), exact, arrivalTolerance(in, in.Vs0 * exact));
+        EXPECT_EQ(m.completedPeriods(), 0);
+        EXPECT_EQ(m.unfinishedPeriod(), 1);
+        EXPECT_TRUE(p.asked.empty());
+        // Continuing finds nothing more: the run stops again.
+        s.stopFlag = 0;
+        s.stepCount = 0;
+        ASSERT_TRUE(runToEnd(m, c, p, arrivals, 1000));
+        EXPECT_EQ(arrivals, 1);
+        // The line of sight starts where the beam left.
+        EXPECT_NEAR(m.Q3(1), std::atan2(s.Yn1(1) - in.Y2, s.Xn1(1) - in.X2), 1e-12);
+        EXPECT_EQ(reportUnreceived(1), "период 1 не принят\r\n");
+    }
+}
+
+TEST(RelativityStep, TwentyPeriodsEndTheRunWithTheLastPeriodUnreceived) {
+    // The receiver is overtaken by the source: red shift, then blue shift;
+    // every beam arrives within its period, so the run reaches the limit.
+    Inputs in;
+    in.T00 = 8;
+    in.dt = 0.005;
+    in.VX1 = 9;
+    for (int k = 1; k <= 20; ++k)
+        ASSERT_LT(exactArrivalOf(in, k), k * in.T00) << k;
     SharedState s;
     Model m(s);
-    Inputs in;
-    in.T00 = 0.5;
-    in.dt = 0.005;
-    in.Nrays = 100;
-    in.X1 = 10;
-    in.Y1 = 5;
-    in.VX1 = 0;
     Options o = quiet(Frame::Aso, Kinematics::Classic);
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
     ScriptedPrompts p;
+    int arrivals = 0;
     bool ended = false;
     for (int n = 0; n < 100000 && !ended; ++n) {
         try {
-            m.step(c, p);
+            if (m.step(c, p).arrived) ++arrivals;
         } catch (const IndexError&) {
-            ended = true;
+            ended = true; // no emission entry for a 21st beam
         }
     }
     ASSERT_TRUE(ended);
-    EXPECT_EQ(m.N, 21);
-    EXPECT_EQ(m.reportedPeriods(), 19);
-    for (int i = 1; i <= m.reportedPeriods(); ++i)
+    EXPECT_TRUE(p.asked.empty());
+    EXPECT_EQ(arrivals, 20);
+    EXPECT_EQ(m.completedPeriods(), 19);
+    EXPECT_EQ(m.unfinishedPeriod(), 20);
+    bool sawRed = false, sawBlue = false;
+    for (int i = 1; i <= 19; ++i) {
+        const double a = exactArrivalOf(in, i), b = exactArrivalOf(in, i + 1);
+        const double tol = 2 * arrivalTolerance(in, in.Vs0 * (b - i * in.T00));
+        EXPECT_NEAR(s.Tn1(i + 1) - s.Tn1(i), b - a, tol) << "period " << i;
+        sawRed = sawRed || b - a > in.T00 + tol;
+        sawBlue = sawBlue || b - a < in.T00 - tol;
         EXPECT_NO_THROW(reportPeriodBlock(m, i)) << i;
+    }
+    EXPECT_TRUE(sawRed && sawBlue);
 }
 
 TEST(RelativityStep, ReceiverOutsideTheConeIsNeverReached) {
