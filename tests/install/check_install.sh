@@ -3,15 +3,16 @@
 # needs of it: the program answers --version without a display, the .desktop
 # file and the AppStream metadata pass their validators and name files that
 # exist, and the icon is there in every size.
-# Usage: check_install.sh BUILD_DIR APP_ID
+# Usage: check_install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
-build="$1"
-id="$2"
+cmake="$1"
+build="$2"
+id="$3"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 share="$prefix/share"
 desktop="$share/applications/$id.desktop"
