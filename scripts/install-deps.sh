@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing and running Sonrel6 needs.
-# Safe to run repeatedly: packages already present are skipped.
+# Installs every Debian package that building, testing, packaging and running
+# Sonrel6 needs. Safe to run repeatedly: packages already present are skipped,
+# and when nothing is missing it neither needs root nor calls sudo.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
@@ -8,14 +9,24 @@ packages=(
   qt6-translations-l10n qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libfuzzer-14-dev xvfb xauth imagemagick
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  status=$(dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null || true)
+  [[ "$status" == *"install ok installed"* ]] || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-  $SUDO apt-get update
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null 2>&1; then
+    echo "These Debian packages are missing: ${missing[*]}" >&2
+    echo "Install them as root (there is no sudo here):" >&2
+    echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  SUDO=(sudo)
 fi
+"${SUDO[@]}" apt-get update
+"${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"

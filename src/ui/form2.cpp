@@ -1,5 +1,6 @@
 #include "ui/form2.h"
 
+#include "app/version.h"
 #include "ui/about_text.h"
 
 #include <QVBoxLayout>
@@ -9,7 +10,8 @@ namespace sonrel {
 Form2::Form2(AppContext& app) : FormBase(app, 2) {
     setWindowTitle(QStringLiteral("About  Sonrel6   form2"));
     Label1 = makeLabel(this, "Label1",
-                       QStringLiteral("Sonrel6 - вычислительные эксперименты с эффектом Доплера"));
+                       QStringLiteral("Sonrel6, версия " SONREL_VERSION
+                                      " - вычислительные эксперименты с эффектом Доплера"));
     Label2 = makeLabel(this, "Label2",
                        QStringLiteral("Ниже описаны действия кнопок всех форм программы"));
     Text1 = new QPlainTextEdit(this);
