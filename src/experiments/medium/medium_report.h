@@ -17,10 +17,10 @@ struct ReportPiece {
 std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run);
 
 // The blocks of the recorded arrivals and the summary table; the period that
-// the last arrival opened has no end, and stands as "период N не принят"
-// in both. Recomputes and
-// stores vn, vk and vsr (the relativistic form with Vs = Vs0). Arithmetic
-// faults throw MathError; what was appended to pieces before stays there.
+// the last arrival opened has no end, and stands as "период N не принят" in
+// both. Recomputes and stores vn, vk and vsr (the relativistic form with
+// Vs = Vs0). Arithmetic faults throw MathError; what was appended to pieces
+// before stays there.
 void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<ReportPiece>& pieces);
 
 } // namespace sonrel
