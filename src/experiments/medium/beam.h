@@ -41,18 +41,20 @@ struct Beam {
     }
 };
 
-// Law of refraction at a boundary from density Pr into density P. Into a
-// denser layer the ray bends towards the normal; into a thinner one it bends
-// away, and when the sine would exceed P / Pr the ray is reflected back
-// downwards (keeping its sine) for the rest of the beam's life.
-inline void refract(double& sinA, double& dir, double Pr, double P) {
-    if (Pr < P) {
-        sinA = sinA * Pr / P;
-    } else if (Pr > P) {
-        const double ratio = P / Pr;
-        if (ratio > std::fabs(sinA)) sinA = sinA * Pr / P;
-        if (ratio < std::fabs(sinA)) dir = -1;
+// Law of refraction at a boundary from density Pr into density P (the
+// densities are the refractive indices): n1·sin θ1 = n2·sin θ2, the same law
+// up and down, so a ray keeps the invariant P·sin θ across every layer.
+// Where the sine in the new layer would exceed 1 the ray cannot enter it:
+// it is totally reflected downwards, keeps its sine, and its reference
+// density stays Pr, the layer it still travels in. Returns true then.
+inline bool refract(double& sinA, double& dir, double Pr, double P) {
+    const double entering = sinA * Pr / P;
+    if (std::fabs(entering) > 1) {
+        dir = -1;
+        return true;
     }
+    sinA = entering;
+    return false;
 }
 
 } // namespace sonrel

@@ -135,6 +135,14 @@ void Form3::continueClicked(bool exactlyNC0) {
         showMessage(this, kEnterDataCorrectly);
         return;
     }
+    try {
+        run_.resume();
+    } catch (const IndexError&) {
+        // A run that has ended at the limit ends again at once.
+        showMessage(this, kSolutionError);
+        finishRun();
+        return;
+    }
     if (exactlyNC0) {
         state().stepCount = 0;
         state().stopFlag = 1;

@@ -139,6 +139,8 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
 }
 
 void MediumExperiment::startSearch(const MediumInputs& in, const MediumOptions& o) {
+    // The search divides by both when it lays out the fan and the layers.
+    if (in.Np == 0 || in.Nr <= 0) throw MathError("no layers or no rays");
     setUpBeam(in);
     placeBodies(in);
     T1 = T2 = 0;
@@ -159,6 +161,10 @@ void MediumExperiment::startSearch(const MediumInputs& in, const MediumOptions& 
     rememberBodies();
     beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
     display = {};
+}
+
+void MediumExperiment::resume() const {
+    if (k > 20) throw IndexError("beam " + std::to_string(k) + " lies outside the period record");
 }
 
 void MediumExperiment::endRun(const MediumOptions& o) {

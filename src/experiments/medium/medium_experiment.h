@@ -3,6 +3,7 @@
 // the source emits a beam of rays; the period's signal arrives when two
 // neighbouring rays bracket the receiver. The window owns the loop and calls
 // step() (or searchStep() while looking for T00) once per pass.
+#include "app/errors.h"
 #include "app/prompts.h"
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
@@ -72,13 +73,19 @@ public:
     StartOutcome start(const MediumInputs& in, const MediumOptions& o);
 
     // Sets up the T00 search: one beam from the source, traced until two
-    // neighbouring rays bracket the receiver.
+    // neighbouring rays bracket the receiver. Np = 0 or Nr = 0 leaves nothing
+    // to trace: MathError.
     void startSearch(const MediumInputs& in, const MediumOptions& o);
 
-    // One solving step of the run. Draws on canvas (may be null), asks
+    // One solving step of the run. Draws on canvas (may be null; a picture
+    // scale of zero cannot be drawn with: MathError), asks
     // through prompts, and leaves what changed in display. Arithmetic faults
     // throw MathError, a period past the tables IndexError.
     void step(const MediumOptions& o, Canvas* canvas, Prompts& prompts);
+
+    // Before continuing a run: after the twentieth arrival the next beam has
+    // no place in the period record, so the run cannot go on (IndexError).
+    void resume() const;
 
     // One step of the T00 search; sets the stop flag when the beam arrives.
     void searchStep(Canvas* canvas, bool animation);
@@ -126,7 +133,8 @@ private:
     void flushBeam(Canvas* canvas);
     void recordArrival(const MediumOptions& o, int j, double speed, double a, double shift);
     void processPeriod(const MediumOptions& o);
-    void checkOverrun(const MediumOptions& o, Prompts& prompts);
+    // Beam `arrived` has just been received: was the next one emitted in time?
+    void checkOverrun(const MediumOptions& o, Prompts& prompts, int arrived);
     void drawSearchBodies(Canvas& c);
     void placeBodies(const MediumInputs& in);
     // The bodies' marks to erase at the next display step.
@@ -134,6 +142,9 @@ private:
     void transformToFrame(const MediumInputs& in);
     void setUpBeam(const MediumInputs& in);
     double rayAngle(double dx, double dy) const;
+    void requireScale() const {
+        if (M == 0) throw MathError("picture scale of zero");
+    }
 
     int arrivalFlag_ = 0;
     double prevDx_ = 0, prevDy_ = 0; // direction of the last finished ray

@@ -3,9 +3,16 @@
 #include "app/checked_math.h"
 #include "app/signal_delay.h"
 
+#include <algorithm>
+
 namespace sonrel {
 
 namespace {
+// Period k ends with arrival k + 1: only periods whose end was recorded.
+int completedPeriods(const MediumExperiment& run) {
+    return std::min(run.k - 2, 19);
+}
+
 constexpr Color kExperimental = rgb(0, 0, 250);
 constexpr Color kClassical = rgb(250, 0, 0);
 constexpr Color kRelativistic = rgb(0, 220, 0);
@@ -62,7 +69,7 @@ void plotExperimentalPoints(MediumExperiment& run, const GraphSettings& g, Canva
     const Axes axes{run, g};
     bool havePrevious = false;
     double px = 0, py = 0;
-    for (int k = 1; k <= 19; ++k) {
+    for (int k = 1; k <= completedPeriods(run); ++k) {
         double Qs = 0, Qe = 0;
         axes.span(k, Qs, Qe);
         const double dT = run.Tn1p(k + 1) - run.Tn1p(k);
@@ -88,7 +95,7 @@ void plotCalculatedPoints(MediumExperiment& run, const GraphSettings& g, Canvas&
     const Color colour = g.frame == DopplerFrame::Classic ? kClassical : kRelativistic;
     bool havePrevious = false;
     double px = 0, py = 0;
-    for (int k = 1; k <= 19; ++k) {
+    for (int k = 1; k <= completedPeriods(run); ++k) {
         const double dT = run.Tn1p(k + 1) - run.Tn1p(k);
         if (dT <= 0) continue;
         if (g.atVs0) run.Vs1(k) = run.Vs1(k + 1) = run.Vs2(k) = run.Vs2(k + 1) = run.Vs0;

@@ -32,6 +32,9 @@ std::string f2(double x) {
 std::string num(int i) {
     return std::to_string(i);
 }
+std::string notReceived(int i) {
+    return "период " + num(i) + " не принят\n";
+}
 } // namespace
 
 std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run) {
@@ -64,10 +67,16 @@ std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run) {
 void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<ReportPiece>& pieces) {
     SharedState& st = run.st;
     const double deg = st.degPerRad;
-    // Arrival i needs the records of arrival i + 1; after the twentieth
-    // arrival only the nineteen complete periods can be reported.
-    const int count = std::min(run.k - 1, 19);
+    // Arrival i opens period i, which arrival i + 1 closes. The last
+    // recorded arrival (after a stop, or the twentieth) opens a period whose
+    // end was never received: its block and row say so instead of numbers.
+    const int count = std::min(run.k - 1, 20);
+    const int complete = std::min(run.k - 2, 19);
     for (int i = 1; i <= count; ++i) {
+        if (i > complete) {
+            pieces.push_back({591 - 7.0 * (i - 1), notReceived(i)});
+            continue;
+        }
         run.vn(i) = run.frequencyAt(i, frame, run.Vs0);
         run.vk(i) = run.frequencyAt(i + 1, frame, run.Vs0);
         run.vsr(i) = (run.vn(i) + run.vk(i)) / 2;
@@ -106,6 +115,10 @@ void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<Rep
     std::string table =
         "№ периода      углы при вылете     углы при приеме     наблюдаемая и расчетная частота \n";
     for (int i = 1; i <= count; ++i) {
+        if (i > complete) {
+            table += notReceived(i);
+            continue;
+        }
         const double dT = run.Tn1p(i + 1) - run.Tn1p(i);
         table += "   " + num(i) + "         " + f2(st.QV2(i) * deg) + "    " +
                  f2(st.QV2(i + 1) * deg) + "         " + f2(st.QV1(i) * deg) + "    " +

@@ -16,9 +16,11 @@ struct ReportPiece {
 // The two legend blocks of a run that has just been set up.
 std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run);
 
-// The blocks of the recorded arrivals and the summary table. Recomputes and
-// stores vn, vk and vsr (the relativistic form with Vs = Vs0). Arithmetic
-// faults throw MathError; what was appended to pieces before stays there.
+// The blocks of the recorded arrivals and the summary table; the period that
+// the last arrival opened has no end, and stands as "период N не принят" in
+// both. Recomputes and stores vn, vk and vsr (the relativistic form with
+// Vs = Vs0). Arithmetic faults throw MathError; what was appended to pieces
+// before stays there.
 void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<ReportPiece>& pieces);
 
 } // namespace sonrel

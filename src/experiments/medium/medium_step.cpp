@@ -31,6 +31,8 @@ double MediumExperiment::rayAngle(double dx, double dy) const {
 }
 
 void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& prompts) {
+    // Every drawing divides by the picture scale.
+    if (canvas && (o.animation || o.middleRay)) requireScale();
     settleVectorRegisters();
     ++st.stepCount;
     moveBodies(st);
@@ -111,7 +113,8 @@ void MediumExperiment::traceRays(const MediumOptions& o, Canvas* canvas, Prompts
         if (layer > layerLimit) continue;
         const double P = medium.density(layer);
         if (P < 0.1) continue;
-        if (P != Pr[j]) refract(sinA[j], dir[j], Pr[j], P);
+        // A totally reflected ray keeps the density it still travels in.
+        const bool reflected = P != Pr[j] && refract(sinA[j], dir[j], Pr[j], P);
         const double Vs = Vs0 / P;
         const double ds = Vs * dt;
         const double sn = sinA[j];
@@ -153,13 +156,13 @@ void MediumExperiment::traceRays(const MediumOptions& o, Canvas* canvas, Prompts
             st.Vs = Vs; // the relativistic formula uses the arriving ray's layer
             recordArrival(o, j, speed, rayAngle(dx, dy), shift);
             if (k >= 2) processPeriod(o);
-            checkOverrun(o, prompts);
             display.period = k - 1;
             display.dirty |= MediumDisplay::PeriodNumber;
-            ++k;
+            ++k; // the arrival is recorded whatever the check below finds
+            checkOverrun(o, prompts, k - 1);
             return; // the rays after j wait for the next step
         }
-        Pr[j] = P;
+        if (!reflected) Pr[j] = P;
         Xo[j] = Xn[j];
         Yo[j] = Yn[j];
         prevDx_ = dx;
@@ -225,13 +228,13 @@ void MediumExperiment::processPeriod(const MediumOptions& o) {
     display.dirty |= MediumDisplay::Period;
 }
 
-void MediumExperiment::checkOverrun(const MediumOptions& o, Prompts& prompts) {
+void MediumExperiment::checkOverrun(const MediumOptions& o, Prompts& prompts, int arrived) {
     if (!overrunArmed || o.delay) return;
     // At the twentieth arrival the next period lies past the tables: IndexError.
-    const double nextStart = st.Tn2(k + 1);
-    if (!(st.Tn1(k) > nextStart)) return;
+    const double nextStart = st.Tn2(arrived + 1);
+    if (!(st.Tn1(arrived) > nextStart)) return;
     overrunArmed = false;
-    if (!prompts.askYesNo(medium_texts::overrunQuestion(st.Tn1(k), nextStart),
+    if (!prompts.askYesNo(medium_texts::overrunQuestion(st.Tn1(arrived), nextStart),
                           medium_texts::kOverrunTitle))
         st.stopFlag = 1;
 }
@@ -249,16 +252,19 @@ void MediumExperiment::searchStep(Canvas* canvas, bool animation) {
         const double P = medium.density(layer);
         if (P < 0.1) continue;
         const double ds = Vs0 / P * dt;
-        if (std::fabs(beam.Pr[j] - P) > 1e-6) refract(beam.sinA[j], beam.dir[j], beam.Pr[j], P);
+        const bool reflected =
+            std::fabs(beam.Pr[j] - P) > 1e-6 && refract(beam.sinA[j], beam.dir[j], beam.Pr[j], P);
         const double sn = beam.sinA[j];
         beam.Xn[j] = beam.Xo[j] + ds * sn;
         beam.Yn[j] = beam.Yo[j] + beam.dir[j] * ds * std::sqrt(1 - sn * sn);
         if (!std::isfinite(beam.Xn[j]) || !std::isfinite(beam.Yn[j]))
             throw MathError("ray out of range");
-        if (draw)
+        if (draw) {
+            requireScale();
             canvas->line(beam.Xo[j] / M, beam.Yo[j] / M, beam.Xn[j] / M, beam.Yn[j] / M,
                          kSearchBeamColor);
-        beam.Pr[j] = P;
+        }
+        if (!reflected) beam.Pr[j] = P;
         beam.Xo[j] = beam.Xn[j];
         beam.Yo[j] = beam.Yn[j];
         if (j >= 1 && beam.Yo[j - 1] > Y1 && beam.Xo[j - 1] < X1 && beam.Xo[j] > X1)
@@ -272,7 +278,10 @@ void MediumExperiment::searchStep(Canvas* canvas, bool animation) {
     display.dirty |= MediumDisplay::Search;
     if (++st.stepCount == st.NC0) {
         st.stepCount = 0;
-        if (canvas) drawSearchBodies(*canvas);
+        if (canvas) {
+            requireScale();
+            drawSearchBodies(*canvas);
+        }
     }
 }
 

@@ -73,8 +73,7 @@ void drawDisplayStep(Canvas& canvas, const SharedState& s, MembraneModel& m) {
     for (int j = 1; j <= m.emittedCount; ++j)
         redraw(d, last.front[j], last.frontEnds[j], m.frontEnds(j));
     // Rays of the received fronts: emission point to reception point.
-    const int received = s.frontIndex - 1 < kMembraneFronts ? s.frontIndex - 1 : kMembraneFronts;
-    for (int j = 1; j <= received; ++j) {
+    for (int j = 1; j <= m.receivedCount; ++j) {
         const Point at{s.Xk1(j - 1), s.Yk1(j - 1)}, from{s.Xn2(j), s.Yn2(j)};
         d.circle(at, colors::source);
         d.circle(from, colors::source);

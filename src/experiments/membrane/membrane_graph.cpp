@@ -38,7 +38,7 @@ void drawGraphGrid(Canvas& canvas, double My) {
 std::string plotObservedPoints(Canvas& canvas, SharedState& s, const MembraneModel& m, double My) {
     setGraphScale(canvas);
     std::string lines;
-    const int N = reportedPeriods(s);
+    const int N = reportedPeriods(m);
     for (int i = 1; i <= N; ++i) {
         const double asr = meanAngleDeg(s, m, i);
         const double ratio = safeDiv(safeDiv(1, observedPeriod(s, i)), s.v0);
@@ -50,7 +50,7 @@ std::string plotObservedPoints(Canvas& canvas, SharedState& s, const MembraneMod
 
 void plotCalculatedPoints(Canvas& canvas, SharedState& s, const MembraneModel& m, double My) {
     setGraphScale(canvas);
-    const int N = reportedPeriods(s);
+    const int N = reportedPeriods(m);
     double px = 0, py = 0;
     for (int i = 1; i <= N; ++i) {
         s.Q3(i) = meanAngleDeg(s, m, i);

@@ -99,6 +99,7 @@ void MembraneModel::start(SharedState& s, const MembraneOptions& opt) {
     s.lastJumpTime = 0;
     s.frontIndex = 1;
     emittedCount = 1;
+    receivedCount = 0;
     s.stopFlag = 0;
     s.arrivedFlag = 0;
     s.stepCount = 0;
@@ -175,6 +176,7 @@ bool MembraneModel::receive(SharedState& s, const MembraneOptions& opt, Membrane
     // QV1/QV2 hold the velocity directions until they become Qn1/Qn2.
     s.QV1(i - 1) = s.QV1(i) - Q3r(i);
     s.QV2(i - 1) = s.QV2(i) - Q3r(i);
+    receivedCount = i;
     if (i >= 2) {
         PeriodShown p;
         p.period = i - 1;
@@ -232,12 +234,15 @@ void MembraneModel::emitFront(SharedState& s, const MembraneOptions& opt, Membra
 }
 
 bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks) {
+    const int i = s.frontIndex;
+    // After the twentieth front the run has nothing left to receive: the
+    // next front has no place in the record, and continuing cannot go on.
+    if (i > kMembraneFronts)
+        throw IndexError("front " + std::to_string(i) + " lies outside the record");
     settleVectorRegisters();
     advance(s);
-    const int i = s.frontIndex;
-    // Reception is handled before emission; after front 20 nothing is tracked.
-    if (i <= kMembraneFronts && emittedCount >= i && detectEnds(s, i, A1f(i), s.Q3(i)) &&
-        !receive(s, opt, hooks))
+    // Reception is handled before emission.
+    if (emittedCount >= i && detectEnds(s, i, A1f(i), s.Q3(i)) && !receive(s, opt, hooks))
         return false;
     emitFront(s, opt, hooks);
     return true;
@@ -246,7 +251,8 @@ bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, Mem
 void MembraneModel::stepMirror(SharedState& s) {
     settleVectorRegisters();
     advance(s);
-    if (!mirror.done && detectEnds(s, 1, A1, s.Q3(1))) finishMirror(s);
+    // The arrival stays recorded, so a continued mirror run stops again.
+    if (mirror.done || detectEnds(s, 1, A1, s.Q3(1))) finishMirror(s);
 }
 
 void MembraneModel::finishMirror(SharedState& s) {
@@ -262,7 +268,9 @@ void MembraneModel::finishMirror(SharedState& s) {
     }
     mirror.reflection = midpoint({s.Xn1(1), s.Yn1(1)}, {s.Xk1(1), s.Yk1(1)});
     putPoint(s, mp::aim, mirror.reflection);
-    const double slope = finite(std::tan(s.Q3(1) - 2 * mirror.angle + s.pi));
+    // Law of reflection: the ray along Q3 leaves a mirror lying along
+    // `angle` at 2·angle − Q3 (equal angles on both sides of the normal).
+    const double slope = finite(std::tan(2 * mirror.angle - s.Q3(1)));
     const double x20 = s.X(mp::sourceStart);
     mirror.rayEnd = {x20, finite(mirror.reflection.y + (x20 - mirror.reflection.x) * slope)};
     mirror.done = true;

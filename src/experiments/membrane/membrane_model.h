@@ -80,6 +80,7 @@ public:
     // Window quantities (angles in radians).
     double L1 = 0, L2 = 0, A1 = 0, A2 = 0;
     int emittedCount = 0;
+    int receivedCount = 0;         // last front whose both ends have been received
     FrontArray A1f, A2f;           // receiver and source angles for each front
     FrontArray Q3r;                // direction emission point -> reception point
     FrontArray Vfx, Vfy;           // front velocities
@@ -98,10 +99,12 @@ public:
     void start(SharedState& s, const MembraneOptions& opt);
 
     // One step of the membrane run. Returns false when the run must end now
-    // (the receiver cannot be turned for a front not yet emitted).
+    // (the receiver cannot be turned for a front not yet emitted). After the
+    // twentieth front the next one lies outside the record: IndexError.
     bool stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
 
-    // One step of the mirror run: front 1 alone until both ends meet the mirror.
+    // One step of the mirror run: front 1 alone until both ends meet the
+    // mirror. Once they have, every further step ends the run again.
     void stepMirror(SharedState& s);
 
     Segment frontEnds(int j) const { return {{Fax(j), Fay(j)}, {Fbx(j), Fby(j)}}; }

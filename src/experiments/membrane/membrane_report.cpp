@@ -117,7 +117,7 @@ std::string periodTable(SharedState& s, const MembraneModel& m, int N) {
 }
 
 void printReport(SharedState& s, const MembraneModel& m, ReportSink& sink) {
-    const int N = reportedPeriods(s);
+    const int N = reportedPeriods(m);
     for (int i = 1; i <= N; ++i) {
         s.reportText = periodBlock(s, m, i, N);
         sink.print(reportLineY(i), s.reportText);

@@ -15,10 +15,11 @@ public:
     virtual void print(double y, const std::string& text) = 0;
 };
 
-// Complete periods of a run that ended while tracking frontIndex: the last
-// front received closes period frontIndex - 2.
-inline int reportedPeriods(const SharedState& s) {
-    return s.frontIndex - 2;
+// Complete periods of a run: the last front received (both ends, its
+// reception recorded) closes the period before it. A run that ended at the
+// receiver-turning message has received the front it was tracking.
+inline int reportedPeriods(const MembraneModel& m) {
+    return m.receivedCount - 1;
 }
 
 // Report line of period i (and of the table after N periods).

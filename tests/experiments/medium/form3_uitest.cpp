@@ -168,9 +168,55 @@ TEST_F(MediumWindow, ReportShowsTheLegendAndOneBlockPerArrival) {
     const QString text = report->plainText();
     EXPECT_TRUE(text.startsWith(
         QStringLiteral("        1- приемник  2- источник  i - нимер условного периода")));
-    EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы условного периода № 2")));
-    EXPECT_FALSE(text.contains(QStringLiteral("периода № 3")));
+    // Period 1 is complete; period 2 was opened by the second beam and never
+    // closed: it is named as not received, with no frequency.
+    EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы условного периода № 1")));
+    EXPECT_FALSE(text.contains(QStringLiteral("периода № 2")));
+    EXPECT_EQ(text.count(QStringLiteral("период 2 не принят")), 2);
     EXPECT_TRUE(text.contains(QStringLiteral("№ периода      углы при вылете")));
+    EXPECT_FALSE(text.contains(QStringLiteral("1/dT= -")));
+}
+
+TEST_F(MediumWindow, PictureScaleOfZeroWithTheAnimationEndsTheRun) {
+    Form3* f = form();
+    typeInto(f, "Text19", "0");
+    click(f, "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+    EXPECT_LT(app->state.T, 0.01);
+}
+
+TEST_F(MediumWindow, SearchWithNoLayersOrNoRaysIsACalculationError) {
+    Form3* f = form();
+    for (const char* field : {"Text23", "Text32"}) {
+        typeInto(f, "Text23", "100");
+        typeInto(f, "Text32", "500");
+        typeInto(f, field, "0");
+        click(f, "Command13");
+        ASSERT_FALSE(boxes.shown.empty()) << field;
+        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка рассчета")) << field;
+    }
+    EXPECT_EQ(boxes.shown.size(), 2u);
+}
+
+TEST_F(MediumWindow, RunEndedAtTheLimitEndsAgainAtOnce) {
+    Form3* f = form();
+    f->Check6->setChecked(false);
+    f->Check7->setChecked(true); // a dragged medium can be continued
+    typeInto(f, "Text9", "0,01");
+    typeInto(f, "Text32", "100");
+    click(f, "Command1"); // warns once about the overrun, then runs to 20 arrivals
+    ASSERT_EQ(f->experiment().k, 21);
+    const auto shown = boxes.shown.size();
+    const double T = app->state.T;
+    for (const char* button : {"Command3", "Command4"}) {
+        click(f, button);
+        ASSERT_GT(boxes.shown.size(), shown) << button;
+        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения")) << button;
+        EXPECT_EQ(app->state.T, T) << button;
+    }
+    EXPECT_EQ(boxes.shown.size(), shown + 2);
 }
 
 TEST_F(MediumWindow, ClosingTheWindowEndsARunningExperiment) {

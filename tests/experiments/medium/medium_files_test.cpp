@@ -61,12 +61,18 @@ TEST(MediumReport, LegendAndPeriodBlocks) {
     EXPECT_EQ(line(b2, 10),
               " dT= Tk1(2) - Tk1(1) = " + formatTrunc(dT, 3) +
                   "                             v(2) = 1/dT= " + formatNumber(1 / dT));
-    // The last block has no next arrival yet: its period is negative.
-    EXPECT_NE(line(body[2].text, 10).find("Tk1(2) = -"), std::string::npos);
+    // Arrival 3 opens a period whose end was never received: one line in
+    // place of its block and of its row, and no negative frequency anywhere.
+    EXPECT_EQ(body[2].y, 577);
+    EXPECT_EQ(body[2].text, "период 3 не принят\n");
     EXPECT_EQ(
         line(body[3].text, 0),
         "№ периода      углы при вылете     углы при приеме     наблюдаемая и расчетная частота ");
     EXPECT_EQ(line(body[3].text, 1).rfind("   1         ", 0), 0u);
+    EXPECT_EQ(line(body[3].text, 2).rfind("   2         ", 0), 0u);
+    EXPECT_EQ(line(body[3].text, 3), "период 3 не принят");
+    for (const ReportPiece& piece : body)
+        EXPECT_EQ(piece.text.find("1/dT= -"), std::string::npos);
 }
 
 TEST(MediumReport, RunOfTwentyArrivalsReportsItsNineteenCompletePeriods) {
@@ -76,7 +82,12 @@ TEST(MediumReport, RunOfTwentyArrivalsReportsItsNineteenCompletePeriods) {
     ASSERT_EQ(run.k, 21);
     std::vector<ReportPiece> body;
     EXPECT_NO_THROW(mediumReportBody(run, DopplerFrame::Classic, body));
-    EXPECT_EQ(body.size(), 20u);
+    ASSERT_EQ(body.size(), 21u); // 19 periods, the twentieth not received, the table
+    EXPECT_EQ(line(body[18].text, 0),
+              "                         обрабатываем сигналы условного периода № 19");
+    EXPECT_EQ(body[19].text, "период 20 не принят\n");
+    EXPECT_EQ(body[20].y, 591 - 7.0 * 20);
+    EXPECT_EQ(line(body[20].text, 20), "период 20 не принят");
 }
 
 TEST(MediumTable, WrittenTableReadsBackAsMillionths) {

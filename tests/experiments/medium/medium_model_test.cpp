@@ -3,7 +3,9 @@
 #include "experiments/medium/medium.h"
 #include "experiments/medium/medium_experiment.h"
 
+#include "support/scripted_prompts.h"
 #include <cmath>
+
 #include <gtest/gtest.h>
 
 using namespace sonrel;
@@ -57,21 +59,114 @@ TEST(LayeredMedium, ProfileSkipsLayersThinnerThanVacuum) {
     EXPECT_THROW(drawDensityProfile(none, DensityLaw::Linear, 0, 0, 50, 0, 5), MathError);
 }
 
-TEST(Refraction, BendsByTheDensityRatioAndReflectsGrazingRays) {
+TEST(Refraction, SnellAtEveryBoundaryAndReflectionOnlyPastASineOfOne) {
     double s = 0.5, dir = 1;
-    refract(s, dir, 1, 2); // into a denser layer: towards the normal
+    EXPECT_FALSE(refract(s, dir, 1, 2)); // into a denser layer: towards the normal
     EXPECT_DOUBLE_EQ(s, 0.25);
-    refract(s, dir, 2, 1); // and back out
+    EXPECT_FALSE(refract(s, dir, 2, 1)); // and back out
     EXPECT_DOUBLE_EQ(s, 0.5);
     EXPECT_EQ(dir, 1);
 
+    // 1,01·0,985148 = 0,995 < 1: the ray enters the thinner layer, although
+    // its sine there (0,995) exceeds the density ratio 1/1,01 = 0,990.
+    double n = 0.995 / 1.01, up = 1;
+    EXPECT_FALSE(refract(n, up, 1.01, 1));
+    EXPECT_NEAR(n, 0.995, 1e-15);
+    EXPECT_EQ(up, 1);
+
     double g = 0.9, down = 1;
-    refract(g, down, 2, 1.5); // |sin| above P/Pr: total internal reflection
+    EXPECT_TRUE(refract(g, down, 2, 1.5)); // 2·0,9 / 1,5 = 1,2 > 1: total reflection
     EXPECT_EQ(down, -1);
     EXPECT_DOUBLE_EQ(g, 0.9);
-    refract(g, down, 1.5, 3); // a denser layer later does not turn it up again
+    EXPECT_FALSE(refract(g, down, 2, 3)); // back down into a denser layer: still down
     EXPECT_EQ(down, -1);
-    EXPECT_DOUBLE_EQ(g, 0.45);
+    EXPECT_DOUBLE_EQ(g, 0.6);
+}
+
+namespace {
+// Law 3 with Kp = 0,01 over Np = 100 layers of 0,5 m: P(n) = 1 + 0,01·(100 − n),
+// 1,99 in layer 1 and 1 in layer 100. Two rays leave at 30° and 40° from
+// the normal (cone 10°, mean angle 55°); the receiver is far off so no
+// beam arrives.
+struct SnellRun {
+    SharedState st;
+    MediumExperiment run{st};
+    MediumOptions o;
+    sonrel::testing::ScriptedPrompts p;
+    SnellRun() {
+        MediumInputs in;
+        in.Kp = 0.01;
+        in.Nr = 1;
+        in.cone = 10;
+        in.meanAngle = 55;
+        in.X1 = 1000;
+        in.VX1 = 0;
+        in.T00 = 1000;
+        o.animation = false;
+        EXPECT_EQ(run.start(in, o), StartOutcome::Running);
+    }
+    static double density(double y) { return 1 + 0.01 * (100 - (std::trunc(y / 0.5) + 1)); }
+};
+} // namespace
+
+TEST(Refraction, RaysTurnBackWhereTheirSineWouldPassOne) {
+    // Snell's invariant P·sin θ = 1,99·sin θ0. The 30° ray has 0,995: its sine
+    // stays below 1 up to P = 1 (layer 100), so it turns back only on
+    // entering layer 101 at y = 50. The 40° ray has 1,279148: P = 1,27 in
+    // layer 73 is the first below it, so it turns back at y = 72·0,5 = 36.
+    SnellRun r;
+    const double K[2] = {1.99 * 0.5, 1.99 * std::sin(40 / r.st.degPerRad)};
+    const double turn[2] = {50, 36};
+    double highest[2] = {0, 0};
+    bool backInLayer1[2] = {false, false};
+    for (int s = 0; s < 40000; ++s) {
+        const double before[2] = {r.run.beam.Yo[0], r.run.beam.Yo[1]};
+        r.run.step(r.o, nullptr, r.p);
+        for (int j = 0; j < 2; ++j) {
+            const double y = r.run.beam.Yo[j];
+            highest[j] = std::max(highest[j], y);
+            // A step runs at the angle of the layer it starts in: below the
+            // turn, up and down, the sine there is K / P.
+            if (before[j] < turn[j]) {
+                EXPECT_NEAR(SnellRun::density(before[j]) * r.run.beam.sinA[j], K[j], 1e-12)
+                    << j << " " << s;
+            }
+            if (r.run.beam.dir[j] < 0 && y > 0 && y < 0.5) backInLayer1[j] = true;
+        }
+    }
+    EXPECT_GE(highest[0], 50);
+    EXPECT_LT(highest[0], 50.05);
+    EXPECT_GE(highest[1], 36);
+    EXPECT_LT(highest[1], 36.05);
+    // Both came back down to the source's layer with their starting sines.
+    EXPECT_TRUE(backInLayer1[0]);
+    EXPECT_TRUE(backInLayer1[1]);
+}
+
+TEST(Refraction, RayAcrossManyLayersFollowsTheSnellIntegral) {
+    // In layer n a ray with invariant K runs at sin θn = K/P(n), so crossing
+    // it moves it 0,5·tan θn sideways: x(top of layer m) = Σ 0,5·tan θn.
+    SnellRun r;
+    const double K = 1.99 * std::sin(40 / r.st.degPerRad);
+    // The fan leaves where the source is at the end of the first step.
+    r.run.step(r.o, nullptr, r.p);
+    double sideways = r.st.X(2);
+    int layer = 1;
+    for (int s = 0; s < 20000 && layer <= 72; ++s) {
+        const double x0 = r.run.beam.Xo[1], y0 = r.run.beam.Yo[1];
+        r.run.step(r.o, nullptr, r.p);
+        const double x1 = r.run.beam.Xo[1], y1 = r.run.beam.Yo[1];
+        if (y1 < layer * 0.5) continue;
+        // Crossing the top of layer `layer`: interpolate the crossing point.
+        const double sn = K / SnellRun::density(0.5 * layer - 0.25);
+        sideways += 0.5 * sn / std::sqrt(1 - sn * sn);
+        const double xCross = x0 + (x1 - x0) * (layer * 0.5 - y0) / (y1 - y0);
+        // The ray turns at the first step inside a layer, so each boundary
+        // costs at most one step (0,011 m) at the previous layer's angle.
+        EXPECT_NEAR(xCross, sideways, 0.002 * layer + 1e-9) << "layer " << layer;
+        ++layer;
+    }
+    EXPECT_GT(layer, 72);
 }
 
 TEST(Refraction, GrazingRayInAThinningMediumTurnsDown) {
@@ -100,6 +195,17 @@ TEST(Refraction, GrazingRayInAThinningMediumTurnsDown) {
     EXPECT_LT(run.beam.Yo[0], highest);
     EXPECT_LT(highest, in.Y1);
     EXPECT_EQ(run.beam.dir[1], 1); // the vertical ray goes straight up
+}
+
+TEST(MediumSearch, NoLayersOrNoRaysIsACalculationFault) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.Np = 0;
+    EXPECT_THROW(run.startSearch(in, MediumOptions{}), MathError);
+    in.Np = 100;
+    in.Nr = 0;
+    EXPECT_THROW(run.startSearch(in, MediumOptions{}), MathError);
 }
 
 TEST(MediumSearch, FindsTheTravelTimeToAReceiverAtRest) {

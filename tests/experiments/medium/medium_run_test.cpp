@@ -85,6 +85,8 @@ TEST(MediumRun, DefaultRunWarnsOnceAboutTheOverrunAndStopsAfterTwentyArrivals) {
     EXPECT_NE(p.asked[0].find("  >   Tn2(N+1)=   50\n"), std::string::npos);
     // The beam after the overrun is never emitted: the late one arrives again.
     EXPECT_GT(st.Tn1(10), st.Tn2(11));
+    // Beam 21 has no period record: the ended run cannot be continued.
+    EXPECT_THROW(run.resume(), IndexError);
 }
 
 TEST(MediumRun, OverrunAnsweredNoStopsAtTheNextDisplayStep) {
@@ -108,9 +110,28 @@ TEST(MediumRun, TwentiethArrivalWithTheCheckArmedEndsPastTheTables) {
     ASSERT_EQ(run.start(in, quiet()), StartOutcome::Running);
     ScriptedPrompts p;
     EXPECT_THROW(runToEnd(run, quiet(), p), IndexError);
-    EXPECT_EQ(run.k, 20);
+    EXPECT_EQ(run.k, 21); // the twentieth arrival is recorded
     EXPECT_TRUE(p.asked.empty());
     EXPECT_GT(run.vsr(19), 0); // the last period was processed before the end
+    EXPECT_THROW(run.resume(), IndexError);
+}
+
+TEST(MediumRun, PictureScaleOfZeroCannotBeDrawnWith) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.M = 0;
+    MediumOptions o; // with the animation
+    ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    EXPECT_THROW(run.step(o, &c, p), MathError);
+    EXPECT_TRUE(c.ops.empty());
+    EXPECT_EQ(st.T, 0);
+    o.animation = false; // nothing drawn, nothing divided
+    EXPECT_NO_THROW(run.step(o, &c, p));
+    o.middleRay = true; // the middle ray's track is drawn at every step
+    EXPECT_THROW(run.step(o, &c, p), MathError);
 }
 
 TEST(MediumRun, QuestionAfterEveryArrivalWithoutAuto) {

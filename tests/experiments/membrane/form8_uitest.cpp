@@ -111,11 +111,9 @@ TEST_F(MembraneWindow, StopContinueAndNc0Steps) {
     click(f, "Command4");
     EXPECT_NEAR(app->state.T - t, 20 * 1e-3, 1e-9);
     EXPECT_NEAR(number(f, "Text17"), app->state.T, 1e-9);
-    click(f, "Command3");
-    EXPECT_EQ(app->state.frontIndex, 21);
 
-    // Past the last front, or with a step counter left beyond NC0, or with
-    // NC0 = 0, "Остановить" still ends a continued run.
+    // With a step counter left beyond NC0, or with NC0 = 0, "Остановить"
+    // still ends a continued run.
     for (const char* nc0 : {"20", "0"}) {
         typeInto(f, "Text10", QString::fromLatin1(nc0));
         app->state.stepCount = 50;
@@ -123,6 +121,21 @@ TEST_F(MembraneWindow, StopContinueAndNc0Steps) {
         click(f, "Command3");
         EXPECT_EQ(app->state.stopFlag, 1) << nc0;
     }
+    typeInto(f, "Text10", "20");
+    click(f, "Command3");
+    EXPECT_EQ(app->state.frontIndex, 21);
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // Front 21 lies outside the record: going on ends at once with the error.
+    const double end = app->state.T;
+    for (const char* button : {"Command3", "Command4"}) {
+        click(f, button);
+        ASSERT_FALSE(boxes.shown.empty()) << button;
+        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
+        EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel6"));
+        EXPECT_EQ(app->state.T, end);
+    }
+    EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
 TEST_F(MembraneWindow, MirrorWarnsStopsAfterOneFrontAndDrawsTheReflection) {
@@ -147,6 +160,39 @@ TEST_F(MembraneWindow, MirrorWarnsStopsAfterOneFrontAndDrawsTheReflection) {
     for (double dy = -0.1; dy <= 0.1; dy += 0.02)
         green |= f->picture().pixelAt(x, y + dy) == qRgb(0, 250, 0);
     EXPECT_TRUE(green);
+}
+
+TEST_F(MembraneWindow, DefaultMirrorReflectsAtEqualAnglesAndContinuesForOneStep) {
+    Form8* f = openForm8();
+    control<QRadioButton>(f, "Option1")->setChecked(true);
+    click(f, "Command1");
+    const MirrorResult& mirror = f->model().mirror;
+    ASSERT_TRUE(mirror.done);
+    // The front aimed from the origin comes in at 30° and meets the upright
+    // mirror (A1 = 90°) at (86,6; 50) after 5 s. It leaves at 150° and meets
+    // x = 0 at y = 50 + 86,6·tan 30° = 100.
+    EXPECT_NEAR(mirror.reflection.x, 86.6, 0.02);
+    EXPECT_NEAR(mirror.reflection.y, 50, 1e-9);
+    EXPECT_NEAR(mirror.rayEnd.x, 0, 1e-12);
+    EXPECT_NEAR(mirror.rayEnd.y, 100, 0.02);
+    EXPECT_NEAR(number(f, "Text28"), 90, 1e-9);
+    // Halfway along each ray (picture scale 10 m/cm): the incident ray stays
+    // blue, the reflected one is green.
+    auto colourNear = [f](double x, double y, QRgb c) {
+        bool found = false;
+        for (double dy = -0.1; dy <= 0.1; dy += 0.02)
+            found |= f->picture().pixelAt(x, y + dy) == c;
+        return found;
+    };
+    EXPECT_TRUE(colourNear(4.33, 2.5, qRgb(0, 0, 250)));
+    EXPECT_TRUE(colourNear(4.33, 7.5, qRgb(0, 250, 0)));
+
+    // The arrival stays recorded: "Продолжить" stops again after one step.
+    const double T = app->state.T;
+    click(f, "Command3");
+    EXPECT_NEAR(app->state.T - T, 1e-3, 1e-12);
+    EXPECT_EQ(app->state.stopFlag, 1);
+    EXPECT_NEAR(mirror.rayEnd.y, 100, 0.02);
 }
 
 TEST_F(MembraneWindow, GraphButtonsPlotPeriodsAndStoreTheMeanAngles) {

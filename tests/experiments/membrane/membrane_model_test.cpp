@@ -1,5 +1,6 @@
 #include "app/errors.h"
 #include "experiments/membrane/membrane_geometry.h"
+#include "experiments/membrane/membrane_report.h"
 #include "membrane_fixture.h"
 #include "theory/formulas.h"
 
@@ -61,6 +62,14 @@ TEST_F(MembraneRun, DefaultRunAimsEveryFrontAndEndsAtTwentyFronts) {
     for (const PeriodShown& p : hooks.periods)
         EXPECT_NEAR(p.v, p.vsr, 0.002 * p.v);
     EXPECT_TRUE(hooks.told.empty());
+
+    // Front 21 has no place in the record: going on is an error at once,
+    // before time moves.
+    const double T = s.T;
+    s.stopFlag = 0;
+    EXPECT_THROW(m.stepMembrane(s, opt, hooks), IndexError);
+    EXPECT_EQ(s.T, T);
+    EXPECT_EQ(reportedPeriods(m), 19);
 }
 
 TEST_F(MembraneRun, WithoutReAimingEveryFrontKeepsTheFirstDirection) {
@@ -103,6 +112,8 @@ TEST_F(MembraneRun, ReceiverThatCannotTurnEndsTheRunWithItsMessage) {
               "Sonrel5m|Уменьшите Т00 или увеличьте Y1n\nили отмените условие ++ A1=A2");
     EXPECT_EQ(s.frontIndex, 1);
     EXPECT_EQ(s.arrivedFlag, 12);
+    EXPECT_EQ(m.receivedCount, 1); // front 1 was received: no period is complete yet
+    EXPECT_EQ(reportedPeriods(m), 0);
 }
 
 TEST_F(MembraneRun, ManualModeAsksAfterEveryFrontAndNoStops) {
@@ -128,9 +139,77 @@ TEST_F(MembraneRun, FrontMovingAwayFromTheReceiverNeverArrives) {
     EXPECT_EQ(s.stopFlag, 0);
 }
 
-TEST_F(MembraneRun, MirrorStopsAfterTheFirstFrontAndReflects) {
+// A mirror at rest at (56,6; 50) with the front parallel to it, so that
+// both ends meet it in the same step and the reflection point is the
+// mirror's centre. The front is aimed from the origin: it comes in along
+// Q = atan(50 / 56,6) = 41,457°.
+class MirrorRun : public MembraneRun {
+protected:
+    void runMirror(double mirrorDeg) {
+        s.VX(1) = 0;
+        m.A1 = m.A2 = mirrorDeg / s.degPerRad;
+        m.start(s, opt);
+        for (long n = 0; n < 100000 && !(s.stepCount == s.NC0 && s.stopFlag == 1); ++n) {
+            if (s.stepCount == s.NC0) s.stepCount = 0;
+            m.stepMirror(s);
+        }
+    }
+    // Angle of incidence equals angle of reflection: the component along
+    // the mirror is kept and the one along its normal only changes sign.
+    void expectLawOfReflection(double mirrorDeg) {
+        const double a = mirrorDeg / s.degPerRad, q = std::atan2(50, 56.6);
+        const double ux = std::cos(a), uy = std::sin(a);
+        double rx = m.mirror.rayEnd.x - m.mirror.reflection.x;
+        double ry = m.mirror.rayEnd.y - m.mirror.reflection.y;
+        const double len = std::hypot(rx, ry);
+        rx /= len;
+        ry /= len;
+        EXPECT_NEAR(rx * ux + ry * uy, std::cos(q) * ux + std::sin(q) * uy, 1e-9);
+        EXPECT_NEAR(-rx * uy + ry * ux, std::cos(q) * uy - std::sin(q) * ux, 1e-9);
+    }
+};
+
+TEST_F(MirrorRun, UprightMirrorSendsTheRayOnAsFromTheSourcesImage) {
+    runMirror(90);
+    ASSERT_TRUE(m.mirror.done);
+    EXPECT_EQ(m.emittedCount, 1);
+    EXPECT_NEAR(std::fmod(m.mirror.angle * s.degPerRad + 360, 180), 90, 1e-9);
+    EXPECT_NEAR(m.mirror.reflection.x, 56.6, 1e-9);
+    EXPECT_NEAR(m.mirror.reflection.y, 50, 1e-9);
+    // The reflected ray leaves at 180° − Q and runs on the line from the
+    // source's image (113,2; 0) through (56,6; 50): at x = 0 it is at y = 100.
+    EXPECT_DOUBLE_EQ(m.mirror.rayEnd.x, 0);
+    EXPECT_NEAR(m.mirror.rayEnd.y, 100, 1e-9);
+    expectLawOfReflection(90);
+
+    // The arrival stays recorded: a continued run stops after one step,
+    // with the same reflection.
+    const double T = s.T, endY = m.mirror.rayEnd.y;
+    s.stepCount = 0;
+    s.stopFlag = 0;
+    m.stepMirror(s);
+    EXPECT_EQ(s.stopFlag, 1);
+    EXPECT_EQ(s.stepCount, s.NC0);
+    EXPECT_NEAR(s.T, T + s.dt, 1e-12);
+    EXPECT_EQ(m.mirror.rayEnd.y, endY);
+}
+
+TEST_F(MirrorRun, TiltedMirrorReflectsAboutItsOwnNormal) {
+    runMirror(120);
+    ASSERT_TRUE(m.mirror.done);
+    EXPECT_NEAR(m.mirror.reflection.x, 56.6, 1e-9);
+    EXPECT_NEAR(m.mirror.reflection.y, 50, 1e-9);
+    // Out at 2·120° − Q = 198,543°; the slope is tan(60° − Q) =
+    // (√3 − 50/56,6) / (1 + √3·50/56,6) = 0,335427, so at x = 0 the ray is
+    // 56,6·0,335427 = 18,985 below the reflection point.
+    EXPECT_DOUBLE_EQ(m.mirror.rayEnd.x, 0);
+    EXPECT_NEAR(m.mirror.rayEnd.y, 31.0148, 1e-4);
+    expectLawOfReflection(120);
+}
+
+TEST_F(MembraneRun, MirrorMetByOneEndAfterTheOtherLiesAlongTheirReceptionPoints) {
     s.VX(1) = 0;     // a mirror at rest
-    m.aim(s, false); // stays upright at 90° while the front comes in obliquely
+    m.aim(s, false); // stays upright at 90° while a tilted front comes in
     m.A2 = s.Q3(2) + s.pi / 2;
     m.start(s, opt);
     long n = 0;
@@ -140,12 +219,10 @@ TEST_F(MembraneRun, MirrorStopsAfterTheFirstFrontAndReflects) {
         m.stepMirror(s);
     }
     ASSERT_TRUE(m.mirror.done);
-    EXPECT_EQ(m.emittedCount, 1);
     // Both reception points lie on the upright mirror: their segment is vertical.
     EXPECT_NEAR(std::fmod(m.mirror.angle + 2 * s.pi, s.pi), s.pi / 2, 1e-3);
-    EXPECT_NEAR(m.mirror.reflection.x, (s.Xn1(1) + s.Xk1(1)) / 2, 1e-12);
-    EXPECT_DOUBLE_EQ(m.mirror.rayEnd.x, s.X(mp::sourceStart));
-    const double slope = std::tan(s.Q3(1) - 2 * m.mirror.angle + s.pi);
-    EXPECT_NEAR(m.mirror.rayEnd.y,
-                m.mirror.reflection.y + (m.mirror.rayEnd.x - m.mirror.reflection.x) * slope, 1e-9);
+    EXPECT_NEAR(m.mirror.reflection.x, 56.6, 0.02); // each end is caught within a step
+    // Up-left at 180° − Q from the reflection point, Q = atan(50 / 56,6).
+    const double slope = -50 / 56.6;
+    EXPECT_NEAR(m.mirror.rayEnd.y, m.mirror.reflection.y - 56.6 * slope, 0.25);
 }

@@ -98,13 +98,54 @@ TEST_F(MembraneReport, StoppedRunReportsOnlyCompletePeriodsAndZeroPeriodFails) {
     m.start(s, opt);
     while (s.frontIndex < 4)
         m.stepMembrane(s, opt, hooks);
-    EXPECT_EQ(reportedPeriods(s), 2);
+    for (int n = 0; n < 1000; ++n) // stopped halfway through period 3
+        m.stepMembrane(s, opt, hooks);
+    ASSERT_EQ(s.frontIndex, 4);
+    EXPECT_EQ(reportedPeriods(m), 2);
     printReport(s, m, sink);
     EXPECT_EQ(sink.prints.size(), 3u);
     EXPECT_NE(sink.prints[0].text.find(" из 2\r\n"), std::string::npos);
+    // Every listed period has both ends: positive periods and frequencies only.
+    for (int i = 1; i <= 2; ++i)
+        EXPECT_GT(s.dT(i), 0) << i;
+    for (const auto& p : sink.prints)
+        EXPECT_EQ(p.text.find("1/dT= -"), std::string::npos);
+    RecordingCanvas canvas;
+    plotObservedPoints(canvas, s, m, 0.125);
+    ASSERT_EQ(canvas.count(DrawOp::Circle), 2u);
+    for (const DrawOp& op : canvas.ops)
+        EXPECT_GT(op.y1, 0);
 
     s.Tk1(2) = s.Tk1(1);
     EXPECT_THROW(printReport(s, m, sink), MathError);
+}
+
+TEST_F(MembraneReport, RunEndedByTheTurningMessageReportsEveryCompletedPeriod) {
+    // Source at rest at the origin, receiver approaching from (0; 110) at
+    // 10 m/s, T00 = 2: front i leaves at te = 2·(i − 1) and meets the
+    // receiver at (110 + 20·te) / 30, that is at 3,667, 5, 6,333 and 7,667 s.
+    // Front 4 arrives before front 5 leaves at 8 s: the receiver cannot be
+    // turned, after three complete periods of 4/3 s (v = 0,75 = v0·(1 + 10/20)).
+    s.X(1) = 0;
+    s.Y(1) = 110;
+    s.VX(1) = 0;
+    s.VY(1) = -10;
+    s.VX(2) = 0;
+    setPeriod(2);
+    m.aim(s, true); // both membranes horizontal
+    m.start(s, opt);
+    runToEnd();
+    ASSERT_EQ(hooks.told.size(), 1u);
+    ASSERT_FALSE(hooks.periods.empty());
+    EXPECT_EQ(hooks.periods.back().period, 3);
+    EXPECT_EQ(reportedPeriods(m), 3);
+    printReport(s, m, sink);
+    ASSERT_EQ(sink.prints.size(), 4u);
+    EXPECT_EQ(linesOf(sink.prints[2].text)[0],
+              "             обрабатываем сигналы периода № 3 из 3");
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_NEAR(1 / s.dT(i), 0.75, 0.75 * 0.75 * 2 * s.dt) << i;
+    EXPECT_EQ(linesOf(sink.prints[3].text).size(), 4u);
 }
 
 TEST_F(MembraneReport, GraphPointsSitAtTheMeanAngleAndFrequencyRatio) {
