@@ -198,8 +198,8 @@ void Form10::calculateClicked() {
 // away, so that it cannot be read as this calculation's answer.
 void Form10::calculationFailed() {
     if (resultsShown_) {
-        for (QLineEdit* f : {Text5, Text7, Text8, Text27, Text28, Text18, Text20, Text15, Text16,
-                             Text31})
+        for (QLineEdit* f :
+             {Text5, Text7, Text8, Text27, Text28, Text18, Text20, Text15, Text16, Text31})
             f->clear();
         resultsShown_ = false;
     }

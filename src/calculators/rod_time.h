@@ -103,7 +103,7 @@ private:
                  double t1, double t2);
 
     const SharedState& s_;
-    RodInput in_;         // start values of the ends, the observer Xn, Vs, VXiso
+    RodInput in_;                      // start values of the ends, the observer Xn, Vs, VXiso
     double seenVX_[3] = {0, 0, 0};     // velocities of the ends in the chosen theory
     double observerAt_[3] = {0, 0, 0}; // observer at the reception from end 1, 2
     RayTable rays_;

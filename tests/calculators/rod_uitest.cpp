@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QTimer>
 #include <cmath>
 
 using namespace sonrel;
@@ -28,15 +29,20 @@ protected:
         boxes.answers = {QMessageBox::No};
         click(mainWindow(), "Command1");
     }
-    // Continues the paused run to its end and returns its period record.
+    // Continues the paused run to its end and returns its period record. A
+    // run that has lost its receiver is stopped after a while.
     std::vector<double> finishMainRun() {
         mainWindow()->Check1->setChecked(true);
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [this] { click(mainWindow(), "Command2"); });
+        guard.start(30000);
         click(mainWindow(), "Command3");
         const SharedState& s = app->state;
         std::vector<double> r{s.T, s.X(1), s.Y(1), s.X(2), s.Y(2), double(s.frontIndex)};
         for (int i = 0; i <= 20; ++i)
-            for (const PeriodArray* a : {&s.Tn2, &s.Xn2, &s.Tn1, &s.Xn1, &s.Yn1, &s.Tk1, &s.Xk1,
-                                         &s.Yk1, &s.Q3})
+            for (const PeriodArray* a :
+                 {&s.Tn2, &s.Xn2, &s.Tn1, &s.Xn1, &s.Yn1, &s.Tk1, &s.Xk1, &s.Yk1, &s.Q3})
                 r.push_back((*a)(i));
         return r;
     }
