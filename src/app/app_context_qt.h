@@ -3,12 +3,14 @@
 // window registry.
 #include "app/shared_state.h"
 #include "app/window_registry_qt.h"
+#include "canvas/report_notice_qt.h"
 
 namespace sonrel {
 
 struct AppContext {
     SharedState state;
     WindowRegistry windows{*this};
+    ReportNotice reportNotice; // the report window has closed
 };
 
 } // namespace sonrel

@@ -28,6 +28,7 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     connect(Command5, &QPushButton::clicked, this, &Form1::clearPicture);
     connect(Command6, &QPushButton::clicked, this, &Form1::savePictureClicked);
     connect(Check5, &QCheckBox::toggled, this, &Form1::reportToggled);
+    untickWhenReportCloses(Check5);
     classic_ = std::make_unique<ClassicController>(*this);
     theory_ = std::make_unique<TheoryController>(*this);
 }

@@ -184,12 +184,38 @@ void Form10::calculateClicked() {
         setTruncated(Text31, v.X2 - v.X1, 6);
         for (QLineEdit* f : {Text11, Text12, Text13, Text14, Text22, Text23, Text25, Text26})
             f->setText(QStringLiteral("0"));
+        resultsShown_ = true;
+        alignmentShown_ = false;
         model_.drawSolved(picture(), v);
     } catch (const std::runtime_error&) {
-        showMessage(this, kCalculationError);
+        calculationFailed();
     } catch (const IndexError&) {
-        showMessage(this, kCalculationError);
+        calculationFailed();
     }
+}
+
+// A failed calculation has no result: what an earlier one showed is taken
+// away, so that it cannot be read as this calculation's answer.
+void Form10::calculationFailed() {
+    if (resultsShown_) {
+        for (QLineEdit* f :
+             {Text5, Text7, Text8, Text27, Text28, Text18, Text20, Text15, Text16, Text31})
+            f->clear();
+        resultsShown_ = false;
+    }
+    if (alignmentShown_) clearAlignment();
+    showMessage(this, kCalculationError);
+}
+
+void Form10::alignmentFailed() {
+    if (alignmentShown_) clearAlignment();
+    showMessage(this, kSolutionError);
+}
+
+void Form10::clearAlignment() {
+    for (QLineEdit* f : {Text11, Text12, Text13, Text14, Text22, Text23, Text25, Text26, Text31})
+        f->clear();
+    alignmentShown_ = false;
 }
 
 void Form10::alignClicked() {
@@ -226,11 +252,12 @@ void Form10::alignClicked() {
         setTruncated(Text31, v.X[2] - v.X[1], 6);
         setNumber(Text12, v.X[2]);
         setTruncated(Text23, v.dt[2], 6);
+        alignmentShown_ = true;
         model_.drawAligned(picture(), v);
     } catch (const std::runtime_error&) {
-        showMessage(this, kSolutionError);
+        alignmentFailed();
     } catch (const IndexError&) {
-        showMessage(this, kSolutionError);
+        alignmentFailed();
     }
 }
 

@@ -76,10 +76,15 @@ private:
 
     void calculateClicked();
     void alignClicked();
+    void calculationFailed();
+    void alignmentFailed();
+    void clearAlignment();
     void clearPicture();
     void savePictureClicked();
 
     RodModel model_;
+    bool resultsShown_ = false;   // the fields show a calculation's results
+    bool alignmentShown_ = false; // the fields show an alignment's results
 };
 
 } // namespace sonrel

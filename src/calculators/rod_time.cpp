@@ -34,14 +34,17 @@ void RayTable::build(const SharedState& s, double Vs, double VXiso) {
     }
 }
 
-double RayTable::effectiveSpeed(double a, bool strict) {
+double RayTable::effectiveSpeed(double a, bool strict) const {
+    // A ray below the axis is the mirror image of an upper ray: it has the
+    // same speed and the negated direction, so a direction a < 0 is searched
+    // among the mirrored rays, from the one emitted at -179° upwards.
+    const bool below = a < 0;
     for (std::size_t j = 0; j < dir_.size(); ++j) {
-        if (strict ? dir_[j] < a : dir_[j] <= a) {
-            last_ = speed_[j];
-            return last_;
-        }
+        const double d = below ? -dir_[j] : dir_[j];
+        const bool found = below ? (strict ? d > a : d >= a) : (strict ? d < a : d <= a);
+        if (found) return speed_[j];
     }
-    return last_;
+    throw MathError("no ray in this direction");
 }
 
 std::string rodLabel(double x1, double x2, double t1, double t2) {
@@ -83,13 +86,9 @@ void RodModel::drawRod(Canvas& canvas, double x1, double y1, double x2, double y
 
 double RodModel::begin(const RodInput& in, Canvas& canvas) {
     in_ = in;
-    s_.X(1) = s_.X(10) = in.X1;
-    s_.Y(1) = in.Y1;
-    s_.VX(1) = s_.VX(10) = in.VX1;
-    s_.X(2) = s_.X(20) = in.X2;
-    s_.Y(2) = in.Y2;
-    s_.VX(2) = s_.VX(20) = in.VX2;
-    s_.X(12) = s_.X(21) = s_.X(22) = in.Xn;
+    seenVX_[1] = in.VX1;
+    seenVX_[2] = in.VX2;
+    observerAt_[1] = observerAt_[2] = in.Xn;
     rays_.build(s_, in.Vs, in.VXiso);
     drawRod(canvas, in.X1, in.Y1, in.X2, in.Y2, 0, colors::receiver, 0, 0);
     const double beta = safeDiv(in.VXiso, in.Vs);
@@ -154,12 +153,10 @@ RodView RodModel::solve() {
     }
     for (double x : {v.X1, v.X2, v.T1, v.T2, v.VX1, v.VX2, v.Xn1, v.Xn2})
         finite(x);
-    s_.X(1) = v.X1;
-    s_.X(2) = v.X2;
-    s_.VX(1) = v.VX1;
-    s_.VX(2) = v.VX2;
-    s_.X(21) = v.Xn1;
-    s_.X(22) = v.Xn2;
+    seenVX_[1] = v.VX1;
+    seenVX_[2] = v.VX2;
+    observerAt_[1] = v.Xn1;
+    observerAt_[2] = v.Xn2;
     return v;
 }
 
@@ -176,11 +173,15 @@ void RodModel::drawSolved(Canvas& canvas, const RodView& v) {
     canvas.circle(safeDiv(v.Xn2, in_.M), 0, 0.3, colors::black);
 }
 
+double RodModel::startX(int k) const {
+    return k == 1 ? in_.X1 : in_.X2;
+}
+
 void RodModel::alignClassicIso(AlignView& v, int k, double target, int n) {
-    const double xn = s_.X(12);
+    const double xn = in_.Xn;
     for (int i = 0; i < n; ++i) {
         v.dt[k] += (target - v.T[k]) / 4;
-        v.X[k] = s_.X(10 * k) + s_.VX(k) * v.dt[k];
+        v.X[k] = startX(k) + seenVX_[k] * v.dt[k];
         const double a = folded(s_, vectorAngleRad(s_, v.X[k] - xn, v.Y[k]));
         v.travel[k] = safeDiv(distance(v.X[k] - xn, v.Y[k]), rays_.effectiveSpeed(a, true));
         v.T[k] = v.reception[k] = v.dt[k] + v.travel[k];
@@ -188,17 +189,21 @@ void RodModel::alignClassicIso(AlignView& v, int k, double target, int n) {
     }
 }
 
+// The end emits at dt from where it then is; the observer, at Xn at T = 0 and
+// moving with VXiso, receives the light at T = dt + travel. The seen position
+// is given, like the coordinate-time calculation gives it, in the observer's
+// frame, whose origin left the АСО origin at T = 0: X - VXiso·T. So a rod at
+// rest keeps its rest length once both ends are seen at one time, wherever the
+// observer stands.
 void RodModel::alignClassicAso(AlignView& v, int k, double target, int n) {
-    const double xn = s_.X(12);
     for (int i = 0; i < n; ++i) {
         v.dt[k] += (target - v.T[k]) / 4;
-        v.X[k] = s_.X(10 * k) + s_.VX(k) * v.dt[k];
-        double observer = xn + in_.VXiso * v.dt[k]; // at the emission
-        v.travel[k] = sightTime(observer, v.X[k], v.Y[k]);
+        const double emitted = startX(k) + seenVX_[k] * v.dt[k];
+        const double observer = in_.Xn + in_.VXiso * v.dt[k]; // at the emission
+        v.travel[k] = sightTime(observer, emitted, v.Y[k]);
         v.T[k] = v.reception[k] = v.dt[k] + v.travel[k];
-        observer += in_.VXiso * v.travel[k]; // at the reception
-        v.Xn[k] = observer;
-        v.X[k] -= observer; // seen from the observer
+        v.Xn[k] = observer + in_.VXiso * v.travel[k]; // at the reception
+        v.X[k] = emitted - in_.VXiso * v.T[k];
         v.computed[k] = true;
     }
 }
@@ -211,15 +216,15 @@ AlignView RodModel::align(const AlignInput& in) {
     v.Y[2] = in.Y2;
     v.T[1] = in.T1;
     v.T[2] = in.T2;
-    v.Xn[1] = s_.X(21);
-    v.Xn[2] = s_.X(22);
+    v.Xn[1] = observerAt_[1];
+    v.Xn[2] = observerAt_[2];
     const int moved = in.toEnd1Time ? 2 : 1;
     const double target = in.toEnd1Time ? in.T1 : in.T2;
-    const double xn = s_.X(12);
+    const double xn = in_.Xn;
     switch (in.theory) {
     case RodTheory::Sto:
         v.dt[moved] = target - v.T[moved];
-        v.X[moved] += s_.VX(moved) * v.dt[moved];
+        v.X[moved] += seenVX_[moved] * v.dt[moved];
         v.T[moved] = target;
         [[fallthrough]];
     case RodTheory::StoPlus:
@@ -239,10 +244,8 @@ AlignView RodModel::align(const AlignInput& in) {
     for (int k = 1; k <= 2; ++k)
         for (double x : {v.X[k], v.dt[k], v.T[k], v.Xn[k], v.travel[k], v.reception[k]})
             finite(x);
-    s_.X(1) = v.X[1];
-    s_.X(2) = v.X[2];
-    s_.X(21) = v.Xn[1];
-    s_.X(22) = v.Xn[2];
+    observerAt_[1] = v.Xn[1];
+    observerAt_[2] = v.Xn[2];
     return v;
 }
 

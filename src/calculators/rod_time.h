@@ -12,22 +12,26 @@ namespace sonrel {
 
 enum class RodTheory { ClassicAso, ClassicIso, Sto, StoPlus };
 
-// Signals emitted in the moving frame and carried along by it: for emission
-// angles from 179° down to -1° the speed and direction of Vs + VXiso.
+// Signals emitted in the moving frame and carried along by it: the speed and
+// direction of Vs + VXiso over the whole circle of emission angles. The rays
+// above the X axis are emitted from 179° down to -1°; as the frame moves along
+// X, the rays below the axis are their mirror images.
 class RayTable {
 public:
     static constexpr int kRays = 5000;
 
     void build(const SharedState& s, double Vs, double VXiso);
     bool empty() const { return speed_.empty(); }
-    // Speed of the first ray (in falling direction order) whose direction is
-    // at most a (strict: below a). When none qualifies the value found by the
-    // previous search stays.
-    double effectiveSpeed(double a, bool strict);
+    // Speed along the direction a in (-π, π]. For a >= 0 the first upper ray
+    // (in falling direction order) whose direction is at most a (strict:
+    // below a); for a < 0 the mirror of that search, so a direction and its
+    // mirror image always get the same speed. Throws MathError when no ray
+    // qualifies (no table yet, or a signal slower than the frame).
+    double effectiveSpeed(double a, bool strict) const;
 
 private:
+    // Rays emitted at 179° - j·180°/kRays; their directions fall with j.
     std::vector<double> speed_, dir_;
-    double last_ = 0;
 };
 
 struct RodInput {
@@ -67,11 +71,12 @@ struct AlignView {
     bool computed[3] = {false, false, false};
 };
 
-// The ends are bodies 1 and 2 of the shared arrays; slots 10 and 20 keep the
-// start values, 12 the observer, 21 and 22 the observer at the receptions.
+// The rod's ends, the observer and what the coordinate-time calculation
+// leaves for the alignment are the window's own: nothing of another window's
+// experiment is read or written (only the constants π and degrees per radian).
 class RodModel {
 public:
-    explicit RodModel(SharedState& s) : s_(s) {}
+    explicit RodModel(const SharedState& s) : s_(s) {}
 
     // Stores the inputs, builds the ray table and draws the rod at rest.
     // Returns G = sqrt(1 - (VXiso/Vs)^2). Throws MathError.
@@ -87,17 +92,20 @@ public:
     void drawAligned(Canvas& canvas, const AlignView& v);
 
     // Observer at the reception from end k as the last calculation left it.
-    double observerAtReception(int k) const { return s_.X(20 + k); }
+    double observerAtReception(int k) const { return observerAt_[k]; }
 
 private:
     double sightTime(double xn, double xk, double yk) const;
+    double startX(int k) const; // end k where the calculation found it at T = 0
     void alignClassicIso(AlignView& v, int end, double target, int n);
     void alignClassicAso(AlignView& v, int end, double target, int n);
     void drawRod(Canvas& canvas, double x1, double y1, double x2, double y2, double lift, Color c,
                  double t1, double t2);
 
-    SharedState& s_;
-    RodInput in_;
+    const SharedState& s_;
+    RodInput in_;                      // start values of the ends, the observer Xn, Vs, VXiso
+    double seenVX_[3] = {0, 0, 0};     // velocities of the ends in the chosen theory
+    double observerAt_[3] = {0, 0, 0}; // observer at the reception from end 1, 2
     RayTable rays_;
     double G_ = 1;
     double offset_ = 2;

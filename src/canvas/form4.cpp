@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 
 namespace sonrel {
@@ -52,6 +53,11 @@ void Form4::scrollTo(int value) {
     // The scroll range reaches the canvas's bottom edge.
     const int travel = picMain->height() - picBox->height();
     picMain->move(0, -static_cast<int>(static_cast<long long>(value) * travel / kScrollMax));
+}
+
+void Form4::closeEvent(QCloseEvent* e) {
+    FormBase::closeEvent(e);
+    if (e->isAccepted()) emit app().reportNotice.closed();
 }
 
 void Form4::reportClear() {

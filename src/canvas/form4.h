@@ -31,6 +31,10 @@ public:
     CanvasWidget* picMain; // the report canvas, far taller than the viewport
     QScrollBar* vsbScroll; // scroll position 0..2000
 
+protected:
+    // Closing the report window unticks every check box that shows it.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void scrollTo(int value);
     std::vector<std::string> printed_;

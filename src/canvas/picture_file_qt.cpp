@@ -9,7 +9,8 @@
 namespace sonrel {
 
 bool savePicture(RasterCanvas& canvas, const QString& prefix, const QString& numberText) {
-    if (!isSafeFileNumber(numberText.toStdString())) return false;
+    // The number is taken as typed: with none the file is just prefix + ".bmp".
+    if (!numberText.isEmpty() && !isSafeFileNumber(numberText.toStdString())) return false;
     const QString path = QDir::current().filePath(prefix + numberText + ".bmp");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;

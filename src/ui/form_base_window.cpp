@@ -1,5 +1,6 @@
 #include "ui/form_base_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QScrollArea>
@@ -21,6 +22,10 @@ FormBase::~FormBase() {
 
 void FormBase::unload() {
     close();
+}
+
+void FormBase::untickWhenReportCloses(QAbstractButton* box) {
+    connect(&app_.reportNotice, &ReportNotice::closed, box, [box] { box->setChecked(false); });
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QWidget>
 
+class QAbstractButton;
 class QScrollArea;
 
 namespace sonrel {
@@ -24,6 +25,8 @@ public:
 
     // Unloads the window like its close box does.
     void unload();
+    // Unticks the report check box `box` whenever the report window closes.
+    void untickWhenReportCloses(QAbstractButton* box);
     bool closeRequested() const { return closeRequested_; }
     bool running() const { return runDepth_ > 0; }
 

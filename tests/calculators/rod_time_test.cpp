@@ -119,10 +119,43 @@ TEST(RodTime, MovingObserverMeetsTheLightOfEachEnd) {
         EXPECT_NEAR(xn, 10 * t, 1e-12);
     }
     EXPECT_NEAR(v.X1, 100 - 10 * v.T1, 1e-12);
-    // The shared body arrays carry the ends and the observer for other windows.
-    EXPECT_EQ(r.s.X(1), v.X1);
-    EXPECT_EQ(r.s.X(22), v.Xn2);
-    EXPECT_EQ(r.s.X(20), 200);
+}
+
+// Classical rod at rest, observer leaving Xn with 10 m/s through the resting
+// medium, Vs = 20: (Xn + 10·t - X)² + 60² = (20·t)², i.e.
+// 300·t² - 20·(Xn - X)·t - ((Xn - X)² + 3600) = 0. By hand:
+//   Xn = 0,  end 1: 300t² + 2000t - 13600 = 0, t = (-2000 + sqrt(20320000))/600
+//   Xn = 0,  end 2: 300t² + 4000t - 43600 = 0, t = (-4000 + sqrt(68320000))/600
+//   Xn = 50, end 1: 300t² + 1000t - 6100 = 0,  t = (-1000 + sqrt(8320000))/600
+//   Xn = 50, end 2: 300t² + 3000t - 26100 = 0, t = (-3000 + sqrt(40320000))/600
+// Seen in the observer's frame at the reception, end k is at Xk - 10·Tk; once
+// both ends are seen at one time the rod has its rest length 100.
+TEST(RodTime, ClassicalRodAtRestAlignsToItsRestLengthWhereverTheObserverStands) {
+    const struct {
+        double Xn, T1, T2;
+    } cases[] = {{0, 4.179618446389764, 7.109318879847882},
+                 {50, 3.1407350339519855, 5.583005244258363}};
+    for (const auto& c : cases) {
+        for (bool toT1 : {true, false}) {
+            Rod r;
+            RodInput in = defaults(RodTheory::ClassicAso);
+            in.Xn = c.Xn;
+            const RodView v = r.solve(in);
+            EXPECT_NEAR(v.T1, c.T1, 1e-12) << c.Xn;
+            EXPECT_NEAR(v.T2, c.T2, 1e-12) << c.Xn;
+            EXPECT_NEAR(v.X1, 100 - 10 * c.T1, 1e-11);
+            EXPECT_NEAR(v.X2, 200 - 10 * c.T2, 1e-11);
+            const AlignView a = r.model.align(alignFrom(v, in, 100, toT1));
+            const double common = toT1 ? c.T1 : c.T2;
+            const int moved = toT1 ? 2 : 1;
+            EXPECT_NEAR(a.T[moved], common, 1e-6);
+            EXPECT_NEAR(a.X[1], 100 - 10 * common, 1e-5) << c.Xn << toT1;
+            EXPECT_NEAR(a.X[2], 200 - 10 * common, 1e-5) << c.Xn << toT1;
+            EXPECT_NEAR(a.X[2] - a.X[1], 100, 1e-5) << c.Xn << toT1;
+            // The observer receives the moved end's light where it then is.
+            EXPECT_NEAR(a.Xn[moved], c.Xn + 10 * a.T[moved], 1e-9);
+        }
+    }
 }
 
 TEST(RodTime, CarriedSignalsTakeTheRaySpeedOfTheirDirection) {
@@ -137,18 +170,84 @@ TEST(RodTime, CarriedSignalsTakeTheRaySpeedOfTheirDirection) {
     EXPECT_EQ(v.X1, 100);
 }
 
-TEST(RodTime, RaySearchAtMostOrBelowAndKeepsThePreviousSpeed) {
+// The frame moves along X, so an end at (X, -Y) is seen exactly as late as
+// one at (X, Y); every direction around the observer has a ray.
+TEST(RodTime, CarriedSignalsFromEveryDirectionAndTheMirrorImage) {
+    RodInput below = defaults(RodTheory::ClassicIso);
+    below.Y1 = below.Y2 = -60;
+    below.VX1 = 3;
+    below.VX2 = 5;
+    RodInput above = below;
+    above.Y1 = above.Y2 = 60;
+    Rod up, down;
+    const RodView u = up.solve(above);
+    const RodView d = down.solve(below);
+    EXPECT_EQ(d.T1, u.T1);
+    EXPECT_EQ(d.T2, u.T2);
+    // sqrt(100² + 60²) / (10·cos a + sqrt(400 - 100·sin² a)), tan a = 0,6.
+    EXPECT_NEAR(d.T1, 4.179618446, 2e-3 * 4.18);
+    for (bool toT1 : {true, false}) {
+        const AlignView au = up.model.align(alignFrom(u, above, 100, toT1));
+        const AlignView ad = down.model.align(alignFrom(d, below, 100, toT1));
+        for (int k = 1; k <= 2; ++k) {
+            EXPECT_EQ(ad.T[k], au.T[k]);
+            EXPECT_EQ(ad.X[k], au.X[k]);
+        }
+    }
+
+    // Ends all around the observer, also straight behind it and on the axis.
+    for (int deg = -180; deg < 180; deg += 15) {
+        const double a = deg / 57.29577951308232;
+        RodInput in = defaults(RodTheory::ClassicIso);
+        in.Xn = 30;
+        in.X1 = 30 + 80 * std::cos(a);
+        in.Y1 = 80 * std::sin(a);
+        Rod r;
+        const RodView v = r.solve(in);
+        EXPECT_NEAR(v.T1, 80 / carriedSpeed(a, 20, 10), 2e-3 * v.T1) << deg;
+    }
+}
+
+TEST(RodTime, RaySearchAtMostOrBelowAndItsMirrorBelowTheAxis) {
     SharedState s;
     RayTable rays;
+    EXPECT_THROW(rays.effectiveSpeed(0.5, false), MathError); // no rays yet
     rays.build(s, 20, 10);
-    EXPECT_EQ(rays.effectiveSpeed(-1.0, false), 0); // nothing found yet
     const double q0 = 179 / s.degPerRad, q1 = (179 - 180.0 / RayTable::kRays) / s.degPerRad;
     const double wx0 = 20 * std::cos(q0) + 10, wy0 = 20 * std::sin(q0);
     const double wx1 = 20 * std::cos(q1) + 10, wy1 = 20 * std::sin(q1);
     const double a0 = vectorAngleRad(s, wx0, wy0);
     EXPECT_DOUBLE_EQ(rays.effectiveSpeed(a0, false), std::hypot(wx0, wy0));
     EXPECT_DOUBLE_EQ(rays.effectiveSpeed(a0, true), std::hypot(wx1, wy1));
-    EXPECT_DOUBLE_EQ(rays.effectiveSpeed(-1.0, true), std::hypot(wx1, wy1));
+    EXPECT_DOUBLE_EQ(rays.effectiveSpeed(-a0, false), std::hypot(wx0, wy0));
+    EXPECT_DOUBLE_EQ(rays.effectiveSpeed(-a0, true), std::hypot(wx1, wy1));
+    // Straight ahead along the frame's motion the signal has Vs + VXiso.
+    EXPECT_NEAR(rays.effectiveSpeed(0, true), 30, 1e-3);
+    EXPECT_NEAR(rays.effectiveSpeed(-1e-9, true), 30, 1e-3);
+    // Straight behind, Vs - VXiso, up to the 1° gap of the first ray.
+    EXPECT_NEAR(rays.effectiveSpeed(s.pi, false), 10, 1e-2);
+    EXPECT_NEAR(rays.effectiveSpeed(-s.pi + 1e-9, false), 10, 1e-2);
+}
+
+// The rod window keeps its own copy of the ends, the velocities and the
+// observer: whatever another window does to the shared record between the
+// two buttons leaves the alignment as it was.
+TEST(RodTime, AlignmentUsesItsOwnCalculationNotTheSharedRecord) {
+    SharedState s;
+    RecordingCanvas canvas;
+    RodModel model{s};
+    const RodInput in = defaults(RodTheory::Sto);
+    model.begin(in, canvas);
+    const RodView v = model.solve();
+    for (int i = 0; i <= 29; ++i) {
+        s.X(i) = 1000 + i;
+        s.VX(i) = 77;
+    }
+    const AlignView a = model.align(alignFrom(v, in, 100));
+    // Lorentz: X1 = 100/G, X2 = 200/G - 10·(T1 - T2), T1 - T2 = 10·100/(400·G),
+    // so the aligned length is 75/G with G = sqrt(0,75).
+    EXPECT_NEAR(a.X[2] - a.X[1], 75 / std::sqrt(0.75), 1e-12);
+    EXPECT_NEAR(a.travel[1], std::hypot(100 / std::sqrt(0.75), 60) / 20, 1e-12);
 }
 
 TEST(RodTime, IterativeAlignmentReachesTheChosenTime) {

@@ -1,9 +1,14 @@
+#include "app/form1.h"
+#include "app/numbers.h"
 #include "calculators/form10.h"
 #include "support/ui_helpers.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QTimer>
+#include <cmath>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -13,6 +18,33 @@ protected:
     FormBase* openFromMain() {
         click(app->windows.get(1), "Command20");
         return app->windows.get(10);
+    }
+    Form1* mainWindow() { return static_cast<Form1*>(app->windows.get(1)); }
+    // The main window's default run with coarse steps, paused in manual mode
+    // at the first arrival (the question answered No).
+    void pauseMainRun() {
+        typeInto(mainWindow(), "Text9", "0,01");
+        click(mainWindow(), "Command13");
+        mainWindow()->Check1->setChecked(false);
+        boxes.answers = {QMessageBox::No};
+        click(mainWindow(), "Command1");
+    }
+    // Continues the paused run to its end and returns its period record. A
+    // run that has lost its receiver is stopped after a while.
+    std::vector<double> finishMainRun() {
+        mainWindow()->Check1->setChecked(true);
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [this] { click(mainWindow(), "Command2"); });
+        guard.start(30000);
+        click(mainWindow(), "Command3");
+        const SharedState& s = app->state;
+        std::vector<double> r{s.T, s.X(1), s.Y(1), s.X(2), s.Y(2), double(s.frontIndex)};
+        for (int i = 0; i <= 20; ++i)
+            for (const PeriodArray* a :
+                 {&s.Tn2, &s.Xn2, &s.Tn1, &s.Xn1, &s.Yn1, &s.Tk1, &s.Xk1, &s.Yk1, &s.Q3})
+                r.push_back((*a)(i));
+        return r;
     }
 };
 
@@ -101,4 +133,101 @@ TEST_F(RodWindow, SavesThePictureOrReportsTheWriteError) {
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка записи в файл"));
     click(f, "Command16");
     EXPECT_EQ(app->windows.get(10), nullptr);
+}
+
+// The rod window works on its own copy of the rod and the observer: a run of
+// the main window paused meanwhile goes on exactly as if nothing was pressed.
+TEST_F(RodWindow, APausedMainRunContinuesAsIfTheRodWindowWasNotUsed) {
+    pauseMainRun();
+    const std::vector<double> untouched = finishMainRun();
+    ASSERT_EQ(app->state.frontIndex, 21); // the run reached the 20-front limit
+
+    pauseMainRun();
+    const double receiverX = app->state.X(1);
+    const QString receiverField = textOf(mainWindow(), "Text13");
+    auto* f = static_cast<Form10*>(openFromMain());
+    for (QRadioButton* theory : {f->Option1, f->Option2, f->Option3, f->Option4}) {
+        theory->setChecked(true);
+        click(f, "Command13");
+        click(f, "Command1");
+        EXPECT_EQ(app->state.X(1), receiverX);
+    }
+    EXPECT_EQ(textOf(mainWindow(), "Text13"), receiverField);
+    EXPECT_EQ(finishMainRun(), untouched);
+}
+
+// A main run between the rod window's two buttons leaves the alignment as it
+// was. Lorentz, defaults: X1 = 100/G, X2 = 200/G - VXiso·(T1 - T2) with
+// T1 - T2 = VXiso·100/(Vs²·G), so the aligned length is 75/G, G = sqrt(0,75).
+TEST_F(RodWindow, AMainRunBetweenTheButtonsLeavesTheRodResults) {
+    auto* f = static_cast<Form10*>(openFromMain());
+    click(f, "Command13");
+    typeInto(mainWindow(), "Text9", "0,01");
+    click(mainWindow(), "Command13");
+    click(mainWindow(), "Command1");
+    click(f, "Command1");
+    EXPECT_EQ(textOf(f, "Text31"), QStringLiteral("86,60254")); // 75/G = 86,602540378…
+    EXPECT_NEAR(readNumber(textOf(f, "Text12").toStdString()),
+                200 / std::sqrt(0.75) - 10 * 10 * 100 / (400 * std::sqrt(0.75)), 1e-9);
+}
+
+// Classical rod at rest seen by an observer moving through the resting medium:
+// once both ends are seen at one time it has its rest length 100, wherever the
+// observer starts. T1 solves (Xn + 10·t - 100)² + 60² = (20·t)²: for Xn = 50,
+// 300·t² + 1000·t - 6100 = 0, t = (-1000 + sqrt(8320000))/600 = 3,14073503…
+TEST_F(RodWindow, ClassicalRodAtRestAlignsToItsRestLength) {
+    auto* f = static_cast<Form10*>(openFromMain());
+    f->Option1->setChecked(true); // "Классика в АСО"
+    for (const char* xn : {"0", "50"}) {
+        typeInto(f, "Text6", xn);
+        click(f, "Command13");
+        click(f, "Command1");
+        EXPECT_NEAR(readNumber(textOf(f, "Text31").toStdString()), 100, 1e-5) << xn;
+    }
+    EXPECT_NEAR(readNumber(textOf(f, "Text27").toStdString()), 3.1407350339519855, 1e-12);
+    EXPECT_NEAR(readNumber(textOf(f, "Text7").toStdString()), 100 - 31.407350339519855, 1e-10);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// An end below the axis is seen as late as its mirror image above it, whether
+// or not an earlier calculation went before. By hand, end 1 at (100; ±60):
+// sqrt(100² + 60²) / (10·cos a + sqrt(20² - 10²·sin² a)), tan a = 0,6, = 4,17962.
+TEST_F(RodWindow, ClassicalInTheMovingFrameBelowTheAxisMirrorsAbove) {
+    auto* f = static_cast<Form10*>(openFromMain());
+    f->Option2->setChecked(true); // "Классика в ИСО"
+    typeInto(f, "Text3", "-60");
+    typeInto(f, "Text4", "-60");
+    click(f, "Command13");
+    const QString firstBelow = textOf(f, "Text27");
+    EXPECT_NEAR(readNumber(firstBelow.toStdString()), 4.17962, 2e-3 * 4.18);
+
+    typeInto(f, "Text3", "60");
+    typeInto(f, "Text4", "60");
+    typeInto(f, "Text1", "150"); // an earlier, different calculation
+    click(f, "Command13");
+    typeInto(f, "Text1", "100");
+    click(f, "Command13");
+    EXPECT_EQ(textOf(f, "Text27"), firstBelow);
+    const QString above2 = textOf(f, "Text28");
+    typeInto(f, "Text3", "-60");
+    typeInto(f, "Text4", "-60");
+    click(f, "Command13");
+    EXPECT_EQ(textOf(f, "Text27"), firstBelow);
+    EXPECT_EQ(textOf(f, "Text28"), above2);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A calculation that fails shows its message and leaves no earlier result
+// standing as its own.
+TEST_F(RodWindow, AFailedCalculationLeavesNoEarlierResult) {
+    auto* f = static_cast<Form10*>(openFromMain());
+    f->Option2->setChecked(true);
+    click(f, "Command13");
+    ASSERT_FALSE(textOf(f, "Text27").isEmpty());
+    typeInto(f, "Text9", "25"); // the frame outruns the signal
+    click(f, "Command13");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка рассчета"));
+    for (const char* result : {"Text27", "Text28", "Text7", "Text8", "Text31", "Text5"})
+        EXPECT_TRUE(textOf(f, result).isEmpty()) << result;
 }

@@ -86,6 +86,23 @@ TEST_F(PictureSaving, MainWindowSavesNumberedBitmapsAndRefusesPaths) {
     EXPECT_FALSE(QFile::exists(QStringLiteral("Sonrel/.bmp")));
 }
 
+// The number is taken as typed: with none, the file is the prefix alone.
+TEST_F(PictureSaving, AnEmptyNumberSavesThePrefixAlone) {
+    const std::pair<int, const char*> windows[] = {{1, "Text21"}, {10, "Text21"}};
+    for (const auto& [n, field] : windows) {
+        QFile::remove(QStringLiteral("Sonrel.bmp"));
+        FormBase* f = app->windows.show(n);
+        typeInto(f, field, QString());
+        click(f, "Command6");
+        EXPECT_TRUE(QImageReader(QStringLiteral("Sonrel.bmp")).canRead()) << "Form" << n;
+    }
+    FormBase* f6 = app->windows.show(6);
+    typeInto(f6, "Text60", QString());
+    click(f6, "Command5");
+    EXPECT_TRUE(QImageReader(QStringLiteral("Sonrel_.bmp")).canRead());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
 TEST(RasterCanvas, ABatchOfPointsDrawsTheSamePixelsAsSinglePoints) {
     RasterCanvas one(200, 100), batch(200, 100);
     std::vector<double> xs, ys;

@@ -2,6 +2,7 @@
 #include "support/ui_helpers.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 
 using namespace sonrel;
@@ -36,4 +37,41 @@ TEST_F(ReportWindow, ScrollBarReachesTheBottomOfTheCanvas) {
     EXPECT_EQ(r->picMain->y(), -(r->picMain->height() - r->picBox->height()));
     EXPECT_EQ(r->vsbScroll->singleStep(), 2);
     EXPECT_EQ(r->vsbScroll->pageStep(), 20);
+}
+
+// Closing the report window by its close box unticks every check box that
+// shows it, so no later report goes into a window nobody can see.
+TEST_F(ReportWindow, ClosingItUnticksTheReportBoxOfEveryExperimentWindow) {
+    const int windowsWithReport[] = {1, 3, 8, 9};
+    auto reportBox = [this](int n) { return control<QCheckBox>(app->windows.show(n), "Check5"); };
+    for (int n : windowsWithReport)
+        reportBox(n)->setChecked(true);
+    Form4* r = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->isVisible());
+    r->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->windows.get(4), nullptr);
+    for (int n : windowsWithReport)
+        EXPECT_FALSE(reportBox(n)->isChecked()) << "Form" << n;
+
+    // A main run now prints no report anywhere.
+    FormBase* f1 = app->windows.get(1);
+    typeInto(f1, "Text9", QStringLiteral("0,01"));
+    click(f1, "Command13");
+    click(f1, "Command1");
+    EXPECT_EQ(app->windows.get(4), nullptr);
+
+    // Ticking again shows an empty report window; unticking in one window
+    // closes it for the others too.
+    reportBox(1)->setChecked(true);
+    reportBox(9)->setChecked(true);
+    r = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->isVisible());
+    EXPECT_TRUE(r->plainText().isEmpty());
+    reportBox(9)->setChecked(false);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(app->windows.get(4), nullptr);
+    EXPECT_FALSE(reportBox(1)->isChecked());
 }

@@ -53,3 +53,15 @@ TEST(AboutText, ButtonLinesNameTheCaptionsOfEveryWindow) {
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     EXPECT_EQ(text.find("SONREL6\r\n\r\n"), lines[0].size() - 7);
 }
+
+// The button of the comparison window turns the velocities from ИСО back into АСО.
+TEST(AboutText, VelocityButtonRecomputesFromIsoBackIntoAso) {
+    int found = 0;
+    for (const auto& l : aboutLines()) {
+        if (l.rfind(" <VX1 и VX2> - ", 0) != 0) continue;
+        ++found;
+        EXPECT_NE(l.find("из ИСО"), std::string::npos) << l;
+        EXPECT_NE(l.find("в АСО"), std::string::npos) << l;
+    }
+    EXPECT_EQ(found, 1);
+}

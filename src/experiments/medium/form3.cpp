@@ -275,6 +275,7 @@ void Form3::wire() {
         else
             windows().unload(4);
     });
+    untickWhenReportCloses(Check5);
     connect(Command16, &QPushButton::clicked, this, [this] {
         state().stopFlag = 1;
         windows().unloadAll();

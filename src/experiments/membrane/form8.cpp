@@ -31,6 +31,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     connect(Command7, &QPushButton::clicked, this, &Form8::observedPointsClicked);
     connect(Command12, &QPushButton::clicked, this, &Form8::calculatedPointsClicked);
     connect(Check5, &QCheckBox::toggled, this, &Form8::reportToggled);
+    untickWhenReportCloses(Check5);
 }
 
 void Form8::clearPicture() {

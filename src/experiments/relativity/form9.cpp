@@ -41,6 +41,7 @@ void Form9::wire() {
     connect(Command16, &QPushButton::clicked, this, [this] { windows().unloadAll(); });
     connect(Check8, &QCheckBox::toggled, this, &Form9::thirdFrameToggled);
     connect(Check5, &QCheckBox::toggled, this, &Form9::reportToggled);
+    untickWhenReportCloses(Check5);
     connect(Picture1, &CanvasWidget::mousePressed, this,
             [this](double x, double y, int) { markPoint(x, y); });
 }
