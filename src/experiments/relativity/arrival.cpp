@@ -50,7 +50,8 @@ void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
     }
     // Checked at every arrival, asked once per run: a later beam may be the
     // first to travel longer than the period.
-    if (overrunPending) overrunCheck(p);
+    // With every beam in flight on its own no beam can miss its launch.
+    if (overrunPending && !everyFront) overrunCheck(p);
     if (opt.markFronts) markFront(c, false);
     ev.arrived = true;
     ev.periodNumber = N - 1;

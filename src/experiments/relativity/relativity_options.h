@@ -15,16 +15,17 @@ struct Options {
     Kinematics kinematics = Kinematics::Classic;
     SightLine sight = SightLine::FromEmission;
     TimeScale timeScale = TimeScale::One;
-    bool autoMode = true;             // "Auto"
-    bool stopAtStart = false;         // "+ Stop"
-    bool animation = true;            // "+ анимация"
-    bool report = false;              // "+ отчет"
-    bool seenInAso = false;           // "+ видимые в АСО"
-    bool markFronts = false;          // "+ фронт"
-    bool graphXt = false;             // "+график x=f(t')"
-    bool trackScaledTime = false;     // "t'= t*kTiso"
-    bool trackPlainTime = false;      // "t'=t"
-    bool thirdFrame = false;          // "+" (VXiso3)
+    bool autoMode = true;         // "Auto"
+    bool stopAtStart = false;     // "+ Stop"
+    bool allFronts = false;       // "все фронты": every period's beam in flight at once
+    bool animation = true;        // "+ анимация"
+    bool report = false;          // "+ отчет"
+    bool seenInAso = false;       // "+ видимые в АСО"
+    bool markFronts = false;      // "+ фронт"
+    bool graphXt = false;         // "+график x=f(t')"
+    bool trackScaledTime = false; // "t'= t*kTiso"
+    bool trackPlainTime = false;  // "t'=t"
+    bool thirdFrame = false;      // "+" (VXiso3)
     bool thirdFrameSkipCarry = false; // "++T2=T1"
     bool carrySource = false;         // "+Т2=T1"
     bool emissionFromArrival = false; // "++Tn2= f(T1)"
