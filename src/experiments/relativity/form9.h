@@ -65,28 +65,30 @@ public:
     QLineEdit* Text71;          // after "+T0=": T0
     QLineEdit* Text75;          // after "итераций dt=": T1 - T2
 
-    QCheckBox* Check1;         // "Auto"
-    QCheckBox* Check14;        // "+ Stop"
-    QCheckBox* CheckAllFronts; // "все фронты": every period's beam in flight at once
-    QCheckBox* Check6;         // "+ анимация"
-    QCheckBox* Check5;         // "+ отчет"
-    QCheckBox* Check7;         // "+ видимые в АСО"
-    QCheckBox* Check15;        // "+ фронт"
-    QCheckBox* Check13;        // "+график x=f(t')"
-    QCheckBox* Check10;        // "t'= t*kTiso"
-    QCheckBox* Check20;        // "t'=t"
-    QCheckBox* Check8;         // "+" (VXiso3)
-    QCheckBox* Check17;        // "++T2=T1"
-    QCheckBox* Check19;        // "+Т2=T1"
-    QCheckBox* Check12;        // "++Tn2= f(T1)"
-    QCheckBox* Check9;         // "+ расчет в АСО"
-    QCheckBox* Check16;        // "+ расчет в ИСО"
-    QCheckBox* Check4;         // "+ T00 из ИСО"
-    QCheckBox* Check21;        // "+КТО"
-    QCheckBox* Check18;        // "+вид "
-    QCheckBox* Check11;        // "по T с MT, с/см"
-    QCheckBox* Check2;         // "+T0="
-    QCheckBox* Check3;         // ".txt"
+    QCheckBox* Check1;  // "Auto"
+    QCheckBox* Check14; // "+ Stop"
+    QCheckBox* Check6;  // "+ анимация"
+    QCheckBox* Check5;  // "+ отчет"
+    QCheckBox* Check7;  // "+ видимые в АСО"
+    QCheckBox* Check15; // "+ фронт"
+    QCheckBox* Check13; // "+график x=f(t')"
+    QCheckBox* Check10; // "t'= t*kTiso"
+    QCheckBox* Check20; // "t'=t"
+    QCheckBox* Check8;  // "+" (VXiso3)
+    QCheckBox* Check17; // "++T2=T1"
+    QCheckBox* Check19; // "+Т2=T1"
+    QCheckBox* Check12; // "++Tn2= f(T1)"
+    QCheckBox* Check9;  // "+ расчет в АСО"
+    QCheckBox* Check16; // "+ расчет в ИСО"
+    QCheckBox* Check4;  // "+ T00 из ИСО"
+    QCheckBox* Check21; // "+КТО"
+    QCheckBox* Check18; // "+вид "
+    QCheckBox* Check11; // "по T с MT, с/см"
+    QCheckBox* Check2;  // "+T0="
+    QCheckBox* Check3;  // ".txt"
+
+    // "все фронты": every period's beam in flight at once, each received on its own
+    QCheckBox* CheckAllFronts;
 
     QGroupBox* Frame1;      // "моделировать в"
     QRadioButton* Option2;  // "ИСО"

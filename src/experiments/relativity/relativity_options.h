@@ -15,17 +15,16 @@ struct Options {
     Kinematics kinematics = Kinematics::Classic;
     SightLine sight = SightLine::FromEmission;
     TimeScale timeScale = TimeScale::One;
-    bool autoMode = true;         // "Auto"
-    bool stopAtStart = false;     // "+ Stop"
-    bool allFronts = false;       // "все фронты": every period's beam in flight at once
-    bool animation = true;        // "+ анимация"
-    bool report = false;          // "+ отчет"
-    bool seenInAso = false;       // "+ видимые в АСО"
-    bool markFronts = false;      // "+ фронт"
-    bool graphXt = false;         // "+график x=f(t')"
-    bool trackScaledTime = false; // "t'= t*kTiso"
-    bool trackPlainTime = false;  // "t'=t"
-    bool thirdFrame = false;      // "+" (VXiso3)
+    bool autoMode = true;             // "Auto"
+    bool stopAtStart = false;         // "+ Stop"
+    bool animation = true;            // "+ анимация"
+    bool report = false;              // "+ отчет"
+    bool seenInAso = false;           // "+ видимые в АСО"
+    bool markFronts = false;          // "+ фронт"
+    bool graphXt = false;             // "+график x=f(t')"
+    bool trackScaledTime = false;     // "t'= t*kTiso"
+    bool trackPlainTime = false;      // "t'=t"
+    bool thirdFrame = false;          // "+" (VXiso3)
     bool thirdFrameSkipCarry = false; // "++T2=T1"
     bool carrySource = false;         // "+Т2=T1"
     bool emissionFromArrival = false; // "++Tn2= f(T1)"
@@ -37,6 +36,8 @@ struct Options {
     bool byTime = false;              // "по T с MT, с/см"
     bool fromT0 = true;               // "+T0="
     bool dataTable = false;           // ".txt"
+    // "все фронты": every period's beam in flight at once, each received on its own
+    bool allFronts = false;
 
     bool relativistic() const { return kinematics != Kinematics::Classic; }
 };
