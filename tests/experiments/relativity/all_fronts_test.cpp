@@ -57,7 +57,9 @@ RunEnd runToEnd(Model& m, Canvas& c, Prompts& p, int maxSteps = 400000) {
 //   ИСО clock there, t' = (t - VXiso x / c²) / kTiso;
 // - СТО modelled in ИСО: the start is Lorentz-transformed into ИСО, the
 //   source carried along its ИСО path to the receiver's ИСО clock reading,
-//   and the beams leave every T00 of ИСО time, spreading with Vs0 in ИСО.
+//   and the beams leave every T00 of ИСО time, spreading with Vs0 in ИСО;
+// - СТО+ (always modelled in АСО): the meeting in АСО, read on ИСО clocks
+//   that run slower by kTiso everywhere.
 std::vector<double> exactArrivals(const Inputs& in, Frame frame, Kinematics kin) {
     const double c = in.Vs0, v = in.VXiso;
     std::vector<double> t(21);
@@ -67,7 +69,12 @@ std::vector<double> exactArrivals(const Inputs& in, Frame frame, Kinematics kin)
             const double te = (n - 1) * in.T00;
             const double ta = exactArrival(te, in.X2 + in.VX2 * te, in.Y2 + in.VY2 * te, in.X1,
                                            in.Y1, in.VX1, in.VY1, c);
-            t[n] = kin == Kinematics::Classic ? ta : (ta - v * (in.X1 + in.VX1 * ta) / (c * c)) / k;
+            if (kin == Kinematics::Classic)
+                t[n] = ta;
+            else if (kin == Kinematics::StoPlus)
+                t[n] = ta * k;
+            else
+                t[n] = (ta - v * (in.X1 + in.VX1 * ta) / (c * c)) / k;
         }
         return t;
     }
@@ -91,6 +98,7 @@ std::vector<double> exactArrivals(const Inputs& in, Frame frame, Kinematics kin)
 }
 
 const char* nameOf(Frame f, Kinematics k) {
+    if (k == Kinematics::StoPlus) return "АСО, СТО+";
     if (f == Frame::Aso) return k == Kinematics::Classic ? "АСО, классика" : "АСО, СТО";
     return k == Kinematics::Classic ? "ИСО, классика" : "ИСО, СТО";
 }
@@ -116,7 +124,8 @@ TEST(AllFronts, DefaultRunMeasuresEveryPeriodInBothFramesAndKinematics) {
     // kinematics give different arrival times.
     for (double vxIso : {0.0, 4.0}) {
         for (Frame frame : {Frame::Aso, Frame::Iso}) {
-            for (Kinematics kin : {Kinematics::Classic, Kinematics::Sto}) {
+            for (Kinematics kin : {Kinematics::Classic, Kinematics::Sto, Kinematics::StoPlus}) {
+                if (kin == Kinematics::StoPlus && frame == Frame::Iso) continue; // АСО only
                 SCOPED_TRACE(std::string(nameOf(frame, kin)) +
                              ", VXiso = " + std::to_string(vxIso));
                 Inputs in;
