@@ -253,9 +253,9 @@ void Model::launchDueBeams() {
 }
 
 // One step with every beam in flight: launches, the rays' flight, and the
-// arrivals, received in the order the beams left (a later beam cannot reach
-// the receiver before an earlier one; should both pass in the same step,
-// both are received in that order).
+// arrivals, received in the order the beams left (a receiver slower than the
+// signal cannot meet a later beam before an earlier one; should both pass in
+// the same step, both are received in that order).
 void Model::stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev) {
     (void)s.Tn2(N); // past the 20th period there is no entry: the run ends
     launchDueBeams();
