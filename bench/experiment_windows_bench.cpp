@@ -20,6 +20,17 @@ RunFigures startRun(AppContext& app, int form, const char* animation, bool anima
     return {stepsMade(app)};
 }
 
+// The comparison window's default run with every period's beam in flight
+// ("все фронты"): it runs on to the 20-front limit instead of stopping at
+// the first beam that misses its launch.
+RunFigures allFrontsRun(AppContext& app, bool animated) {
+    QWidget* f = app.windows.show(9);
+    setChecked(f, "CheckAllFronts", true);
+    setChecked(f, "Check6", animated);
+    click(f, "Command1");
+    return {stepsMade(app)};
+}
+
 RunFigures membraneRun(AppContext& app) {
     QWidget* f = app.windows.show(8);
     click(f, "Command13");
@@ -33,6 +44,12 @@ const bool registered = [] {
     registerScenario({"comparison (Form9): + анимация",
                       [](AppContext& a) { return startRun(a, 9, "Check6", true); },
                       "comparison (Form9): without animation"});
+    registerScenario({"comparison (Form9): все фронты, no animation",
+                      [](AppContext& a) { return allFrontsRun(a, false); },
+                      "comparison (Form9): without animation"});
+    registerScenario({"comparison (Form9): все фронты + анимация",
+                      [](AppContext& a) { return allFrontsRun(a, true); },
+                      "comparison (Form9): + анимация"});
     registerScenario({"medium (Form3): without animation",
                       [](AppContext& a) { return startRun(a, 3, "Check6", false); }, ""});
     registerScenario({"medium (Form3): + анимация",
