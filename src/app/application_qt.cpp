@@ -1,5 +1,7 @@
 #include "app/application_qt.h"
 
+#include "app/app_context_qt.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -18,6 +20,17 @@ void setUpApplication(QApplication& app) {
     font.setPointSize(8);
     app.setFont(font);
     app.setApplicationName(QStringLiteral("Sonrel6"));
+}
+
+int runProgram(int argc, char** argv, const std::function<void(AppContext&)>& started) {
+    QApplication qapp(argc, argv);
+    setUpApplication(qapp);
+    // The shared record lives as long as the process, as windows may outlive each other.
+    auto* app = new AppContext;
+    app->windows.setEndsProgram(true);
+    app->windows.show(1);
+    if (started) started(*app);
+    return qapp.exec();
 }
 
 } // namespace sonrel
