@@ -38,6 +38,17 @@ double exactArrival(int j) {
     return (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
 }
 
+// Exact time at which a front sent at te from (ex, ey) reaches a receiver
+// that is at (x, y) at te and moves with (vx, vy) slower than the signal:
+// the root τ > 0 of |(x − ex, y − ey) + (vx, vy)·τ| = Vs·τ, plus te.
+double arrivalOfFront(double te, double ex, double ey, double x, double y, double vx, double vy,
+                      double Vs) {
+    const double dx = x - ex, dy = y - ey;
+    const double a = vx * vx + vy * vy - Vs * Vs, b = 2 * (dx * vx + dy * vy);
+    const double c = dx * dx + dy * dy;
+    return te + (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
+}
+
 } // namespace
 
 TEST(ClassicPeriodSetting, DefaultsGiveTravelTimeAndFrequency) {
@@ -87,6 +98,48 @@ TEST(ClassicRun, DefaultExperimentMatchesTheClosedForm) {
     EXPECT_NEAR(s.v1(1), 1 / s.dT(1), 0.01);
 }
 
+TEST(ClassicRun, SourceAtRestEmitsEachFrontAtItsEmissionTime) {
+    // Receiver (86,60254; 50) at T = T00 moving with (1; 0,5), source at rest
+    // at (50; 0), Vs = 20, T00 = 5: every period lasts about 5,26 to 5,29 s.
+    SharedState s;
+    typeDefaults(s);
+    s.VX(1) = 1;
+    s.VY(1) = 0.5;
+    s.VX(2) = 0;
+    setupRun(s);
+    ScriptedPrompts p;
+    EXPECT_THROW(runUntilFront(s, 22, p), IndexError); // past front 20
+    // From front 9 on a front travels longer than T00: the warning comes once,
+    // and each front is still timed from its own emission.
+    ASSERT_EQ(p.asked.size(), 1u);
+    EXPECT_EQ(p.asked[0], kShortPeriodWarning);
+    auto exact = [](int front) {
+        const double te = (front - 1) * 5.0;
+        return arrivalOfFront(te, 50, 0, 86.60254 + (te - 5), 50 + 0.5 * (te - 5), 1, 0.5, 20);
+    };
+    EXPECT_NEAR(exact(2) - exact(1), 5.262, 0.001);
+    EXPECT_NEAR(exact(20) - exact(19), 5.291, 0.001);
+    for (int front = 1; front <= 20; ++front)
+        EXPECT_NEAR(s.Tk1(front - 1), exact(front), 2 * s.dt) << "front " << front;
+    for (int j = 1; j <= 19; ++j)
+        EXPECT_NEAR(s.Tk1(j) - s.Tk1(j - 1), exact(j + 1) - exact(j), 2 * s.dt) << "period " << j;
+
+    // A moving source 150 m behind the receiver: every front travels longer
+    // than T00, and each is still timed from its own emission point and time.
+    SharedState far;
+    typeDefaults(far, 200);
+    setupRun(far);
+    ScriptedPrompts yes;
+    EXPECT_THROW(runUntilFront(far, 22, yes), IndexError);
+    ASSERT_EQ(yes.asked.size(), 1u);
+    for (int front = 1; front <= 20; ++front) {
+        const double te = (front - 1) * 5.0;
+        const double t =
+            arrivalOfFront(te, 50 + 10 * (te - 5), 0, 200 + 6 * (te - 5), 50, 6, 0, 20);
+        EXPECT_NEAR(far.Tk1(front - 1), t, 2 * far.dt) << "front " << front;
+    }
+}
+
 TEST(ClassicRun, ArrivalNeedsTheRadiusStrictlyBeyondTheDistance) {
     SharedState s;
     s.X(1) = 1;
@@ -104,9 +157,15 @@ TEST(ClassicRun, ArrivalNeedsTheRadiusStrictlyBeyondTheDistance) {
     stepExperiment(s, {}, p);
     EXPECT_EQ(s.frontIndex, 2);
     EXPECT_DOUBLE_EQ(s.Tk1(0), 1.5);
-    // A source at rest never holds the next front: it grows from the next step.
-    stepExperiment(s, {}, p);
-    EXPECT_DOUBLE_EQ(s.frontRadius, 0.5);
+    // The source is at rest: front 2 leaves at its emission time T00 = 10 s
+    // and is 1 m away, so the first step beyond 11 s records it.
+    while (s.T < 9.9) {
+        stepExperiment(s, {}, p);
+        EXPECT_DOUBLE_EQ(s.frontRadius, 0) << "T = " << s.T;
+    }
+    while (s.frontIndex == 2)
+        stepExperiment(s, {}, p);
+    EXPECT_DOUBLE_EQ(s.Tk1(1), 11.5);
 }
 
 TEST(ClassicRun, ManualModeJumpsToPeriodBoundariesAndAsks) {
