@@ -17,6 +17,7 @@ struct Beam {
     std::vector<double> Xn, Yn;    // position after the step
     std::vector<double> Vs2;       // speed while in layer 1
     double prevDx = 0, prevDy = 0; // direction of the last finished ray
+    bool moving = true; // some ray moved in the last step; a beam that stands still stays so
 
     int rays() const { return static_cast<int>(sinA.size()); }
 

@@ -116,6 +116,9 @@ void MediumExperiment::emitDueBeams() {
         Beam& b = flight_[m];
         b.resize(Nr + 1);
         b.emitFan(st.Xn2(m), st.Yn2(m), a0, da, medium.density(1));
+        // A source that has left layer 1 emits rays that never pass through
+        // it: they keep the speed of layer 1 as their emission speed.
+        std::fill(b.Vs2.begin(), b.Vs2.end(), Vs0 / medium.density(1));
         b.prevDx = b.prevDy = 0;
         inFlight_[m] = 1;
     }
@@ -127,10 +130,14 @@ bool MediumExperiment::traceAllBeams(const MediumOptions& o, Canvas* canvas, dou
     try {
         for (int m = std::max(k, 1); m <= emitted; ++m) {
             if (!inFlight_[m]) continue;
-            if (traceRays(flight_[m], o, canvas, shift, displayStep, arrivals_[m])) {
-                // The beam has done its work: its rays are let go.
+            const bool arrived = traceRays(flight_[m], o, canvas, shift, displayStep, arrivals_[m]);
+            // A beam that has arrived has done its work; one whose every ray
+            // stands (above the last traced layer or in too thin a layer) can
+            // never arrive, since a ray that is not moved is not tested either.
+            // Either way its rays are let go.
+            if (arrived || !flight_[m].moving) {
                 inFlight_[m] = 0;
-                pending_[m] = 1;
+                pending_[m] = arrived;
                 flight_[m] = Beam{};
             }
         }
@@ -171,7 +178,7 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
     double* Yo = b.Yo.data();
     double* Xn = b.Xn.data();
     double* Yn = b.Yn.data();
-    int flag = 0;
+    int flag = 0, moved = 0;
 
     for (int j = 0; j < n; ++j) {
         const double layer = medium.layerOf(Yo[j]);
@@ -188,6 +195,7 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
         Xn[j] = Xo[j] + ds * sn;
         Yn[j] = Yo[j] + dir[j] * ds * cs;
         if (!std::isfinite(Xn[j]) || !std::isfinite(Yn[j])) throw MathError("ray out of range");
+        ++moved;
 
         if (drawBeam) {
             const double move[] = {(Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M};
@@ -241,6 +249,7 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
         b.prevDx = dx;
         b.prevDy = dy;
     }
+    b.moving = moved > 0;
     return false;
 }
 
