@@ -1,5 +1,6 @@
 // Default runs of the comparison, medium and membrane windows, with and
-// without animation, through their real windows.
+// without animation, through their real windows; the medium window's also
+// with every beam in flight ("все фронты").
 #include "bench_harness.h"
 #include "ui/form_base_window.h"
 
@@ -31,6 +32,13 @@ RunFigures allFrontsRun(AppContext& app, bool animated) {
     return {stepsMade(app)};
 }
 
+// The same default run with every beam traced on its own ("все фронты").
+RunFigures allBeamsRun(AppContext& app, int form, const char* animation, bool animated) {
+    QWidget* f = app.windows.show(form);
+    setChecked(f, "CheckAllFronts", true);
+    return startRun(app, form, animation, animated);
+}
+
 RunFigures membraneRun(AppContext& app) {
     QWidget* f = app.windows.show(8);
     click(f, "Command13");
@@ -55,6 +63,12 @@ const bool registered = [] {
     registerScenario({"medium (Form3): + анимация",
                       [](AppContext& a) { return startRun(a, 3, "Check6", true); },
                       "medium (Form3): without animation"});
+    registerScenario({"medium (Form3): все фронты, without animation",
+                      [](AppContext& a) { return allBeamsRun(a, 3, "Check6", false); },
+                      "medium (Form3): without animation"});
+    registerScenario({"medium (Form3): все фронты + анимация",
+                      [](AppContext& a) { return allBeamsRun(a, 3, "Check6", true); },
+                      "medium (Form3): + анимация"});
     registerScenario({"membrane (Form8): default run to 20 fronts", membraneRun, ""});
     return true;
 }();
