@@ -74,10 +74,12 @@ void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
     s.arrivedFlag = 0;
     s.frontRadius = 0;
     s.frontRadiusDrawn = 0;
-    // With a period shorter than the travel time the next front left before
-    // this arrival: it has been growing since its emission time.
+    // A source at rest with a period shorter than the travel time sent the next
+    // front before this arrival: it has been growing since its emission time.
+    // A moving source keeps the one-front-at-a-time tracking, whose late
+    // fronts the short-period warning names (the "все фронты" mode tracks them).
     const int next = s.frontIndex;
-    if (next != i && next <= PeriodArray::hi() && s.T > s.Tn2(next))
+    if (sourceAtRest(s) && next != i && next <= PeriodArray::hi() && s.T > s.Tn2(next))
         s.frontRadius = finite(s.Vs * (s.T - s.Tn2(next)));
 }
 
