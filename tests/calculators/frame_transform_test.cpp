@@ -314,4 +314,12 @@ TEST(FrameTransform, LorentzContractionAndEventTimes) {
     ASSERT_TRUE(r.factors.has_value());
     EXPECT_NEAR(r.factors->G1, 0.8, 1e-12);
     EXPECT_NEAR(r.factors->G2, 0.8, 1e-12);
+
+    // Brought to the frame's time 0 instead: the body resting at the АСО origin is at
+    // the new origin, the other 8 m from it.
+    in.alignment = TimeAlignment::Origin;
+    const FrameResult o = transformFrames(in, constants());
+    ASSERT_TRUE(o.complete);
+    EXPECT_NEAR(o.iso.X2, 0, 1e-12);
+    EXPECT_NEAR(o.iso.X1, 8, 1e-12);
 }

@@ -29,6 +29,12 @@ TEST(CalculatedPoints, AtAGivenAngle) {
     EXPECT_EQ(in.mode, FormulaMode::Interactive);
     EXPECT_NEAR(calculateFrequency(in, choose(MainFormula::Classical), {}).ratio, 0.5, 1e-12);
 
+    // Source at 0,5·Vs, 60° off the line of sight: (2) gives 1/(1 − 0,5·0,5) = 4/3.
+    const FormulaInputs source = inputsAtAngle(s, SpeedArgument::VX2, 0.5, 656.28, 20, 60);
+    EXPECT_DOUBLE_EQ(s.V(1), 0);
+    EXPECT_DOUBLE_EQ(source.V12, 10);
+    EXPECT_NEAR(calculateFrequency(source, choose(MainFormula::Lorentz), {}).ratio, 4.0 / 3, 1e-12);
+
     const FormulaInputs still = inputsAtAngle(s, SpeedArgument::Angle, 0.5, 656.28, 20, 60);
     EXPECT_DOUBLE_EQ(still.V1 + still.V2 + still.V12, 0);
     EXPECT_NEAR(still.Q12, s.pi / 3, 1e-12);
@@ -191,10 +197,12 @@ TEST_F(Sweep, RelativityAngleSweepWorksWithTheRelativisticRelativeSpeed) {
     struct Case {
         RelativityVariant var;
         double at0, at36;
+        Color color;
     };
-    for (const Case& k : {Case{RelativityVariant::V4_1, 0.4803844614, 0.6332932419},
-                          Case{RelativityVariant::V4_2, 2.0816659995, 1.5790473257},
-                          Case{RelativityVariant::V4_3, 0.4803844614, 0.5184685715}}) {
+    for (const Case& k :
+         {Case{RelativityVariant::V4_1, 0.4803844614, 0.6332932419, rgb(0, 210, 0)},
+          Case{RelativityVariant::V4_2, 2.0816659995, 1.5790473257, rgb(0, 230, 0)},
+          Case{RelativityVariant::V4_3, 0.4803844614, 0.5184685715, rgb(0, 255, 0)}}) {
         SweepSettings set = settings(SpeedArgument::Angle);
         set.VX1 = 8;
         set.VX2 = -6;
@@ -204,5 +212,6 @@ TEST_F(Sweep, RelativityAngleSweepWorksWithTheRelativisticRelativeSpeed) {
         ASSERT_EQ(canvas.count(DrawOp::Circle), 5000u);
         EXPECT_NEAR(canvas.ops[0].y1 * 0.2, k.at0, 1e-9) << static_cast<int>(k.var);
         EXPECT_NEAR(canvas.ops[1000].y1 * 0.2, k.at36, 1e-9) << static_cast<int>(k.var);
+        EXPECT_EQ(canvas.ops[0].color, k.color);
     }
 }
