@@ -1,7 +1,6 @@
 #include "app/application_qt.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -14,9 +13,6 @@ void setUpApplication(QApplication& app) {
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(8);
-    app.setFont(font);
     app.setApplicationName(QStringLiteral("Sonrel6"));
 }
 

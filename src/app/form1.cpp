@@ -70,10 +70,12 @@ void Form1::buildControls() {
     top->addLayout(left);
     top->addWidget(buildTheory(content), 0, Qt::AlignTop);
     root->addLayout(top);
-    root->addWidget(buildNavigation(content));
     root->addStretch(1);
-    setScrollableContent(content);
-    resize(1340, 700);
+    // The buttons to the other windows stay in view below the scrolled part.
+    // Fields that only show results.
+    makeResultFields(content,
+                     {"Text11", "Text13", "Text14", "Text15", "Text16", "Text17", "Text23"});
+    setScrollableContent(content, buildNavigation(this));
 }
 
 QWidget* Form1::buildBodies(QWidget* parent) {
@@ -246,6 +248,9 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     Command7 = makeButton(right, "Command7", QStringLiteral("На график экспериментальные точки"));
     Command15 = makeButton(right, "Command15", QStringLiteral("Поставить точку по X Y"));
     Command14 = makeButton(right, "Command14", QStringLiteral("Очистить график"));
+    // Numbers of a dozen digits need no more room than the bodies' fields.
+    for (QLineEdit* f : {Text29, Text23, Text25, Text26, Text27, Text28})
+        f->setFixedWidth(twips(855) + 20);
     g->addWidget(Label16, 0, 0);
     g->addWidget(Text29, 0, 1);
     g->addWidget(Label17, 0, 2);

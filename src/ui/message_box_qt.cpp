@@ -1,5 +1,7 @@
 #include "ui/message_box_qt.h"
 
+#include "ui/fields_qt.h"
+
 #include <QMessageBox>
 #include <QWidget>
 
@@ -9,6 +11,11 @@ void showMessage(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setObjectName("MessageBox");
     box.exec();
+    // Show which field could not be read: focus it with its text selected.
+    if (text == kEnterDataCorrectly)
+        focusUnreadable();
+    else
+        takeUnreadable();
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
