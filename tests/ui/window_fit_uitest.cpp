@@ -116,6 +116,9 @@ protected:
         if (!screen_.isValid()) GTEST_SKIP() << "run by WindowFit on a screen of its own";
         WindowTest::SetUp();
     }
+    void TearDown() override {
+        if (app) WindowTest::TearDown();
+    }
     FormBase* show(int n) {
         FormBase* f = app->windows.show(n);
         if (f) {
