@@ -56,7 +56,9 @@ void Form1::buildControls() {
     // Picture and the experiment's fields on the left, the theory panel on the right.
     auto* content = new QWidget;
     auto* root = new QVBoxLayout(content);
+    root->setContentsMargins(4, 4, 2, 0); // narrow edges, so the window fits a 1366-pixel screen
     auto* top = new QHBoxLayout;
+    top->setSpacing(4);
     auto* left = new QVBoxLayout;
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
     left->addWidget(Picture1, 0, Qt::AlignLeft);
@@ -221,6 +223,8 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     auto* right = new QWidget(box);
     auto* g = new QGridLayout(right);
     g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setHorizontalSpacing(4);
     Label16 = makeLabel(right, "Label16", QStringLiteral("v0(L0)"));
     Text29 = makeField(right, "Text29", QStringLiteral("656,28"));
     Label17 = makeLabel(right, "Label17", QStringLiteral("dv (dL)"));
@@ -239,6 +243,8 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     Command12 = makeButton(right, "Command12", QStringLiteral("Построить график в функции от"));
     Frame3 = makeFrame(right, "Frame3", QString());
     auto* f3 = new QHBoxLayout(Frame3);
+    f3->setContentsMargins(2, 2, 2, 2);
+    f3->setSpacing(4);
     Option6 = makeOption(Frame3, "Option6", QStringLiteral("VX1"), true);
     Option7 = makeOption(Frame3, "Option7", QStringLiteral("VX2"), false);
     Option8 = makeOption(Frame3, "Option8", QStringLiteral("Q при заданных VX1 и VX2"), false);
