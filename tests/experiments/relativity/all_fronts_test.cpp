@@ -3,6 +3,7 @@
 // and the one-beam mode against its period records written down before the
 // all-fronts mode existed.
 #include "canvas/recording_canvas.h"
+#include "experiments/relativity/data_table.h"
 #include "experiments/relativity/graph_points.h"
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/report.h"
@@ -12,6 +13,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -197,6 +199,30 @@ void expectStoAsoRunShown(Model& m) {
                     (vn + vk) / 2);
     EXPECT_EQ(lines[15], " средний угол наблюдения за период Q3(1) =   31,07");
     EXPECT_EQ(lines[16], "");
+    // The last period's frequency by ИСО clocks and by the receiver's own.
+    EXPECT_NEAR(m.period.vIsoClock, 1 / (r[19].Tn1 - r[18].Tn1), 1e-12);
+    EXPECT_NEAR(m.period.vReceiverClock, 1 / (r[19].Tn1p - r[18].Tn1p), 1e-12);
+    // The table: title, then Vs0, v0, the ИСО velocities, T0 and kTiso in
+    // millionths; T0 is the receiver's clock at the start,
+    // -(4·56,6 / 400) / sqrt(0,96) = -0,5776713.
+    std::istringstream table(tableText(m));
+    std::string title, values;
+    std::getline(table, title);
+    std::getline(table, values);
+    EXPECT_NE(title.find("СТО в ИСО  из АСО при VXiso= 4  (параметры даны на начало периода N)"),
+              std::string::npos)
+        << title;
+    std::istringstream items(values);
+    std::vector<std::string> start;
+    for (std::string item; items >> item;)
+        start.push_back(item);
+    ASSERT_EQ(start.size(), 9u);
+    EXPECT_EQ(start[0], "20000000");
+    EXPECT_EQ(start[2], "5494505");
+    EXPECT_EQ(start[3], "6666666");
+    EXPECT_EQ(start[5], "0");
+    EXPECT_EQ(start[6], "-577671");
+    EXPECT_EQ(start[7], "979795");
     // The observed points of the graph are by the receiver's own clock.
     RecordingCanvas c;
     std::vector<double> ratios;
@@ -207,6 +233,19 @@ void expectStoAsoRunShown(Model& m) {
     ASSERT_EQ(ratios.size(), 19u);
     EXPECT_NEAR(ratios[0], 1 / ((r[1].Tn1p - r[0].Tn1p) * v0), 1e-12);
     EXPECT_NEAR(ratios[18], 1 / ((r[19].Tn1p - r[18].Tn1p) * v0), 1e-12);
+    // On the time graph a period stands at the middle of its reception
+    // times, counted from T0 and read on clocks slowed by kTiso, MT = 5 s.
+    m.opt.byTime = true;
+    m.opt.fromT0 = true;
+    m.opt.timeScale = TimeScale::KTiso;
+    std::vector<double> times;
+    plotObservedPoints(m, c, [&](const GraphPoint& g) {
+        times.push_back(g.time);
+        return true;
+    });
+    ASSERT_EQ(times.size(), 19u);
+    const double T0 = -(4 * 56.6 / 400) / std::sqrt(0.96);
+    EXPECT_NEAR(times[0], ((r[0].Tn1 + r[1].Tn1) / 2 - T0) * std::sqrt(0.96) / 5, 1e-9);
 }
 
 } // namespace

@@ -137,6 +137,7 @@ TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
     Inputs in;
     in.T00 = 12; // well above the ~5 s the first beam travels
     Options o = quiet(Frame::Aso, Kinematics::Classic);
+    o.emissionFromArrival = true;
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
     ScriptedPrompts p;
@@ -149,6 +150,14 @@ TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
         EXPECT_NEAR(s.Tn1(i + 1) - s.Tn1(i), b - a, 2 * timeTol) << "period " << i;
         const double v = 1 / (b - a);
         EXPECT_NEAR(1 / (s.Tn1(i + 1) - s.Tn1(i)), v, v * v * 2 * timeTol * 1.1) << i;
+    }
+    // Computed back from each arrival, the emission is where and when the
+    // source sent the beam: (i - 1)·12 s, 10 m/s · (i - 1)·12 s.
+    for (int i = 1; i <= 4; ++i) {
+        const double tol =
+            2 * arrivalTolerance(in, in.Vs0 * (exactArrivalOf(in, i) - (i - 1) * 12));
+        EXPECT_NEAR(m.Tn2iso(i), (i - 1) * 12, tol) << i;
+        EXPECT_NEAR(m.Xn2iso(i), 10 * (i - 1) * 12, 10 * tol) << i;
     }
     // The receiver falls behind the source: the observed frequency exceeds v0.
     EXPECT_GT(1 / (s.Tn1(2) - s.Tn1(1)), s.v0);
