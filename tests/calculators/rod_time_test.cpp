@@ -60,33 +60,68 @@ double carriedSpeed(double a, double Vs, double VXiso) {
 
 TEST(RodTime, ContractedRodWithoutTimeShift) {
     Rod r;
-    const RodView v = r.solve(defaults(RodTheory::StoPlus));
+    RodInput in = defaults(RodTheory::StoPlus);
+    in.VX1 = 5;
+    in.Xn = -40;
+    const RodView v = r.solve(in);
     EXPECT_NEAR(r.G, 0.8660254037844386, 1e-15);
     EXPECT_NEAR(v.X1, 86.60254037844386, 1e-12);
     EXPECT_NEAR(v.X2, 173.20508075688772, 1e-12);
     EXPECT_NEAR(v.X2 - v.X1, 86.60254, 1e-5);
     EXPECT_EQ(v.T1, 0);
     EXPECT_EQ(v.T2, 0);
-    EXPECT_EQ(v.VX1, -10);
+    EXPECT_EQ(v.VX1, -5); // Galilean: 5 - 10
+    EXPECT_EQ(v.VX2, -10);
+    // One common time, so nothing moves; the light runs straight to the
+    // observer at -40: sqrt(126,60254² + 60²) / 20 = 7,0050345.
+    const AlignView a = r.model.align(alignFrom(v, in, 100));
+    EXPECT_EQ(a.X[2], v.X2);
+    EXPECT_NEAR(a.travel[1], 7.0050345, 1e-6);
+    EXPECT_NEAR(a.travel[2], std::hypot(173.20508075688772 + 40, 60) / 20, 1e-12);
 }
 
 TEST(RodTime, LorentzTimeShiftAndAlignmentToEndOne) {
     Rod r;
-    const RodInput in = defaults(RodTheory::Sto);
+    RodInput in = defaults(RodTheory::Sto);
+    in.VX1 = 5;
+    in.VX2 = 15;
+    in.Xn = 30;
     const RodView v = r.solve(in);
     const double G = std::sqrt(0.75);
     EXPECT_NEAR(v.T1, -10 * 100 / (400 * G), 1e-12);
     EXPECT_NEAR(v.T2, -10 * 200 / (400 * G), 1e-12);
     EXPECT_NEAR(v.X1, 100 / G, 1e-12);
-    EXPECT_EQ(v.VX2, -10);
+    // Relativistic addition at Vs = 20 in a frame moving with 10 m/s:
+    // (5 - 10) / (1 - 50/400) = -40/7, (15 - 10) / (1 - 150/400) = 8.
+    EXPECT_NEAR(v.VX1, -40.0 / 7, 1e-12);
+    EXPECT_NEAR(v.VX2, 8, 1e-12);
 
     const AlignView a = r.model.align(alignFrom(v, in, 100));
     EXPECT_NEAR(a.dt[2], v.T1 - v.T2, 1e-12);
-    EXPECT_NEAR(a.X[2], 200 / G - 10 * (v.T1 - v.T2), 1e-12);
+    EXPECT_NEAR(a.X[2], 200 / G + 8 * (v.T1 - v.T2), 1e-12);
     EXPECT_EQ(a.T[2], v.T1);
     EXPECT_EQ(a.dt[1], 0);
-    EXPECT_NEAR(a.travel[2], std::hypot(a.X[2], 60) / 20, 1e-12);
+    // Light from each end straight to the observer at 30.
+    EXPECT_NEAR(a.travel[1], std::hypot(100 / G - 30, 60) / 20, 1e-12);
+    EXPECT_NEAR(a.travel[2], std::hypot(a.X[2] - 30, 60) / 20, 1e-12);
     EXPECT_NEAR(a.reception[2], a.dt[2] + a.travel[2], 1e-12);
+}
+
+// A rod at rest in АСО, both ends read at one time of the moving frame, is
+// Lorentz-contracted to L·sqrt(1 - (VXiso/Vs)²) whatever the frame's speed
+// and whichever end's time is kept: 100·sqrt(0,84) at 8 m/s, 100·0,6 at 16.
+TEST(RodTime, SimultaneousEndsGiveTheLorentzContractedLength) {
+    for (auto [vxIso, contracted] : {std::pair{8.0, 91.6515138991168}, {16.0, 60.0}}) {
+        for (bool toT1 : {true, false}) {
+            Rod r;
+            RodInput in = defaults(RodTheory::Sto, vxIso);
+            in.Xn = -25;
+            const RodView v = r.solve(in);
+            const AlignView a = r.model.align(alignFrom(v, in, 1, toT1));
+            EXPECT_NEAR(a.X[2] - a.X[1], contracted, 1e-9) << vxIso << toT1;
+            EXPECT_EQ(a.T[1], a.T[2]);
+        }
+    }
 }
 
 TEST(RodTime, ARestingFrameChangesNothing) {
@@ -262,6 +297,17 @@ TEST(RodTime, IterativeAlignmentReachesTheChosenTime) {
             const int moved = toT1 ? 2 : 1, kept = toT1 ? 1 : 2;
             EXPECT_NEAR(a.T[moved], toT1 ? v.T1 : v.T2, 1e-6);
             EXPECT_EQ(a.dt[kept], 0);
+            if (theory == RodTheory::ClassicIso) {
+                // The moved end emits at dt from where its uniform motion with
+                // 3 - 10 or 5 - 10 m/s has taken it, and its light, carried
+                // along by the frame, needs the rest of the time to arrive.
+                const double x0 = moved == 1 ? in.X1 : in.X2, u = (moved == 1 ? 3 : 5) - 10.0;
+                const double xe = x0 + u * a.dt[moved];
+                EXPECT_NEAR(a.X[moved], xe, 1e-9);
+                const double travel = std::hypot(xe, 60) / carriedSpeed(std::atan2(60, xe), 20, 10);
+                EXPECT_NEAR(a.dt[moved] + travel, a.T[moved], 2e-3 * travel);
+                EXPECT_GT(std::abs(a.dt[moved]), 1); // the ends' times differ by seconds
+            }
             EXPECT_TRUE(a.computed[moved]);
             EXPECT_FALSE(a.computed[kept]);
         }

@@ -3,13 +3,18 @@
 // and the one-beam mode against its period records written down before the
 // all-fronts mode existed.
 #include "canvas/recording_canvas.h"
+#include "experiments/relativity/data_table.h"
+#include "experiments/relativity/graph_points.h"
 #include "experiments/relativity/model.h"
+#include "experiments/relativity/report.h"
 #include "recorded_runs.h"
 #include "support/exact_arrival.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <sstream>
+#include <string>
 #include <vector>
 
 using namespace sonrel;
@@ -60,15 +65,18 @@ RunEnd runToEnd(Model& m, Canvas& c, Prompts& p, int maxSteps = 400000) {
 //   and the beams leave every T00 of ИСО time, spreading with Vs0 in ИСО;
 // - СТО+ (always modelled in АСО): the meeting in АСО, read on ИСО clocks
 //   that run slower by kTiso everywhere.
-std::vector<double> exactArrivals(const Inputs& in, Frame frame, Kinematics kin) {
+std::vector<double> exactArrivals(const Inputs& in, Frame frame, Kinematics kin,
+                                  std::vector<double>* travel = nullptr) {
     const double c = in.Vs0, v = in.VXiso;
     std::vector<double> t(21);
+    if (travel) travel->assign(21, 0.0);
     if (kin == Kinematics::Classic || frame == Frame::Aso) {
         const double k = std::sqrt(1 - v * v / (c * c));
         for (int n = 1; n <= 20; ++n) {
             const double te = (n - 1) * in.T00;
             const double ta = exactArrival(te, in.X2 + in.VX2 * te, in.Y2 + in.VY2 * te, in.X1,
                                            in.Y1, in.VX1, in.VY1, c);
+            if (travel) (*travel)[n] = ta - te;
             if (kin == Kinematics::Classic)
                 t[n] = ta;
             else if (kin == Kinematics::StoPlus)
@@ -93,6 +101,7 @@ std::vector<double> exactArrivals(const Inputs& in, Frame frame, Kinematics kin)
     for (int n = 1; n <= 20; ++n) {
         const double age = (n - 1) * in.T00; // ИСО time since the start
         t[n] = t1 + exactArrival(age, x2 + u2x * age, y2 + u2y * age, x1, y1, u1x, u1y, c);
+        if (travel) (*travel)[n] = t[n] - t1 - age;
     }
     return t;
 }
@@ -116,6 +125,129 @@ void expectRecord(const SharedState& s, const Model& m, const RecordedPeriod (&r
     }
 }
 
+// Splits a text at its "\r\n" line ends.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) break;
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+// A report line "<caption><number>": the caption exactly, the number (a
+// theory value whose last digits depend on the order of the operations)
+// to 1e-12.
+void expectValueLine(const std::string& line, const std::string& caption, double value) {
+    ASSERT_EQ(line.substr(0, caption.size()), caption);
+    std::string number = line.substr(caption.size());
+    for (char& ch : number)
+        if (ch == ',') ch = '.';
+    EXPECT_NEAR(std::stod(number), value, 1e-12 * std::abs(value)) << line;
+}
+
+// What the СТО run modelled in АСО shows of its first period, worked out
+// from the period record and the kinematics: VXiso = 4, VX1 = 9, VX2 = 10,
+// Vs = 20, T00 = 8.
+// - ИСО velocities by relativistic addition: V1iso = 5 / 0,91, V2iso = 6 / 0,9;
+//   clock rates kT1 = sqrt(1 - (V1iso/20)²) = 0,961522762823,
+//   kT2 = sqrt(1 - (V2iso/20)²) = sqrt(8/9); kTiso = sqrt(0,96).
+// - The source's period on ИСО clocks: T00 (1 - VXiso VX2/c²) / kTiso
+//   = 8·0,9 / sqrt(0,96) = 7,348469; kT00 = T00 / that = sqrt(0,96) / 0,9.
+// - At the end "+ T00 из ИСО" leaves v0 = 1 / ((Tn2(20) - Tn2(19)) kT2).
+// - Period 1: dT = 11,956010465562 - 5,087794319906 = 6,868216145656,
+//   1/dT = 0,145598213392348; on the receiver's clock dT·kT1 = 6,603946164038,
+//   1/that = 0,151424614186822; Q3(1) = 0,512502172697 rad = 29,364°,
+//   Q3(2) = 32,790°, mean 31,077°.
+void expectStoAsoRunShown(Model& m) {
+    EXPECT_NEAR(m.kT00, std::sqrt(0.96) / 0.9, 1e-3);
+    const auto& r = sonrel::testing::kStoAsoRunRecord;
+    const double V1 = 5 / 0.91, V2 = 6 / 0.9;
+    const double k1 = std::sqrt(1 - V1 * V1 / 400), k2 = std::sqrt(1 - V2 * V2 / 400);
+    const double v0 = 1 / ((r[19].Tn2iso - r[18].Tn2iso) * k2);
+    auto theory = [&](double qn) {
+        return v0 * (1 - V1 * std::cos(qn) / 20) / (1 - V2 * std::cos(qn) / 20) * k2 / k1;
+    };
+    const double vn = theory(r[0].Qn1), vk = theory(r[1].Qn1);
+    const std::vector<std::string> lines = linesOf(reportPeriodBlock(m, 1));
+    ASSERT_EQ(lines.size(), 17u);
+    const std::vector<std::string> fixed = {
+        "                             обрабатываем сигналы периода № 1",
+        " координаты и время по часам ИСО источника и приемника для начала условного периода (i)",
+        " Tn2(1) = 0,004592        Xn2(1) = 0,030618        Yn2(1) = 0        Xk2(1) = "
+        "37,354718        Yk2(1) = 0",
+        " Tn1(1) = 5,087794        Xn1(1) = 88,896065        Yn1(1) = 50",
+        " угол луча зрения на источнике в момент излучения начала периода   29,36",
+        " угол луча зрения на приемнике в момент приема начала периода   29,36",
+        " угол скорости приемника в начале 1 периода Qn1(1) = -29,36 при Vs1(1) = 20",
+        " угол скорости источника в начале 1 периода Qn2(1) = -29,36 при Vs2(1) = 20",
+        " наблюдаемый период на источнике, приемнике и наблюдаемая частота приема",
+        " период на источнике по часам ИСО    dT= Tn2(2) - Tn1(1) = 7,348",
+        " период на приемнике по часам ИСО   dT= Tn1(2) - Tn1(1) = 6,868    v(1) = 1/dT=       "
+        "0,145598213392348",
+        " после согласования темпов времени dT= dT * kT1=   6,603   v(1) = 1/dT=   "
+        "0,151424614186822"};
+    for (std::size_t k = 0; k < fixed.size(); ++k)
+        EXPECT_EQ(lines[k], fixed[k]) << "line " << k;
+    expectValueLine(lines[12], " расчетная частота в начале периода vn(1) = ", vn);
+    expectValueLine(lines[13], " расчетная частота в конце  периода  vk(1) = ", vk);
+    expectValueLine(lines[14],
+                    " средняя расчетная частота за период v(1) = (v1n(i) + v1k(i)) / 2  =     "
+                    "                       ",
+                    (vn + vk) / 2);
+    EXPECT_EQ(lines[15], " средний угол наблюдения за период Q3(1) =   31,07");
+    EXPECT_EQ(lines[16], "");
+    // The last period's frequency by ИСО clocks and by the receiver's own.
+    EXPECT_NEAR(m.period.vIsoClock, 1 / (r[19].Tn1 - r[18].Tn1), 1e-12);
+    EXPECT_NEAR(m.period.vReceiverClock, 1 / (r[19].Tn1p - r[18].Tn1p), 1e-12);
+    // The table: title, then Vs0, v0, the ИСО velocities, T0 and kTiso in
+    // millionths; T0 is the receiver's clock at the start,
+    // -(4·56,6 / 400) / sqrt(0,96) = -0,5776713.
+    std::istringstream table(tableText(m));
+    std::string title, values;
+    std::getline(table, title);
+    std::getline(table, values);
+    EXPECT_NE(title.find("СТО в ИСО  из АСО при VXiso= 4  (параметры даны на начало периода N)"),
+              std::string::npos)
+        << title;
+    std::istringstream items(values);
+    std::vector<std::string> start;
+    for (std::string item; items >> item;)
+        start.push_back(item);
+    ASSERT_EQ(start.size(), 9u);
+    EXPECT_EQ(start[0], "20000000");
+    EXPECT_EQ(start[2], "5494505");
+    EXPECT_EQ(start[3], "6666666");
+    EXPECT_EQ(start[5], "0");
+    EXPECT_EQ(start[6], "-577671");
+    EXPECT_EQ(start[7], "979795");
+    // The observed points of the graph are by the receiver's own clock.
+    RecordingCanvas c;
+    std::vector<double> ratios;
+    plotObservedPoints(m, c, [&](const GraphPoint& g) {
+        ratios.push_back(g.ratio);
+        return true;
+    });
+    ASSERT_EQ(ratios.size(), 19u);
+    EXPECT_NEAR(ratios[0], 1 / ((r[1].Tn1p - r[0].Tn1p) * v0), 1e-12);
+    EXPECT_NEAR(ratios[18], 1 / ((r[19].Tn1p - r[18].Tn1p) * v0), 1e-12);
+    // On the time graph a period stands at the middle of its reception
+    // times, counted from T0 and read on clocks slowed by kTiso, MT = 5 s.
+    m.opt.byTime = true;
+    m.opt.fromT0 = true;
+    m.opt.timeScale = TimeScale::KTiso;
+    std::vector<double> times;
+    plotObservedPoints(m, c, [&](const GraphPoint& g) {
+        times.push_back(g.time);
+        return true;
+    });
+    ASSERT_EQ(times.size(), 19u);
+    const double T0 = -(4 * 56.6 / 400) / std::sqrt(0.96);
+    EXPECT_NEAR(times[0], ((r[0].Tn1 + r[1].Tn1) / 2 - T0) * std::sqrt(0.96) / 5, 1e-9);
+}
+
 } // namespace
 
 TEST(AllFronts, DefaultRunMeasuresEveryPeriodInBothFramesAndKinematics) {
@@ -130,7 +262,8 @@ TEST(AllFronts, DefaultRunMeasuresEveryPeriodInBothFramesAndKinematics) {
                              ", VXiso = " + std::to_string(vxIso));
                 Inputs in;
                 in.VXiso = vxIso;
-                const std::vector<double> exact = exactArrivals(in, frame, kin);
+                std::vector<double> travel;
+                const std::vector<double> exact = exactArrivals(in, frame, kin, &travel);
                 ASSERT_GT(exact[10] - exact[9], in.T00); // the case the one-beam mode loses
                 SharedState s;
                 Model m(s);
@@ -144,6 +277,15 @@ TEST(AllFronts, DefaultRunMeasuresEveryPeriodInBothFramesAndKinematics) {
                 EXPECT_TRUE(p.asked.empty()); // no overrun question: no beam is lost
                 EXPECT_EQ(m.completedPeriods(), 19);
                 EXPECT_EQ(m.unfinishedPeriod(), 20);
+                // Every beam arrives when the exact meeting says, by the
+                // clocks that record it: up to a step late, and early by no
+                // more than the ray spacing at the meeting distance (both
+                // read on ИСО clocks that run at most 1/kTiso faster).
+                const double dTheta = in.cone / in.Nrays * std::acos(-1.0) / 180;
+                const double kTiso = std::sqrt(1 - vxIso * vxIso / (in.Vs0 * in.Vs0));
+                for (int k = 1; k <= 20; ++k)
+                    EXPECT_NEAR(s.Tn1(k), exact[k], (in.dt + travel[k] * dTheta) / kTiso * 1.05)
+                        << "beam " << k;
                 for (int i = 10; i <= 19; ++i) {
                     const double want = 1 / (exact[i + 1] - exact[i]);
                     const double got = 1 / (s.Tn1(i + 1) - s.Tn1(i));
@@ -196,6 +338,26 @@ TEST(AllFronts, SourceAtRestSendsABeamEveryPeriod) {
             EXPECT_LT(want, s.v0);
         }
     }
+    // Both at rest, the receiver 100,03 m above the source and 0,1 m aside,
+    // between the rays at 90,08° and 89,72°: the front reaches it at
+    // sqrt(0,1² + 100,03²) / 20 = 5,0015025 s, and the ray at 90,08° passes
+    // above it 5 µs later; the arrival is the first step after that.
+    Inputs still;
+    still.X1 = 0.1;
+    still.Y1 = 100.03;
+    still.VX1 = 0;
+    still.VX2 = 0;
+    SharedState s;
+    Model m(s);
+    Options o = allFronts(Frame::Iso, Kinematics::Classic);
+    ASSERT_EQ(m.start(still, o), "");
+    RecordingCanvas c;
+    ScriptedPrompts p;
+    for (int n = 0; n < 10000 && m.N == 1; ++n)
+        m.step(c, p);
+    const double front = std::hypot(0.1, 100.03) / 20;
+    EXPECT_GT(s.Tn1(1), front);
+    EXPECT_LE(s.Tn1(1), front + still.dt);
 }
 
 TEST(AllFronts, StopContinueAndQuestionsAsInTheOneBeamMode) {
@@ -311,5 +473,6 @@ TEST(OneBeamMode, PeriodRecordsAreThoseWrittenDownBeforeTheAllFrontsMode) {
         EXPECT_DOUBLE_EQ(s.T, 155.9149999999307);
         EXPECT_TRUE(p.asked.empty());
         expectRecord(s, m, sonrel::testing::kStoAsoRunRecord);
+        expectStoAsoRunShown(m);
     }
 }

@@ -56,3 +56,23 @@ TEST(ComparisonTheory, FormulaLimits) {
     const Velocity v = boostVelocity({10, 0}, -10, vs);
     EXPECT_NEAR(v.x, 16, 1e-12);
 }
+
+TEST(ComparisonTheory, GeneralAnglesAndTheInvariantSignalSpeed) {
+    const double v0 = 0.2, vs = 20, deg = std::acos(-1.0) / 180;
+    // (4-4) at QV12 = 30°, Q3 = 100°: 0,2 (1 - 10 cos(-70°) / 20) = 0,165798.
+    EXPECT_NEAR(relativeVelocityFrequency(v0, 10, 30 * deg, 100 * deg, vs), 0.16579798566743312,
+                1e-15);
+    // Velocity (6; 8) seen from a frame moving with 10 m/s at Vs = 20:
+    // 1 - 60/400 = 0,85, x = -4 / 0,85, y = sqrt(0,75)·8 / 0,85.
+    const Velocity u = boostVelocity({6, 8}, 10, vs);
+    EXPECT_NEAR(u.x, -4.705882352941177, 1e-12);
+    EXPECT_NEAR(u.y, 8.150827329735893, 1e-12);
+    // A signal keeps the speed Vs in every frame and in every direction.
+    for (double frame : {-12.0, 7.0, 15.0}) {
+        for (double a : {20.0, 75.0, 130.0, 250.0}) {
+            const Velocity w =
+                boostVelocity({vs * std::cos(a * deg), vs * std::sin(a * deg)}, frame, vs);
+            EXPECT_NEAR(std::hypot(w.x, w.y), vs, 1e-12) << frame << " " << a;
+        }
+    }
+}

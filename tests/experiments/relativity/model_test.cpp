@@ -15,6 +15,7 @@ using namespace sonrel::relativity;
 
 namespace {
 
+using sonrel::testing::exactArrival;
 using sonrel::testing::exactFrontArrival;
 using sonrel::testing::ScriptedPrompts;
 
@@ -124,6 +125,9 @@ TEST(RelativityStep, StoPlusInAsoRunsIsoClocksSlowerEverywhere) {
         m.step(c, p);
         ASSERT_DOUBLE_EQ(m.T1, s.T * k);
         ASSERT_DOUBLE_EQ(m.T2, s.T * k);
+        // ИСО leaves with 8 m/s, and its lengths are contracted by kTiso.
+        ASSERT_NEAR(m.X1iso, k * (s.X(1) - 8 * s.T), 1e-9);
+        ASSERT_NEAR(m.X1iso - m.X2iso, k * (s.X(1) - s.X(2)), 1e-9);
     }
 }
 
@@ -133,6 +137,7 @@ TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
     Inputs in;
     in.T00 = 12; // well above the ~5 s the first beam travels
     Options o = quiet(Frame::Aso, Kinematics::Classic);
+    o.emissionFromArrival = true;
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
     ScriptedPrompts p;
@@ -146,8 +151,67 @@ TEST(RelativityStep, ObservedPeriodsMatchTheClassicalDoppler) {
         const double v = 1 / (b - a);
         EXPECT_NEAR(1 / (s.Tn1(i + 1) - s.Tn1(i)), v, v * v * 2 * timeTol * 1.1) << i;
     }
+    // Computed back from each arrival, the emission is where and when the
+    // source sent the beam: (i - 1)·12 s, 10 m/s · (i - 1)·12 s.
+    for (int i = 1; i <= 4; ++i) {
+        const double tol =
+            2 * arrivalTolerance(in, in.Vs0 * (exactArrivalOf(in, i) - (i - 1) * 12));
+        EXPECT_NEAR(m.Tn2iso(i), (i - 1) * 12, tol) << i;
+        EXPECT_NEAR(m.Xn2iso(i), 10 * (i - 1) * 12, 10 * tol) << i;
+    }
     // The receiver falls behind the source: the observed frequency exceeds v0.
     EXPECT_GT(1 / (s.Tn1(2) - s.Tn1(1)), s.v0);
+}
+
+// Bodies moving at general angles (receiver (6; 2), source (10; 1) m/s):
+// the theory shown beside the run at each step looks along the retarded
+// line of sight, from where the source was when it sent what arrives now:
+// |R(T) - S(T) + V2 τ| = Vs τ. Classical Doppler, and under СТО also the
+// clock rates sqrt(1 - (V/Vs)²) of source and receiver.
+TEST(RelativityStep, TheoryBesideTheRunLooksAlongTheRetardedLineOfSight) {
+    Inputs in;
+    in.T00 = 12;
+    in.VY1 = 2;
+    in.VY2 = 1;
+    const double c = in.Vs0;
+    const double V1 = std::hypot(6, 2), V2 = std::hypot(10, 1);
+    const double a1 = std::atan2(2, 6), a2 = std::atan2(1, 10);
+    for (Kinematics kin : {Kinematics::Classic, Kinematics::Sto}) {
+        SharedState s;
+        Model m(s);
+        Options o = quiet(kin == Kinematics::Sto ? Frame::Iso : Frame::Aso, kin);
+        o.theoryAso = o.theoryIso = true;
+        ASSERT_EQ(m.start(in, o), "");
+        const bool sto = kin == Kinematics::Sto;
+        const double clocks =
+            sto ? std::sqrt(1 - V2 * V2 / (c * c)) / std::sqrt(1 - V1 * V1 / (c * c)) : 1;
+        // The transmitter's frequency on the source's clock: 1/T00 slowed by its motion.
+        const double v0 = sto ? 1 / (in.T00 * std::sqrt(1 - V2 * V2 / (c * c))) : 1 / in.T00;
+        EXPECT_NEAR(s.v0, v0, 1e-15);
+        auto doppler = [&](double q3) {
+            return v0 * (1 - V1 * std::cos(a1 - q3) / c) / (1 - V2 * std::cos(a2 - q3) / c) *
+                   clocks;
+        };
+        RecordingCanvas canvas;
+        ScriptedPrompts p;
+        for (int n = 1; n <= 3000; ++n) {
+            m.step(canvas, p);
+            if (n % 1000) continue;
+            const double dx = s.X(1) - s.X(2), dy = s.Y(1) - s.Y(2);
+            const double qa = V2 * V2 - c * c, qb = 2 * (dx * 10 + dy * 1), qc = dx * dx + dy * dy;
+            const double tau = (-qb - std::sqrt(qb * qb - 4 * qa * qc)) / (2 * qa);
+            const double q3 = std::atan2(dy + tau * 1, dx + tau * 10);
+            EXPECT_NEAR(m.vAso, doppler(q3), 1e-9) << n;
+            EXPECT_NEAR(m.vIso, doppler(q3), 1e-9) << n;
+        }
+        // The theory of a period's start uses the line of sight of the
+        // arrival, from the emission point to the receiver.
+        runArrivals(m, canvas, p, 2);
+        ASSERT_GE(m.completedPeriods(), 1);
+        const double q3 = std::atan2(s.Yn1(1) - m.Yn2iso(1), s.Xn1(1) - m.Xn2iso(1));
+        EXPECT_NEAR(m.vn(1), doppler(q3), 1e-9);
+        EXPECT_NE(m.Qn1(1), m.Qn2(1));
+    }
 }
 
 TEST(RelativityStep, OverrunIsCheckedAtEveryArrivalAndAskedOncePerRun) {
@@ -370,4 +434,26 @@ TEST(T00Search, ClassicalIsoRaysStreamWithTheMediumButMeetAtTheSameTime) {
     const double tol = 15e-4 + 100 * (180.0 / 500 / s1.degPerRad) / 20;
     EXPECT_NEAR(inIso, inAso, tol);
     EXPECT_NEAR(inAso, 5.0, tol);
+}
+
+// СТО in ИСО, VXiso = 4: the start is Lorentz-transformed (x/kTiso, clocks
+// shifted by -VXiso x / (c² kTiso), velocities composed, the source carried
+// to the receiver's clock reading); the search gives the beam's ИСО travel.
+TEST(T00Search, StoInIsoGivesTheTravelTimeInIso) {
+    SharedState s;
+    Model m(s);
+    T00Search search(m);
+    Inputs in;
+    in.VXiso = 4;
+    Options o = quiet(Frame::Iso, Kinematics::Sto);
+    search.prepare(in, o);
+    RecordingCanvas c;
+    for (int n = 0; n < 100000 && !search.step(c); ++n) {
+    }
+    const double k = std::sqrt(1 - 0.04);
+    const double u1 = (6 - 4) / (1 - 24.0 / 400), u2 = (10 - 4) / (1 - 40.0 / 400);
+    const double t1 = -(4 * in.X1 / 400) / k; // the source at x = 0 reads 0
+    const double x1 = in.X1 / k, x2 = u2 * t1;
+    const double travel = exactArrival(0, x2, 0, x1, in.Y1, u1, 0, 20);
+    EXPECT_NEAR(search.foundT00(), travel, arrivalTolerance(in, 20 * travel));
 }
