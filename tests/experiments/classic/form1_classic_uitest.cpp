@@ -221,11 +221,13 @@ TEST_F(ClassicExperiment, AnUnreceivedLastPeriodIsNamedNotMeasured) {
     ASSERT_EQ(app->state.frontIndex, 21);
     v = reportNumbers(report()->plainText(), kTableRow);
     ASSERT_EQ(v.size(), 19u);
+    // One front at a time: from period 10 on the tracked fronts start late and
+    // the periods come out long (period 19: 1/8,071 s), but never negative.
     for (double f : v)
-        EXPECT_GT(f, 0.15);
+        EXPECT_GT(f, 0.12);
     click(form(), "Command7");
     v = reportNumbers(report()->plainText(), kPointLine);
     ASSERT_EQ(v.size(), 19u); // periods 1 to 19, all received
     for (double f : v)
-        EXPECT_GT(f, 0.8);
+        EXPECT_GT(f, 0.6); // v/v0 with v0 = 0,2
 }
