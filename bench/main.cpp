@@ -4,6 +4,7 @@
 #include "app/application_qt.h"
 #include "bench_harness.h"
 #include "ui/form_base_window.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     qapp.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(qapp);
+    // Runs go at full speed unless a scenario chooses a pace.
+    sonrel::RunPacer::setStartingChoice(sonrel::kPaceMax);
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, &answerMessageBoxes);
     answerer.start(1);

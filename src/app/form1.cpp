@@ -6,10 +6,12 @@
 #include "experiments/classic/form1_classic.h"
 #include "theory/form1_theory.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace sonrel {
 
@@ -170,6 +172,11 @@ QWidget* Form1::buildControl(QWidget* parent) {
     g->addWidget(Command5, 5, 0, 1, 2);
     g->addWidget(Command6, 6, 0);
     g->addWidget(Text21, 6, 1);
+    // At 5× the default run (about 123 s of model time) lasts about 25 s.
+    pacer = new RunPacer(
+        *this, {Command1, Command2, Command3, Command4},
+        [this] { return std::max(0, state().frontIndex - 1); }, 3);
+    g->addWidget(pacer->row(), 7, 0, 1, 2);
     return box;
 }
 

@@ -5,6 +5,14 @@
 
 namespace sonrel {
 
+namespace {
+int noAnswers = 0;
+} // namespace
+
+int noAnswersSoFar() {
+    return noAnswers;
+}
+
 void showMessage(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setObjectName("MessageBox");
@@ -14,7 +22,9 @@ void showMessage(QWidget* parent, const QString& text, const QString& title) {
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName("MessageBox");
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    if (!yes) ++noAnswers;
+    return yes;
 }
 
 void MessageBoxPrompts::tell(const std::string& text, const std::string& title) {
