@@ -5,6 +5,7 @@
 #include "experiments/classic/animation.h"
 #include "experiments/classic/form1_classic.h"
 #include "theory/form1_theory.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
 
@@ -33,6 +34,7 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     untickWhenReportCloses(Check5);
     classic_ = std::make_unique<ClassicController>(*this);
     theory_ = std::make_unique<TheoryController>(*this);
+    applyButtonTooltips(this, 1);
 }
 
 Form1::~Form1() = default;

@@ -1,6 +1,7 @@
 #include "experiments/medium/form3.h"
 
 #include "experiments/medium/medium_drawing.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/run_pacer_qt.h"
 
 #include <QGridLayout>
@@ -48,6 +49,7 @@ Form3::Form3(AppContext& app) : FormBase(app, 3), run_(app.state) {
     picture().setFontPixelSize(11);
     drawMediumAnimationGrid(picture());
     wire();
+    applyButtonTooltips(this, 3);
 }
 
 void Form3::buildControls() {

@@ -3,6 +3,7 @@
 #include "app/window_registry_qt.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
@@ -33,6 +34,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     connect(Command12, &QPushButton::clicked, this, &Form8::calculatedPointsClicked);
     connect(Check5, &QCheckBox::toggled, this, &Form8::reportToggled);
     untickWhenReportCloses(Check5);
+    applyButtonTooltips(this, 8);
 }
 
 void Form8::clearPicture() {
