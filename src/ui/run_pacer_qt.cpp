@@ -115,8 +115,6 @@ RunPacer::Run::~Run() {
         how = RunEnd::StoppedAtQuestion;
     else if (stepsRun_)
         how = RunEnd::StepsDone;
-    else if (p_.form_.state().stopFlag == 1)
-        how = RunEnd::StoppedByUser;
     p_.showProgress();
     p_.StatusLine->setText(p_.StatusLine->text() + QStringLiteral("\n") +
                            QString::fromStdString(runEndText(how)));

@@ -114,6 +114,11 @@ TEST_F(RunPace, WindowsStartAtAPaceThatShowsTheDefaultRunInSeconds) {
     for (const auto& [n, buttons] : std::vector<std::pair<int, std::vector<const char*>>>{
              {3, {"Command1"}}, {8, {"Command13", "Command1"}}, {9, {"Command1"}}}) {
         const double T = modelTime(n, buttons);
+        const QString line = status(app->windows.get(n));
+        // A run that ends by itself (its record of periods is full) has finished.
+        EXPECT_TRUE(line.startsWith("T = ") &&
+                    line.endsWith(QStringLiteral(" из 20\nэксперимент завершен")))
+            << line.toStdString();
         EXPECT_GE(T / pace[n], 15.0) << n;
         EXPECT_LE(T / pace[n], 40.0) << n;
     }
