@@ -1,7 +1,11 @@
 #include "app/application_qt.h"
 
+#include "app/app_context_qt.h"
+#include "app/version.h"
+
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -18,6 +22,24 @@ void setUpApplication(QApplication& app) {
     font.setPointSize(8);
     app.setFont(font);
     app.setApplicationName(QStringLiteral("Sonrel6"));
+    QApplication::setApplicationVersion(QStringLiteral(SONREL_VERSION));
+    // Lets the desktop match the windows with the installed .desktop file and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SONREL_APP_ID));
+    QIcon icon;
+    for (int size : {48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/sonrel6-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
+}
+
+int runProgram(int argc, char** argv, const std::function<void(AppContext&)>& started) {
+    QApplication qapp(argc, argv);
+    setUpApplication(qapp);
+    // The shared record lives as long as the process, as windows may outlive each other.
+    auto* app = new AppContext;
+    app->windows.setEndsProgram(true);
+    app->windows.show(1);
+    if (started) started(*app);
+    return qapp.exec();
 }
 
 } // namespace sonrel

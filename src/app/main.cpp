@@ -1,10 +1,7 @@
 // Sonrel6: a simulator of the Doppler effect. Starts the main window.
-#include "app/app_context_qt.h"
 #include "app/application_qt.h"
 #include "app/version.h"
 
-#include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstring>
 
@@ -16,17 +13,5 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    QApplication qapp(argc, argv);
-    sonrel::setUpApplication(qapp);
-    QApplication::setApplicationVersion(QStringLiteral(SONREL_VERSION));
-    // Lets the desktop match the windows with the installed .desktop file and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(SONREL_APP_ID));
-    QIcon icon;
-    for (int size : {48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/sonrel6-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
-    // The shared record lives as long as the process, as windows may outlive each other.
-    auto* app = new sonrel::AppContext;
-    app->windows.show(1);
-    return qapp.exec();
+    return sonrel::runProgram(argc, argv);
 }

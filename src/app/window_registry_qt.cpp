@@ -3,6 +3,9 @@
 #include "app/app_context_qt.h"
 #include "ui/form_base_window.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+
 namespace sonrel {
 
 namespace {
@@ -70,10 +73,27 @@ void WindowRegistry::unload(int n) {
 void WindowRegistry::unloadAll() {
     for (int n = 1; n <= 10; ++n)
         unload(n);
+    endProgramIfNothingLeft();
 }
 
 void WindowRegistry::forget(int n, FormBase* form) {
     if (n >= 1 && n <= 10 && forms_[n] == form) forms_[n] = nullptr;
+}
+
+void WindowRegistry::attach(FormBase* form) {
+    living_.push_back(form);
+}
+
+void WindowRegistry::detach(FormBase* form) {
+    living_.erase(std::remove(living_.begin(), living_.end(), form), living_.end());
+    endProgramIfNothingLeft();
+}
+
+void WindowRegistry::endProgramIfNothingLeft() {
+    if (!endsProgram_) return;
+    for (FormBase* f : living_)
+        if (f->busy() || (f->isVisible() && !f->closeRequested())) return;
+    QCoreApplication::exit(0);
 }
 
 } // namespace sonrel

@@ -3,6 +3,7 @@
 // modeless, brought to the front when shown again.
 #include <QPointer>
 #include <array>
+#include <vector>
 
 namespace sonrel {
 
@@ -33,9 +34,24 @@ public:
     // Called by a window when it unloads.
     void forget(int n, FormBase* form);
 
+    // Called by every window when it is made and when it is destroyed.
+    void attach(FormBase* form);
+    void detach(FormBase* form);
+
+    // With this on, the program ends (exit code 0) when a window goes and
+    // no window is left to be seen and no loop or question of a window is
+    // still on the stack. A window closed during its run hides and goes only
+    // after its loop has returned, which the window system's own "last
+    // window closed" never notices. Off in tests that share one process.
+    void setEndsProgram(bool on) { endsProgram_ = on; }
+
 private:
+    void endProgramIfNothingLeft();
+
     AppContext& app_;
     std::array<QPointer<FormBase>, 11> forms_{};
+    std::vector<FormBase*> living_;
+    bool endsProgram_ = false;
 };
 
 // One per window, defined beside each window's class.

@@ -3,6 +3,8 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
+#include "experiments/classic/period_report.h"
+#include "experiments/unreceived_period.h"
 #include "theory/graph_area.h"
 
 namespace sonrel {
@@ -13,10 +15,15 @@ void plotExperimentalPoints(SharedState& s, Canvas& canvas, double My, bool dela
     const PeriodArray& Xr = delayCorrected ? s.Xk1 : s.Xn1;
     const PeriodArray& Yr = delayCorrected ? s.Yk1 : s.Yn1;
     for (int k = 1; k <= kPlottedPeriods; ++k) {
+        if (!periodReceived(s, k)) {
+            // Later periods cannot have been received either.
+            s.reportText += unreceivedPeriodLine(k) + "\n";
+            break;
+        }
         const double a1 = vectorAngleDeg(s, Xr(k - 1) - s.Xn2(k), Yr(k - 1) - s.Yn2(k));
         const double a2 = vectorAngleDeg(s, Xr(k) - s.Xn2(k + 1), Yr(k) - s.Yn2(k + 1));
         const double Asr = (a1 + a2) / 2;
-        const double T = s.Tk1(k) > 0 ? s.Tk1(k) - s.Tk1(k - 1) : 1.0;
+        const double T = s.Tk1(k) - s.Tk1(k - 1);
         const double v = safeDiv(1, T);
         s.v = v;
         const double ratio = safeDiv(v, s.v0);

@@ -96,29 +96,38 @@ void TheoryController::guarded(const std::function<void()>& body, const QString&
     }
 }
 
-void TheoryController::showResult(const FormulaResult& r) {
-    SharedState& s = form_.state();
-    setNumber(form_.Text26, r.ratio);
-    setNumber(form_.Text23, r.shift);
-    setNumber(form_.Text13, s.X(1));
-    setNumber(form_.Text15, s.Y(1));
-    setNumber(form_.Text14, s.X(2));
-    setNumber(form_.Text16, s.Y(2));
-    const double dx = s.X(1) - s.X(2), dy = s.Y(1) - s.Y(2);
-    s.R = std::sqrt(dx * dx + dy * dy);
-    setNumber(form_.Text11, s.R);
+Bodies TheoryController::sharedBodies() const {
+    const SharedState& s = form_.state();
+    return {s.X(1), s.Y(1), s.VX(1), s.VY(1), s.X(2), s.Y(2), s.VX(2), s.VY(2)};
 }
 
-bool TheoryController::calculateInteractive(const FormulaInputs& in) {
+void TheoryController::showResult(const FormulaResult& r, const Bodies& b) {
+    setNumber(form_.Text26, r.ratio);
+    setNumber(form_.Text23, r.shift);
+    setNumber(form_.Text13, b.X1);
+    setNumber(form_.Text15, b.Y1);
+    setNumber(form_.Text14, b.X2);
+    setNumber(form_.Text16, b.Y2);
+    const double dx = b.X1 - b.X2, dy = b.Y1 - b.Y2;
+    setNumber(form_.Text11, std::sqrt(dx * dx + dy * dy));
+}
+
+bool TheoryController::calculateInteractive(const FormulaInputs& in, const Bodies& bodies) {
     SharedState& s = form_.state();
+    s.formula = in;
     const FormulaResult r = calculateFrequency(in, selection(), lastFormulaResult(s));
-    s.v0 = r.v0;
+    s.formula.v0 = r.v0;
     if (!r.speedsAccepted) {
         showMessage(&form_, kSpeedsTooHigh);
         return false;
     }
+    if (!r.applied) {
+        // No formula gives a value here; an earlier result is not this one's.
+        showMessage(&form_, kSolutionError);
+        return false;
+    }
     storeFormulaResult(s, r);
-    showResult(r);
+    showResult(r, bodies);
     form_.clearPicture();
     printFormulaTable(form_.picture(), in, r, s.degPerRad);
     return true;
@@ -186,7 +195,8 @@ void TheoryController::calculateAtAngle() {
             const double Vs = numberOf(form_.Text12);
             const double Qdeg = numberOf(form_.Text28);
             calculateInteractive(
-                inputsAtAngle(form_.state(), speedArgument(), X, fieldValue, Vs, Qdeg));
+                inputsAtAngle(form_.state(), speedArgument(), X, fieldValue, Vs, Qdeg),
+                sharedBodies());
         },
         kSolutionError);
 }
@@ -194,7 +204,7 @@ void TheoryController::calculateAtAngle() {
 void TheoryController::calculateFromBodies() {
     guarded(
         [this] {
-            SharedState& s = form_.state();
+            const SharedState& s = form_.state();
             const double Vs = numberOf(form_.Text12);
             const double fieldValue = numberOf(form_.Text29);
             const Bodies b{numberOf(form_.Text1), numberOf(form_.Text5), numberOf(form_.Text3),
@@ -202,12 +212,12 @@ void TheoryController::calculateFromBodies() {
                            numberOf(form_.Text4), numberOf(form_.Text8)};
             const double M = numberOf(form_.Text19);
             const FormulaSelection sel = selection();
-            const FormulaInputs in =
+            const BodiesCalculation calc =
                 inputsFromBodies(s, b, fieldValue, Vs, sel, form_.Check11->isChecked());
-            calculateInteractive(in);
+            calculateInteractive(calc.in, calc.bodies);
             const bool relative =
                 sel.formula == MainFormula::Relativity || sel.formula == MainFormula::Classical;
-            drawBodiesAndVelocities(form_.picture(), s, M, relative);
+            drawBodiesAndVelocities(form_.picture(), calc.bodies, M, relative);
         },
         kSolutionError);
 }
@@ -229,10 +239,10 @@ void TheoryController::plotSweep() {
                 runSweep(form_.state(), form_.picture(), set, selection(), lastAccepted);
             } catch (...) {
                 // The fields show the last point that was calculated before the fault.
-                if (lastAccepted) showResult(*lastAccepted);
+                if (lastAccepted) showResult(*lastAccepted, sharedBodies());
                 throw;
             }
-            if (lastAccepted) showResult(*lastAccepted);
+            if (lastAccepted) showResult(*lastAccepted, sharedBodies());
             reportWindow(form_.app())->reportPrint(kReportTop, form_.state().reportText);
         },
         kSolutionError);

@@ -31,10 +31,13 @@ private:
     void guarded(const std::function<void()>& body, const QString& mathMessage);
 
     // One calculation started by a button: checks the speeds aloud, writes the
-    // result fields, clears the picture and prints the table. False when the
-    // speeds were refused.
-    bool calculateInteractive(const FormulaInputs& in);
-    void showResult(const FormulaResult& r);
+    // result fields (positions from `bodies`), clears the picture and prints
+    // the table. False when the speeds were refused or no formula applies
+    // (said aloud; the fields keep what they showed).
+    bool calculateInteractive(const FormulaInputs& in, const Bodies& bodies);
+    void showResult(const FormulaResult& r, const Bodies& bodies);
+    // The bodies as the shared record holds them now (read only).
+    Bodies sharedBodies() const;
 
     void clearGraph();                        // Command14
     void markTypedPoint();                    // Command15

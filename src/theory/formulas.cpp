@@ -86,17 +86,19 @@ bool mainFormula(const FormulaInputs& in, const FormulaSelection& sel, double v0
     case RelativityVariant::V4_1:
         r.v = safeDiv(v0 * (1 - projected), r.G);
         return true;
+    // With the speeds below Vs these denominators are positive, however small:
+    // near Vs the formulas give large but true values.
     case RelativityVariant::V4_2:
-        if (std::fabs(1 - projected) <= kFloor) return false;
+        if (1 - projected == 0) return false;
         r.v = v0 * r.G / (1 - projected);
         return true;
     case RelativityVariant::V4_3:
-        if (std::fabs(1 + projected) <= kFloor) return false;
+        if (1 + projected == 0) return false;
         r.v = v0 * r.G / (1 + projected);
         return true;
     case RelativityVariant::V4_5: {
         const double sourceFactor = 1 - std::cos(in.Q2) * safeDiv(in.V2, Vs);
-        if (std::fabs(sourceFactor) <= kFloor) return false;
+        if (sourceFactor == 0) return false;
         r.v = v0 * r.G2 * (1 - std::cos(in.Q1) * safeDiv(in.V1, Vs)) / sourceFactor / r.G1;
         return true;
     }
@@ -104,6 +106,21 @@ bool mainFormula(const FormulaInputs& in, const FormulaSelection& sel, double v0
         break;
     }
     return false;
+}
+
+// Formulas (2) and (3) (and (4-5), which is (2) times G2/G1) contain the
+// speeds of the two bodies only; the others also the relative speed V12.
+bool usesRelativeSpeed(const FormulaSelection& sel) {
+    if (sel.formula == MainFormula::Lorentz || sel.formula == MainFormula::Welt) return false;
+    return !(sel.formula == MainFormula::Relativity && sel.variant == RelativityVariant::V4_5);
+}
+
+bool speedsBelowSignal(const FormulaInputs& in, const FormulaSelection& sel) {
+    if (in.mode == FormulaMode::Interactive)
+        return in.V12 < in.Vs && in.V2 < in.Vs && in.V1 < in.Vs;
+    // A sweep passes signed speeds and compares magnitudes.
+    const bool bodies = std::fabs(in.V2) < in.Vs && std::fabs(in.V1) < in.Vs;
+    return bodies && (!usesRelativeSpeed(sel) || std::fabs(in.V12) < in.Vs);
 }
 
 } // namespace
@@ -120,21 +137,21 @@ FormulaResult calculateFrequency(const FormulaInputs& in, const FormulaSelection
     r.speedsAccepted = false;
     r.v0 = sel.wavelength ? safeDiv(in.Vs, in.fieldValue) : in.v0;
 
-    // A sweep passes signed speeds and compares magnitudes; the buttons pass
-    // magnitudes already.
-    const bool below =
-        in.mode == FormulaMode::Sweep
-            ? std::fabs(in.V12) < in.Vs && std::fabs(in.V2) < in.Vs && std::fabs(in.V1) < in.Vs
-            : in.V12 < in.Vs && in.V2 < in.Vs && in.V1 < in.Vs;
-    if (!below) return r;
+    r.applied = false;
+    if (!speedsBelowSignal(in, sel)) return r;
     r.speedsAccepted = true;
 
-    r.G = lorentzFactor(in.V12, in.Vs);
-    r.G2 = lorentzFactor(in.V2, in.Vs);
-    r.G1 = lorentzFactor(in.V1, in.Vs);
-    r.Vs1 = r.Vs2 = in.Vs;
-    r.dv1 = r.dv2 = 0;
-    if (!mainFormula(in, sel, r.v0, in.pi, r)) r.v = previous.v;
+    FormulaResult fresh = r;
+    // In a sweep the relative speed may reach Vs where the formula does not contain it.
+    const bool noRelativeFactor = in.mode == FormulaMode::Sweep && std::fabs(in.V12) >= in.Vs;
+    fresh.G = noRelativeFactor ? kFloor : lorentzFactor(in.V12, in.Vs);
+    fresh.G2 = lorentzFactor(in.V2, in.Vs);
+    fresh.G1 = lorentzFactor(in.V1, in.Vs);
+    fresh.Vs1 = fresh.Vs2 = in.Vs;
+    fresh.dv1 = fresh.dv2 = 0;
+    if (!mainFormula(in, sel, fresh.v0, in.pi, fresh)) return r;
+    r = fresh;
+    r.applied = true;
     if (sel.wavelength) r.v = safeDiv(in.Vs, r.v);
     finite(r.v, "formula result is not finite");
     r.ratio = safeDiv(r.v, in.fieldValue);
@@ -152,7 +169,7 @@ FormulaResult lastFormulaResult(const SharedState& s) {
     r.Vs2 = s.Vs2;
     r.dv1 = s.dv1;
     r.dv2 = s.dv2;
-    r.v0 = s.v0;
+    r.v0 = s.formula.v0;
     return r;
 }
 
@@ -165,7 +182,6 @@ void storeFormulaResult(SharedState& s, const FormulaResult& r) {
     s.Vs2 = r.Vs2;
     s.dv1 = r.dv1;
     s.dv2 = r.dv2;
-    s.v0 = r.v0;
 }
 
 } // namespace sonrel

@@ -33,15 +33,23 @@ struct FormulaResult {
     // False when a speed is not below the signal speed: nothing was calculated
     // and every value except v0 is the previous result.
     bool speedsAccepted = false;
+    // False when no formula applies ("СТО" with no variant ticked, or a
+    // denominator of exactly zero): there is no v, and the values other than
+    // v0 are the previous result, which must not be shown as this one.
+    bool applied = false;
 };
 
-// The formula chosen by the selection applied to the inputs. Where no formula
-// applies (no variant ticked, a near-zero denominator) v keeps previous.v.
-// Floating-point faults (zero Vs, zero field value) throw MathError.
+// The formula chosen by the selection applied to the inputs; see `applied`
+// for where none applies. A sweep checks against Vs only the speeds that the
+// chosen formula contains (formulas (2) and (3) have no V12); a button checks
+// V1, V2 and V12. Floating-point faults (zero Vs, zero field value) throw
+// MathError.
 FormulaResult calculateFrequency(const FormulaInputs& in, const FormulaSelection& sel,
                                  const FormulaResult& previous);
 
 // The last result kept in the shared state, and storing a new one there.
+// Only the formulas' own results are stored: the experiment's v0, speeds and
+// bodies stay as a run left them.
 FormulaResult lastFormulaResult(const SharedState& s);
 void storeFormulaResult(SharedState& s, const FormulaResult& r);
 

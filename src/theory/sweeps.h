@@ -22,12 +22,13 @@ struct SweepSettings {
     double fieldValue = 0;
 };
 
-// Draws the sweep on the graph in the current scale (points with yg ≥ 20 are
-// left out) and replaces the report text by its header and lines. Speeds not
-// below Vs keep the previous result for their point. The shared step counter
-// and NC0 serve as report counter and interval, the front index as the sweep
-// index, and stay at their final values. lastAccepted receives the last point
-// whose speeds passed, also when a MathError ends the sweep early.
+// Draws the sweep on the graph in the current scale and replaces the report
+// text by its header and lines. A point is left out (with its report line)
+// where no formula applies: a speed of the formula not below Vs, no variant
+// ticked, a zero denominator; and where yg ≥ 20. The sweep works on its own
+// speeds, counters and index: a paused experiment's state is not touched.
+// lastAccepted receives the last point drawn from a formula, also when a
+// MathError ends the sweep early.
 void runSweep(SharedState& s, Canvas& canvas, const SweepSettings& set, const FormulaSelection& sel,
               std::optional<FormulaResult>& lastAccepted);
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -14,10 +15,12 @@ FormBase::FormBase(AppContext& app, int number) : app_(app), number_(number) {
     setObjectName(QStringLiteral("Form%1").arg(number));
     setAttribute(Qt::WA_DeleteOnClose);
     sinceYield_.start();
+    app_.windows.attach(this);
 }
 
 FormBase::~FormBase() {
     app_.windows.forget(number_, this);
+    app_.windows.detach(this);
 }
 
 void FormBase::unload() {
@@ -45,12 +48,22 @@ FormBase::RunScope::RunScope(FormBase& f) : form_(f) {
 }
 
 FormBase::RunScope::~RunScope() {
-    if (--form_.runDepth_ == 0 && form_.closeRequested_) {
-        QPointer<FormBase> self(&form_);
-        QTimer::singleShot(0, &form_, [self] {
-            if (self) self->deleteLater();
-        });
-    }
+    --form_.runDepth_;
+    form_.deleteWhenFree();
+}
+
+FormBase::QuestionScope::~QuestionScope() {
+    --form_.questionDepth_;
+    form_.deleteWhenFree();
+}
+
+void FormBase::deleteWhenFree() {
+    if (busy() || !closeRequested_) return;
+    // Later, so that the handler that held the window has returned first.
+    QPointer<FormBase> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (self && !self->busy()) self->deleteLater();
+    });
 }
 
 void FormBase::pumpEvents() {
@@ -65,13 +78,16 @@ void FormBase::pumpEventsNow() {
 }
 
 void FormBase::closeEvent(QCloseEvent* e) {
-    if (runDepth_ > 0) {
-        // A loop of this window is on the stack: stop it and go once it returns.
+    if (busy()) {
+        // A handler of this window is on the stack: stop its loop, close the
+        // message box it waits on, and go once it has returned.
         closeRequested_ = true;
-        app_.state.stopFlag = 1;
+        if (runDepth_ > 0) app_.state.stopFlag = 1;
         app_.windows.forget(number_, this);
         hide();
         e->ignore();
+        for (QMessageBox* box : findChildren<QMessageBox*>())
+            if (box->isVisible()) box->reject();
         return;
     }
     closeRequested_ = true;

@@ -29,6 +29,9 @@ public:
     void untickWhenReportCloses(QAbstractButton* box);
     bool closeRequested() const { return closeRequested_; }
     bool running() const { return runDepth_ > 0; }
+    // True while a loop runs or a message box is open over the window: a
+    // handler of this window is on the stack and the window must outlive it.
+    bool busy() const { return runDepth_ + questionDepth_ > 0; }
 
     // Held by a running experiment loop (nested runs nest scopes). Closing
     // the window meanwhile sets the stop flag and hides it; the window is
@@ -39,6 +42,20 @@ public:
         ~RunScope();
         RunScope(const RunScope&) = delete;
         RunScope& operator=(const RunScope&) = delete;
+
+    private:
+        FormBase& form_;
+    };
+
+    // Held while a message box is open over the window. Closing the window
+    // meanwhile closes the box (a question is answered No) and hides the
+    // window; it is destroyed once the handler that asked has returned.
+    class QuestionScope {
+    public:
+        explicit QuestionScope(FormBase& f) : form_(f) { ++form_.questionDepth_; }
+        ~QuestionScope();
+        QuestionScope(const QuestionScope&) = delete;
+        QuestionScope& operator=(const QuestionScope&) = delete;
 
     private:
         FormBase& form_;
@@ -63,9 +80,13 @@ protected:
     void setScrollableContent(QWidget* content);
 
 private:
+    // Destroys the window once it was closed and no handler holds it any more.
+    void deleteWhenFree();
+
     AppContext& app_;
     int number_;
     int runDepth_ = 0;
+    int questionDepth_ = 0;
     bool closeRequested_ = false;
     QElapsedTimer sinceYield_;
     static constexpr int kYieldEveryMs = 8;

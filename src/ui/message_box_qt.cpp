@@ -1,12 +1,37 @@
 #include "ui/message_box_qt.h"
 
+#include "ui/form_base_window.h"
+
 #include <QMessageBox>
 #include <QWidget>
+#include <optional>
 
 namespace sonrel {
 
 namespace {
+
 int noAnswers = 0;
+
+FormBase* windowOf(QWidget* w) {
+    for (; w; w = w->parentWidget())
+        if (auto* form = qobject_cast<FormBase*>(w)) return form;
+    return nullptr;
+}
+
+// Shows a modal box over parent and returns the button pressed. A window
+// that is being closed asks nothing (the answer is No); while the box is
+// open the window stays alive, and closing it closes the box.
+QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& title,
+                                QMessageBox::StandardButtons buttons) {
+    FormBase* form = windowOf(parent);
+    if (form && form->closeRequested()) return QMessageBox::No;
+    std::optional<FormBase::QuestionScope> scope;
+    if (form) scope.emplace(*form);
+    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    box.setObjectName("MessageBox");
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 } // namespace
 
 int noAnswersSoFar() {
@@ -14,15 +39,12 @@ int noAnswersSoFar() {
 }
 
 void showMessage(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.setObjectName("MessageBox");
-    box.exec();
+    ask(parent, text, title, QMessageBox::Ok);
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName("MessageBox");
-    const bool yes = box.exec() == QMessageBox::Yes;
+    const bool yes =
+        ask(parent, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     if (!yes) ++noAnswers;
     return yes;
 }

@@ -79,27 +79,55 @@ TEST(Formulas, MotionAlongTheLineOfSight) {
     EXPECT_NEAR(r45.v, classic * std::sqrt(1 - 0.99 * 0.99), 1e-6);
 }
 
-TEST(Formulas, NoApplicableFormulaKeepsThePreviousFrequency) {
+TEST(Formulas, NearTheSignalSpeedTheFormulasGiveTheirTrueValues) {
     FormulaResult previous;
     previous.v = 77;
-    // Denominator 1e-6 is below the accepted 1e-5: (4-5) is skipped, (2) still divides.
-    const FormulaInputs almost = inputs(0, 20 * (1 - 0.000001), 0, 0);
-    EXPECT_DOUBLE_EQ(calculateFrequency(
-                         almost, choose(MainFormula::Relativity, RelativityVariant::V4_5), previous)
-                         .v,
-                     77);
-    EXPECT_NEAR(calculateFrequency(almost, choose(MainFormula::Lorentz), previous).v, 1e8, 1);
-    // (4-2) with V12' just short of Vs.
-    FormulaInputs head = inputs(20 * (1 - 0.000001), 0, 0, 0);
-    EXPECT_DOUBLE_EQ(
-        calculateFrequency(head, choose(MainFormula::Relativity, RelativityVariant::V4_2), previous)
-            .v,
-        77);
-    // "СТО" with no variant ticked.
+    // β = 1 − 10⁻⁶ along the line of sight: the relativistic factor
+    // √((1 + β)/(1 − β)) ≈ 1414,2 of a source or receiver closing in.
+    const double beta = 1 - 0.000001;
+    const double relativistic = 100 * std::sqrt((1 + beta) / (1 - beta));
+    const FormulaInputs source = inputs(0, 20 * beta, 0, 0);
+    const FormulaResult r45 = calculateFrequency(
+        source, choose(MainFormula::Relativity, RelativityVariant::V4_5), previous);
+    EXPECT_TRUE(r45.applied);
+    EXPECT_NEAR(r45.v / relativistic, 1, 1e-6);
+    // Formula (2): v0 / (1 − β).
+    EXPECT_NEAR(calculateFrequency(source, choose(MainFormula::Lorentz), previous).v, 1e8, 1);
+    const FormulaInputs receiver = inputs(20 * beta, 0, 0, 0);
+    const FormulaResult r42 = calculateFrequency(
+        receiver, choose(MainFormula::Relativity, RelativityVariant::V4_2), previous);
+    EXPECT_NEAR(r42.v / relativistic, 1, 1e-6);
+    // (4-3) with the relative velocity pointing the other way.
+    const FormulaInputs back = inputs(20 * beta, 0, pi, pi);
+    EXPECT_NEAR(
+        calculateFrequency(back, choose(MainFormula::Relativity, RelativityVariant::V4_3), previous)
+                .v /
+            relativistic,
+        1, 1e-6);
+
+    // "СТО" with no variant ticked: no formula applies and no value is given.
     const FormulaResult none =
         calculateFrequency(inputs(3, 4, 1, 1), choose(MainFormula::Relativity), previous);
-    EXPECT_DOUBLE_EQ(none.v, 77);
-    EXPECT_DOUBLE_EQ(none.ratio, 0.77);
+    EXPECT_TRUE(none.speedsAccepted);
+    EXPECT_FALSE(none.applied);
+    FormulaSelection wavelength = choose(MainFormula::Relativity);
+    wavelength.wavelength = true;
+    EXPECT_FALSE(calculateFrequency(inputs(3, 4, 1, 1), wavelength, previous).applied);
+}
+
+TEST(Formulas, ASweepChecksOnlyTheSpeedsItsFormulaContains) {
+    // Receiver at −0,75·Vs towards the source, source at 0,5·Vs away from it:
+    // V12 = −25 is beyond Vs, but (2) and (3) contain V1 and V2 only.
+    FormulaInputs in = inputs(-15, 10, 0, 0);
+    in.V12 = -25;
+    const FormulaResult r2 = calculateFrequency(in, choose(MainFormula::Lorentz), {});
+    EXPECT_TRUE(r2.applied);
+    EXPECT_NEAR(r2.v, 100 * (1 + 0.75) / (1 - 0.5), 1e-9);
+    EXPECT_TRUE(calculateFrequency(in, choose(MainFormula::Welt), {}).applied);
+    EXPECT_FALSE(calculateFrequency(in, choose(MainFormula::Classical), {}).speedsAccepted);
+    EXPECT_FALSE(
+        calculateFrequency(in, choose(MainFormula::Relativity, RelativityVariant::V4_2), {})
+            .speedsAccepted);
 }
 
 TEST(Formulas, SpeedCheckSignedInButtonsAbsoluteInSweeps) {

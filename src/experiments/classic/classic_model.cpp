@@ -3,6 +3,7 @@
 #include "app/checked_math.h"
 #include "app/signal_delay.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sonrel {
@@ -17,11 +18,30 @@ double distance(double dx, double dy) {
     return finite(std::sqrt(dx * dx + dy * dy));
 }
 
-// Front i has not been emitted while the source is short of its emission
-// point (along X, or along Y for a source without an X velocity).
+bool sourceAtRest(const SharedState& s) {
+    return s.VX(2) == 0 && s.VY(2) == 0;
+}
+
+// Front i of a moving source has not been emitted while the source is short
+// of its emission point (along X, or along Y for a source without an X velocity).
 bool emissionPending(const SharedState& s, int i) {
     if (s.VX(2) != 0) return s.sgnX2 * s.Xn2(i) > s.sgnX2 * s.X(2);
     return s.sgnY2 * s.Yn2(i) > s.sgnY2 * s.Y(2);
+}
+
+// The tracked front grows by Vs·dt. A source at rest stands on its emission
+// point all the time, so the position cannot tell the emission: front i
+// leaves at its emission time Tn2(i), has no radius before it and never more
+// than the time since it allows.
+void growFront(SharedState& s, int i) {
+    if (!sourceAtRest(s)) {
+        if (emissionPending(s, i)) s.frontRadius = 0;
+        s.frontRadius = finite(s.frontRadius + s.dt * s.Vs);
+        return;
+    }
+    const double sinceEmission = finite(s.Vs * (s.T - s.Tn2(i)));
+    const double grown = finite(s.frontRadius + s.dt * s.Vs);
+    s.frontRadius = std::max(0.0, std::min(grown, sinceEmission));
 }
 
 void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
@@ -54,6 +74,13 @@ void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
     s.arrivedFlag = 0;
     s.frontRadius = 0;
     s.frontRadiusDrawn = 0;
+    // A source at rest with a period shorter than the travel time sent the next
+    // front before this arrival: it has been growing since its emission time.
+    // A moving source keeps the one-front-at-a-time tracking, whose late
+    // fronts the short-period warning names (the "все фронты" mode tracks them).
+    const int next = s.frontIndex;
+    if (sourceAtRest(s) && next != i && next <= PeriodArray::hi() && s.T > s.Tn2(next))
+        s.frontRadius = finite(s.Vs * (s.T - s.Tn2(next)));
 }
 
 // With the source at the emission point of front 1 and the receiver at its
@@ -150,8 +177,7 @@ StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& pro
         }
         s.warnPending = 0;
     }
-    if (emissionPending(s, i)) s.frontRadius = 0;
-    s.frontRadius = finite(s.frontRadius + s.dt * s.Vs);
+    growFront(s, i);
     // Strictly beyond: equality is not an arrival; no interpolation inside the step.
     if (s.frontRadius > s.R) s.arrivedFlag = 1;
     if (s.arrivedFlag == 1) recordArrival(s, checks, prompts);

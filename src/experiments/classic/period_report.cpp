@@ -3,6 +3,7 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
+#include "experiments/unreceived_period.h"
 #include "theory/formulas.h"
 
 namespace sonrel {
@@ -91,13 +92,25 @@ std::string periodBlock(const SharedState& s, int j) {
     return t;
 }
 
+// A period without a recorded end has no observed period and no frequencies.
+void clearPeriod(SharedState& s, int j) {
+    s.dT(j) = 0;
+    s.v1n(j) = 0;
+    s.v1k(j) = 0;
+    s.v1(j) = 0;
+}
+
 std::string periodTable(const SharedState& s, int periods) {
     std::string t = std::string("№ периода      угол       наблюдаемая частота     расчетная "
                                 "частота ") +
                     kCrLf;
-    for (int j = 1; j <= periods; ++j)
-        t += "   " + idx(j) + "         " + r2(s.Q3(j)) + "         " +
-             num(observedFrequency(s, j)) + "        " + num(s.v1(j)) + kCrLf;
+    for (int j = 1; j <= periods; ++j) {
+        if (!periodReceived(s, j))
+            t += unreceivedPeriodLine(j) + kCrLf;
+        else
+            t += "   " + idx(j) + "         " + r2(s.Q3(j)) + "         " +
+                 num(observedFrequency(s, j)) + "        " + num(s.v1(j)) + kCrLf;
+    }
     return t;
 }
 
@@ -147,8 +160,13 @@ void printLegend(SharedState& s, const ReportPrint& print) {
 void processPeriods(SharedState& s, const ReportPrint& print) {
     const int periods = s.frontIndex - 1;
     for (int j = 1; j <= periods; ++j) {
-        computePeriod(s, j);
-        s.reportText = periodBlock(s, j);
+        if (periodReceived(s, j)) {
+            computePeriod(s, j);
+            s.reportText = periodBlock(s, j);
+        } else {
+            clearPeriod(s, j);
+            s.reportText = unreceivedPeriodLine(j) + kCrLf;
+        }
         print(periodBlockY(j), s.reportText);
     }
     s.reportText = periodTable(s, periods);

@@ -24,10 +24,19 @@ std::string reportLegend(const SharedState& s);
 // Prints the heading and the legend, each through reportText.
 void printLegend(SharedState& s, const ReportPrint& print);
 
-// For every received period j = 1 .. frontIndex − 1: the observed period
-// dT(j), formula (2) at the start and at the end of the period and their
-// mean, and the period's block; then the table. Throws MathError (for
-// instance dT(j) = 0) after printing the blocks before the failing one.
+// Period j has been received once front j + 1 has reached the receiver and
+// recorded the period's end Tk1(j), which is 0 until then.
+inline bool periodReceived(const SharedState& s, int j) {
+    return s.Tk1(j) > 0;
+}
+
+// For every period j = 1 .. frontIndex − 1 that has been received: the
+// observed period dT(j), formula (2) at the start and at the end of the
+// period and their mean, and the period's block; then the table. A period
+// not received (the last one after a stop or at the end of the record) gets
+// one line "период j не принят" in place of its block and of its row, and
+// no values. Throws MathError (for instance dT(j) = 0) after printing the
+// blocks before the failing one.
 void processPeriods(SharedState& s, const ReportPrint& print);
 
 } // namespace sonrel

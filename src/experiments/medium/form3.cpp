@@ -164,7 +164,9 @@ QWidget* Form3::buildRun(QWidget* parent) {
     g->addWidget(Command13, r, 0);
     g->addWidget(Text18, r++, 1);
     Check5 = makeCheck(box, "Check5", QStringLiteral("+ отчет"), false);
-    g->addWidget(Check5, r++, 0);
+    CheckAllFronts = makeCheck(box, "CheckAllFronts", QStringLiteral("все фронты"), false);
+    g->addWidget(Check5, r, 0);
+    g->addWidget(CheckAllFronts, r++, 1);
     Label14 = makeLabel(box, "Label14", QStringLiteral("Масштаб, м/см"));
     Text19 = makeField(box, "Text19", QStringLiteral("5"));
     g->addWidget(Label14, r, 0);

@@ -56,21 +56,22 @@ public:
     QLineEdit* Text49; // Vsv "20"
 
     // Run
-    QPushButton* Command1;  // "Начать эксперимент с VXiso, м/с"
-    QLineEdit* Text50;      // VXiso "0"
-    QLineEdit* Text9;       // dt "1E-3"
-    QLabel* Label4;         // "шаг решения уравнений, с"
-    QPushButton* Command4;  // "Сделать NC0 шагов при NC0="
-    QLineEdit* Text10;      // NC0 "20"
-    QPushButton* Command2;  // "Остановить"
-    QPushButton* Command3;  // "Продолжить"
-    QCheckBox* Check1;      // "Auto"
-    QPushButton* Command13; // "Найти T00, с"
-    QLineEdit* Text18;      // T00 "5"
-    QCheckBox* Check6;      // "+ анимация"
-    QCheckBox* Check5;      // "+ отчет"
-    QLineEdit* Text19;      // scale "5"
-    QLabel* Label14;        // "Масштаб, м/см"
+    QPushButton* Command1;     // "Начать эксперимент с VXiso, м/с"
+    QLineEdit* Text50;         // VXiso "0"
+    QLineEdit* Text9;          // dt "1E-3"
+    QLabel* Label4;            // "шаг решения уравнений, с"
+    QPushButton* Command4;     // "Сделать NC0 шагов при NC0="
+    QLineEdit* Text10;         // NC0 "20"
+    QPushButton* Command2;     // "Остановить"
+    QPushButton* Command3;     // "Продолжить"
+    QCheckBox* Check1;         // "Auto"
+    QPushButton* Command13;    // "Найти T00, с"
+    QLineEdit* Text18;         // T00 "5"
+    QCheckBox* Check6;         // "+ анимация"
+    QCheckBox* Check5;         // "+ отчет"
+    QCheckBox* CheckAllFronts; // "все фронты": every beam in flight on its own
+    QLineEdit* Text19;         // scale "5"
+    QLabel* Label14;           // "Масштаб, м/см"
 
     // Results
     QLineEdit *Text22, *Text51, *Text13, *Text14, *Text11, *Text25, *Text20, *Text17, *Text15,

@@ -75,6 +75,7 @@ MediumOptions Form3::options() const {
     o.middleRay = Check13->isChecked();
     o.byQ3 = Check14->isChecked();
     o.autoRun = Check1->isChecked();
+    o.allFronts = CheckAllFronts->isChecked();
     return o;
 }
 

@@ -125,10 +125,25 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
         Vs1(i) = Vs2(i) = st.Vs;
     }
     beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+    beam.prevDx = beam.prevDy = 0;
+    allFronts = o.allFronts;
+    emitted = 0;
+    if (allFronts) {
+        // Beam 1 leaves now; each later one at its own emission time.
+        // A beam holds its rays only while it is in flight.
+        flight_.assign(21, Beam{});
+        flight_[1].resize(in.Nr + 1);
+        inFlight_.assign(21, 0);
+        pending_.assign(21, 0);
+        arrivals_.assign(21, RayArrival{});
+        flight_[1].emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+        flight_[1].prevDx = flight_[1].prevDy = 0;
+        inFlight_[1] = 1;
+        emitted = 1;
+    }
 
     rememberBodies();
     oscillationDrawn_ = 0;
-    prevDx_ = prevDy_ = 0;
     st.stopFlag = 0;
     arrivalFlag_ = 0;
     overrunArmed = true;

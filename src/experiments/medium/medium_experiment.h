@@ -40,6 +40,7 @@ struct MediumOptions {
     bool middleRay = false; // leave the track of the middle ray
     bool byQ3 = false;      // relative angles from the line of sight
     bool autoRun = true;    // no question after every arrival
+    bool allFronts = false; // every beam in flight on its own (read at the start)
 
     // The frame moves through a medium at rest: positions and ray speeds are
     // seen shifted by VXiso·T.
@@ -58,6 +59,17 @@ struct MediumDisplay {
     int period = 0;
     double T = 0;
     double T00 = 0, v0 = 0; // while searching
+};
+
+// The moment ray j of a beam bracketed the receiver, kept until the beam's
+// arrival is recorded in front order.
+struct RayArrival {
+    int j = 0;
+    double T = 0, X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, shift = 0;
+    double speed = 0, a = 0, prevA = 0; // ray j's speed and direction, ray j − 1's direction
+    double layerVs = 0;                 // signal speed of the layer ray j is in
+    double Vs2 = 0, theta1 = 0;         // ray j in layer 1
+    int flag = 0;                       // 1: ray j − 1 above the receiver, 2: ray j
 };
 
 // Start of a run, as the window shows it.
@@ -120,6 +132,10 @@ public:
     double X2s = 0, Y2s = 0, VX2draw = 0, V1 = 0, V2 = 0, v00 = 0, omega = 0;
     double QV1start = 0, QV2start = 0;
     bool overrunArmed = false;
+    // "все фронты": every beam leaves at its emission time and is traced on
+    // its own until it arrives, whatever the earlier beams do.
+    bool allFronts = false;
+    int emitted = 0; // beams emitted so far in that mode
 
     // Records of this window beside the shared ones (periods 0 .. 20).
     PeriodArray Tn1p, Xe, Vs1, Vs2, Qa, Qe, Q3, vn, vk, vsr;
@@ -127,11 +143,19 @@ public:
 private:
     void traceBeam(const MediumOptions& o, Canvas* canvas, Prompts& prompts, double shift,
                    bool displayStep);
-    // The ray loop of traceBeam; the beam's steps are collected for one batch.
-    void traceRays(const MediumOptions& o, Canvas* canvas, Prompts& prompts, double shift,
-                   bool displayStep);
+    // The ray loop of one beam; its steps are collected for one batch. True
+    // when two of its rays bracket the receiver (what is kept in `arrival`);
+    // the rays after the arriving one are then not moved in this step.
+    bool traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift, bool displayStep,
+                   RayArrival& arrival);
+    // One step of every beam in flight ("все фронты"); true when at least one
+    // arrival was recorded.
+    bool traceAllBeams(const MediumOptions& o, Canvas* canvas, double shift, bool displayStep);
+    void emitDueBeams();
     void flushBeam(Canvas* canvas);
-    void recordArrival(const MediumOptions& o, int j, double speed, double a, double shift);
+    // Records the arrival of beam k and processes the period it ends.
+    void recordArrival(const MediumOptions& o, const RayArrival& a);
+    void acceptArrival(const MediumOptions& o, const RayArrival& a);
     void processPeriod(const MediumOptions& o);
     // Beam `arrived` has just been received: was the next one emitted in time?
     void checkOverrun(const MediumOptions& o, Prompts& prompts, int arrived);
@@ -147,8 +171,13 @@ private:
     }
 
     int arrivalFlag_ = 0;
-    double prevDx_ = 0, prevDy_ = 0; // direction of the last finished ray
-    std::vector<double> beamMoves_;  // the rays' steps of a display step, drawn as one batch
+    int arrivalsThisStep_ = 0;
+    // Beams of the "все фронты" mode, by number 1 .. 20, and their arrivals
+    // waiting for the earlier beams' to be recorded first.
+    std::vector<Beam> flight_;
+    std::vector<char> inFlight_, pending_;
+    std::vector<RayArrival> arrivals_;
+    std::vector<double> beamMoves_; // the rays' steps of a display step, drawn as one batch
     double prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
     long long oscillationDrawn_ = 0;
 };

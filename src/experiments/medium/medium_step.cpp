@@ -6,6 +6,7 @@
 #include "experiments/medium/medium_drawing.h"
 #include "experiments/medium/medium_texts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -39,11 +40,15 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
     const double shift = o.frameThroughMedium() ? VXiso * st.T : 0;
     const bool displayStep = st.stepCount == st.NC0;
 
-    // Beams past the twentieth have no period records: nothing is emitted.
-    if (k <= 20 && !(st.X(2) < st.Xn2(k))) {
+    if (allFronts) {
+        emitDueBeams();
+        if (traceAllBeams(o, canvas, shift, displayStep)) arrivalFlag_ = 1;
+    } else if (k <= 20 && !(st.X(2) < st.Xn2(k))) {
+        // Beams past the twentieth have no period records: nothing is emitted.
         const double startX = st.Xn2(k);
         if (st.X(2) > startX && startX + 1.01 * st.dt * st.VX(2) > st.X(2))
             beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+        arrivalsThisStep_ = 0;
         traceBeam(o, canvas, prompts, shift, displayStep);
     }
 
@@ -55,9 +60,13 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
             oscillationDrawn_ = 0; // the grid covered part of it
         }
         if (k == 21) st.stopFlag = 1;
-        if (!o.autoRun &&
-            !prompts.askYesNo(medium_texts::kContinueQuestion, medium_texts::kContinueTitle))
-            st.stopFlag = 1;
+        // Without "Auto" the question follows every recorded arrival.
+        for (int n = 0; n < std::max(arrivalsThisStep_, 1); ++n)
+            if (!o.autoRun &&
+                !prompts.askYesNo(medium_texts::kContinueQuestion, medium_texts::kContinueTitle)) {
+                st.stopFlag = 1;
+                break;
+            }
     }
 
     st.Vs = Vs0;
@@ -75,13 +84,76 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
     // the middle ray's own mark, before an arrival is handled, at the end,
     // and when a fault ends the step.
     beamMoves_.clear();
+    RayArrival arrival;
     try {
-        traceRays(o, canvas, prompts, shift, displayStep);
+        if (!traceRays(beam, o, canvas, shift, displayStep, arrival)) {
+            flushBeam(canvas);
+            return;
+        }
+    } catch (...) {
+        flushBeam(canvas);
+        throw;
+    }
+    arrivalFlag_ = arrival.flag;
+    acceptArrival(o, arrival);
+    checkOverrun(o, prompts, k - 1);
+}
+
+void MediumExperiment::acceptArrival(const MediumOptions& o, const RayArrival& a) {
+    st.Vs = a.layerVs; // the relativistic formula uses the arriving ray's layer
+    recordArrival(o, a);
+    if (k >= 2) processPeriod(o);
+    display.period = k - 1;
+    display.dirty |= MediumDisplay::PeriodNumber;
+    ++k; // the arrival is recorded whatever the overrun check finds
+}
+
+void MediumExperiment::emitDueBeams() {
+    // Beam m leaves at T0 + (m − 1)·T00 from where the source then is; it is
+    // placed there at the start of the step nearest that moment.
+    while (emitted < 20 && st.T >= T0 + emitted * st.T00 + st.dt / 2) {
+        const int m = ++emitted;
+        Beam& b = flight_[m];
+        b.resize(Nr + 1);
+        b.emitFan(st.Xn2(m), st.Yn2(m), a0, da, medium.density(1));
+        // A source that has left layer 1 emits rays that never pass through
+        // it: they keep the speed of layer 1 as their emission speed.
+        std::fill(b.Vs2.begin(), b.Vs2.end(), Vs0 / medium.density(1));
+        b.prevDx = b.prevDy = 0;
+        inFlight_[m] = 1;
+    }
+}
+
+bool MediumExperiment::traceAllBeams(const MediumOptions& o, Canvas* canvas, double shift,
+                                     bool displayStep) {
+    beamMoves_.clear();
+    try {
+        for (int m = std::max(k, 1); m <= emitted; ++m) {
+            if (!inFlight_[m]) continue;
+            const bool arrived = traceRays(flight_[m], o, canvas, shift, displayStep, arrivals_[m]);
+            // A beam that has arrived has done its work; one whose every ray
+            // stands (above the last traced layer or in too thin a layer) can
+            // never arrive, since a ray that is not moved is not tested either.
+            // Either way its rays are let go.
+            if (arrived || !flight_[m].moving) {
+                inFlight_[m] = 0;
+                pending_[m] = arrived;
+                flight_[m] = Beam{};
+            }
+        }
     } catch (...) {
         flushBeam(canvas);
         throw;
     }
     flushBeam(canvas);
+    // Arrivals are recorded in the order of the beams.
+    arrivalsThisStep_ = 0;
+    while (k <= 20 && pending_[k]) {
+        pending_[k] = 0;
+        acceptArrival(o, arrivals_[k]);
+        ++arrivalsThisStep_;
+    }
+    return arrivalsThisStep_ > 0;
 }
 
 void MediumExperiment::flushBeam(Canvas* canvas) {
@@ -90,22 +162,23 @@ void MediumExperiment::flushBeam(Canvas* canvas) {
     beamMoves_.clear();
 }
 
-void MediumExperiment::traceRays(const MediumOptions& o, Canvas* canvas, Prompts& prompts,
-                                 double shift, bool displayStep) {
+bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift,
+                                 bool displayStep, RayArrival& arrival) {
     const double dt = st.dt, X1 = st.X(1), Y1 = st.Y(1);
     const double layerLimit = static_cast<double>(medium.layers()) + 20;
     const bool through = o.frameThroughMedium();
     const bool correct = through && VXiso != 0; // the identity when the frame is at rest
     const bool drawBeam = o.animation && displayStep && canvas;
     const int middle = (o.middleRay && canvas && Nr % 2 == 0) ? Nr / 2 : -1;
-    const int n = beam.rays();
-    double* sinA = beam.sinA.data();
-    double* dir = beam.dir.data();
-    double* Pr = beam.Pr.data();
-    double* Xo = beam.Xo.data();
-    double* Yo = beam.Yo.data();
-    double* Xn = beam.Xn.data();
-    double* Yn = beam.Yn.data();
+    const int n = b.rays();
+    double* sinA = b.sinA.data();
+    double* dir = b.dir.data();
+    double* Pr = b.Pr.data();
+    double* Xo = b.Xo.data();
+    double* Yo = b.Yo.data();
+    double* Xn = b.Xn.data();
+    double* Yn = b.Yn.data();
+    int flag = 0, moved = 0;
 
     for (int j = 0; j < n; ++j) {
         const double layer = medium.layerOf(Yo[j]);
@@ -122,6 +195,7 @@ void MediumExperiment::traceRays(const MediumOptions& o, Canvas* canvas, Prompts
         Xn[j] = Xo[j] + ds * sn;
         Yn[j] = Yo[j] + dir[j] * ds * cs;
         if (!std::isfinite(Xn[j]) || !std::isfinite(Yn[j])) throw MathError("ray out of range");
+        ++moved;
 
         if (drawBeam) {
             const double move[] = {(Xo[j] - shift) / M, Yo[j] / M, (Xn[j] - shift) / M, Yn[j] / M};
@@ -143,52 +217,60 @@ void MediumExperiment::traceRays(const MediumOptions& o, Canvas* canvas, Prompts
             speed = std::sqrt(dx * dx + dy * dy);
         }
         if (layer == 1) {
-            beam.Vs2[j] = speed;
-            if (through) beam.theta1[j] = st.pi / 2 - rayAngle(dx, dy);
+            b.Vs2[j] = speed;
+            if (through) b.theta1[j] = st.pi / 2 - rayAngle(dx, dy);
         }
 
         if (j >= 1 && Xn[j - 1] < X1 && Xn[j] > X1) {
-            if (Yn[j - 1] > Y1) arrivalFlag_ = 1;
-            if (Yn[j] > Y1) arrivalFlag_ = 2;
+            if (Yn[j - 1] > Y1) flag = 1;
+            if (Yn[j] > Y1) flag = 2;
         }
-        if (arrivalFlag_ != 0) {
+        if (flag != 0) {
             flushBeam(canvas);
-            st.Vs = Vs; // the relativistic formula uses the arriving ray's layer
-            recordArrival(o, j, speed, rayAngle(dx, dy), shift);
-            if (k >= 2) processPeriod(o);
-            display.period = k - 1;
-            display.dirty |= MediumDisplay::PeriodNumber;
-            ++k; // the arrival is recorded whatever the check below finds
-            checkOverrun(o, prompts, k - 1);
-            return; // the rays after j wait for the next step
+            arrival.j = j;
+            arrival.flag = flag;
+            arrival.T = st.T;
+            arrival.X1 = X1;
+            arrival.Y1 = Y1;
+            arrival.X2 = st.X(2);
+            arrival.Y2 = st.Y(2);
+            arrival.shift = shift;
+            arrival.speed = speed;
+            arrival.a = rayAngle(dx, dy);
+            arrival.prevA = rayAngle(b.prevDx, b.prevDy);
+            arrival.layerVs = Vs;
+            arrival.Vs2 = b.Vs2[j];
+            arrival.theta1 = b.theta1[j];
+            return true; // the rays after j wait for the next step
         }
         if (!reflected) Pr[j] = P;
         Xo[j] = Xn[j];
         Yo[j] = Yn[j];
-        prevDx_ = dx;
-        prevDy_ = dy;
+        b.prevDx = dx;
+        b.prevDy = dy;
     }
+    b.moving = moved > 0;
+    return false;
 }
 
-void MediumExperiment::recordArrival(const MediumOptions& o, int j, double speed, double a,
-                                     double shift) {
-    Vs1(k) = speed;
-    Vs2(k) = beam.Vs2[j];
-    st.Tn1(k) = st.T;
-    Tn1p(k) = G1 * st.T;
+void MediumExperiment::recordArrival(const MediumOptions& o, const RayArrival& r) {
+    Vs1(k) = r.speed;
+    Vs2(k) = r.Vs2;
+    st.Tn1(k) = r.T;
+    Tn1p(k) = G1 * r.T;
     if (o.delay) {
         // Moments as seen at the origin by a signal of speed Vsv.
         st.Tn2(k) += safeDiv(std::hypot(st.Xn2(k), st.Yn2(k)), Vsv);
-        const double toReceiver = safeDiv(std::hypot(st.X(1), st.Y(1)), Vsv);
+        const double toReceiver = safeDiv(std::hypot(r.X1, r.Y1), Vsv);
         st.Tn1(k) += toReceiver;
         Tn1p(k) += toReceiver;
     }
-    st.Xk2(k) = st.X(2) - shift;
-    st.Yk2(k) = st.Y(2);
-    st.Xk1(k) = st.X(1) - shift;
-    st.Yk1(k) = st.Y(1);
-    Qa(k) = (rayAngle(prevDx_, prevDy_) + a) / 2;
-    Qe(k) = st.pi / 2 - beam.theta1[j] + da / 2;
+    st.Xk2(k) = r.X2 - r.shift;
+    st.Yk2(k) = r.Y2;
+    st.Xk1(k) = r.X1 - r.shift;
+    st.Yk1(k) = r.Y1;
+    Qa(k) = (r.prevA + r.a) / 2;
+    Qe(k) = st.pi / 2 - r.theta1 + da / 2;
     const double Qn3 = rayAngle(st.Xk1(k - 1) - Xe(k - 1), st.Yk1(k - 1) - st.Yn2(k - 1));
     Q3(k) = rayAngle(st.Xk1(k) - Xe(k), st.Yk1(k) - st.Yn2(k));
     const double A1 = o.byQ3 ? Q3(k) : Qa(k);

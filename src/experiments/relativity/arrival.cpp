@@ -49,8 +49,9 @@ void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
         ev.periodDone = true;
     }
     // Checked at every arrival, asked once per run: a later beam may be the
-    // first to travel longer than the period.
-    if (overrunPending) overrunCheck(p);
+    // first to travel longer than the period. With every beam in flight on
+    // its own no beam can miss its launch, and nothing is asked.
+    if (overrunPending && !everyFront) overrunCheck(p);
     if (opt.markFronts) markFront(c, false);
     ev.arrived = true;
     ev.periodNumber = N - 1;

@@ -3,6 +3,7 @@
 #include "app/checked_math.h"
 #include "app/signal_delay.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sonrel::relativity {
@@ -22,7 +23,7 @@ void Beam::build(const SharedState&, int nRays, double firstAngle, double angleS
     if (nRays < 1) throw MathError("a beam needs at least two rays");
     const auto n = static_cast<std::size_t>(nRays) + 1;
     for (auto* v : {&angle, &isoDir, &isoSpeed, &revDir, &revSpeed, &x, &y, &nextX, &nextY, &speed,
-                    &dir, &cosDir_, &sinDir_})
+                    &dir, &velX, &velY, &cosDir_, &sinDir_})
         v->assign(n, 0.0);
     for (std::size_t j = 0; j < n; ++j)
         angle[j] = finite(firstAngle - static_cast<double>(j) * angleStep);
@@ -55,9 +56,13 @@ void Beam::travelAsSeenFromIso() {
 }
 
 void Beam::cacheDirections() {
+    maxVelY = -HUGE_VAL;
     for (std::size_t j = 0; j < dir.size(); ++j) {
         cosDir_[j] = std::cos(dir[j]);
         sinDir_[j] = std::sin(dir[j]);
+        velX[j] = speed[j] * cosDir_[j];
+        velY[j] = speed[j] * sinDir_[j];
+        maxVelY = std::max(maxVelY, velY[j]);
     }
 }
 

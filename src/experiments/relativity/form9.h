@@ -89,6 +89,9 @@ public:
     QCheckBox* Check2;  // "+T0="
     QCheckBox* Check3;  // ".txt"
 
+    // "все фронты": every period's beam in flight at once, each received on its own
+    QCheckBox* CheckAllFronts;
+
     QGroupBox* Frame1;      // "моделировать в"
     QRadioButton* Option2;  // "ИСО"
     QRadioButton* Option1;  // "АСО"

@@ -132,6 +132,8 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     Check1 = makeCheck(p, "Check1", QStringLiteral("Auto"), true);
     Check14 = makeCheck(p, "Check14", QStringLiteral("+ Stop"), false);
     g.add(Check1, Check14);
+    CheckAllFronts = makeCheck(p, "CheckAllFronts", QStringLiteral("все фронты"), false);
+    g.span(CheckAllFronts);
     Check6 = makeCheck(p, "Check6", QStringLiteral("+ анимация"), true);
     Check5 = makeCheck(p, "Check5", QStringLiteral("+ отчет"), false);
     g.add(Check6, Check5);

@@ -9,6 +9,7 @@
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
 #include "experiments/relativity/beam.h"
+#include "experiments/relativity/fronts.h"
 #include "experiments/relativity/relativity_options.h"
 
 #include <cstdint>
@@ -112,7 +113,12 @@ public:
     // The beam in flight has not reached the receiver yet; once received it
     // is not tested again, so the same rays never count as a second arrival.
     bool beamInFlight = false;
-    int completed = 0;    // periods whose end was received
+    int completed = 0; // periods whose end was received
+    // "все фронты", fixed at the start of a run: every period's beam leaves
+    // at its emission time and is received on its own.
+    bool everyFront = false;
+    BeamsInFlight fronts;
+    int nextLaunch = 2;   // the next beam to leave in that mode
     int lastEmission = 0; // highest period whose emission Tn2iso is recorded
 
     PeriodTable Tn2iso, Xn2iso, Yn2iso, Tn1p, Xr, Yr, Tr, Qn1, Qn2, Vs1, Vs2, vn, vk, vsr;
@@ -134,6 +140,9 @@ private:
     void seenInAso();
     void theoryInIso(Canvas& c);
     bool launchOrWait();
+    void stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev);
+    void launchDueBeams();
+    void recordEmission(int k);
     bool launchStillAhead();
     bool advanceRays(Canvas& c);
     void recordArrival(Canvas& c, Prompts& p, StepEvents& ev);

@@ -36,6 +36,8 @@ struct Options {
     bool byTime = false;              // "по T с MT, с/см"
     bool fromT0 = true;               // "+T0="
     bool dataTable = false;           // ".txt"
+    // "все фронты": every period's beam in flight at once, each received on its own
+    bool allFronts = false;
 
     bool relativistic() const { return kinematics != Kinematics::Classic; }
 };

@@ -200,6 +200,10 @@ std::string Model::start(const Inputs& i, Options& o) {
         Tn2iso(1) = T2;
     }
     completed = 0;
+    everyFront = o.allFronts;
+    fronts.clear();
+    if (everyFront) fronts.launch(1, s.X(2), s.Y(2));
+    nextLaunch = 2;
 
     runKind = 1;
     s.stopFlag = 0;

@@ -42,12 +42,17 @@ StepEvents Model::step(Canvas& canvas, Prompts& prompts) {
     toIsoCoordinates();
     if (classic() && opt.seen) whatIsSeen();
     if (opt.theoryIso) theoryInIso(canvas);
-    if (launchOrWait() && advanceRays(canvas)) recordArrival(canvas, prompts, ev);
-    // With the beam received and the next launch point passed (or a source
-    // that never reaches it) nothing can arrive any more: the run stops at
-    // its next display step, as if "Остановить" had been pressed. Past the
-    // 20th period the missing emission entry ends the run instead.
-    if (!beamInFlight && N <= 20 && !launchStillAhead()) s.stopFlag = 1;
+    if (everyFront) {
+        stepEveryBeam(canvas, prompts, ev);
+    } else {
+        if (launchOrWait() && advanceRays(canvas)) recordArrival(canvas, prompts, ev);
+        // With the beam received and the next launch point passed (or a
+        // source that never reaches it) nothing can arrive any more: the run
+        // stops at its next display step, as if "Остановить" had been
+        // pressed. Past the 20th period the missing emission entry ends the
+        // run instead.
+        if (!beamInFlight && N <= 20 && !launchStillAhead()) s.stopFlag = 1;
+    }
     if (s.stepCount == s.NC0) {
         s.stepCount = 0;
         ev.groupEnd = true;
@@ -223,14 +228,51 @@ bool Model::launchOrWait() {
     if (X2 > xn && X2 < xn + 1.01 * s.dt * s.VX(2)) {
         beam.launchFrom(X2, s.Y(2));
         beamInFlight = true;
-        if (!modelInIso()) {
-            Xn2iso(N) = X2iso;
-            Yn2iso(N) = Y2iso;
-            Tn2iso(N) = T2;
-            if (N > lastEmission) lastEmission = N;
-        }
+        recordEmission(N);
     }
     return true;
+}
+
+// Modelling in АСО the emission of beam k in ИСО is where and when ИСО sees
+// the source at the launch; in ИСО it was scheduled at the start.
+void Model::recordEmission(int k) {
+    if (modelInIso()) return;
+    Xn2iso(k) = X2iso;
+    Yn2iso(k) = Y2iso;
+    Tn2iso(k) = T2;
+    if (k > lastEmission) lastEmission = k;
+}
+
+// Every beam whose emission time has come leaves from where the source is.
+void Model::launchDueBeams() {
+    while (nextLaunch <= BeamsInFlight::kBeams && s.T > s.Tn2(nextLaunch)) {
+        fronts.launch(nextLaunch, s.X(2), s.Y(2));
+        recordEmission(nextLaunch);
+        ++nextLaunch;
+    }
+}
+
+// One step with every beam in flight: launches, the rays' flight, and the
+// arrivals, received in the order the beams left (a receiver slower than the
+// signal cannot meet a later beam before an earlier one; should both pass in
+// the same step, both are received in that order).
+void Model::stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev) {
+    (void)s.Tn2(N); // past the 20th period there is no entry: the run ends
+    launchDueBeams();
+    fronts.advance();
+    if (opt.animation && s.stepCount == s.NC0) {
+        rayMoves.clear();
+        fronts.appendMoves(beam, s.dt, safeDiv(1, M), rayMoves);
+        c.lines(rayMoves.data(), rayMoves.size() / 4, kRay);
+    }
+    const double X1 = s.X(1), Y1 = s.Y(1);
+    while (N <= BeamsInFlight::kBeams && fronts.inFlight(N)) {
+        const int state = fronts.meets(beam, N, X1, Y1, s.dt);
+        if (!state) break;
+        arrivalState = state;
+        fronts.receive(N);
+        recordArrival(c, p, ev);
+    }
 }
 
 // The source still has to pass the launch point of beam N: it moves in +X

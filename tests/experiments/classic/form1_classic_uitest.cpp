@@ -134,14 +134,16 @@ TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
     EXPECT_EQ(lines[0], QStringLiteral("        1- приемник  2- источник  i - нимер периода "
                                        "сигнала передатчика"));
     EXPECT_EQ(lines.filter(QStringLiteral("обрабатываем данные приема сигнала периода №")).size(),
-              20);
+              19);
     const int head = lines.indexOf(QStringLiteral("             обрабатываем данные приема "
                                                   "сигнала периода № 1"));
     ASSERT_GT(head, 0);
     EXPECT_EQ(lines[head + 2], QStringLiteral(" Tn2(1) = 0        Xn2(1) = 0        Yn2(1) = 0"));
     EXPECT_TRUE(lines.contains(
         QStringLiteral("№ периода      угол       наблюдаемая частота     расчетная частота ")));
-    EXPECT_TRUE(lines.filter(QRegularExpression("^   20         ")).size() == 1);
+    // Period 20 ends with front 21, beyond the record: named, not measured.
+    EXPECT_TRUE(lines.filter(QRegularExpression("^   20         ")).isEmpty());
+    EXPECT_EQ(lines.count(QStringLiteral("период 20 не принят")), 2); // block and row
     report->copyReport();
     EXPECT_EQ(QApplication::clipboard()->text(), report->plainText());
 }
@@ -161,4 +163,69 @@ TEST_F(ClassicExperiment, ClosingTheWindowOrExitDuringARunEndsItCleanly) {
     waitFor([&] { return app->windows.get(1) == nullptr; }, 500);
     EXPECT_EQ(app->windows.get(1), nullptr);
     EXPECT_EQ(app->windows.get(4), nullptr); // no report window brought back
+}
+
+namespace {
+// The numbers that `re` captures in the report's lines: the observed
+// frequency of the table rows, or the v1/v0 of the experimental points.
+std::vector<double> reportNumbers(const QString& report, const QRegularExpression& re) {
+    std::vector<double> v;
+    for (const QString& line : report.split('\n')) {
+        const auto m = re.match(line);
+        if (m.hasMatch()) v.push_back(readNumber(m.captured(1).toStdString()));
+    }
+    return v;
+}
+const QRegularExpression kTableRow("^   \\d+         \\S+         (\\S+)        \\S+$");
+const QRegularExpression kPointLine("^N= \\d+ .*v1/v0 = (\\S+)$");
+} // namespace
+
+TEST_F(ClassicExperiment, AnUnreceivedLastPeriodIsNamedNotMeasured) {
+    form()->Check5->setChecked(true);
+    auto report = [this] { return static_cast<Form4*>(app->windows.get(4)); };
+
+    // T00 = 10 s in manual mode: at front 8 the period has become shorter than
+    // the travel time, and No to that warning ends the run with period 7 open.
+    typeInto(form(), "Text18", "10");
+    form()->Check1->setChecked(false);
+    click(form(), "Command13");
+    boxes.defaultAnswer = QMessageBox::Yes;
+    for (int k = 0; k < 7; ++k)
+        boxes.answers.push_back(QMessageBox::Yes);
+    boxes.answers.push_back(QMessageBox::No);
+    click(form(), "Command1");
+    ASSERT_EQ(app->state.frontIndex, 8);
+    QStringList lines = report()->plainText().split('\n');
+    EXPECT_EQ(lines.filter(QStringLiteral("обрабатываем данные приема сигнала периода №")).size(),
+              6);
+    EXPECT_EQ(lines.count(QStringLiteral("период 7 не принят")), 2);
+    std::vector<double> v = reportNumbers(report()->plainText(), kTableRow);
+    ASSERT_EQ(v.size(), 6u);
+    for (double f : v)
+        EXPECT_GT(f, 0.05); // about 1/11 s at most
+    // The graph gets a point for each of the six received periods only.
+    click(form(), "Command14");
+    click(form(), "Command7");
+    EXPECT_TRUE(report()->plainText().split('\n').contains(QStringLiteral("период 7 не принят")));
+    v = reportNumbers(report()->plainText(), kPointLine);
+    ASSERT_EQ(v.size(), 6u);
+    for (double f : v)
+        EXPECT_GT(f, 0.25); // v/v0 with v0 = 0,1
+
+    // The default run ends at the twentieth front: period 20 is not received.
+    typeInto(form(), "Text18", "5");
+    typeInto(form(), "Text9", "0,01");
+    form()->Check1->setChecked(true);
+    click(form(), "Command13");
+    click(form(), "Command1");
+    ASSERT_EQ(app->state.frontIndex, 21);
+    v = reportNumbers(report()->plainText(), kTableRow);
+    ASSERT_EQ(v.size(), 19u);
+    for (double f : v)
+        EXPECT_GT(f, 0.15);
+    click(form(), "Command7");
+    v = reportNumbers(report()->plainText(), kPointLine);
+    ASSERT_EQ(v.size(), 19u); // periods 1 to 19, all received
+    for (double f : v)
+        EXPECT_GT(f, 0.8);
 }

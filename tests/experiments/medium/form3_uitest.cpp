@@ -1,5 +1,6 @@
 #include "canvas/form4.h"
 #include "experiments/medium/form3.h"
+#include "support/exact_arrival.h"
 #include "support/ui_helpers.h"
 
 #include <QCheckBox>
@@ -228,4 +229,29 @@ TEST_F(MediumWindow, ClosingTheWindowEndsARunningExperiment) {
     waitFor([&] { return app->windows.get(3) == nullptr; }, 1000);
     EXPECT_EQ(app->windows.get(3), nullptr);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(MediumWindow, AllFrontsRunMeasuresEveryPeriodWithoutTheOverrunQuestion) {
+    Form3* f = form();
+    QCheckBox* all = control<QCheckBox>(f, "CheckAllFronts");
+    EXPECT_EQ(all->text(), QStringLiteral("все фронты"));
+    EXPECT_FALSE(all->isChecked());
+    f->Check6->setChecked(false);
+    all->setChecked(true);
+    click(f, "Command1");
+    // In the one-beam model the default run warns at beam 10 and then counts
+    // the late beam twice; here every beam is received once, unasked.
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
+    const auto arrival = [](int k) {
+        return exactFrontArrival(k, 5, 56.6, 50, 6, 0, 0, 0, 10, 0, 20);
+    };
+    const double v19 = 1 / (arrival(20) - arrival(19)); // about 0,1737
+    EXPECT_NEAR(numberOf(f->Text24), v19, 0.005 * v19);
+    // The ticked box steers the next start, not the run already made.
+    all->setChecked(false);
+    boxes.answers = {QMessageBox::No};
+    click(f, "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel5m"));
 }

@@ -2,6 +2,7 @@
 #include "experiments/membrane/membrane_geometry.h"
 #include "experiments/membrane/membrane_report.h"
 #include "membrane_fixture.h"
+#include "support/exact_arrival.h"
 #include "theory/formulas.h"
 
 #include <cmath>
@@ -83,6 +84,52 @@ TEST_F(MembraneRun, WithoutReAimingEveryFrontKeepsTheFirstDirection) {
         EXPECT_DOUBLE_EQ(s.Q3(k), 20 / s.degPerRad) << k;
         EXPECT_DOUBLE_EQ(m.Vfx(k), m.Vfx(1));
         EXPECT_DOUBLE_EQ(m.Vfy(k), m.Vfy(1));
+    }
+}
+
+// Every front leaves the source at its own time and travels on its own;
+// only the reception is taken front by front, and fronts that move with the
+// signal speed reach a slower receiver in the order they left. So with seven
+// fronts in flight every reception keeps its exact time. An end counts as
+// arrived once within Vs·dt of the receiver's line, which it closes at no
+// less than Vs − |V1|: the reception may be early by up to that, plus a step.
+TEST_F(MembraneRun, EveryFrontInFlightIsReceivedAtItsExactTime) {
+    setPeriod(1);
+    s.VX(1) = 12; // the fronts need 7 s and more: seven in flight
+    const double bound = s.dt * (20 / (20 - 12.0) + 1);
+    {
+        // Upright membranes, fronts along +X: the reception of front j solves
+        // 56,6 + 12·t = 10·(j − 1) + 20·(t − (j − 1)).
+        opt.reAimSource = false;
+        opt.turnReceiver = false;
+        m.start(s, opt);
+        runToEnd();
+        ASSERT_EQ(s.frontIndex, 21);
+        for (int j = 1; j <= 20; ++j)
+            EXPECT_NEAR(s.Tk1(j - 1), (56.6 + 10 * (j - 1)) / 8, bound) << j;
+        ASSERT_EQ(hooks.periods.size(), 19u);
+        for (const PeriodShown& p : hooks.periods)
+            EXPECT_NEAR(p.v, 0.8, 0.005 * 0.8) << p.period; // 1/T00 · (20 − 12)/(20 − 10)
+    }
+    {
+        // Aimed fronts with both bodies climbing: the centre of a front aimed
+        // where the receiver will be arrives when a circular front from the
+        // same point would.
+        s.X(1) = 56.6;
+        s.Y(1) = 50;
+        s.VY(1) = -1;
+        s.X(2) = s.Y(2) = 0;
+        s.VY(2) = 1;
+        opt = {};
+        m.aim(s, true);
+        m.start(s, opt);
+        runToEnd();
+        ASSERT_EQ(s.frontIndex, 21);
+        const double aimedBound = s.dt * (20 / (20 - std::hypot(12.0, 1.0)) + 1);
+        for (int j = 1; j <= 20; ++j)
+            EXPECT_NEAR(s.Tk1(j - 1), exactFrontArrival(j, 1, 56.6, 50, 12, -1, 0, 0, 10, 1, 20),
+                        aimedBound)
+                << j;
     }
 }
 

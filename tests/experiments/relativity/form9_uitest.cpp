@@ -329,3 +329,50 @@ TEST_F(ComparisonWindow, RunAtTheLimitListsNineteenPeriodsAndNamesTheTwentieth) 
                   lines[k - 1].split(' ', Qt::SkipEmptyParts)[2].toLongLong());
     }
 }
+
+TEST_F(ComparisonWindow, AllFrontsDefaultRunReceivesNineteenPeriods) {
+    Form9* f = form();
+    auto* box = control<QCheckBox>(f, "CheckAllFronts");
+    EXPECT_EQ(box->text(), QStringLiteral("все фронты"));
+    EXPECT_FALSE(box->isChecked());
+    tick(f, "CheckAllFronts", true);
+    tick(f, "Check5", true);
+    QTimer guard; // a run that never ends is closed (and the test fails)
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, f, [f] { f->close(); });
+    guard.start(120000);
+    click(f, "Command1");
+    guard.stop();
+    ASSERT_NE(app->windows.get(9), nullptr);
+    // No beam misses its launch, so no overrun question; the run ends at the
+    // 20-front limit.
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
+    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
+    auto* report = static_cast<Form4*>(app->windows.get(4));
+    ASSERT_NE(report, nullptr);
+    const QString text = report->plainText();
+    QList<int> blocks;
+    const QRegularExpression block(QStringLiteral("обрабатываем сигналы периода № (\\d+)"));
+    for (auto it = block.globalMatch(text); it.hasNext();)
+        blocks.append(it.next().captured(1).toInt());
+    QList<int> expected;
+    for (int i = 1; i <= 19; ++i)
+        expected.append(i);
+    EXPECT_EQ(blocks, expected);
+    EXPECT_EQ(text.count(QStringLiteral("не принят")), 1);
+    EXPECT_TRUE(text.contains(QStringLiteral("период 20 не принят")));
+    // Every observed frequency by the exact meeting of each front.
+    auto arrival = [](int k) { return exactFrontArrival(k, 5, 56.6, 50, 6, 0, 0, 0, 10, 0, 20); };
+    const QRegularExpression observed(QStringLiteral(
+        R"(по часам ИСО   dT= Tn1\((\d+)\) - Tn1\((\d+)\) = \S+    v\(\d+\) = 1/dT=\s+(\S+))"));
+    int periods = 0;
+    for (auto it = observed.globalMatch(text); it.hasNext();) {
+        const auto match = it.next();
+        const int i = match.captured(2).toInt();
+        ++periods;
+        const double want = 1 / (arrival(i + 1) - arrival(i));
+        EXPECT_NEAR(readNumber(match.captured(3).toStdString()), want, 0.005 * want) << i;
+    }
+    EXPECT_EQ(periods, 19);
+}

@@ -1,0 +1,45 @@
+// "Выход" ends the program: the real start-up runs in a child process that
+// presses the button at a chosen moment, and the process must end by itself
+// with exit code 0.
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#ifndef SONREL_EXIT_DRIVER
+#error "SONREL_EXIT_DRIVER names the driver program"
+#endif
+
+TEST(ExitButton, EndsTheProcessWhateverIsRunningOrAsked) {
+    // idle; a warning open over the idle main window; a main-window run; its
+    // question "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ" open; a Form9 run; a Form9 T00 search
+    // that never meets the receiver; a Form3 run; a Form9 run nested in a
+    // main-window run.
+    const QStringList moments = {"idle",      "idle-message", "main-run",  "main-question",
+                                 "form9-run", "form9-search", "form3-run", "nested"};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const QString& m : moments) {
+        auto p = std::make_unique<QProcess>();
+        p->setProcessEnvironment(env);
+        p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        p->start(QStringLiteral(SONREL_EXIT_DRIVER), {m});
+        runs.push_back(std::move(p));
+    }
+    for (std::size_t k = 0; k < runs.size(); ++k) {
+        QProcess& p = *runs[k];
+        const std::string moment = moments[static_cast<int>(k)].toStdString();
+        ASSERT_TRUE(p.waitForStarted(30000)) << moment;
+        const bool ended = p.waitForFinished(120000);
+        if (!ended) {
+            p.kill();
+            p.waitForFinished(5000);
+        }
+        EXPECT_TRUE(ended) << "still running after exit: " << moment;
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << moment;
+        EXPECT_EQ(p.exitCode(), 0) << moment;
+    }
+}

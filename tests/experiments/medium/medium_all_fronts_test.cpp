@@ -1,0 +1,244 @@
+// "все фронты" in the medium window: every beam leaves at its own emission
+// time and is traced until it arrives, however many are in flight. In a
+// homogeneous medium (Kp = 0) the beams are circular fronts, so each arrival
+// must agree with the exact arrival time of a point source.
+#include "canvas/recording_canvas.h"
+#include "experiments/medium/medium_experiment.h"
+#include "support/exact_arrival.h"
+#include "support/scripted_prompts.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace sonrel;
+using sonrel::testing::exactArrival;
+using sonrel::testing::ScriptedPrompts;
+
+namespace {
+
+MediumOptions allFronts() {
+    MediumOptions o;
+    o.animation = false;
+    o.allFronts = true;
+    return o;
+}
+
+// Steps until the run ends by itself (or the budget is spent).
+bool runToEnd(MediumExperiment& run, const MediumOptions& o, Prompts& p, long maxSteps = 400000) {
+    for (long s = 0; s < maxSteps; ++s) {
+        run.step(o, nullptr, p);
+        if (run.finished()) return true;
+    }
+    return false;
+}
+
+// Bodies as the frame of the run sees them at its start time t0; beam m
+// leaves at t0 + (m − 1)·T00 from where the source then is.
+struct Kinematics {
+    double t0 = 0, x1, y1, vx1, vy1, x2, y2, vx2, vy2;
+    double emission(int m, double T00) const { return t0 + (m - 1) * T00; }
+    double arrival(int m, double T00, double vs) const {
+        const double te = (m - 1) * T00;
+        return t0 + exactArrival(te, x2 + vx2 * te, y2 + vy2 * te, x1, y1, vx1, vy1, vs);
+    }
+};
+
+Kinematics typed(const MediumInputs& in) {
+    return {0, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2, in.VX2, in.VY2};
+}
+
+// Arrival times within two steps plus the fan's resolution: the bracketing
+// pair of rays lies within R·da of the true ray at the distance R = Vs·τ the
+// beam has travelled, which the front covers in τ·da. Observed frequencies
+// within 0,5 %, or within what those arrival bounds allow where a coarse fan
+// allows less.
+void expectExactArrivals(const SharedState& st, const MediumExperiment& run, const MediumInputs& in,
+                         const Kinematics& kin, const char* name) {
+    ASSERT_EQ(run.k, 21) << name;
+    double exact[22], bound[22];
+    for (int m = 1; m <= 20; ++m) {
+        exact[m] = kin.arrival(m, in.T00, in.Vs0);
+        bound[m] = 2 * in.dt + (exact[m] - kin.emission(m, in.T00)) * run.da;
+        EXPECT_NEAR(st.Tn1(m), exact[m], bound[m]) << name << ", beam " << m;
+    }
+    for (int i = 1; i <= 19; ++i) {
+        const double dT = exact[i + 1] - exact[i];
+        const double v = 1 / dT, observed = 1 / (st.Tn1(i + 1) - st.Tn1(i));
+        const double fan = (bound[i] + bound[i + 1] - 4 * in.dt) / dT;
+        EXPECT_NEAR(observed, v, v * (0.005 + fan)) << name << ", period " << i;
+    }
+}
+
+} // namespace
+
+TEST(MediumAllFronts, ArrivalsAgreeWithExactTimesWithManyBeamsInFlight) {
+    struct Case {
+        const char* name;
+        MediumInputs in;
+    };
+    std::vector<Case> cases;
+    MediumInputs fine; // a fan of 1000 rays over 60°: the step alone limits the accuracy
+    fine.X1 = 30.3;
+    fine.Y1 = 60;
+    fine.VX1 = 0;
+    fine.VX2 = 2;
+    fine.T00 = 1.5; // beams need 3,2 s to 3,4 s: three in flight
+    fine.Nr = 1000;
+    fine.cone = 60;
+    cases.push_back({"receiver at rest, fine fan", fine});
+    cases.push_back({"window defaults (the travel time grows to 14 s)", {}});
+    MediumInputs approaching; // the receiver comes towards the source until they pass
+    approaching.X1 = 150;
+    approaching.VX1 = -2;
+    approaching.VX2 = 4;
+    approaching.T00 = 3;
+    cases.push_back({"receiver approaching", approaching});
+    MediumInputs oblique; // both bodies climb; coarse layers keep the rays traced
+    oblique.X1 = 40;
+    oblique.VX1 = 3;
+    oblique.VY1 = 1;
+    oblique.VX2 = 8;
+    oblique.VY2 = 0.5;
+    oblique.T00 = 1.5;
+    oblique.Np = 10;
+    cases.push_back({"VY of both bodies", oblique});
+    MediumInputs faster; // the receiver runs ahead faster than the source
+    faster.Y1 = 80;
+    faster.VX1 = 7;
+    faster.VX2 = 4;
+    faster.T00 = 2.5;
+    cases.push_back({"receiver faster than the source", faster});
+
+    for (const Case& c : cases) {
+        SharedState st;
+        MediumExperiment run(st);
+        ASSERT_EQ(run.start(c.in, allFronts()), StartOutcome::Running) << c.name;
+        ScriptedPrompts p;
+        ASSERT_TRUE(runToEnd(run, allFronts(), p)) << c.name;
+        EXPECT_TRUE(p.asked.empty()) << c.name; // no beam is late, so no overrun question
+        expectExactArrivals(st, run, c.in, typed(c.in), c.name);
+        // Twenty arrivals fill the record: going on is refused as in the default mode.
+        EXPECT_THROW(run.resume(), IndexError) << c.name;
+    }
+}
+
+TEST(MediumAllFronts, FrameMovingThroughTheMediumAndRelativisticFrame) {
+    MediumInputs in;
+    in.T00 = 2;
+    in.VXiso = 4;
+    {
+        // Classical, medium at rest: the beams move in the medium, so the
+        // moments are those of the medium's frame; positions are seen shifted.
+        SharedState st;
+        MediumExperiment run(st);
+        ASSERT_EQ(run.start(in, allFronts()), StartOutcome::Running);
+        ScriptedPrompts p;
+        ASSERT_TRUE(runToEnd(run, allFronts(), p));
+        expectExactArrivals(st, run, in, typed(in), "classical, frame through the medium");
+        EXPECT_NEAR(st.Xk1(7), in.X1 + (in.VX1 - in.VXiso) * st.Tn1(7), 1e-6);
+    }
+    {
+        // СТО: the bodies as the moving frame sees them, by hand:
+        // k = √(1 − (VXiso/Vs)²), x' = x/k, t'0 = −VXiso·x/(Vs²·k),
+        // vx' = (vx − VXiso)/(1 − VXiso·vx/Vs²); the source is brought to the
+        // receiver's start time.
+        MediumOptions o = allFronts();
+        o.frame = DopplerFrame::Relativistic;
+        SharedState st;
+        MediumExperiment run(st);
+        ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+        ScriptedPrompts p;
+        ASSERT_TRUE(runToEnd(run, o, p));
+        const double k = std::sqrt(1 - 0.2 * 0.2);
+        const double t1 = -4 * in.X1 / 400 / k, t2 = -4 * in.X2 / 400 / k;
+        const double vx1 = (6 - 4) / (1 - 4 * 6 / 400.0), vx2 = (10 - 4) / (1 - 4 * 10 / 400.0);
+        const Kinematics kin{t1,    in.X1 / k, in.Y1, vx1, 0, in.X2 / k + (t1 - t2) * vx2,
+                             in.Y2, vx2,       0};
+        expectExactArrivals(st, run, in, kin, "СТО");
+    }
+}
+
+TEST(MediumAllFronts, StopAndContinueGiveTheUninterruptedRecord) {
+    MediumInputs in;
+    in.X1 = 150;
+    in.VX1 = -4;
+    in.T00 = 1;
+    SharedState whole, parts;
+    MediumExperiment a(whole), b(parts);
+    ASSERT_EQ(a.start(in, allFronts()), StartOutcome::Running);
+    ASSERT_EQ(b.start(in, allFronts()), StartOutcome::Running);
+    ScriptedPrompts p;
+    ASSERT_TRUE(runToEnd(a, allFronts(), p));
+    // Stopped with several beams in flight, then continued twice.
+    for (double stopAt : {6.0, 9.5}) {
+        while (parts.T < stopAt)
+            b.step(allFronts(), nullptr, p);
+        parts.stopFlag = 1;
+        ASSERT_TRUE(runToEnd(b, allFronts(), p));
+        EXPECT_EQ(parts.stepCount, 0);
+        b.resume();
+        parts.stopFlag = 0;
+    }
+    ASSERT_TRUE(runToEnd(b, allFronts(), p));
+    EXPECT_EQ(b.k, 21);
+    for (int m = 1; m <= 20; ++m)
+        EXPECT_EQ(parts.Tn1(m), whole.Tn1(m)) << m;
+}
+
+TEST(MediumAllFronts, WithoutAutoTheQuestionFollowsEveryArrival) {
+    MediumOptions o = allFronts();
+    o.autoRun = false;
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.T00 = 1; // five beams in flight before the first arrives
+    ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+    ScriptedPrompts p;
+    p.answers = {true, true, false};
+    ASSERT_TRUE(runToEnd(run, o, p));
+    EXPECT_EQ(run.k, 4);
+    ASSERT_EQ(p.asked.size(), 3u);
+    for (std::size_t n = 0; n < 3; ++n) {
+        EXPECT_EQ(p.asked[n], "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
+        EXPECT_EQ(p.titles[n], "Sonrel");
+    }
+}
+
+TEST(MediumAllFronts, AnimationDrawsEveryBeamInFlight) {
+    MediumInputs in;
+    in.T00 = 2; // the first beams need about 5 s: two or three are in flight
+    MediumOptions o = allFronts();
+    o.animation = true;
+    SharedState st;
+    MediumExperiment run(st);
+    ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+    ScriptedPrompts p;
+    while (st.T < 9.5)
+        run.step(o, nullptr, p);
+    RecordingCanvas c;
+    do
+        run.step(o, &c, p);
+    while (st.stepCount != 0);
+    const double T = st.T;
+    std::vector<const DrawOp*> rays;
+    for (const DrawOp& op : c.ops)
+        if (op.kind == DrawOp::Line && op.color == rgb(0, 255, 255)) rays.push_back(&op);
+    // Beam m's rays started this step on the circle of radius Vs·(T − dt − te)
+    // around its emission point (in picture centimetres, M metres per cm).
+    const Kinematics kin = typed(in);
+    int beamsDrawn = 0;
+    for (int m = 1; m <= 20; ++m) {
+        const double te = kin.emission(m, in.T00);
+        if (te + 0.1 > T || kin.arrival(m, in.T00, in.Vs0) < T + 0.1) continue;
+        const double ex = (in.X2 + in.VX2 * te) / in.M, ey = in.Y2 / in.M;
+        const double radius = in.Vs0 * (T - in.dt - te) / in.M;
+        int onCircle = 0;
+        for (const DrawOp* r : rays)
+            if (std::fabs(std::hypot(r->x1 - ex, r->y1 - ey) - radius) < in.Vs0 * in.dt / in.M)
+                ++onCircle;
+        EXPECT_GT(onCircle, 100) << "beam " << m;
+        if (onCircle > 100) ++beamsDrawn;
+    }
+    EXPECT_GE(beamsDrawn, 2);
+}
