@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -39,7 +41,18 @@ void saveWindow(QWidget* window, const QString& path) {
 } // namespace sonrel::shots
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A 1920×1080 screen, so the windows open at the size a desktop gives them.
+    QTemporaryDir screenDir;
+    const QString screenConfig = screenDir.filePath(QStringLiteral("screen.json"));
+    QFile config(screenConfig);
+    if (config.open(QIODevice::WriteOnly)) {
+        config.write("{\"screens\": [{\"name\": \"shots\", \"x\": 0, \"y\": 0, "
+                     "\"width\": 1920, \"height\": 1080, \"logicalDpi\": 96}]}");
+        config.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screenConfig).toLocal8Bit());
+    } else {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication qapp(argc, argv);
     qapp.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(qapp);

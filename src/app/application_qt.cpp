@@ -4,7 +4,6 @@
 #include "app/version.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -18,9 +17,6 @@ void setUpApplication(QApplication& app) {
     if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(8);
-    app.setFont(font);
     app.setApplicationName(QStringLiteral("Sonrel6"));
     QApplication::setApplicationVersion(QStringLiteral(SONREL_VERSION));
     // Lets the desktop match the windows with the installed .desktop file and its icon.

@@ -60,7 +60,9 @@ void Form1::buildControls() {
     // Picture and the experiment's fields on the left, the theory panel on the right.
     auto* content = new QWidget;
     auto* root = new QVBoxLayout(content);
+    root->setContentsMargins(4, 4, 2, 0); // narrow edges, so the window fits a 1366-pixel screen
     auto* top = new QHBoxLayout;
+    top->setSpacing(4);
     auto* left = new QVBoxLayout;
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
     left->addWidget(Picture1, 0, Qt::AlignLeft);
@@ -74,10 +76,12 @@ void Form1::buildControls() {
     top->addLayout(left);
     top->addWidget(buildTheory(content), 0, Qt::AlignTop);
     root->addLayout(top);
-    root->addWidget(buildNavigation(content));
     root->addStretch(1);
-    setScrollableContent(content);
-    resize(1340, 700);
+    // The buttons to the other windows stay in view below the scrolled part.
+    // Fields that only show results.
+    makeResultFields(content,
+                     {"Text11", "Text13", "Text14", "Text15", "Text16", "Text17", "Text23"});
+    setScrollableContent(content, buildNavigation(this));
 }
 
 QWidget* Form1::buildBodies(QWidget* parent) {
@@ -228,6 +232,8 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     auto* right = new QWidget(box);
     auto* g = new QGridLayout(right);
     g->setContentsMargins(0, 0, 0, 0);
+    g->setHorizontalSpacing(4);
+    g->setHorizontalSpacing(4);
     Label16 = makeLabel(right, "Label16", QStringLiteral("v0(L0)"));
     Text29 = makeField(right, "Text29", QStringLiteral("656,28"));
     Label17 = makeLabel(right, "Label17", QStringLiteral("dv (dL)"));
@@ -246,6 +252,8 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     Command12 = makeButton(right, "Command12", QStringLiteral("Построить график в функции от"));
     Frame3 = makeFrame(right, "Frame3", QString());
     auto* f3 = new QHBoxLayout(Frame3);
+    f3->setContentsMargins(2, 2, 2, 2);
+    f3->setSpacing(4);
     Option6 = makeOption(Frame3, "Option6", QStringLiteral("VX1"), true);
     Option7 = makeOption(Frame3, "Option7", QStringLiteral("VX2"), false);
     Option8 = makeOption(Frame3, "Option8", QStringLiteral("Q при заданных VX1 и VX2"), false);
@@ -255,6 +263,9 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     Command7 = makeButton(right, "Command7", QStringLiteral("На график экспериментальные точки"));
     Command15 = makeButton(right, "Command15", QStringLiteral("Поставить точку по X Y"));
     Command14 = makeButton(right, "Command14", QStringLiteral("Очистить график"));
+    // Numbers of a dozen digits need no more room than the bodies' fields.
+    for (QLineEdit* f : {Text29, Text23, Text25, Text26, Text27, Text28})
+        f->setFixedWidth(twips(855) + 20);
     g->addWidget(Label16, 0, 0);
     g->addWidget(Text29, 0, 1);
     g->addWidget(Label17, 0, 2);

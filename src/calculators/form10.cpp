@@ -59,8 +59,11 @@ void Form10::buildControls() {
     columns->addStretch(1);
     root->addLayout(columns);
     root->addStretch(1);
+    // Fields that only show results.
+    makeResultFields(content,
+                     {"Text5", "Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text18",
+                      "Text20", "Text22", "Text23", "Text25", "Text26", "Text31"});
     setScrollableContent(content);
-    resize(kPictureW + 40, 700);
 }
 
 QWidget* Form10::buildRodColumn(QWidget* parent) {

@@ -34,8 +34,9 @@ Form5::Form5(AppContext& app) : FormBase(app, 5) {
     right->addStretch(1);
     root->addLayout(right);
     root->addStretch(1);
+    // Fields that only show results.
+    makeResultFields(content, {"Text20"});
     setScrollableContent(content);
-    resize(1180, 720);
 
     graph().setFontPixelSize(10);
     clearGraph();

@@ -236,8 +236,15 @@ void Form6::buildControls() {
     root->addLayout(top);
     root->addWidget(buildTimeFrames(content));
     root->addStretch(1);
+    // Fields that only show results.
+    makeResultFields(content, {"Text1",  "Text2",  "Text4",  "Text5",  "Text9",  "Text10", "Text11",
+                               "Text12", "Text13", "Text16", "Text17", "Text20", "Text21", "Text26",
+                               "Text27", "Text28", "Text29", "Text31", "Text32", "Text33", "Text34",
+                               "Text36", "Text37", "Text38", "Text39", "Text40", "Text41", "Text42",
+                               "Text43", "Text44", "Text45", "Text46", "Text48", "Text49", "Text50",
+                               "Text51", "Text52", "Text53", "Text54", "Text55", "Text56", "Text57",
+                               "Text58", "Text59", "Text68", "Text69"});
     setScrollableContent(content);
-    resize(1340, 720);
 }
 
 QWidget* Form6::buildInputs(QWidget* parent) {

@@ -11,6 +11,14 @@ CanvasWidget::CanvasWidget(const char* objectName, int widthPx, int heightPx, QW
     setFixedSize(widthPx, heightPx);
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvas_.onChanged = [this] { update(); };
+    canvas_.setDevicePixelRatio(devicePixelRatioF());
+}
+
+bool CanvasWidget::event(QEvent* e) {
+    // Moved to a screen of another scaling: render at its density from now on.
+    if (e->type() == QEvent::ScreenChangeInternal || e->type() == QEvent::Show)
+        canvas_.setDevicePixelRatio(devicePixelRatioF());
+    return QWidget::event(e);
 }
 
 void CanvasWidget::resizePicture(int widthPx, int heightPx) {
@@ -21,7 +29,10 @@ void CanvasWidget::resizePicture(int widthPx, int heightPx) {
 void CanvasWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QImage& img = canvas_.image();
-    p.drawImage(e->rect(), img, e->rect());
+    const QRect r = e->rect();
+    const double k = double(img.width()) / canvas_.widthPx();
+    const double ky = double(img.height()) / canvas_.heightPx();
+    p.drawImage(QRectF(r), img, QRectF(r.x() * k, r.y() * ky, r.width() * k, r.height() * ky));
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {

@@ -21,6 +21,7 @@ signals:
     void mousePressed(double x, double y, int button);
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
 

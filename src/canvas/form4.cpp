@@ -1,10 +1,14 @@
 #include "canvas/form4.h"
 
+#include "ui/window_fit_qt.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QVBoxLayout>
 
 namespace sonrel {
 
@@ -17,7 +21,12 @@ Form4::Form4(AppContext& app) : FormBase(app, 4) {
     setWindowTitle(QStringLiteral("Отчет      Sonrel6      form4"));
     picBox = new QWidget(this);
     picBox->setObjectName("picBox");
-    picBox->setFixedSize(twips(kViewportW), twips(kViewportH));
+    // The page is as wide as the design's; its height is at most the
+    // design's and shrinks to what the screen allows.
+    picBox->setFixedWidth(twips(kViewportW));
+    picBox->setMinimumHeight(120);
+    picBox->setMaximumHeight(twips(kViewportH));
+    picBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     const int canvasW = static_cast<int>(1.1 * twips(kViewportW));
     picMain = new CanvasWidget("picMain", canvasW, twips(kCanvasH), picBox);
     picMain->move(0, 0);
@@ -30,14 +39,26 @@ Form4::Form4(AppContext& app) : FormBase(app, 4) {
     vsbScroll->setRange(0, kScrollMax);
     vsbScroll->setSingleStep(2);
     vsbScroll->setPageStep(20);
-    vsbScroll->setFixedHeight(twips(11775));
+    vsbScroll->setMaximumHeight(twips(11775));
     connect(vsbScroll, &QScrollBar::valueChanged, this, &Form4::scrollTo);
 
-    auto* lay = new QHBoxLayout(this);
+    // The scroll bar sits right beside the page, whatever the window's size.
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(picBox);
+    row->addWidget(vsbScroll);
+    row->addStretch(1);
+    auto* lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->setSpacing(0);
-    lay->addWidget(picBox);
-    lay->addWidget(vsbScroll, 0, Qt::AlignTop);
+    lay->addLayout(row, 1);
+    lay->addStretch(0);
+    const int barW = vsbScroll->sizeHint().width();
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    resize(fittedWindowSize(QSize(twips(kViewportW) + barW, twips(kViewportH)), 0, available,
+                            windowFrame(this), 0));
 
     auto* copy = new QAction(QStringLiteral("Копировать отчет"), this);
     copy->setObjectName("actionCopyReport");
@@ -53,6 +74,11 @@ void Form4::scrollTo(int value) {
     // The scroll range reaches the canvas's bottom edge.
     const int travel = picMain->height() - picBox->height();
     picMain->move(0, -static_cast<int>(static_cast<long long>(value) * travel / kScrollMax));
+}
+
+void Form4::resizeEvent(QResizeEvent* e) {
+    FormBase::resizeEvent(e);
+    scrollTo(vsbScroll->value()); // the page's travel depends on its visible height
 }
 
 void Form4::closeEvent(QCloseEvent* e) {

@@ -34,6 +34,7 @@ public:
 protected:
     // Closing the report window unticks every check box that shows it.
     void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void scrollTo(int value);

@@ -15,7 +15,7 @@ bool savePicture(RasterCanvas& canvas, const QString& prefix, const QString& num
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     QImageWriter writer(&file, "BMP");
-    if (!writer.write(canvas.image().convertToFormat(QImage::Format_RGB888))) {
+    if (!writer.write(canvas.logicalImage().convertToFormat(QImage::Format_RGB888))) {
         file.cancelWriting();
         return false;
     }

@@ -10,7 +10,8 @@
 namespace sonrel {
 
 RasterCanvas::RasterCanvas(int widthPx, int heightPx)
-    : image_(widthPx, heightPx, QImage::Format_RGB32), font_("DejaVu Sans") {
+    : image_(widthPx, heightPx, QImage::Format_RGB32), w_(widthPx), h_(heightPx),
+      font_("DejaVu Sans") {
     font_.setPixelSize(11);
     // Aliased glyphs are opaque like every other primitive, so a label
     // painted again over itself leaves the same pixels.
@@ -51,18 +52,66 @@ const QImage& RasterCanvas::image() {
 QRgb RasterCanvas::pixelAt(double x, double y) {
     const QPointF p = toPixels(x, y);
     const int px = static_cast<int>(std::floor(p.x())), py = static_cast<int>(std::floor(p.y()));
+    if (px < 0 || py < 0 || px >= w_ || py >= h_) return 0;
     const QImage& img = image();
-    if (px < 0 || py < 0 || px >= img.width() || py >= img.height()) return 0;
-    return img.pixel(px, py);
+    return img.pixel(devicePixel(px, img.width(), w_), devicePixel(py, img.height(), h_));
+}
+
+int RasterCanvas::devicePixel(int logical, int deviceSize, int logicalSize) {
+    // The device pixel at the top left of the logical one.
+    if (deviceSize == logicalSize) return logical;
+    const int p = static_cast<int>(std::floor(logical * (double(deviceSize) / logicalSize)));
+    return std::clamp(p, 0, deviceSize - 1);
+}
+
+QImage RasterCanvas::logicalImage() {
+    const QImage& img = image();
+    if (img.width() == w_ && img.height() == h_) {
+        QImage out = img;
+        out.setDevicePixelRatio(1);
+        return out;
+    }
+    // One device pixel per logical pixel, the one pixelAt() reads.
+    QImage out(w_, h_, QImage::Format_RGB32);
+    for (int y = 0; y < h_; ++y) {
+        const auto* in =
+            reinterpret_cast<const QRgb*>(img.constScanLine(devicePixel(y, img.height(), h_)));
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w_; ++x)
+            row[x] = in[devicePixel(x, img.width(), w_)];
+    }
+    return out;
+}
+
+void RasterCanvas::setDevicePixelRatio(double ratio) {
+    if (!(ratio > 0) || ratio == dpr_) return;
+    // What was drawn so far is kept, scaled, until it is drawn again.
+    const QImage old = image();
+    dpr_ = ratio;
+    makeImage();
+    QPainter p(&image_);
+    p.drawImage(QRectF(0, 0, w_, h_), old);
+}
+
+void RasterCanvas::makeImage() {
+    painter_.reset();
+    forgetFrames();
+    batch_.reset();
+    image_ =
+        QImage(std::max(1, static_cast<int>(std::ceil(w_ * dpr_ - 1e-9))),
+               std::max(1, static_cast<int>(std::ceil(h_ * dpr_ - 1e-9))), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(dpr_);
+    image_.fill(qrgb(background_));
+    damage_.resize(w_, h_);
 }
 
 QPointF RasterCanvas::toPixels(double x, double y) const {
-    const double w = image_.width(), h = image_.height();
+    const double w = w_, h = h_;
     return {(x - x1_) / (x2_ - x1_) * w, (y - y1_) / (y2_ - y1_) * h};
 }
 
 QPointF RasterCanvas::toUser(double px, double py) const {
-    const double w = image_.width(), h = image_.height();
+    const double w = w_, h = h_;
     return {x1_ + px / w * (x2_ - x1_), y1_ + py / h * (y2_ - y1_)};
 }
 
@@ -75,14 +124,14 @@ void RasterCanvas::setFontPixelSize(int px) {
 }
 
 double RasterCanvas::textLineHeightUser() const {
-    return lineHeightPx_ * (y2_ - y1_) / image_.height();
+    return lineHeightPx_ * (y2_ - y1_) / h_;
 }
 
 void RasterCanvas::clear() {
     PaintOp op;
     op.kind = PaintOp::Fill;
     op.color = qrgb(background_);
-    op.a = 0, op.b = 0, op.c = image_.width() - 1, op.d = image_.height() - 1;
+    op.a = 0, op.b = 0, op.c = w_ - 1, op.d = h_ - 1;
     submit(op);
     setCurrent(x1_, y1_);
 }
@@ -149,7 +198,7 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
 
 void RasterCanvas::circle(double x, double y, double r, Color c) {
     if (!drawable(x, y) || !std::isfinite(r)) return;
-    const double rp = std::fabs(r * image_.width() / (x2_ - x1_));
+    const double rp = std::fabs(r * w_ / (x2_ - x1_));
     if (rp > 1e6) return;
     const QPointF centre = toPixels(x, y);
     PaintOp op;
@@ -169,7 +218,7 @@ void RasterCanvas::point(double x, double y, Color c) {
     op.width = drawWidth_;
     if (drawWidth_ <= 1) {
         const double px = std::floor(p.x()), py = std::floor(p.y());
-        if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) return;
+        if (px < 0 || py < 0 || px >= w_ || py >= h_) return;
         op.kind = PaintOp::Pixel;
         op.a = px, op.b = py;
     } else {
@@ -208,7 +257,7 @@ RasterCanvas::mapBatch(const double* xs, const double* ys, std::size_t n, std::u
     batchSize_ = image_.size();
     auto batch = std::make_shared<PixelBatch>();
     // Each pixel once however many points fall on it in a row.
-    const int w = image_.width(), h = image_.height();
+    const int w = w_, h = h_;
     const double dx = x2_ - x1_, dy = y2_ - y1_;
     for (std::size_t k = 0; k < n; ++k) {
         // The same arithmetic as toPixels, so a batch lands where single points would.
@@ -286,12 +335,9 @@ std::pair<const std::string*, const QStaticText*> RasterCanvas::laidOut(const st
 }
 
 void RasterCanvas::resizePixels(int widthPx, int heightPx) {
-    painter_.reset();
-    forgetFrames();
-    batch_.reset();
-    image_ = QImage(widthPx, heightPx, QImage::Format_RGB32);
-    image_.fill(qrgb(background_));
-    damage_.resize(widthPx, heightPx);
+    w_ = widthPx;
+    h_ = heightPx;
+    makeImage();
     changed();
 }
 

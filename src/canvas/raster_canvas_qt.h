@@ -45,11 +45,22 @@ public:
 
     // Changes the pixel size; the picture is cleared to the background.
     void resizePixels(int widthPx, int heightPx);
-    int widthPx() const { return image_.width(); }
-    int heightPx() const { return image_.height(); }
+    // The size in logical pixels: the picture's own pixel size, the one that
+    // user coordinates, saved files and pixel reads refer to.
+    int widthPx() const { return w_; }
+    int heightPx() const { return h_; }
 
-    // The persistent image with every pending primitive finished.
+    // Renders with `ratio` device pixels per logical pixel (the screen's
+    // scaling), so lines and text stay sharp on a high-density screen.
+    void setDevicePixelRatio(double ratio);
+    double devicePixelRatio() const { return dpr_; }
+
+    // The persistent image with every pending primitive finished, in device
+    // pixels (its devicePixelRatio() says how many per logical pixel).
     const QImage& image();
+    // The picture at its logical pixel size (for saving to a file).
+    QImage logicalImage();
+    // The colour of the logical pixel at user coordinates (x, y).
     QRgb pixelAt(double x, double y);
 
     void setFontPixelSize(int px);
@@ -102,9 +113,13 @@ private:
     std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n,
                                                std::uint64_t revision);
     void changed();
+    void makeImage();
     static QRgb qrgb(Color c);
+    static int devicePixel(int logical, int deviceSize, int logicalSize);
 
     QImage image_;
+    int w_, h_;                               // logical size
+    double dpr_ = 1;                          // device pixels per logical pixel
     std::shared_ptr<const PixelBatch> batch_; // the last points() batch
     std::vector<double> batchXs_, batchYs_;   // and what it was mapped from
     std::uint64_t batchRevision_ = 0;

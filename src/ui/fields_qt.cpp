@@ -1,6 +1,9 @@
 #include "ui/fields_qt.h"
 
+#include "app/errors.h"
 #include "app/numbers.h"
+
+#include <QPointer>
 
 namespace sonrel {
 
@@ -15,6 +18,12 @@ QLineEdit* makeField(QWidget* parent, const char* name, const QString& text) {
     auto* f = new QLineEdit(text, parent);
     f->setObjectName(name);
     f->setMinimumWidth(57);
+    // A line edit leaves its cursor at the end of new text and scrolls to it:
+    // bring a text the program wrote back to its start. Typing (which marks
+    // the field modified) keeps the cursor where the user has it.
+    QObject::connect(f, &QLineEdit::textChanged, f, [f] {
+        if (!f->isModified()) f->setCursorPosition(0);
+    });
     return f;
 }
 
@@ -48,12 +57,59 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& caption) 
     return g;
 }
 
+void makeResultField(QLineEdit* field) {
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+}
+
+void makeResultFields(QWidget* form, std::initializer_list<const char*> names) {
+    for (const char* name : names)
+        if (auto* f = form->findChild<QLineEdit*>(QString::fromLatin1(name))) makeResultField(f);
+}
+
+namespace {
+QPointer<QLineEdit> unreadableField;
+
+// Reads a field with `read`, remembering the field when it holds no number.
+template <typename Read> auto readField(const QLineEdit* field, Read read) {
+    unreadableField.clear();
+    try {
+        return read(field->text().toStdString());
+    } catch (const InputError&) {
+        unreadableField = const_cast<QLineEdit*>(field);
+        throw;
+    }
+}
+} // namespace
+
 double numberOf(const QLineEdit* field) {
-    return readNumber(field->text().toStdString());
+    return readField(field, [](const std::string& t) { return readNumber(t); });
 }
 
 std::int32_t integerOf(const QLineEdit* field) {
-    return readInteger(field->text().toStdString());
+    return readField(field, [](const std::string& t) { return readInteger(t); });
+}
+
+void noteUnreadable(QLineEdit* field) {
+    unreadableField = field;
+}
+
+QLineEdit* takeUnreadable() {
+    QLineEdit* f = unreadableField;
+    unreadableField.clear();
+    return f;
+}
+
+void focusUnreadable() {
+    QLineEdit* f = takeUnreadable();
+    if (!f || !f->isVisibleTo(f->window())) return;
+    QWidget* w = f->window();
+    if (w->isVisible()) {
+        w->raise();
+        w->activateWindow();
+    }
+    f->setFocus(Qt::OtherFocusReason);
+    f->selectAll();
 }
 
 void setNumber(QLineEdit* field, double x) {

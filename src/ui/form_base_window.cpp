@@ -1,12 +1,12 @@
 #include "ui/form_base_window.h"
 
+#include "ui/window_fit_qt.h"
+
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QScrollArea>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace sonrel {
@@ -95,14 +95,9 @@ void FormBase::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void FormBase::setScrollableContent(QWidget* content) {
-    auto* area = new QScrollArea(this);
-    area->setWidget(content);
-    area->setWidgetResizable(true);
-    area->setFrameShape(QFrame::NoFrame);
-    auto* lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->addWidget(area);
+void FormBase::setScrollableContent(QWidget* content, QWidget* fixedRow) {
+    arrangeScrolling(this, content, fixedRow);
+    fitToScreen(this);
 }
 
 } // namespace sonrel

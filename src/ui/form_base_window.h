@@ -76,8 +76,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
-    // Puts the content into a scroll area so the window stays usable on small screens.
-    void setScrollableContent(QWidget* content);
+    // Puts the content into a scroll area so the window stays usable on small
+    // screens, with `fixedRow` (if any) below it always in view, and sizes the
+    // window to fit the screen.
+    void setScrollableContent(QWidget* content, QWidget* fixedRow = nullptr);
 
 private:
     // Destroys the window once it was closed and no handler holds it any more.

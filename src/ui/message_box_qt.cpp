@@ -1,5 +1,6 @@
 #include "ui/message_box_qt.h"
 
+#include "ui/fields_qt.h"
 #include "ui/form_base_window.h"
 
 #include <QMessageBox>
@@ -40,6 +41,11 @@ int noAnswersSoFar() {
 
 void showMessage(QWidget* parent, const QString& text, const QString& title) {
     ask(parent, text, title, QMessageBox::Ok);
+    // Show which field could not be read: focus it with its text selected.
+    if (text == kEnterDataCorrectly)
+        focusUnreadable();
+    else
+        takeUnreadable();
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {

@@ -32,6 +32,9 @@ TEST(ReadInteger, RoundsHalvesToEvenAndChecksRange) {
     EXPECT_EQ(readInteger("3,5"), 4);
     EXPECT_EQ(readInteger("-2,5"), -2);
     EXPECT_EQ(readInteger("2,6"), 3);
+    EXPECT_EQ(readInteger("2147483647"), 2147483647);
+    EXPECT_EQ(readInteger("-2147483648"), -2147483647 - 1);
+    EXPECT_THROW(readInteger("2147483648"), InputError);
     EXPECT_THROW(readInteger("3000000000"), InputError);
     EXPECT_THROW(readInteger("x"), InputError);
 }
@@ -80,6 +83,7 @@ TEST(FileNumber, RefusesPathsAndForbiddenCharacters) {
     EXPECT_TRUE(isSafeFileNumber("1"));
     EXPECT_TRUE(isSafeFileNumber("12"));
     EXPECT_TRUE(isSafeFileNumber("опыт 3"));
-    for (const char* bad : {"", "/", "a/b", "..", "..\\x", "a:b", "*", "?", "x|y", "\"", "<", ">"})
+    for (const char* bad :
+         {"", ".", "/", "a/b", "..", "..\\x", "a:b", "*", "?", "x|y", "\"", "<", ">"})
         EXPECT_FALSE(isSafeFileNumber(bad)) << bad;
 }

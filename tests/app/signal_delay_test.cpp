@@ -18,6 +18,9 @@ TEST(VectorAngle, QuadrantsAndAxes) {
     EXPECT_DOUBLE_EQ(vectorAngleRad(s, 0, 0), 0);
     EXPECT_NEAR(vectorAngleRad(s, -1, -1), 1.25 * s.pi, 1e-12);
     EXPECT_NEAR(vectorAngleRad(s, 0, -2), 1.5 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s, 0, 2), 0.5 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s, 1, -1), 1.75 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s, -1, 1), 0.75 * s.pi, 1e-12);
 }
 
 TEST(VectorAngle, FollowsTheSharedPi) {
@@ -46,6 +49,20 @@ TEST(SignalDelay, MovingBodiesMeetTheSignal) {
     // A signal leaving C now reaches P moving at v after t.
     const double t2 = arrivalTimePlusFirst(s, 100, 0, 0, 0, 6, 0);
     EXPECT_NEAR(t2, 100.0 / 14.0, 1e-12);
+
+    // Off the axes. Source now at (0; 10) moving with (9; −5): t ago it was at
+    // (−9t; 10 + 5t), and from there to the receiver at (30; 40) is Vs·t:
+    // (30 + 9t)² + (30 − 5t)² = 400t², i.e. 294t² − 240t − 1800 = 0.
+    const double back = arrivalTimeMinusFirst(s, 30, 40, 0, 10, 9, -5);
+    EXPECT_NEAR(std::hypot(30 + 9 * back, 40 - 10 - 5 * back), 20 * back, 1e-9);
+    EXPECT_NEAR(back, (240 + std::sqrt(240.0 * 240 + 4 * 294 * 1800)) / 588, 1e-12);
+    EXPECT_DOUBLE_EQ(s.dx, 30);
+    EXPECT_DOUBLE_EQ(s.dy, 30);
+    // A signal leaving the origin now meets the point (30; 40) moving with (−6; 8):
+    // (30 − 6t)² + (40 + 8t)² = 400t², i.e. 300t² − 280t − 2500 = 0.
+    EXPECT_NEAR(arrivalTimePlusFirst(s, 30, 40, 0, 0, -6, 8), (280 + std::sqrt(3078400.0)) / 600,
+                1e-12);
+    EXPECT_DOUBLE_EQ(s.dy, 40);
 }
 
 TEST(SignalDelay, FasterThanSignalPicksRootsByRoutine) {

@@ -54,6 +54,11 @@ TEST(AuxLasers, SearchFindsTheBeamSpeedOfTheLasers) {
     EXPECT_NEAR(search.v0a() / (G * v0), 1, 1e-4);
     EXPECT_TRUE(printedLine(canvas, *found == 0.338 ? "V/Vsv=  0,338" : "V/Vsv=  0,33805"));
     EXPECT_TRUE(printedLine(canvas, "v0=  546,467    L0=  548,596"));
+    // The two-photon line sums both effective frequencies, about 2·G·v0 = 1028,6 THz.
+    bool sum = false;
+    for (const DrawOp& op : canvas.ops)
+        sum = sum || op.text.rfind("v1= v0a+v0p=  1028,", 0) == 0;
+    EXPECT_TRUE(sum);
 }
 
 TEST(AuxLasers, UnfoundCrossingKeepsThePreviousFrequencies) {

@@ -129,6 +129,8 @@ TEST(FrameTransform, SecondLorentzStepComposesTheFrameSpeeds) {
     const double k1 = std::sqrt(1 - 0.09), k3 = std::sqrt(1 - 0.0625);
     const double X1iso = 6 / k1, T1iso = (0 - 6 * 6 / 400.0) / k1;
     EXPECT_NEAR(r.secondStep.X1, (X1iso - 5 * T1iso) / k3, 1e-9);
+    const double X2iso = 1 / k1, T2iso = (0 - 6 * 1 / 400.0) / k1;
+    EXPECT_NEAR(r.secondStep.X2, (X2iso - 5 * T2iso) / k3, 1e-9);
 }
 
 TEST(FrameTransform, AnglesFoldDifferentlyInEachFrame) {
@@ -232,4 +234,92 @@ TEST(FrameTransform, FloatingPointFaultsStopTheCalculation) {
     ASSERT_TRUE(r.factors.has_value());
     EXPECT_NE(r.firstStep.t1, 0);
     EXPECT_EQ(r.secondStep.U, 0);
+}
+
+TEST(FrameTransform, FrequencyOnTheReceiversClockIsTheSameInEveryFrame) {
+    // The received frequency counted on the receiver's clock for one reception event does
+    // not depend on the frame: (4-5) in any frame, (4-1) in the source's rest frame and
+    // (4-3) in the receiver's, each with the source's emission point found in that frame.
+    // Every case is seen at АСО time 0,5 with Vs = 20, v0 = 1; the value is worked out in
+    // АСО: the signal received now left the source d ago, |R − S + V2·d| = 20·d, and
+    // v = G2·(1 − β1)/((1 − β2)·G1) with β the speeds along that line of sight over Vs.
+    struct Case {
+        BodyPair aso;
+        FrameFormula restFrame; // the rest frame that applies (its body moves along X)
+        double v;
+    };
+    const Case cases[] = {
+        // Receiver (6; 6) with (10; 5), source (1; 1) with (12; −4): d = 0,652579,
+        // β1 = 0,537321, β2 = 0,553238, v = 0,774597·0,462679/(0,446762·0,829156).
+        {{6, 6, 1, 1, 10, 5, 12, -4}, FrameFormula::Sto45, 0.9674812150543275},
+        // Receiver (30; 40) with (5; 6), source (0; 10) with (9; 0): d = 3,368104,
+        // β1 = 0,357445, β2 = 0,402909, G1 = 0,920598, G2 = 0,893029.
+        {{30, 40, 0, 10, 5, 6, 9, 0}, FrameFormula::Sto41, 1.04391629953},
+        // Receiver (30; 40) with (7; 0), source (0; 10) with (9; −5): d = 2,915960,
+        // β1 = 0,337544, β2 = 0,367882, G1 = 0,936750, G2 = 0,857321.
+        {{30, 40, 0, 10, 7, 0, 9, -5}, FrameFormula::Sto43, 0.959134005722},
+    };
+    auto run = [](const Case& k, FrameFormula f, double VXiso) {
+        FrameInputs in;
+        in.aso = k.aso;
+        in.formula = f;
+        in.T = 0.5;
+        in.VXiso = VXiso;
+        in.delay = DelayMode::InFinalFrame;
+        in.alignment = TimeAlignment::Receiver;
+        return transformFrames(in, constants());
+    };
+    for (const Case& k : cases)
+        for (double VXiso : {-9.0, 0.0, 7.0, 13.0}) {
+            for (FrameFormula f : {FrameFormula::Sto45, k.restFrame}) {
+                const FrameResult r = run(k, f, VXiso);
+                ASSERT_TRUE(r.complete) << VXiso;
+                EXPECT_NEAR(r.v, k.v, 1e-9) << VXiso << " " << static_cast<int>(f);
+            }
+        }
+    // On into a further frame.
+    FrameInputs iso3;
+    iso3.aso = cases[0].aso;
+    iso3.formula = FrameFormula::Sto45;
+    iso3.T = 0.5;
+    iso3.VXiso = 7;
+    iso3.toIso3 = true;
+    iso3.VXiso3 = -11;
+    iso3.delay = DelayMode::InFinalFrame;
+    iso3.alignment = TimeAlignment::Receiver;
+    EXPECT_NEAR(transformFrames(iso3, constants()).v, cases[0].v, 1e-9);
+}
+
+TEST(FrameTransform, LorentzContractionAndEventTimes) {
+    // Two bodies resting in АСО 10 m apart along X, seen at АСО time 2 from a frame
+    // moving at 12 m/s (kT = 0,8). Events: t1 = (2 − 12·10/400)/0,8 = 2,125,
+    // t2 = (2 − 0)/0,8 = 2,5. Both brought to the receiver's time, they are
+    // 10·0,8 = 8 m apart, and move with −12 m/s.
+    FrameInputs in;
+    in.aso = {10, 3, 0, 3, 0, 0, 0, 0};
+    in.formula = FrameFormula::Sto45;
+    in.T = 2;
+    in.VXiso = 12;
+    in.alignment = TimeAlignment::Receiver;
+    const FrameResult r = transformFrames(in, constants());
+    ASSERT_TRUE(r.complete);
+    EXPECT_NEAR(r.firstStep.t1, 2.125, 1e-12);
+    EXPECT_NEAR(r.firstStep.t2, 2.5, 1e-12);
+    EXPECT_NEAR(r.firstStep.dt, -0.375, 1e-12);
+    EXPECT_NEAR(r.iso.X1 - r.iso.X2, 8, 1e-12);
+    EXPECT_NEAR(r.iso.Y2, 3, 1e-12);
+    EXPECT_NEAR(r.iso.VX2, -12, 1e-12);
+    EXPECT_NEAR(r.firstStep.T2iso, 2.125, 1e-12);
+    // Both move at 12 m/s in the new frame: their clocks run slow by G1 = G2 = 0,8.
+    ASSERT_TRUE(r.factors.has_value());
+    EXPECT_NEAR(r.factors->G1, 0.8, 1e-12);
+    EXPECT_NEAR(r.factors->G2, 0.8, 1e-12);
+
+    // Brought to the frame's time 0 instead: the body resting at the АСО origin is at
+    // the new origin, the other 8 m from it.
+    in.alignment = TimeAlignment::Origin;
+    const FrameResult o = transformFrames(in, constants());
+    ASSERT_TRUE(o.complete);
+    EXPECT_NEAR(o.iso.X2, 0, 1e-12);
+    EXPECT_NEAR(o.iso.X1, 8, 1e-12);
 }

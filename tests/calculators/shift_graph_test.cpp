@@ -59,6 +59,16 @@ TEST(ShiftGraph, TheoriesAtSmallAndLargeSpeeds) {
                 std::sqrt(1.0001) - 1, 1e-15);
     EXPECT_NEAR(frequencyShift(ShiftTheory::Classic, ShiftMover::Emitter, 0, V, c),
                 std::sqrt(0.9999) - 1, 1e-15);
+    // At 0,6·c: γ = 1,25, so an absorber sees 1,25 − 1 = 0,25 and an emitter's
+    // frequency drops to 0,8 (−0,2); classically √(1 ± 0,36) − 1.
+    const double fast = 0.6 * c;
+    EXPECT_NEAR(frequencyShift(ShiftTheory::StoExact, ShiftMover::Absorber, 0, fast, c), 0.25,
+                1e-12);
+    EXPECT_NEAR(frequencyShift(ShiftTheory::StoExact, ShiftMover::Emitter, 0, fast, c), -0.2,
+                1e-12);
+    EXPECT_NEAR(frequencyShift(ShiftTheory::Classic, ShiftMover::Absorber, 0, fast, c),
+                0.16619037896906, 1e-12);
+    EXPECT_NEAR(frequencyShift(ShiftTheory::Classic, ShiftMover::Emitter, 0, fast, c), -0.2, 1e-12);
     EXPECT_THROW(frequencyShift(ShiftTheory::StoExact, ShiftMover::Emitter, 0, 1.5 * c, c),
                  MathError);
 }

@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A test may start this program again on an offscreen screen of its own
+    // size ("offscreen:configfile=..."): keep that choice.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(app);

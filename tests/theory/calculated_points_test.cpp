@@ -29,6 +29,12 @@ TEST(CalculatedPoints, AtAGivenAngle) {
     EXPECT_EQ(in.mode, FormulaMode::Interactive);
     EXPECT_NEAR(calculateFrequency(in, choose(MainFormula::Classical), {}).ratio, 0.5, 1e-12);
 
+    // Source at 0,5·Vs, 60° off the line of sight: (2) gives 1/(1 − 0,5·0,5) = 4/3.
+    const FormulaInputs source = inputsAtAngle(s, SpeedArgument::VX2, 0.5, 656.28, 20, 60);
+    EXPECT_DOUBLE_EQ(s.V(1), 0);
+    EXPECT_DOUBLE_EQ(source.V12, 10);
+    EXPECT_NEAR(calculateFrequency(source, choose(MainFormula::Lorentz), {}).ratio, 4.0 / 3, 1e-12);
+
     const FormulaInputs still = inputsAtAngle(s, SpeedArgument::Angle, 0.5, 656.28, 20, 60);
     EXPECT_DOUBLE_EQ(still.V1 + still.V2 + still.V12, 0);
     EXPECT_NEAR(still.Q12, s.pi / 3, 1e-12);
@@ -91,6 +97,35 @@ TEST(CalculatedPoints, BodiesAndVelocitiesDrawing) {
     EXPECT_NEAR(relative.x2 - relative.x1, -2, 1e-12); // (6 − 10)/2
     EXPECT_EQ(c.drawWidth(), 1);
     EXPECT_THROW(drawBodiesAndVelocities(c, b, 0, false), MathError);
+}
+
+TEST(CalculatedPoints, RestFrameFormulasAgreeWithFormula45AfterTheChangeOfFrame) {
+    // The frequency on the receiver's clock does not depend on the frame it is worked out in:
+    // (4-5) in the starting frame, (4-1) in the source's rest frame and (4-3) in the
+    // receiver's, each with the source's delayed position, give one value.
+    // Receiver (30; 40) with (5; 6), source (0; 10) with (9; 0), Vs = 20, v0 = 100: the
+    // signal left d = 3,368104 s ago from (−30,312938; 10); along that line of sight
+    // β1 = 0,357445, β2 = 0,402909, G1 = 0,920598, G2 = 0,893029, and
+    // v = 100·G2·(1 − β1)/((1 − β2)·G1) = 104,391630.
+    const Bodies crossing{30, 40, 5, 6, 0, 10, 9, 0};
+    // Receiver (30; 40) with (7; 0), source (0; 10) with (9; −5): d = 2,915960 s,
+    // emission at (−26,243643; 24,579802), β1 = 0,337544, β2 = 0,367882, G1 = 0,936750,
+    // G2 = 0,857321, v = 95,913401.
+    const Bodies sloping{30, 40, 7, 0, 0, 10, 9, -5};
+    struct Case {
+        Bodies bodies;
+        RelativityVariant restFrame;
+        double v;
+    };
+    for (const Case& k : {Case{crossing, RelativityVariant::V4_1, 104.391629953},
+                          Case{sloping, RelativityVariant::V4_3, 95.9134005722}}) {
+        for (RelativityVariant var : {RelativityVariant::V4_5, k.restFrame}) {
+            SharedState s;
+            const FormulaSelection sel = choose(MainFormula::Relativity, var);
+            const FormulaInputs in = inputsFromBodies(s, k.bodies, 100, 20, sel, true).in;
+            EXPECT_NEAR(calculateFrequency(in, sel, {}).v, k.v, 1e-7) << static_cast<int>(var);
+        }
+    }
 }
 
 class Sweep : public ::testing::Test {
@@ -185,4 +220,32 @@ TEST_F(Sweep, ZeroGraphScaleStopsWithAFault) {
     set.My = 0;
     EXPECT_THROW(runSweep(s, c, set, {}, last), MathError);
     EXPECT_EQ(c.count(DrawOp::Circle), 0u);
+}
+
+TEST_F(Sweep, RelativityAngleSweepWorksWithTheRelativisticRelativeSpeed) {
+    // Receiver 8 m/s, source −6 m/s along X, Vs = 20: relative speed
+    // (8 + 6)/(1 + 48/400) = 12,5, G = √(1 − 0,625²) = 0,780625.
+    // (4-1), source at rest: v/v0 = (1 − 0,625·cos Q)/G: 0,480384 at 0°, 0,633293 at 36°.
+    // (4-2), receiver at rest, source receding: v/v0 = G/(1 − 0,625·cos Q):
+    // 2,081666 at 0°, 1,579047 at 36°; (4-3): G/(1 + 0,625·cos Q): 0,480384 and 0,518469.
+    struct Case {
+        RelativityVariant var;
+        double at0, at36;
+        Color color;
+    };
+    for (const Case& k :
+         {Case{RelativityVariant::V4_1, 0.4803844614, 0.6332932419, rgb(0, 210, 0)},
+          Case{RelativityVariant::V4_2, 2.0816659995, 1.5790473257, rgb(0, 230, 0)},
+          Case{RelativityVariant::V4_3, 0.4803844614, 0.5184685715, rgb(0, 255, 0)}}) {
+        SweepSettings set = settings(SpeedArgument::Angle);
+        set.VX1 = 8;
+        set.VX2 = -6;
+        set.My = 0.2;
+        RecordingCanvas canvas;
+        runSweep(s, canvas, set, choose(MainFormula::Relativity, k.var), last);
+        ASSERT_EQ(canvas.count(DrawOp::Circle), 5000u);
+        EXPECT_NEAR(canvas.ops[0].y1 * 0.2, k.at0, 1e-9) << static_cast<int>(k.var);
+        EXPECT_NEAR(canvas.ops[1000].y1 * 0.2, k.at36, 1e-9) << static_cast<int>(k.var);
+        EXPECT_EQ(canvas.ops[0].color, k.color);
+    }
 }

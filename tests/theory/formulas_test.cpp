@@ -168,19 +168,6 @@ TEST(Formulas, WeltCorrectionsFoldTheAngles) {
     const double dv1 = (std::sqrt(425.0) / 20 - 1) * 100;
     EXPECT_NEAR(r.dv1, dv1, 1e-9);
     EXPECT_NEAR(r.v, 100 + dv1, 1e-9);
-
-    // Exact: a1 beyond π/2 uses the supplement and must agree with the plain law of cosines.
-    FormulaSelection exact = choose(MainFormula::Welt);
-    exact.welt = WeltVariant::V3_2;
-    const double a1 = 2 * pi / 3, a2 = 3 * pi / 4;
-    const FormulaResult e = calculateFrequency(inputs(5, 8, a1, a2), exact, {});
-    const double Vs1 = std::hypot(20 - 5 * std::cos(a1), 5 * std::sin(a1));
-    const double Vs2 = std::sqrt(400 - std::pow(8 * std::sin(a2), 2)) + 8 * std::cos(a2);
-    EXPECT_NEAR(e.Vs1, Vs1, 1e-9);
-    EXPECT_NEAR(e.Vs2, Vs2, 1e-9);
-    const double dv2 = (Vs2 / 20 - 1 - std::cos(a2) * 8 / 20) * 100;
-    const double factor = (1 - std::cos(a1) * 5 / 20) / (1 - std::cos(a2) * 8 / 20);
-    EXPECT_NEAR(e.v, (100 + dv2) * factor + e.dv1, 1e-9);
 }
 
 TEST(Formulas, WavelengthModeAndFaults) {
@@ -197,4 +184,89 @@ TEST(Formulas, WavelengthModeAndFaults) {
     EXPECT_THROW(calculateFrequency(in, sel, {}), MathError);
     FormulaInputs zero = inputs(0, 0, 0, 0, 20, 0);
     EXPECT_THROW(calculateFrequency(zero, choose(MainFormula::Lorentz), {}), MathError);
+}
+
+TEST(Formulas, EveryFormulaAtGeneralAnglesAndSpeeds) {
+    // Vs = 20, v0 = 100; receiver 5 at Qn1, source 8 at Qn2, relative speed 9 at Q12 = 35°.
+    // G = √(1 − 0,45²) = 0,893029, G1 = √(1 − 0,25²) = 0,968246, G2 = √(1 − 0,4²) = 0,916515.
+    // V12'/Vs = 9·cos 35°/20 = 0,368618.
+    struct Case {
+        double Q1deg, Q2deg;
+        double v2, v45; // (2) and (4-5) depend on Qn1 and Qn2
+    };
+    // (2) at 50°/70°: 100·(1 − 0,25·0,642788)/(1 − 0,4·0,342020) = 100·0,839303/0,863192 = 97,2325;
+    // at 130°/145°: 100·1,160697/1,327661 = 87,4242; Qn1 = −50°, Qn2 = 250°: 83,9303/1,136808.
+    // (4-5) = (2)·G2/G1 = (2)·0,946572.
+    const Case cases[] = {{50, 70, 97.2324990642, 92.0376355158},
+                          {130, 145, 87.4242040538, 82.753370585},
+                          {-50, 250, 73.8297984577, 69.8852764874}};
+    for (const Case& k : cases) {
+        FormulaInputs in = inputs(5, 8, k.Q1deg * pi / 180, k.Q2deg * pi / 180);
+        in.V12 = 9;
+        in.Q12 = 35 * pi / 180;
+        const auto v = [&](FormulaSelection sel) { return calculateFrequency(in, sel, {}); };
+        EXPECT_NEAR(v(choose(MainFormula::Lorentz)).v, k.v2, 1e-8) << k.Q1deg;
+        const FormulaResult r45 = v(choose(MainFormula::Relativity, RelativityVariant::V4_5));
+        EXPECT_NEAR(r45.v, k.v45, 1e-8) << k.Q1deg;
+        EXPECT_NEAR(r45.ratio, k.v45 / 100, 1e-10);
+        EXPECT_NEAR(r45.shift, k.v45 - 100, 1e-8);
+        EXPECT_NEAR(r45.G, 0.893028554975, 1e-11);
+        EXPECT_NEAR(r45.G1, 0.968245836552, 1e-11);
+        EXPECT_NEAR(r45.G2, 0.916515138991, 1e-11);
+        // These use only V12 and Q12: 100·(1 − 0,368618) = 63,1382 for (4-4); divided by G
+        // for (4-1); 100·G/(1 ∓ 0,368618) for (4-2) and (4-3).
+        EXPECT_NEAR(v(choose(MainFormula::Classical)).v, 63.138158007, 1e-8);
+        EXPECT_NEAR(v(choose(MainFormula::Relativity, RelativityVariant::V4_1)).v, 70.7011636473,
+                    1e-8);
+        EXPECT_NEAR(v(choose(MainFormula::Relativity, RelativityVariant::V4_2)).v, 141.440387741,
+                    1e-8);
+        EXPECT_NEAR(v(choose(MainFormula::Relativity, RelativityVariant::V4_3)).v, 65.2503679601,
+                    1e-8);
+    }
+}
+
+TEST(Formulas, WeltCorrectionsAtGeneralAngles) {
+    // The signal speed relative to the receiver by the law of cosines,
+    // Vs1² = Vs² + V1² − 2·Vs·V1·cos a1, and relative to the source
+    // Vs2 = √(Vs² − (V2·sin a2)²) + V2·cos a2, with a = |Q| folded into 0..π.
+    struct Case {
+        double Q1deg, Q2deg;
+        double Vs1, dv1, Vs2, dv2, v31, v32;     // exact corrections
+        double aVs1, adv1, aVs2, adv2, a31, a32; // approximate corrections
+    };
+    // At 50°/70°: Vs1 = √(400 + 25 − 200·0,642788) = 17,2175,
+    // dv1 = (17,2175/20 − 1 + 0,642788·0,25)·100 = 2,15722;
+    // Vs2 = √(400 − (8·0,939693)²) + 8·0,342020 = 18,5334 + 2,73616 = 21,2696,
+    // dv2 = (21,2696/20 − 1 − 0,342020·0,4)·100 = −7,33305.
+    // Approximate: Vs1 = √425 = 20,6155, dv1 = 3,07764·sin a1; Vs2 = √336 = 18,3303,
+    // dv2 = −8,34849·sin a2. (3-1) = v0·F + dv2 + dv1, (3-2) = (v0 + dv2)·F + dv1 with
+    // F = (1 − cos Qn1·V1/Vs)/(1 − cos Qn2·V2/Vs).
+    const Case cases[] = {
+        {50, 70, 17.2175049895, 2.15721518955, 21.269552035, -7.33304555827, 92.0566686955,
+         92.2596107999, 20.6155281281, 2.35760951053, 18.3303027798, -7.84501078373, 91.745097791,
+         91.9622085378},
+        {130, 145, 23.5278031685, 1.56932560051, 12.9132842194, -2.66749713143, 86.3260325229,
+         86.661491519, 20.6155281281, 2.35760951053, 18.3303027798, -4.78849490667, 84.9933186576,
+         85.595510006},
+        {-50, 250, 17.2175049895, 2.15721518955, 21.269552035, -7.33304555827, 68.653968089,
+         70.5730408908, 20.6155281281, 2.35760951053, 18.3303027798, -7.84501078373, 68.3423971845,
+         70.3954523177},
+    };
+    for (const Case& k : cases) {
+        const FormulaInputs in = inputs(5, 8, k.Q1deg * pi / 180, k.Q2deg * pi / 180);
+        for (bool exact : {true, false})
+            for (WeltVariant welt : {WeltVariant::V3_1, WeltVariant::V3_2}) {
+                FormulaSelection sel = choose(MainFormula::Welt);
+                sel.exactCorrections = exact;
+                sel.welt = welt;
+                const FormulaResult r = calculateFrequency(in, sel, {});
+                const bool first = welt == WeltVariant::V3_1;
+                EXPECT_NEAR(r.Vs1, exact ? k.Vs1 : k.aVs1, 1e-9) << k.Q1deg << exact;
+                EXPECT_NEAR(r.dv1, exact ? k.dv1 : k.adv1, 1e-9) << k.Q1deg << exact;
+                EXPECT_NEAR(r.Vs2, exact ? k.Vs2 : k.aVs2, 1e-9) << k.Q1deg << exact;
+                EXPECT_NEAR(r.dv2, exact ? k.dv2 : k.adv2, 1e-9) << k.Q1deg << exact;
+                const double expected = exact ? (first ? k.v31 : k.v32) : (first ? k.a31 : k.a32);
+                EXPECT_NEAR(r.v, expected, 1e-8) << k.Q1deg << exact << first;
+            }
+    }
 }

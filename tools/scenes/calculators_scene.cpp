@@ -11,7 +11,6 @@ static const bool rodRegistered =
         auto* f = static_cast<Form10*>(app.windows.show(10));
         f->Command13->click();
         f->Command1->click();
-        f->resize(860, 800);
         shots::saveWindow(f, dir + "/rod.png");
     });
 
@@ -29,6 +28,5 @@ static const bool calculatorsRegistered =
         f->Command4->click();
         f->Command9->click();
         f->VScroll1->setValue(50);
-        f->resize(1200, 780);
         shots::saveWindow(f, dir + "/calculators.png");
     });

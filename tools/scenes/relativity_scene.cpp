@@ -12,7 +12,6 @@ using namespace sonrel;
 static const bool registered =
     shots::registerScene("relativity", [](AppContext& app, const QString& dir) {
         FormBase* f = app.windows.show(9);
-        f->resize(1366, 768);
         // The run ends past its 20th period with a message; answer it (and any question) with
         // OK/Yes.
         QTimer answerer;

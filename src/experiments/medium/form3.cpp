@@ -1,5 +1,7 @@
 #include "experiments/medium/form3.h"
 
+#include "ui/window_fit_qt.h"
+
 #include "experiments/medium/medium_drawing.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/run_pacer_qt.h"
@@ -66,8 +68,15 @@ void Form3::buildControls() {
     panels->addStretch(1);
     root->addLayout(panels);
     root->addStretch(1);
-    setScrollableContent(content);
-    resize(1340, 740);
+    // Fields that only show results.
+    makeResultFields(content,
+                     {"Text11", "Text13", "Text14", "Text15", "Text16", "Text17", "Text20",
+                      "Text22", "Text24", "Text25", "Text26", "Text28", "Text29", "Text30",
+                      "Text31", "Text36", "Text37", "Text38", "Text39", "Text40", "Text41",
+                      "Text42", "Text44", "Text45", "Text46", "Text47", "Text48", "Text51"});
+    // The run's buttons stay in view below the scrolled part on small screens.
+    setScrollableContent(content, rowOf({Command13, Text18, Command1, Text50, Command4, Text10,
+                                         Command2, Command3, Check1, nullptr, Command16}));
 }
 
 QWidget* Form3::buildBodiesAndMedium(QWidget* parent) {

@@ -83,8 +83,12 @@ void Form8::buildControls() {
     control->addStretch(1);
     root->addLayout(columns);
     root->addStretch(1);
+    // Fields that only show results.
+    makeResultFields(content, {"Text11", "Text13", "Text14", "Text15", "Text16", "Text17",
+                               "Text20", "Text24", "Text28", "Text29", "Text38", "Text39",
+                               "Text41", "Text42", "Text43", "Text44", "Text45", "Text46",
+                               "Text47", "Text48", "Text49", "Text59"});
     setScrollableContent(content);
-    resize(1340, 740);
 }
 
 QWidget* Form8::buildBodies(QWidget* parent) {

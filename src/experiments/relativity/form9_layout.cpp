@@ -37,8 +37,13 @@ void Form9::buildControls() {
     columns->addStretch(1);
     root->addLayout(columns);
     root->addStretch(1);
+    // Fields that only show results.
+    makeResultFields(content, {"Text13", "Text14", "Text17", "Text20", "Text22", "Text23",
+                               "Text24", "Text26", "Text33", "Text36", "Text37", "Text38",
+                               "Text39", "Text40", "Text41", "Text42", "Text44", "Text45",
+                               "Text46", "Text47", "Text48", "Text52", "Text54", "Text55",
+                               "Text60", "Text61", "Text62", "Text71", "Text72", "Text75"});
     setScrollableContent(content);
-    resize(1350, 740);
 }
 
 QWidget* Form9::buildInitialState(QWidget* parent) {
