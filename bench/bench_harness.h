@@ -11,7 +11,9 @@
 namespace sonrel::bench {
 
 struct RunFigures {
-    double steps = 0; // solving steps made by the run
+    double steps = 0;         // solving steps made by the run
+    double cpuShare = -1;     // CPU time of the process over wall time; < 0: not measured
+    double repaintGapMs = -1; // longest time between two repaints of the picture; < 0: not measured
 };
 
 // One measured run on a fresh program state; returns what it did.

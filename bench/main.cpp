@@ -4,6 +4,7 @@
 #include "app/application_qt.h"
 #include "bench_harness.h"
 #include "ui/form_base_window.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -75,20 +76,22 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     qapp.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(qapp);
+    // Runs go at full speed unless a scenario chooses a pace.
+    sonrel::RunPacer::setStartingChoice(sonrel::kPaceMax);
     QTimer answerer;
     QObject::connect(&answerer, &QTimer::timeout, &answerMessageBoxes);
     answerer.start(1);
 
     const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     std::map<std::string, double> medians;
-    std::printf("%-44s %12s %14s %10s %12s\n", "scenario", "wall, ms", "steps/s", "ratio",
-                "max gap, ms");
+    std::printf("%-44s %12s %14s %10s %12s %8s %16s\n", "scenario", "wall, ms", "steps/s", "ratio",
+                "max gap, ms", "cpu, %", "repaint gap, ms");
     // An optional second argument runs only the scenarios whose names contain it.
     const std::string only = argc > 2 ? argv[2] : "";
     for (const auto& s : sonrel::bench::scenarios()) {
         if (!only.empty() && s.name.find(only) == std::string::npos) continue;
-        std::vector<double> walls, gaps;
-        double steps = 0;
+        std::vector<double> walls, gaps, cpu;
+        double steps = 0, repaintGap = -1;
         for (int r = 0; r < repetitions; ++r) {
             auto* app = new sonrel::AppContext; // never freed, as in the program
             sonrel::FormBase::resetYieldStats();
@@ -98,6 +101,8 @@ int main(int argc, char** argv) {
             walls.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
             gaps.push_back(sonrel::FormBase::maxYieldGapMs());
             steps = f.steps;
+            if (f.cpuShare >= 0) cpu.push_back(f.cpuShare);
+            repaintGap = std::max(repaintGap, f.repaintGapMs);
             app->state.stopFlag = 1;
             app->windows.unloadAll();
             QCoreApplication::processEvents();
@@ -108,8 +113,11 @@ int main(int argc, char** argv) {
         char ratio[32] = "-";
         if (!s.baseline.empty() && medians.count(s.baseline) && medians[s.baseline] > 0)
             std::snprintf(ratio, sizeof ratio, "%.2f", wall / medians[s.baseline]);
-        std::printf("%-44s %12.1f %14.0f %10s %12.1f\n", s.name.c_str(), wall,
-                    wall > 0 ? steps / (wall / 1000) : 0.0, ratio, gap);
+        char cpuText[32] = "-", repaintText[32] = "-";
+        if (!cpu.empty()) std::snprintf(cpuText, sizeof cpuText, "%.0f", 100 * median(cpu));
+        if (repaintGap >= 0) std::snprintf(repaintText, sizeof repaintText, "%.1f", repaintGap);
+        std::printf("%-44s %12.1f %14.0f %10s %12.1f %8s %16s\n", s.name.c_str(), wall,
+                    wall > 0 ? steps / (wall / 1000) : 0.0, ratio, gap, cpuText, repaintText);
         std::fflush(stdout);
     }
     return 0;

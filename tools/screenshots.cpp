@@ -1,6 +1,7 @@
 // Renders the program's windows offscreen and saves them as PNG files for the README.
 #include "app/application_qt.h"
 #include "scene_registry.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -55,6 +56,8 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     qapp.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(qapp);
+    // Scenes run their experiments at full speed.
+    sonrel::RunPacer::setStartingChoice(sonrel::kPaceMax);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(dir);
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

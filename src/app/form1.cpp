@@ -5,11 +5,14 @@
 #include "experiments/classic/animation.h"
 #include "experiments/classic/form1_classic.h"
 #include "theory/form1_theory.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace sonrel {
 
@@ -31,6 +34,7 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     untickWhenReportCloses(Check5);
     classic_ = std::make_unique<ClassicController>(*this);
     theory_ = std::make_unique<TheoryController>(*this);
+    applyButtonTooltips(this, 1);
 }
 
 Form1::~Form1() = default;
@@ -174,6 +178,11 @@ QWidget* Form1::buildControl(QWidget* parent) {
     g->addWidget(Command5, 5, 0, 1, 2);
     g->addWidget(Command6, 6, 0);
     g->addWidget(Text21, 6, 1);
+    // At 5× the default run (about 123 s of model time) lasts about 25 s.
+    pacer = new RunPacer(
+        *this, {Command1, Command2, Command3, Command4},
+        [this] { return std::max(0, state().frontIndex - 1); }, 3);
+    g->addWidget(pacer->row(), 7, 0, 1, 2);
     return box;
 }
 

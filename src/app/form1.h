@@ -10,6 +10,7 @@
 namespace sonrel {
 
 class ClassicController;
+class RunPacer;
 class TheoryController;
 
 class Form1 : public FormBase {
@@ -68,6 +69,7 @@ public:
     QPushButton* Command5; // "Очистить рисунок"
     QPushButton* Command6; // "Сохранить в файл рисунок с №"
     QLineEdit* Text21;     // picture number
+    RunPacer* pacer;       // "Темп" (ComboPace) and the status line (StatusLine)
 
     // Theory formulas and graphs
     QGroupBox* Frame1; // "теоретические расчеты по выбранной формуле ..."

@@ -1,6 +1,7 @@
 #include "calculators/form10.h"
 
 #include "canvas/picture_file_qt.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 
 #include <QGridLayout>
@@ -43,6 +44,7 @@ Form10::Form10(AppContext& app) : FormBase(app, 10), model_(app.state) {
     connect(Command5, &QPushButton::clicked, this, &Form10::clearPicture);
     connect(Command6, &QPushButton::clicked, this, &Form10::savePictureClicked);
     connect(Command16, &QPushButton::clicked, this, &Form10::unload);
+    applyButtonTooltips(this, 10);
 }
 
 void Form10::buildControls() {

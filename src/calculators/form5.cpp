@@ -1,4 +1,5 @@
 #include "calculators/form5.h"
+#include "ui/button_tooltips_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,6 +53,7 @@ Form5::Form5(AppContext& app) : FormBase(app, 5) {
     connect(Command8, &QPushButton::clicked, this, &Form5::ionSpeedClicked);
     connect(Command9, &QPushButton::clicked, this, &Form5::speedFromShiftClicked);
     connect(Command10, &QPushButton::clicked, this, &Form5::unload);
+    applyButtonTooltips(this, 5);
 }
 
 QWidget* Form5::buildCalculations(QWidget* parent) {

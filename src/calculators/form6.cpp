@@ -3,6 +3,7 @@
 #include "app/checked_math.h"
 #include "calculators/frame_drawing.h"
 #include "canvas/picture_file_qt.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 
 #include <QGridLayout>
@@ -45,6 +46,7 @@ Form6::Form6(AppContext& app) : FormBase(app, 6) {
     connect(Command4, &QPushButton::clicked, this, [this] { windows().show(7); });
     connect(Command5, &QPushButton::clicked, this, &Form6::savePictureClicked);
     connect(Command2, &QPushButton::clicked, this, &Form6::unload);
+    applyButtonTooltips(this, 6);
 }
 
 FrameFormula Form6::formula() const {

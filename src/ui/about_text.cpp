@@ -201,6 +201,14 @@ std::vector<std::string> aboutLines() {
     return lines;
 }
 
+std::string aboutButtonDescription(int form, std::string_view caption) {
+    for (const Section& s : sections())
+        if (s.number == form)
+            for (const Entry& e : s.buttons)
+                if (caption == e.caption) return e.description;
+    return {};
+}
+
 std::string aboutText() {
     std::string text;
     for (const std::string& line : aboutLines())

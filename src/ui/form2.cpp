@@ -2,6 +2,7 @@
 
 #include "app/version.h"
 #include "ui/about_text.h"
+#include "ui/button_tooltips_qt.h"
 
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ Form2::Form2(AppContext& app) : FormBase(app, 2) {
     lay->addWidget(Text1, 1);
     lay->addWidget(Command1, 0, Qt::AlignRight);
     resize(900, 600);
+    applyButtonTooltips(this, 2);
 }
 
 FormFactory form2Factory() {

@@ -11,6 +11,8 @@ namespace sonrel {
 
 namespace {
 
+int noAnswers = 0;
+
 FormBase* windowOf(QWidget* w) {
     for (; w; w = w->parentWidget())
         if (auto* form = qobject_cast<FormBase*>(w)) return form;
@@ -33,6 +35,10 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QStr
 
 } // namespace
 
+int noAnswersSoFar() {
+    return noAnswers;
+}
+
 void showMessage(QWidget* parent, const QString& text, const QString& title) {
     ask(parent, text, title, QMessageBox::Ok);
     // Show which field could not be read: focus it with its text selected.
@@ -43,7 +49,10 @@ void showMessage(QWidget* parent, const QString& text, const QString& title) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
-    return ask(parent, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    const bool yes =
+        ask(parent, text, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    if (!yes) ++noAnswers;
+    return yes;
 }
 
 void MessageBoxPrompts::tell(const std::string& text, const std::string& title) {

@@ -20,6 +20,9 @@ inline const QString kPointNotFound = QStringLiteral("Не могу найти �
 
 void showMessage(QWidget* parent, const QString& text, const QString& title = kTitle);
 bool askYesNo(QWidget* parent, const QString& text, const QString& title = kTitle);
+// Questions answered "Нет" since the program started (a run stopped by one
+// says so in its status line).
+int noAnswersSoFar();
 
 // Prompts answered by message boxes over a window.
 class MessageBoxPrompts : public Prompts {

@@ -1,5 +1,6 @@
 // Window tests run the real windows on Qt's offscreen platform.
 #include "app/application_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     sonrel::setUpApplication(app);
+    // Experiments run at full speed; the pace tests choose a pace themselves.
+    sonrel::RunPacer::setStartingChoice(sonrel::kPaceMax);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

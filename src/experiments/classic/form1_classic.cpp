@@ -6,6 +6,7 @@
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/period_report.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <functional>
 
@@ -161,6 +162,7 @@ void ClassicController::runExperiment() {
         }
     };
     SyncingPrompts prompts(boxes, showFieldsQuietly);
+    RunPacer::Run paced(*form_.pacer);
     try {
         while (!form_.closeRequested()) {
             const StepChecks checks{form_.Check11->isChecked(), form_.Check1->isChecked()};
@@ -172,14 +174,21 @@ void ClassicController::runExperiment() {
                 drawDisplayStep(form_.picture(), s, animation_, form_.Check9->isChecked());
             }
             if (step.endRun) break;
+            if (step.display) {
+                if (form_.pacer->pace() > 0) showFields();
+                paced.displayStep();
+            }
             if (form_.yieldDue()) showFields();
             form_.pumpEvents();
         }
         showFields();
     } catch (const MathError&) {
+        paced.ended(RunEnd::Failed);
         showFieldsQuietly();
         showMessage(&form_, kSolutionError);
     } catch (const IndexError&) {
+        // The front past the record: the run has used its 20 fronts.
+        paced.ended(RunEnd::LimitReached);
         showFieldsQuietly();
         showMessage(&form_, kSolutionError);
     }

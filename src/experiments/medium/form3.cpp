@@ -3,6 +3,8 @@
 #include "ui/window_fit_qt.h"
 
 #include "experiments/medium/medium_drawing.h"
+#include "ui/button_tooltips_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,6 +51,7 @@ Form3::Form3(AppContext& app) : FormBase(app, 3), run_(app.state) {
     picture().setFontPixelSize(11);
     drawMediumAnimationGrid(picture());
     wire();
+    applyButtonTooltips(this, 3);
 }
 
 void Form3::buildControls() {
@@ -187,6 +190,11 @@ QWidget* Form3::buildRun(QWidget* parent) {
     Command16 = makeButton(box, "Command16", QStringLiteral("Выход"));
     g->addWidget(Command5, r, 0);
     g->addWidget(Command16, r++, 1);
+    // At 5× the default run (about 96 s of model time) lasts about 19 s.
+    pacer = new RunPacer(
+        *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
+        3);
+    g->addWidget(pacer->row(), r++, 0, 1, 2);
     for (QLineEdit* f : {Text49, Text50, Text9, Text10, Text18, Text19, Text21})
         f->setFixedWidth(70);
     return box;

@@ -9,6 +9,8 @@
 
 namespace sonrel {
 
+class RunPacer;
+
 class Form3 : public FormBase {
     Q_OBJECT
 public:
@@ -100,6 +102,7 @@ public:
     QCheckBox* Check3;      // ".txt"
     QPushButton* Command5;  // "Очистить рисунок"
     QPushButton* Command16; // "Выход"
+    RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
 
 private:
     // Layout (form3.cpp)

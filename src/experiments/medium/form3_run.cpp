@@ -5,6 +5,7 @@
 #include "experiments/medium/medium_report.h"
 #include "experiments/medium/medium_texts.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <functional>
 
@@ -156,15 +157,20 @@ void Form3::continueClicked(bool exactlyNC0) {
 void Form3::runLoop() {
     RunScope scope(*this);
     RefreshingPrompts prompts(this, [this] { refreshFields(); });
+    RunPacer::Run paced(*pacer);
     try {
         for (;;) {
             run_.step(options(), &picture(), prompts);
+            const bool displayStep = run_.display.dirty & MediumDisplay::Time;
             if (run_.display.dirty) refreshFields();
             if (run_.finished() || closeRequested()) break;
+            if (displayStep) paced.displayStep();
             pumpEvents();
             if (closeRequested()) break;
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        // A period past the record: the run has used its 20 periods.
+        paced.ended(dynamic_cast<const IndexError*>(&e) ? RunEnd::LimitReached : RunEnd::Failed);
         refreshFields();
         if (!closeRequested()) showMessage(this, kSolutionError);
     }

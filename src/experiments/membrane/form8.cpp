@@ -3,8 +3,10 @@
 #include "app/window_registry_qt.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,6 +34,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     connect(Command12, &QPushButton::clicked, this, &Form8::calculatedPointsClicked);
     connect(Check5, &QCheckBox::toggled, this, &Form8::reportToggled);
     untickWhenReportCloses(Check5);
+    applyButtonTooltips(this, 8);
 }
 
 void Form8::clearPicture() {
@@ -62,7 +65,9 @@ void Form8::buildControls() {
     auto* top = new QHBoxLayout;
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
     top->addWidget(Picture1, 0, Qt::AlignTop);
-    top->addWidget(buildControl(content), 0, Qt::AlignTop);
+    auto* control = new QVBoxLayout;
+    control->addWidget(buildControl(content));
+    top->addLayout(control);
     top->addStretch(1);
     root->addLayout(top);
     auto* columns = new QHBoxLayout;
@@ -70,6 +75,12 @@ void Form8::buildControls() {
     columns->addWidget(buildMembranes(content), 0, Qt::AlignTop);
     buildResults(content, columns);
     columns->addStretch(1);
+    // At 2× the default run (about 53 s of model time) lasts about 27 s.
+    pacer = new RunPacer(
+        *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
+        2);
+    control->addWidget(pacer->row());
+    control->addStretch(1);
     root->addLayout(columns);
     root->addStretch(1);
     // Fields that only show results.

@@ -10,6 +10,8 @@ class QBoxLayout;
 
 namespace sonrel {
 
+class RunPacer;
+
 class Form8 : public FormBase {
     Q_OBJECT
 public:
@@ -68,6 +70,7 @@ public:
     QPushButton* Command5;  // "Очистить рисунок"
     QPushButton* Command14; // "Очистить график"
     QPushButton* Command16; // "Закрыть форму"
+    RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
     QPushButton* Command7; // "Вывести на график экспериментальные точки"
     QPushButton* Command12; // "Расчетные точки"
 

@@ -7,6 +7,7 @@
 #include "experiments/membrane/membrane_graph.h"
 #include "experiments/membrane/membrane_report.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 namespace sonrel {
 
@@ -159,6 +160,7 @@ void Form8::run() {
     SharedState& s = state();
     WindowHooks hooks(*this);
     const bool mirror = Option1->isChecked();
+    RunPacer::Run paced(*pacer);
     try {
         if (mirror) hooks.tell(kMirrorWarning, "Sonrel5m");
         while (!closeRequested()) {
@@ -171,12 +173,15 @@ void Form8::run() {
             if (s.stepCount >= s.NC0) {
                 displayStep(mirror);
                 if (s.stopFlag == 1) break;
+                paced.displayStep();
             }
             pumpEvents();
         }
     } catch (const MathError&) {
+        paced.ended(RunEnd::Failed);
         showMessage(this, kSolutionError);
     } catch (const IndexError&) {
+        paced.ended(RunEnd::LimitReached);
         showMessage(this, kSolutionError);
     }
     // A window closed during the run leaves no report behind.

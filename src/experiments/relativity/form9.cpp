@@ -3,6 +3,7 @@
 #include "app/window_registry_qt.h"
 #include "experiments/relativity/grids.h"
 #include "experiments/relativity/theory.h"
+#include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 
 namespace sonrel {
@@ -20,6 +21,7 @@ Form9::Form9(AppContext& app) : FormBase(app, 9), model_(app.state) {
     picture().setFontPixelSize(11);
     clearPicture();
     wire();
+    applyButtonTooltips(this, 9);
 }
 
 void Form9::wire() {

@@ -10,6 +10,8 @@
 
 namespace sonrel {
 
+class RunPacer;
+
 class Form9 : public FormBase {
     Q_OBJECT
 public:
@@ -120,6 +122,7 @@ public:
     QPushButton* Command9;  // "VX1 и VX2"
     QPushButton* Command8;  // "Среда"
     QPushButton* Command16; // "Выход"
+    RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
 
 private:
     // Layout (form9_layout.cpp)

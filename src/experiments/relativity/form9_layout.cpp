@@ -2,6 +2,7 @@
 // the picture above a panel of columns.
 #include "experiments/relativity/form9.h"
 #include "ui/field_grid_qt.h"
+#include "ui/run_pacer_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -154,6 +155,11 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     g.add(Check12, Check7);
     Text74 = g.after(g.label("после"), "Text74", "100");
     Text75 = g.after(g.label("итераций dt="), "Text75");
+    // At 2× the default run (about 50 s of model time) lasts about 25 s.
+    pacer = new RunPacer(
+        *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
+        2);
+    g.span(pacer->row());
     return g.finish();
 }
 

@@ -5,6 +5,7 @@
 #include "experiments/relativity/form9.h"
 #include "experiments/relativity/report.h"
 #include "ui/message_box_qt.h"
+#include "ui/run_pacer_qt.h"
 
 namespace sonrel {
 
@@ -144,14 +145,22 @@ void Form9::stepsClicked() {
 void Form9::runLoop() {
     RunScope scope(*this);
     MessageBoxPrompts prompts(this);
+    RunPacer::Run paced(*pacer);
     try {
         for (;;) {
             model_.opt = readOptions();
-            showStep(model_.step(picture(), prompts));
+            const StepEvents ev = model_.step(picture(), prompts);
+            showStep(ev);
             if (model_.runEnds() || closeRequested()) break;
+            if (ev.groupEnd) paced.displayStep();
             pumpEvents();
         }
+    } catch (const IndexError&) {
+        // A period past the record: the run has used its 20 periods.
+        paced.ended(RunEnd::LimitReached);
+        if (!closeRequested()) showMessage(this, kSolutionError);
     } catch (const std::exception&) {
+        paced.ended(RunEnd::Failed);
         if (!closeRequested()) showMessage(this, kSolutionError);
     }
     if (!closeRequested() && Check5->isChecked()) printReport();

@@ -1,0 +1,87 @@
+#pragma once
+// The pace control of an experiment window: the "Темп" combo box, the status
+// line with the run's progress, the keys Esc / F5 / F6 / F7 on the run
+// buttons, and the wait after each display step that holds the model to the
+// wall clock. The wait runs the event loop, so the window stays responsive
+// and the process idles; what the run computes and draws does not depend on
+// the pace.
+#include "ui/run_pace.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QWidget;
+
+namespace sonrel {
+
+class FormBase;
+
+class RunPacer : public QObject {
+    Q_OBJECT
+public:
+    struct Buttons {
+        QAbstractButton* start;  // F5
+        QAbstractButton* stop;   // Esc
+        QAbstractButton* resume; // F6 "Продолжить"
+        QAbstractButton* steps;  // F7 NC0 steps
+    };
+    // `period` gives the number of the period being received now; the
+    // status line shows it out of `periods`.
+    RunPacer(FormBase& form, Buttons buttons, std::function<int()> period, int defaultChoice,
+             int periods = 20);
+
+    // "Темп [ComboPace]" over the StatusLine, for the window's run controls.
+    QWidget* row() const { return row_; }
+    QComboBox* ComboPace; // "Темп"
+    QLabel* StatusLine;   // progress of the run, then how it ended
+
+    // Model seconds per wall second of the chosen entry; 0 for "макс.".
+    double pace() const;
+
+    // The choice that windows built from now on start with instead of their
+    // own default; -1 restores the defaults. Tests, the benchmark and the
+    // screenshot program choose "макс." so that they run at full speed.
+    static void setStartingChoice(int index);
+
+    // Held by a run loop for its duration (nested runs nest).
+    class Run {
+    public:
+        explicit Run(RunPacer& pacer);
+        ~Run();
+        Run(const Run&) = delete;
+        Run& operator=(const Run&) = delete;
+        // After a display step: shows the progress (a few times a second)
+        // and waits until the wall clock has caught up with the model.
+        void displayStep();
+        // How the run ended, when the window knows better than the stop
+        // flag and the questions asked (a limit, an error).
+        void ended(RunEnd how) { how_ = static_cast<int>(how); }
+
+    private:
+        RunPacer& p_;
+        PaceClock clock_;
+        int stopsAtStart_;
+        int noAnswersAtStart_;
+        bool stepsRun_;
+        int how_ = -1;
+    };
+
+private:
+    void showProgress();
+    double wallNow() const;
+    void addShortcut(int key, QAbstractButton* button, const char* keyName);
+
+    FormBase& form_;
+    std::function<int()> period_;
+    int periods_;
+    QWidget* row_;
+    QElapsedTimer wall_;
+    qint64 lastShownMs_ = -1000000;
+    int stops_ = 0; // presses of the stop button (or Esc) so far
+};
+
+} // namespace sonrel
