@@ -218,7 +218,7 @@ TEST_F(ComparisonWindow, StopIsHonouredWhenNoDisplayStepComes) {
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, f, [f] { f->close(); });
         guard.start(20000);
-        QTimer::singleShot(100, f, [f] { click(f, "Command2"); });
+        QTimer::singleShot(0, f, [f] { click(f, "Command2"); });
         click(f, "Command1");
         guard.stop();
         ASSERT_NE(app->windows.get(9), nullptr) << "NC0 = " << nc0;
