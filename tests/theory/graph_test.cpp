@@ -105,9 +105,19 @@ TEST_F(ExperimentalPoints, OnePointPerReceivedPeriodAtTheMeanAngle) {
 }
 
 TEST_F(ExperimentalPoints, DelayedReceiverPositionAndFaults) {
+    for (int k = 0; k <= 20; ++k)
+        s.Yn1(k) = 50; // the delay-corrected point must not read the boundary positions
     plotExperimentalPoints(s, c, 0.1, true);
     EXPECT_NEAR(c.ops.front().x1, -10, 1e-12); // 45 degrees
     EXPECT_EQ(c.ops.front().color, rgb(0, 0, 250));
+
+    // A source that has moved to (100; 0) by the end of period 1: the period
+    // starts at 45° and ends at 90° (straight up from the new emission point),
+    // so the point stands at the mean 67,5°.
+    s.Xn2(2) = 100;
+    RecordingCanvas moved;
+    plotExperimentalPoints(s, moved, 0.1, true);
+    EXPECT_NEAR(moved.ops.front().x1, (67.5 / 90 - 1) * 20, 1e-12);
 
     RecordingCanvas none;
     s.v0 = 0;

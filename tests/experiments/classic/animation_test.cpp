@@ -2,6 +2,10 @@
 #include "experiments/classic/animation.h"
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/typed_defaults.h"
+#include "support/scripted_prompts.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +25,23 @@ std::size_t circlesOf(const RecordingCanvas& c, Color colour) {
     for (const auto& op : c.ops)
         if (op.kind == DrawOp::Circle && op.color == colour) ++n;
     return n;
+}
+
+bool hasLine(const RecordingCanvas& c, double x1, double y1, double x2, double y2, Color colour) {
+    for (const auto& op : c.ops)
+        if (op.kind == DrawOp::Line && op.color == colour && std::abs(op.x1 - x1) < 0.01 &&
+            std::abs(op.y1 - y1) < 0.01 && std::abs(op.x2 - x2) < 0.01 &&
+            std::abs(op.y2 - y2) < 0.01)
+            return true;
+    return false;
+}
+
+bool hasCircle(const RecordingCanvas& c, double x, double y, double r, Color colour) {
+    for (const auto& op : c.ops)
+        if (op.kind == DrawOp::Circle && op.color == colour && std::abs(op.x1 - x) < 0.01 &&
+            std::abs(op.y1 - y) < 0.01 && std::abs(op.x2 - r) < 1e-9)
+            return true;
+    return false;
 }
 
 } // namespace
@@ -63,6 +84,10 @@ TEST(ClassicAnimation, WaveFollowsTheSourceAndTheLastFrontNeedsNoFurtherRecord) 
     drawDisplayStep(c, s, memory, false);
     // Two completed periods of 10 canvas units from x = 0: 4000 points, all visible.
     EXPECT_EQ(c.count(DrawOp::Point), 4000u);
+    double right = 0;
+    for (const auto& op : c.ops)
+        if (op.kind == DrawOp::Point) right = std::max(right, op.x1);
+    EXPECT_NEAR(right, 20, 1e-9); // the source's path over two periods: 2·5 s·10 m/s at 5 m a unit
 
     s.VX(2) = 0; // a source at rest: every wave point falls on the first
     RecordingCanvas still;
@@ -75,4 +100,22 @@ TEST(ClassicAnimation, WaveFollowsTheSourceAndTheLastFrontNeedsNoFurtherRecord) 
     EXPECT_NO_THROW(drawDisplayStep(last, s, memory, true));
     s.pictureScale = 0;
     EXPECT_THROW(drawDisplayStep(last, s, memory, true), MathError);
+}
+
+TEST(ClassicAnimation, RaysRunFromEachArrivalToItsEmissionPoint) {
+    SharedState s = defaultRun();
+    sonrel::testing::ScriptedPrompts p;
+    while (s.frontIndex < 3)
+        stepExperiment(s, {}, p);
+    RecordingCanvas c;
+    AnimationMemory memory;
+    drawDisplayStep(c, s, memory, false);
+    // Front 1 leaves (0; 0) and meets the receiver at (86,6; 50) at 5 s; front 2
+    // leaves (50; 0) at 5 s and meets it at 8,907 s at (110,04; 50). At 5 m a
+    // unit: rays to (17,32; 10) and (22,01; 10), each arrival numbered in a ring
+    // 2,3 units behind the receiver (it moves to +x) and 0,5 below.
+    EXPECT_TRUE(hasLine(c, 17.3205, 10, 0, 0, colors::ray));
+    EXPECT_TRUE(hasLine(c, 22.0087, 10, 10, 0, colors::ray));
+    EXPECT_TRUE(hasCircle(c, 17.3205 - 2.3, 9.5, 0.6, colors::ray));
+    EXPECT_TRUE(hasCircle(c, 22.0087 - 2.3, 9.5, 0.6, colors::ray));
 }

@@ -2,6 +2,7 @@
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/period_report.h"
 #include "experiments/classic/typed_defaults.h"
+#include "support/exact_arrival.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -49,6 +50,37 @@ double arrivalOfFront(double te, double ex, double ey, double x, double y, doubl
     return te + (-b - std::sqrt(b * b - 4 * a * c)) / (2 * a);
 }
 
+// Both bodies move obliquely, as typed for T = T00 = 4 s: the receiver from
+// (70; 40) with (−3; 4), the source from (20; 10) with (8; 5), Vs = 25. The
+// source passes close by, so the line of sight turns from 31° to 160° over
+// the first five fronts, each of which arrives within its period.
+void typeOblique(SharedState& s) {
+    sonrel::testing::typeDefaults(s);
+    s.X(1) = 70;
+    s.Y(1) = 40;
+    s.VX(1) = -3;
+    s.VY(1) = 4;
+    s.X(2) = 20;
+    s.Y(2) = 10;
+    s.VX(2) = 8;
+    s.VY(2) = 5;
+    s.Vs = 25;
+    s.T00 = 4;
+    s.v0 = 0.25;
+}
+
+// The oblique bodies at T = 0: receiver (82; 24), source (−12; −10).
+double obliqueArrival(int front) {
+    return sonrel::testing::exactFrontArrival(front, 4, 82, 24, -3, 4, -12, -10, 8, 5, 25);
+}
+
+constexpr double kRad = 3.14159265358979323846 / 180;
+
+// Formula (2) as printed in the textbook, angles in degrees.
+double textbookFormula2(double v0, double V1, double V2, double Vs, double Qn1, double Qn2) {
+    return v0 * (1 - V1 * std::cos(Qn1 * kRad) / Vs) / (1 - V2 * std::cos(Qn2 * kRad) / Vs);
+}
+
 } // namespace
 
 TEST(ClassicPeriodSetting, DefaultsGiveTravelTimeAndFrequency) {
@@ -66,6 +98,18 @@ TEST(ClassicPeriodSetting, DefaultsGiveTravelTimeAndFrequency) {
     SharedState far;
     typeDefaults(far, 200);
     EXPECT_TRUE(periodShorterThanTravel(far, firstFrontTravelTime(far)));
+
+    // Oblique bodies: the source goes back to (−12; −10), 96,04 m from the
+    // receiver's typed position; the receiver goes back to (82; 24).
+    SharedState ob;
+    typeOblique(ob);
+    EXPECT_NEAR(firstFrontTravelTime(ob), std::hypot(82.0, 50.0) / 25, 1e-8);
+    EXPECT_DOUBLE_EQ(ob.Y(2), -10);
+    placeFirstPeriod(ob);
+    EXPECT_DOUBLE_EQ(ob.Xn2(2), 20);
+    EXPECT_DOUBLE_EQ(ob.Yn2(2), 10);
+    EXPECT_DOUBLE_EQ(ob.Yn1(0), 24);
+    EXPECT_DOUBLE_EQ(ob.Yn1(1), 40);
 
     SharedState zero;
     typeDefaults(zero);
@@ -96,6 +140,58 @@ TEST(ClassicRun, DefaultExperimentMatchesTheClosedForm) {
     EXPECT_NEAR(1 / s.dT(1), 0.256, 0.002);
     // Formula (2) for the first period's angles lies near the observed frequency.
     EXPECT_NEAR(s.v1(1), 1 / s.dT(1), 0.01);
+}
+
+TEST(ClassicRun, ObliqueRunMatchesTheClosedFormAndFormulaTwo) {
+    SharedState s;
+    typeOblique(s);
+    setupRun(s);
+    ScriptedPrompts p;
+    runUntilFront(s, 6, p);
+    EXPECT_TRUE(p.asked.empty()) << "every front arrives within its period";
+    EXPECT_DOUBLE_EQ(s.V(1), 5);
+    EXPECT_DOUBLE_EQ(s.V(2), std::hypot(8.0, 5.0));
+    const double dirReceiver = std::atan2(4.0, -3.0) / kRad,
+                 dirSource = std::atan2(5.0, 8.0) / kRad;
+    for (int front = 1; front <= 5; ++front) {
+        SCOPED_TRACE(front);
+        const double te = (front - 1) * 4.0, t = obliqueArrival(front);
+        // Emission point and receiver at the end of the period.
+        EXPECT_NEAR(s.Xn2(front), -12 + 8 * te, 1e-9);
+        EXPECT_NEAR(s.Yn2(front), -10 + 5 * te, 1e-9);
+        EXPECT_NEAR(s.Yn1(front), 24 + 4 * 4.0 * front, 1e-9);
+        // Within a few steps of the exact meeting: front 1 is recorded at the step
+        // after it, a later front up to two steps before it (it starts growing one
+        // step before its emission and already counts that step).
+        EXPECT_NEAR(s.Tk1(front - 1), t, 3 * s.dt);
+        EXPECT_NEAR(s.Xk1(front - 1), 82 - 3 * t, 0.01);
+        EXPECT_NEAR(s.Yk1(front - 1), 24 + 4 * t, 0.015);
+        EXPECT_NEAR(s.Xk2(front), -12 + 8 * t, 0.03);
+        EXPECT_NEAR(s.Yk2(front), -10 + 5 * t, 0.02);
+        // Line of sight from the emission point to the receiver at arrival.
+        const double q3 =
+            std::atan2(24 + 4 * t - (-10 + 5 * te), 82 - 3 * t - (-12 + 8 * te)) / kRad;
+        EXPECT_NEAR(std::remainder(s.Q3(front) - q3, 360.0), 0, 0.2);
+        EXPECT_NEAR(std::remainder(s.QV1(front) + s.Q3(front) - dirReceiver, 360.0), 0, 1e-9);
+        EXPECT_NEAR(std::remainder(s.QV2(front) + s.Q3(front) - dirSource, 360.0), 0, 1e-9);
+    }
+    // Formula (2) at the angles recorded for the start (front j) and the end
+    // (front j + 1) of each period, and the observed period against the exact one.
+    processPeriods(s, [](double, const std::string&) {});
+    const double V2 = std::hypot(8.0, 5.0);
+    for (int j = 1; j <= 4; ++j) {
+        SCOPED_TRACE(j);
+        EXPECT_NEAR(s.dT(j), obliqueArrival(j + 1) - obliqueArrival(j), 4 * s.dt);
+        const double start = textbookFormula2(0.25, 5, V2, 25, s.QV1(j), s.QV2(j));
+        const double end = textbookFormula2(0.25, 5, V2, 25, s.QV1(j + 1), s.QV2(j + 1));
+        EXPECT_NEAR(s.v1n(j), start, 1e-12);
+        EXPECT_NEAR(s.v1k(j), end, 1e-12);
+        EXPECT_NEAR(s.v1(j), (start + end) / 2, 1e-12);
+    }
+    // The source approaching along the line of sight raises the frequency
+    // (period 2 lasts 2,91 s), receding lowers it (period 4: 5,84 s).
+    EXPECT_NEAR(s.dT(2), 2.911, 0.004);
+    EXPECT_NEAR(s.dT(4), 5.838, 0.004);
 }
 
 TEST(ClassicRun, SourceAtRestEmitsEachFrontAtItsEmissionTime) {
@@ -187,6 +283,19 @@ TEST(ClassicRun, ManualModeJumpsToPeriodBoundariesAndAsks) {
     EXPECT_NEAR(s.T, 10, 1e-9);
     EXPECT_EQ(s.stopFlag, 1);
     EXPECT_EQ(s.frontIndex, 2);
+
+    // Oblique bodies: front 1 arrives at 3,84 s; the jump puts both bodies
+    // where they were typed for T = T00 = 4 s.
+    SharedState ob;
+    typeOblique(ob);
+    setupRun(ob);
+    ScriptedPrompts yes;
+    runUntilFront(ob, 2, yes, manual);
+    EXPECT_DOUBLE_EQ(ob.T, 4);
+    EXPECT_NEAR(ob.X(1), 70, 1e-9);
+    EXPECT_NEAR(ob.Y(1), 40, 1e-9);
+    EXPECT_NEAR(ob.X(2), 20, 1e-9);
+    EXPECT_NEAR(ob.Y(2), 10, 1e-9);
 }
 
 TEST(ClassicRun, StopDuringAnArrivalKeepsTheFrontAndItsAngles) {
@@ -363,4 +472,97 @@ TEST(ClassicReport, ZeroPeriodStopsTheReportAfterTheBlocksBeforeIt) {
     int prints = 0;
     EXPECT_THROW(processPeriods(s, [&](double, const std::string&) { ++prints; }), MathError);
     EXPECT_EQ(prints, 1);
+}
+
+TEST(ClassicReport, ObliqueRecordGivesTheBlockAndTableWorkedOutByHand) {
+    // A record written by hand: receiver with (4; −3), source with (10; 7,5),
+    // Vs = 20, v0 = 0,2. The directions are 323,13° and 36,87°, so against
+    // lines of sight of 0° and 90° the cosines are ±0,8 and ±0,6, and formula (2)
+    // gives round values: 0,2·(1 − 5·0,8/20)/(1 − 12,5·0,8/20) = 0,32 at the
+    // start of period 2 and 0,2·(1 + 5·0,6/20)/(1 − 12,5·0,6/20) = 0,368 at its end.
+    SharedState s;
+    s.setPi(3.14159265358979323846); // with π to every digit the cosines come out exact
+    s.VX(1) = 4;
+    s.VY(1) = -3;
+    s.VX(2) = 10;
+    s.VY(2) = 7.5;
+    s.V(1) = 5;
+    s.V(2) = 12.5;
+    s.Vs = 20;
+    s.T00 = 5;
+    s.v0 = 0.2;
+    const double dirReceiver = std::atan2(-3.0, 4.0) * s.degPerRad + 360;
+    const double dirSource = std::atan2(7.5, 10.0) * s.degPerRad;
+    const double q3[] = {0, dirSource, 0, 90};
+    for (int i = 1; i <= 3; ++i) {
+        s.Q3(i) = q3[i];
+        s.QV1(i) = dirReceiver - q3[i];
+        s.QV2(i) = dirSource - q3[i];
+    }
+    // Source from (−20; −10) at T = 0; receiver from (60; 40).
+    s.Tk1(0) = 3.5;
+    s.Tk1(1) = 6.75;
+    s.Tk1(2) = 9.75;
+    for (int j = 0; j <= 3; ++j) {
+        s.Tn2(j + 1) = 5.0 * j;
+        s.Xn2(j + 1) = -20 + 50 * j;
+        s.Yn2(j + 1) = -10 + 37.5 * j;
+        if (j == 3) break;
+        s.Xk1(j) = 60 + 4 * s.Tk1(j);
+        s.Yk1(j) = 40 - 3 * s.Tk1(j);
+        s.Xk2(j + 1) = -20 + 10 * s.Tk1(j);
+        s.Yk2(j + 1) = -10 + 7.5 * s.Tk1(j);
+    }
+    s.frontIndex = 4; // front 3 is awaited: period 3 has no end
+    std::vector<std::string> printed;
+    const ReportPrint print = [&](double, const std::string& t) { printed.push_back(t); };
+    printLegend(s, print);
+    processPeriods(s, print);
+    ASSERT_EQ(printed.size(), 6u);
+    const auto legend = linesOf(printed[1]);
+    ASSERT_EQ(legend.size(), 16u);
+    EXPECT_EQ(legend[10], " QV1= 323,13 - угол между скоростью приемника и осью X");
+    EXPECT_EQ(legend[12], " QV2= 36,86 - угол между скоростью источника и осью X");
+
+    const std::vector<std::string> block2 = {
+        "             обрабатываем данные приема сигнала периода № 2",
+        " координаты и время источника и приемника для начала и конца одного периода",
+        " Tn2(2) = 5        Xn2(2) = 30        Yn2(2) = 27,5",
+        " Tk2(2) = 9,75       Xk2(2) = 47,5         Yk2(2) = 40,625",
+        " Tk1(1) = 6,75        Xk1(1) = 87        Yk1(1) = 19,75",
+        " Tk1(2) = 9,75        Xk1(2) = 99        Yk1(2) = 10,75",
+        "",
+        " угол луча зрения Q3 в начале приема периода =      0",
+        " относительный угол скорости приемника Qn1(2) = 323,130102354156",
+        " относительный угол скорости источника  Qn2(2) = 36,869897645844",
+        "",
+        " угол луча зрения Q3 в конце приема периода =       90",
+        " относительный угол скорости приемника Qn1(3) = 233,130102354156",
+        " относительный угол скорости источника  Qn2(3) = -53,130102354156",
+        "",
+        " наблюдаемый период одного колебания на приемнике и реальная принимаемая частота ",
+        " dT= Tk1(2) - Tk1(1) = 3       v(2) = 1/dT= 0,333333333333333",
+        "",
+        " расчетная частота принимаемого сигнала  ",
+        "                                    частота в начале периода v1n(2) = 0,32",
+        "                                    частота в конце периода   v1k(2) = 0,368",
+        " средняя частота за период  v1(2) = (v1n(i) + v1k(i)) / 2  = 0,344",
+        "",
+    };
+    const auto block = linesOf(printed[3]);
+    ASSERT_EQ(block.size(), block2.size());
+    for (std::size_t n = 0; n < block.size(); ++n)
+        EXPECT_EQ(block[n], block2[n]) << "line " << n;
+    EXPECT_EQ(printed[4], "период 3 не принят\r\n");
+
+    // Period 1 starts with the source coming straight along the line of sight
+    // (Qn2 = 0, Qn1 = 286,26°, cos = 0,28): 0,2·0,93/0,375 = 0,496; it ends at
+    // 0,32, so its mean is 0,408; it lasts 3,25 s.
+    const std::vector<std::string> table = {
+        "№ периода      угол       наблюдаемая частота     расчетная частота ",
+        "   1         36,86         0,307692307692308        0,408",
+        "   2         0         0,333333333333333        0,344",
+        "период 3 не принят",
+    };
+    EXPECT_EQ(linesOf(printed[5]), table);
 }
