@@ -5,7 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
@@ -44,6 +47,23 @@ Form1* runDefaultExperiment(AppContext& app, bool withReport) {
     return f;
 }
 
+// The default run with "все фронты" at 25 m/cm, stopped at about T = 94 s:
+// fronts 18 and 19 in flight, nested ahead of the source and spread behind it.
+Form1* runAllFronts(AppContext& app) {
+    auto* f = static_cast<Form1*>(app.windows.show(1));
+    AnswerBoxes answers;
+    f->CheckAllFronts->setChecked(true);
+    f->Text19->setText(QStringLiteral("25"));
+    f->Command13->click();
+    QTimer::singleShot(0, f->Command2, &QPushButton::click);
+    f->Command1->click(); // stopped at its first display step
+    f->Text10->setText(QStringLiteral("4700"));
+    for (int press = 0; press < 20; ++press)
+        f->Command4->click();
+    f->Text10->setText(QStringLiteral("20"));
+    return f;
+}
+
 const bool registered = [] {
     shots::registerScene("main-window", [](AppContext& app, const QString& dir) {
         FormBase* f = app.windows.show(1);
@@ -52,6 +72,10 @@ const bool registered = [] {
     shots::registerScene("main-after-run", [](AppContext& app, const QString& dir) {
         Form1* f = runDefaultExperiment(app, false);
         shots::saveWindow(f, dir + "/main-after-run.png");
+    });
+    shots::registerScene("main-all-fronts", [](AppContext& app, const QString& dir) {
+        Form1* f = runAllFronts(app);
+        shots::saveWindow(f, dir + "/main-all-fronts.png");
     });
     shots::registerScene("report", [](AppContext& app, const QString& dir) {
         runDefaultExperiment(app, true);
