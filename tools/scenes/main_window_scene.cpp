@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 
 using namespace sonrel;
@@ -47,17 +48,21 @@ Form1* runDefaultExperiment(AppContext& app, bool withReport) {
     return f;
 }
 
-// The default run with "все фронты" at 25 m/cm, stopped at about T = 94 s:
-// fronts 18 and 19 in flight, nested ahead of the source and spread behind it.
+// The default run with "все фронты" at 30 m/cm without labels, stopped at
+// T = 96 s: fronts 18, 19 and 20 in flight, crowded ahead of the source and
+// spread out behind it.
 Form1* runAllFronts(AppContext& app) {
     auto* f = static_cast<Form1*>(app.windows.show(1));
     AnswerBoxes answers;
     f->CheckAllFronts->setChecked(true);
-    f->Text19->setText(QStringLiteral("25"));
+    f->Check9->setChecked(false);
+    f->Text19->setText(QStringLiteral("30"));
     f->Command13->click();
     QTimer::singleShot(0, f->Command2, &QPushButton::click);
-    f->Command1->click(); // stopped at its first display step
-    f->Text10->setText(QStringLiteral("4700"));
+    f->Command1->click(); // stopped at one of its first display steps
+    const SharedState& s = app.state;
+    const long perPress = std::lround((96 - s.T) / 20 / s.dt);
+    f->Text10->setText(QString::number(perPress));
     for (int press = 0; press < 20; ++press)
         f->Command4->click();
     f->Text10->setText(QStringLiteral("20"));
