@@ -72,3 +72,32 @@ const bool registeredNoText = registerScenario(
     {"main: window, animation without text", windowRunNoText, "main: core model alone, 20 fronts"});
 } // namespace
 } // namespace sonrel::bench
+
+// The same runs with "все фронты": every front in flight grows and is drawn.
+namespace sonrel::bench {
+namespace {
+RunFigures windowRunAllFronts(AppContext& app, bool withText) {
+    QWidget* f = app.windows.show(1);
+    setChecked(f, "Check9", withText);
+    setChecked(f, "CheckAllFronts", true);
+    click(f, "Command13");
+    click(f, "Command1");
+    return {std::round(app.state.T / app.state.dt)};
+}
+RunFigures modelRunAllFronts(AppContext& app) {
+    app.state.allFronts = true;
+    return modelRun(app);
+}
+const bool registeredAllFronts = [] {
+    registerScenario({"main все фронты: core model alone, 20 fronts", modelRunAllFronts,
+                      "main: core model alone, 20 fronts"});
+    registerScenario({"main все фронты: window, animation + текст",
+                      [](AppContext& app) { return windowRunAllFronts(app, true); },
+                      "main: window, animation + текст, 20 fronts"});
+    registerScenario({"main все фронты: window, animation without text",
+                      [](AppContext& app) { return windowRunAllFronts(app, false); },
+                      "main: window, animation without text"});
+    return true;
+}();
+} // namespace
+} // namespace sonrel::bench

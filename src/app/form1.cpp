@@ -154,6 +154,7 @@ QWidget* Form1::buildControl(QWidget* parent) {
     g->setContentsMargins(0, 0, 0, 0);
     Command1 = makeButton(box, "Command1", QStringLiteral("2-Начать эксперимент"));
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
+    CheckAllFronts = makeCheck(box, "CheckAllFronts", QStringLiteral("все фронты"), false);
     Command2 = makeButton(box, "Command2", QStringLiteral("Остановить"));
     Command3 = makeButton(box, "Command3", QStringLiteral("Продолжить"));
     Command4 = makeButton(box, "Command4", QStringLiteral("NC0 шагов="));
@@ -166,7 +167,10 @@ QWidget* Form1::buildControl(QWidget* parent) {
     Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить в файл рисунок с №"));
     Text21 = makeField(box, "Text21", QStringLiteral("1"));
     g->addWidget(Command1, 0, 0);
-    g->addWidget(Check1, 0, 1);
+    auto* modes = new QHBoxLayout;
+    modes->addWidget(Check1);
+    modes->addWidget(CheckAllFronts);
+    g->addLayout(modes, 0, 1);
     g->addWidget(Command2, 1, 0);
     g->addWidget(Command3, 1, 1);
     g->addWidget(Command4, 2, 0);

@@ -58,6 +58,10 @@ public:
     // Experiment control and picture
     QPushButton* Command1; // "2-Начать эксперимент"
     QCheckBox* Check1;     // "Auto"
+
+    // "все фронты": every front in flight, the mode chosen at the start of a run
+    QCheckBox* CheckAllFronts;
+
     QPushButton* Command2; // "Остановить"
     QPushButton* Command3; // "Продолжить"
     QPushButton* Command4; // "NC0 шагов="

@@ -5,8 +5,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 
 using namespace sonrel;
@@ -44,6 +48,27 @@ Form1* runDefaultExperiment(AppContext& app, bool withReport) {
     return f;
 }
 
+// The default run with "все фронты" at 30 m/cm without labels, stopped at
+// T = 96 s: fronts 18, 19 and 20 in flight, crowded ahead of the source and
+// spread out behind it.
+Form1* runAllFronts(AppContext& app) {
+    auto* f = static_cast<Form1*>(app.windows.show(1));
+    AnswerBoxes answers;
+    f->CheckAllFronts->setChecked(true);
+    f->Check9->setChecked(false);
+    f->Text19->setText(QStringLiteral("30"));
+    f->Command13->click();
+    QTimer::singleShot(0, f->Command2, &QPushButton::click);
+    f->Command1->click(); // stopped at one of its first display steps
+    const SharedState& s = app.state;
+    const long perPress = std::lround((96 - s.T) / 20 / s.dt);
+    f->Text10->setText(QString::number(perPress));
+    for (int press = 0; press < 20; ++press)
+        f->Command4->click();
+    f->Text10->setText(QStringLiteral("20"));
+    return f;
+}
+
 const bool registered = [] {
     shots::registerScene("main-window", [](AppContext& app, const QString& dir) {
         FormBase* f = app.windows.show(1);
@@ -52,6 +77,10 @@ const bool registered = [] {
     shots::registerScene("main-after-run", [](AppContext& app, const QString& dir) {
         Form1* f = runDefaultExperiment(app, false);
         shots::saveWindow(f, dir + "/main-after-run.png");
+    });
+    shots::registerScene("main-all-fronts", [](AppContext& app, const QString& dir) {
+        Form1* f = runAllFronts(app);
+        shots::saveWindow(f, dir + "/main-all-fronts.png");
     });
     shots::registerScene("report", [](AppContext& app, const QString& dir) {
         runDefaultExperiment(app, true);

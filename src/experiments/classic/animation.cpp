@@ -72,6 +72,28 @@ std::pair<int, int> visibleWavePoints(const Canvas& c, double x0, double step, i
     return {static_cast<int>(first), static_cast<int>(last)};
 }
 
+// A front circle wiped where it was last drawn (its line is about 0.04 wide).
+void eraseFront(Canvas& c, double x, double y, double drawn) {
+    c.circle(x, y, drawn, colors::frontErase);
+    if (drawn - 0.04 > 0) c.circle(x, y, drawn - 0.04, colors::frontErase);
+}
+
+// Every front in flight as its own circle: all old circles are wiped first
+// (a received front's for good), then the present ones drawn, so a wipe
+// never cuts into a circle drawn at this step.
+void drawFrontsInFlight(Canvas& c, SharedState& s, const ToCanvas& cv) {
+    for (int j = 1; j <= PeriodArray::hi(); ++j) {
+        if (s.frontRadiiDrawn(j) <= 0) continue;
+        eraseFront(c, cv(s.Xn2(j)), cv(s.Yn2(j)), cv(s.frontRadiiDrawn(j)));
+        s.frontRadiiDrawn(j) = 0;
+    }
+    for (int j = 1; j <= PeriodArray::hi(); ++j) {
+        if (s.frontReceived(j) || s.frontRadii(j) <= 0) continue;
+        s.frontRadiiDrawn(j) = s.frontRadii(j);
+        c.circle(cv(s.Xn2(j)), cv(s.Yn2(j)), cv(s.frontRadii(j)), colors::front);
+    }
+}
+
 } // namespace
 
 void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
@@ -124,8 +146,10 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
     const int i = s.frontIndex;
     const double emitX = cv(s.Xn2(i)), emitY = cv(s.Yn2(i));
 
-    // The tracked front, once its source has reached the emission point (X test only).
-    if (!(s.sgnX2 * s.Xn2(i) > s.sgnX2 * s.X(2))) {
+    if (s.allFronts) {
+        drawFrontsInFlight(c, s, cv);
+    } else if (!(s.sgnX2 * s.Xn2(i) > s.sgnX2 * s.X(2))) {
+        // The tracked front, once its source has reached the emission point (X test only).
         const double drawn = cv(s.frontRadiusDrawn);
         c.circle(emitX, emitY, drawn, colors::frontErase);
         if (drawn - 0.04 > 0) c.circle(emitX, emitY, drawn - 0.04, colors::frontErase);

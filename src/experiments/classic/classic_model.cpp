@@ -44,8 +44,9 @@ void growFront(SharedState& s, int i) {
     s.frontRadius = std::max(0.0, std::min(grown, sinceEmission));
 }
 
-void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
-    const int i = s.frontIndex;
+// Front i has reached the receiver at this step: the end of period i − 1,
+// both bodies and the angles of the line of sight and of each velocity.
+void recordArrivalEntries(SharedState& s, int i, const StepChecks& checks) {
     s.Tk1(i - 1) = s.T;
     s.Xk1(i - 1) = s.X(1);
     s.Yk1(i - 1) = s.Y(1);
@@ -60,6 +61,11 @@ void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
     // subtract Q3 twice.
     s.QV1(i) = vectorAngleDeg(s, s.VX(1), s.VY(1)) - s.Q3(i);
     s.QV2(i) = vectorAngleDeg(s, s.VX(2), s.VY(2)) - s.Q3(i);
+}
+
+void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    const int i = s.frontIndex;
+    recordArrivalEntries(s, i, checks);
     if (!checks.automatic) {
         // Jump to the next period boundary: T00, 2·T00, ... whatever the arrival time.
         s.T = s.T + s.T00 - (s.T - s.lastJumpTime);
@@ -146,6 +152,9 @@ void setupRun(SharedState& s) {
     s.lastJumpTime = 0;
     s.stepCount = 0;
     s.frontIndex = 1;
+    s.frontRadii.fill(0);
+    s.frontRadiiDrawn.fill(0);
+    s.frontReceived.fill(0);
     for (int j = 1; j <= 20; ++j) {
         s.Tn1(j) = j * s.T00;
         s.Tn2(j) = (j - 1) * s.T00;
@@ -157,15 +166,69 @@ void setupRun(SharedState& s) {
     guard.check();
 }
 
-StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts) {
-    settleVectorRegisters();
-    StepResult result;
+namespace {
+
+void moveBodies(SharedState& s) {
     s.T = finite(s.T + s.dt);
     ++s.stepCount;
     s.X(1) += s.dt * s.VX(1);
     s.Y(1) += s.dt * s.VY(1);
     s.X(2) = finite(s.X(2) + s.dt * s.VX(2));
     s.Y(2) = finite(s.Y(2) + s.dt * s.VY(2));
+}
+
+// The end of a step: a display step every NC0 steps, and the stop.
+void closeStep(SharedState& s, StepResult& result) {
+    if (s.stepCount == s.NC0) {
+        s.stepCount = 0;
+        result.display = true;
+        result.endRun = s.stopFlag == 1;
+    } else if (s.stopFlag == 1 && (s.NC0 <= 0 || s.stepCount > s.NC0)) {
+        // No display step can come any more: honour the stop now.
+        result.endRun = true;
+    }
+}
+
+// Every front emitted so far and not yet received grows from its own
+// emission point, Vs·(T − Tn2(j)), and is tested against the receiver's
+// present position; arrivals are recorded in front order. No front waits for
+// another, so none is lost and the short-period warning has nothing to say.
+// Without "Auto" each arrival asks whether to go on; time and bodies stay.
+StepResult stepAllFronts(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    StepResult result;
+    moveBodies(s);
+    // The lowest front not yet received: its distance is the one shown, and
+    // past front 20 the record ends the run as in one-front tracking.
+    const int first = s.frontIndex;
+    s.R = distance(s.X(1) - s.Xn2(first), s.Y(1) - s.Yn2(first));
+    // As in one-front tracking, a signal without speed fails at once.
+    static_cast<void>(safeDiv(s.R, s.Vs));
+    for (int j = first; j <= PeriodArray::hi(); ++j) {
+        if (s.frontReceived(j)) continue;
+        if (s.T < s.Tn2(j)) break; // later fronts leave later still
+        s.frontRadii(j) = finite(s.Vs * (s.T - s.Tn2(j)));
+        const double d = distance(s.X(1) - s.Xn2(j), s.Y(1) - s.Yn2(j));
+        // Strictly beyond: equality is not an arrival.
+        if (!(s.frontRadii(j) > d)) continue;
+        s.frontReceived(j) = 1;
+        recordArrivalEntries(s, j, checks);
+        if (!checks.automatic && !prompts.askYesNo(kContinueQuestion, kContinueTitle))
+            s.stopFlag = 1;
+    }
+    while (s.frontIndex <= PeriodArray::hi() && s.frontReceived(s.frontIndex))
+        ++s.frontIndex;
+    s.frontRadius = s.frontIndex <= PeriodArray::hi() ? s.frontRadii(s.frontIndex) : 0;
+    closeStep(s, result);
+    return result;
+}
+
+} // namespace
+
+StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    settleVectorRegisters();
+    if (s.allFronts) return stepAllFronts(s, checks, prompts);
+    StepResult result;
+    moveBodies(s);
     const int i = s.frontIndex;
     s.R = distance(s.X(1) - s.Xn2(i), s.Y(1) - s.Yn2(i));
     // The travel time is evaluated every step, so Vs = 0 always fails.
@@ -181,14 +244,7 @@ StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& pro
     // Strictly beyond: equality is not an arrival; no interpolation inside the step.
     if (s.frontRadius > s.R) s.arrivedFlag = 1;
     if (s.arrivedFlag == 1) recordArrival(s, checks, prompts);
-    if (s.stepCount == s.NC0) {
-        s.stepCount = 0;
-        result.display = true;
-        result.endRun = s.stopFlag == 1;
-    } else if (s.stopFlag == 1 && (s.NC0 <= 0 || s.stepCount > s.NC0)) {
-        // No display step can come any more: honour the stop now.
-        result.endRun = true;
-    }
+    closeStep(s, result);
     return result;
 }
 

@@ -49,10 +49,11 @@ bool periodShorterThanTravel(const SharedState& s, double travelTime);
 // "2-Начать эксперимент" after its fields have been read into the state
 // (typed positions at T = T00, velocities, Vs, dt, NC0, v0, T00): rebuilds the
 // period record, speeds, signs, velocity directions and the run state.
+// s.allFronts, set before, chooses the mode of the run.
 void setupRun(SharedState& s);
 
-// One solving step: move the bodies, grow the tracked front, record its
-// arrival. Throws MathError or IndexError (the front past the record).
+// One solving step: move the bodies, grow the tracked front (with
+// s.allFronts every front in flight), record its arrival. Throws MathError or IndexError (the front past the record).
 StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts);
 
 } // namespace sonrel

@@ -77,6 +77,8 @@ void ClassicController::startClicked() {
         showMessage(&form_, kEnterDataCorrectly);
         return;
     }
+    // The mode is chosen for the whole run; continue and NC0 steps keep it.
+    s.allFronts = form_.CheckAllFronts->isChecked();
     try {
         setupRun(s);
         if (form_.Check5->isChecked()) printLegend();
