@@ -115,6 +115,10 @@ TEST(MediumTable, WrittenTableReadsBackAsMillionths) {
         EXPECT_NEAR(st2.Xk1(i), st.Xk1(i), 1e-6);
         EXPECT_NEAR(st2.QV1(i), st.QV1(i), 1e-6 / st.degPerRad);
         EXPECT_NEAR(back.Vs1(i), run.Vs1(i), 1e-6);
+        // The source at 10 m/s emits every 5 s from the origin on.
+        EXPECT_NEAR(st2.Tn2(i), 5.0 * (i - 1), 1e-6);
+        EXPECT_NEAR(st2.Xn2(i), 50.0 * (i - 1), 1e-6);
+        EXPECT_EQ(st2.Yn2(i), 0);
     }
 }
 
@@ -153,6 +157,23 @@ TEST(MediumGraph, ObservedPointsReplaceTheMeansAndCalculatedOnesNeedAnExperiment
     const DrawOp& first = c.ops[0];
     EXPECT_NEAR(first.x1, (seen[0].Qm * st.degPerRad / 90 - 1) * 20, 1e-12);
     EXPECT_NEAR(first.y1, seen[0].ratio / g.Mv, 1e-12);
+
+    // Both bodies move along +X: the mean of the angles between their
+    // velocities and the rays is, up to one ray's spacing, the line of sight
+    // from the emission point to the reception point.
+    GraphSettings byVelocity = g;
+    byVelocity.basis = AngleBasis::Q1Q2;
+    RecordingCanvas v;
+    std::vector<GraphPoint> along;
+    plotExperimentalPoints(run, byVelocity, v, [&](const GraphPoint& p) {
+        along.push_back(p);
+        return true;
+    });
+    ASSERT_EQ(along.size(), 3u);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_NEAR(along[k - 1].Qs, std::atan2(st.Yk1(k) - st.Yn2(k), st.Xk1(k) - 50.0 * (k - 1)),
+                    run.da)
+            << k;
 
     RecordingCanvas calc;
     g.averages = true;

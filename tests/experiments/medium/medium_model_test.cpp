@@ -121,9 +121,16 @@ TEST(Refraction, RaysTurnBackWhereTheirSineWouldPassOne) {
     bool backInLayer1[2] = {false, false};
     for (int s = 0; s < 40000; ++s) {
         const double before[2] = {r.run.beam.Yo[0], r.run.beam.Yo[1]};
+        const double beforeX[2] = {r.run.beam.Xo[0], r.run.beam.Xo[1]};
         r.run.step(r.o, nullptr, r.p);
         for (int j = 0; j < 2; ++j) {
             const double y = r.run.beam.Yo[j];
+            // The signal speed in a layer is Vs0 / P.
+            if (s > 0 && before[j] < turn[j]) {
+                EXPECT_NEAR(std::hypot(r.run.beam.Xo[j] - beforeX[j], y - before[j]),
+                            20 / SnellRun::density(before[j]) * 1e-3, 1e-12)
+                    << j << " " << s;
+            }
             highest[j] = std::max(highest[j], y);
             // A step runs at the angle of the layer it starts in: below the
             // turn, up and down, the sine there is K / P.
@@ -220,6 +227,23 @@ TEST(MediumSearch, FindsTheTravelTimeToAReceiverAtRest) {
     EXPECT_EQ(run.mode, 2);
     EXPECT_NEAR(st.T00, std::sqrt(1 + 2500.0) / 20, 0.01);
     EXPECT_NEAR(run.display.v0 * st.T00, 1, 1e-12);
+
+    // Seen from a frame moving at 10 m/s: the receiver, at rest at (40; 30),
+    // starts at T1 = −10·40/20² / √0,75 from 40/√0,75 and moves at −10 m/s;
+    // the source, at rest at the origin, is brought to T1 at 10·|T1|.
+    // Their x distance then is 40·√0,75, so the signal needs τ with
+    // (40·√0,75 − 10·τ)² + 30² = (20·τ)², τ = √3 after T1.
+    SharedState moving;
+    MediumExperiment search(moving);
+    in.X1 = 40;
+    in.Y1 = 30;
+    in.VXiso = 10;
+    MediumOptions o;
+    o.frame = DopplerFrame::Relativistic;
+    search.startSearch(in, o);
+    for (int s = 0; s < 10000 && moving.stopFlag == 0; ++s)
+        search.searchStep(nullptr, false);
+    EXPECT_NEAR(moving.T00, std::sqrt(3.0), 0.02);
 }
 
 TEST(MediumStart, RelativisticFrameAtRestEqualsTheClassicalOne) {

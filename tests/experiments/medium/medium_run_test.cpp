@@ -1,6 +1,7 @@
 #include "app/signal_delay.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/medium/medium_experiment.h"
+#include "experiments/medium/medium_report.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -61,6 +62,73 @@ TEST(MediumRun, HomogeneousMediumGivesTheClassicalObservedPeriod) {
         EXPECT_NEAR(run.Tn1p(i), a, tolerance) << "arrival " << i;
     }
     EXPECT_TRUE(p.asked.empty());
+    // The frequencies at the start and end of period 3, from the classical
+    // Doppler formula v0·(1 − V1·cos Q / Vs) / (1 − V2·cos Q / Vs) along the
+    // line of sight Q from the emission point (80·(i − 1); 0) to where the
+    // receiver is at arrival i.
+    auto doppler = [&](int i) {
+        const double t = frontArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2,
+                                      in.VX2, in.VY2, in.Vs0);
+        const double c = std::cos(std::atan2(in.Y1, in.X1 + in.VX1 * t - 80.0 * (i - 1)));
+        return (1 - 6 * c / 20) / (1 - 10 * c / 20) / in.T00;
+    };
+    EXPECT_NEAR(run.display.vn, doppler(3), 1e-3);
+    EXPECT_NEAR(run.display.vk, doppler(4), 1e-3);
+}
+
+// Within the relativistic frame at rest the receiver's clock runs slow by
+// √(1 − 6²/20²) = 0,953939: its arrival times and the report's period are
+// the exact arrival times, and their difference, scaled by it.
+TEST(MediumRun, RelativisticRunTimesArrivalsOnTheReceiversClock) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.T00 = 8;
+    MediumOptions o = quiet();
+    o.frame = DopplerFrame::Relativistic;
+    ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+    ScriptedPrompts p;
+    runUntilArrivals(run, o, p, 3, 40000);
+    ASSERT_EQ(run.k, 4);
+    const double kT1 = std::sqrt(1 - 0.09);
+    const double tolerance = 75 * run.da / in.Vs0 + 2 * in.dt;
+    double t[4] = {};
+    for (int i = 1; i <= 3; ++i) {
+        t[i] = frontArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2, in.VX2,
+                            in.VY2, in.Vs0);
+        EXPECT_NEAR(run.Tn1p(i), kT1 * t[i], tolerance) << i;
+    }
+    std::vector<ReportPiece> body;
+    mediumReportBody(run, DopplerFrame::Relativistic, body);
+    ASSERT_EQ(body.size(), 4u);
+    const std::string& b2 = body[1].text;
+    const std::string key = " dT= Tk1(2) - Tk1(1) = ";
+    const std::size_t at = b2.find(key);
+    ASSERT_NE(at, std::string::npos);
+    std::string dT = b2.substr(at + key.size(), b2.find(' ', at + key.size()) - at - key.size());
+    for (char& ch : dT)
+        if (ch == ',') ch = '.';
+    EXPECT_NEAR(std::stod(dT), kT1 * (t[3] - t[2]), 2 * tolerance + 1e-3);
+}
+
+// A fan of 11 rays 16° apart (cone 160°, mean 90°) leaves the source at
+// 170°, 154°, …, 10°. The 26° ray passes the receiver at rest at (56,6; 50)
+// on its right at 63 m, while the 42° ray is still left of it; once the
+// 42° ray climbs above it (at 50 / sin 42° = 74,72 m) the receiver is seen
+// between the two, at their mean of 34°, both at the receiver and at the source.
+TEST(MediumRun, CoarseFanSeesTheReceiverAtTheMeanOfTheRaysAroundIt) {
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.Nr = 10;
+    in.VX1 = 0;
+    ASSERT_EQ(run.start(in, quiet()), StartOutcome::Running);
+    ScriptedPrompts p;
+    runUntilArrivals(run, quiet(), p, 1, 10000);
+    ASSERT_EQ(run.k, 2);
+    EXPECT_NEAR(st.T, 50 / std::sin(42 / st.degPerRad) / 20, 0.01);
+    EXPECT_NEAR(run.Qa(1) * st.degPerRad, 34, 1e-9);
+    EXPECT_NEAR(run.Qe(1) * st.degPerRad, 34, 1e-9);
 }
 
 // Run to the end: true when the stop was requested by the run itself.

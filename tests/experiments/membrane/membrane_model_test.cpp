@@ -85,6 +85,23 @@ TEST_F(MembraneRun, WithoutReAimingEveryFrontKeepsTheFirstDirection) {
         EXPECT_DOUBLE_EQ(m.Vfx(k), m.Vfx(1));
         EXPECT_DOUBLE_EQ(m.Vfy(k), m.Vfy(1));
     }
+    // The fronts meet the upright receiver at 20° to its normal: one end
+    // 3,42 m (10·sin 20°) ahead of the centre, the other as far behind. The
+    // centre, leaving the source at te = 2,5·(j − 1) from x = 10·te, closes on
+    // the receiver along X at 20·cos 20° − 6 = 12,79385 m/s, so the
+    // reception is timed at te + (56,6 − 4·te) / 12,79385, and the observed
+    // period is 2,5 − 10 / 12,79385 = 1,71838 s. Fronts 7 and later leave
+    // from beyond the receiver and never meet it.
+    ASSERT_EQ(s.frontIndex, 7);
+    const double closing = 20 * std::cos(20 / s.degPerRad) - 6;
+    const double bound = s.dt * (20 / closing + 1);
+    for (int j = 1; j <= 6; ++j) {
+        const double te = 2.5 * (j - 1);
+        EXPECT_NEAR(s.Tk1(j - 1), te + (56.6 - 4 * te) / closing, bound) << j;
+    }
+    ASSERT_EQ(reportedPeriods(m), 5);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_NEAR(observedPeriod(s, i), 1.71838, 2 * bound) << i;
 }
 
 // Every front leaves the source at its own time and travels on its own;
