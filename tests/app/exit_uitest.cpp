@@ -21,6 +21,12 @@ TEST(ExitButton, EndsTheProcessWhateverIsRunningOrAsked) {
                                  "form9-run", "form9-search", "form3-run", "nested"};
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The program keeps its shared record until the process ends, as the
+    // windows may outlive each other; under the leak checker that record
+    // would turn the exit code into a leak report.
+    QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+    if (!asan.isEmpty()) asan += QLatin1Char(':');
+    env.insert(QStringLiteral("ASAN_OPTIONS"), asan + QStringLiteral("detect_leaks=0"));
     std::vector<std::unique_ptr<QProcess>> runs;
     for (const QString& m : moments) {
         auto p = std::make_unique<QProcess>();
