@@ -53,7 +53,8 @@ bool periodShorterThanTravel(const SharedState& s, double travelTime);
 void setupRun(SharedState& s);
 
 // One solving step: move the bodies, grow the tracked front (with
-// s.allFronts every front in flight), record its arrival. Throws MathError or IndexError (the front past the record).
+// s.allFronts every front in flight), record its arrival. Throws MathError or IndexError (the front
+// past the record).
 StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts);
 
 } // namespace sonrel
