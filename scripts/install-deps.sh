@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev libxkbcommon-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libfuzzer-14-dev xvfb xauth imagemagick

@@ -1,22 +1,16 @@
 #include "app/application_qt.h"
 
 #include "app/app_context_qt.h"
+#include "app/language_qt.h"
 #include "app/version.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace sonrel {
 
-void setUpApplication(QApplication& app) {
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(translator);
+void setUpApplication(QApplication& app, Language language) {
+    applyLanguage(language);
     app.setApplicationName(QStringLiteral("Sonrel6"));
     QApplication::setApplicationVersion(QStringLiteral(SONREL_VERSION));
     // Lets the desktop match the windows with the installed .desktop file and its icon.
@@ -27,9 +21,10 @@ void setUpApplication(QApplication& app) {
     QApplication::setWindowIcon(icon);
 }
 
-int runProgram(int argc, char** argv, const std::function<void(AppContext&)>& started) {
+int runProgram(int argc, char** argv, Language language,
+               const std::function<void(AppContext&)>& started) {
     QApplication qapp(argc, argv);
-    setUpApplication(qapp);
+    setUpApplication(qapp, language);
     // The shared record lives as long as the process, as windows may outlive each other.
     auto* app = new AppContext;
     app->windows.setEndsProgram(true);

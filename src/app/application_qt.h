@@ -1,4 +1,6 @@
 #pragma once
+#include "app/language.h"
+
 #include <functional>
 
 class QApplication;
@@ -7,13 +9,15 @@ namespace sonrel {
 
 struct AppContext;
 
-// Russian texts for Qt's own buttons, the Cyrillic font, the decimal comma locale.
-void setUpApplication(QApplication& app);
+// The interface language (Russian unless English is chosen), the application's
+// name, version and icon.
+void setUpApplication(QApplication& app, Language language = Language::Russian);
 
 // The program: the application, the shared record and the main window, then
 // the event loop until the last window has gone. started, if given, runs just
 // before the event loop (a test driver schedules its presses there). Returns
 // the exit code.
-int runProgram(int argc, char** argv, const std::function<void(AppContext&)>& started = {});
+int runProgram(int argc, char** argv, Language language = Language::Russian,
+               const std::function<void(AppContext&)>& started = {});
 
 } // namespace sonrel

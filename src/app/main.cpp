@@ -1,8 +1,10 @@
 // Sonrel6: a simulator of the Doppler effect. Starts the main window.
 #include "app/application_qt.h"
+#include "app/language.h"
 #include "app/version.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 int main(int argc, char** argv) {
@@ -13,5 +15,12 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    return sonrel::runProgram(argc, argv);
+    const sonrel::LanguageChoice choice =
+        sonrel::chooseLanguage(argc, argv, std::getenv("SONREL_LANG"));
+    if (!choice.error.empty()) {
+        std::fprintf(stderr, "sonrel6: %s\n", choice.error.c_str());
+        return 2;
+    }
+    if (!choice.warning.empty()) std::fprintf(stderr, "sonrel6: %s\n", choice.warning.c_str());
+    return sonrel::runProgram(argc, argv, choice.language);
 }

@@ -28,7 +28,8 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QStr
     if (form && form->closeRequested()) return QMessageBox::No;
     std::optional<FormBase::QuestionScope> scope;
     if (form) scope.emplace(*form);
-    QMessageBox box(QMessageBox::NoIcon, title, text, buttons, parent);
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::translate("Message", title.toUtf8()),
+                    QCoreApplication::translate("Message", text.toUtf8()), buttons, parent);
     box.setObjectName("MessageBox");
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The one place that shows the system's message boxes: exact text and title,
-// OK or Yes/No, buttons in Russian.
+// OK or Yes/No, buttons in the interface language. Texts and titles are the
+// Russian source texts; they are translated (context "Message") when shown,
+// so a text marked anywhere with QT_TRANSLATE_NOOP("Message", ...) or
+// SONREL_TR_NOOP("Message", ...) can be passed as it is.
 #include "app/prompts.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -10,13 +14,20 @@ class QWidget;
 namespace sonrel {
 
 inline const QString kTitle = QStringLiteral("Sonrel6");
-inline const QString kEnterDataCorrectly = QStringLiteral("Введите правильно данные");
-inline const QString kSolutionError = QStringLiteral("Ошибка решения");
-inline const QString kCalculationError = QStringLiteral("Ошибка рассчета");
-inline const QString kReportError = QStringLiteral("Ошибка в отчете ");
-inline const QString kSaveImageError = QStringLiteral("Ошибка сохранения изображения");
-inline const QString kFileWriteError = QStringLiteral("Ошибка записи в файл");
-inline const QString kPointNotFound = QStringLiteral("Не могу найти эту точку");
+inline const QString kEnterDataCorrectly =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Введите правильно данные"));
+inline const QString kSolutionError =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Ошибка решения"));
+inline const QString kCalculationError =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Ошибка рассчета"));
+inline const QString kReportError =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Ошибка в отчете "));
+inline const QString kSaveImageError =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Ошибка сохранения изображения"));
+inline const QString kFileWriteError =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Ошибка записи в файл"));
+inline const QString kPointNotFound =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Не могу найти эту точку"));
 
 void showMessage(QWidget* parent, const QString& text, const QString& title = kTitle);
 bool askYesNo(QWidget* parent, const QString& text, const QString& title = kTitle);

@@ -121,7 +121,7 @@ void scenario(AppContext& app, const std::string& name) {
 
 int main(int argc, char** argv) {
     const std::string name = argc > 1 ? argv[argc - 1] : "";
-    return runProgram(argc, argv, [name](AppContext& app) {
+    return runProgram(argc, argv, Language::Russian, [name](AppContext& app) {
         QTimer::singleShot(0, [&app, name] { scenario(app, name); });
     });
 }
