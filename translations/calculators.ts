@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Найти по частотам лазеров скорость пучка по формуле (2), когда эффективные частоты совпадут</source>
-        <translation>Find from the laser frequencies the beam speed by formula (2) at which the effective frequencies coincide</translation>
+        <translation>Find the beam speed by formula (2) at which the lasers&apos; effective frequencies coincide</translation>
     </message>
     <message>
         <source>+ при поиске использовать экспериментальные va и vp задав скорости 0,03 , 0,064 или 0,338</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Эксперименты Кауфмана</source>
-        <translation>Kaufmann's experiments</translation>
+        <translation>Kaufmann&apos;s experiments</translation>
     </message>
     <message>
         <source>Закрыть</source>
