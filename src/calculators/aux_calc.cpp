@@ -2,6 +2,7 @@
 
 #include "app/checked_math.h"
 #include "app/numbers.h"
+#include "app/translate.h"
 
 #include <cmath>
 #include <string>
@@ -92,7 +93,8 @@ std::optional<double> BeamSpeedSearch::run(Canvas& canvas, double v0, double vp,
 
 void BeamSpeedSearch::printResults(Canvas& canvas, double v0, double vp, double va,
                                    double c) const {
-    printAt(canvas, 0.5, 15, "одночастотная Л или V схема (требуемые значения)");
+    printAt(canvas, 0.5, 15,
+            trText("Calculators", "одночастотная Л или V схема (требуемые значения)"));
     printAt(canvas, 0.5, 14.3, "v0=  " + terahertz(v0) + "    L0=  " + nanometres(v0, c, 1));
     printAt(canvas, 0.5, 13, "vp=  " + terahertz(vp));
     printAt(canvas, 5.5, 13, "va = " + terahertz(va));
@@ -102,7 +104,9 @@ void BeamSpeedSearch::printResults(Canvas& canvas, double v0, double vp, double 
     printAt(canvas, 0.5, 11.3,
             "v0a=  " + terahertz(v0a_) + "    L0a=  " + nanometres(v0a_, c, 1) +
                 "    2*L0a=  " + nanometres(v0a_, c, 2) + "    4*L0a=  " + nanometres(v0a_, c, 4));
-    printAt(canvas, 0.5, 10, "двухчастотная каскадная или двухфотонная схема (возможная частота)");
+    printAt(canvas, 0.5, 10,
+            trText("Calculators",
+                   "двухчастотная каскадная или двухфотонная схема (возможная частота)"));
     const double v1 = v0a_ + v0p_;
     printAt(canvas, 0.5, 9.3,
             "v1= v0a+v0p=  " + terahertz(v1) + "    L01=  " + nanometres(v1, c, 1) +

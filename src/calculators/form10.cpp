@@ -4,6 +4,7 @@
 #include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -15,7 +16,7 @@ constexpr int kPictureW = 800, kPictureH = 350;
 
 struct FieldRow {
     const char* labelName;
-    const char* caption;
+    const char* caption; // translated where shown, context of the window
     QLineEdit** field;
     const char* fieldName;
     const char* value; // null: the field holds its own name
@@ -27,7 +28,9 @@ void addRows(QWidget* box, QGridLayout* g, int first, std::initializer_list<Fiel
     for (const FieldRow& row : rows) {
         *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
                                : makeField(box, row.fieldName);
-        g->addWidget(makeLabel(box, row.labelName, QString::fromUtf8(row.caption)), r, 0);
+        g->addWidget(makeLabel(box, row.labelName,
+                               QCoreApplication::translate("sonrel::Form10", row.caption)),
+                     r, 0);
         g->addWidget(*row.field, r, 1);
         ++r;
     }
@@ -35,7 +38,7 @@ void addRows(QWidget* box, QGridLayout* g, int first, std::initializer_list<Fiel
 } // namespace
 
 Form10::Form10(AppContext& app) : FormBase(app, 10), model_(app.state) {
-    setWindowTitle(QStringLiteral("Sonrel6     form10    СТО и СТО+"));
+    setWindowTitle(tr("Sonrel6     form10    СТО и СТО+"));
     buildControls();
     picture().setFontPixelSize(10);
     clearPicture();
@@ -77,17 +80,19 @@ QWidget* Form10::buildRodColumn(QWidget* parent) {
              {"Label4", "Y2", &Text4, "Text4", "60"},
              {"Label5", "VX1", &Text10, "Text10", "0"},
              {"Label6", "VX2", &Text17, "Text17", "0"},
-             {"Label7", "Xn (наблюдателя)", &Text6, "Text6", "0"}});
-    Command13 =
-        makeButton(box, "Command13", QStringLiteral("Рассчитать координатное время при VXiso="));
+             {"Label7", QT_TRANSLATE_NOOP("sonrel::Form10", "Xn (наблюдателя)"), &Text6, "Text6",
+              "0"}});
+    Command13 = makeButton(box, "Command13", tr("Рассчитать координатное время при VXiso="));
     Text9 = makeField(box, "Text9", QStringLiteral("10"));
     g->addWidget(Command13, 7, 0);
     g->addWidget(Text9, 7, 1);
-    addRows(box, g, 8,
-            {{"Label8", "и Vs, м/с", &Text32, "Text32", "20"},
-             {"Label9", "Масштаб, м/см", &Text19, "Text19", "10"},
-             {"Label10", "к-во итераций", &Text24, "Text24", "100"},
-             {"Label11", "sqrt(1- (VXiso/Vs)^2)", &Text5, "Text5", nullptr}});
+    addRows(
+        box, g, 8,
+        {{"Label8", QT_TRANSLATE_NOOP("sonrel::Form10", "и Vs, м/с"), &Text32, "Text32", "20"},
+         {"Label9", QT_TRANSLATE_NOOP("sonrel::Form10", "Масштаб, м/см"), &Text19, "Text19", "10"},
+         {"Label10", QT_TRANSLATE_NOOP("sonrel::Form10", "к-во итераций"), &Text24, "Text24",
+          "100"},
+         {"Label11", "sqrt(1- (VXiso/Vs)^2)", &Text5, "Text5", nullptr}});
     return box;
 }
 
@@ -95,12 +100,12 @@ QWidget* Form10::buildSeenColumn(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = new QGridLayout(box);
     g->setContentsMargins(0, 0, 0, 0);
-    Frame1 = makeFrame(box, "Frame1", QStringLiteral("теория"));
+    Frame1 = makeFrame(box, "Frame1", tr("теория"));
     auto* f1 = new QVBoxLayout(Frame1);
-    Option1 = makeOption(Frame1, "Option1", QStringLiteral("Классика в АСО"), false);
-    Option2 = makeOption(Frame1, "Option2", QStringLiteral("Классика в ИСО"), false);
-    Option3 = makeOption(Frame1, "Option3", QStringLiteral("СТО"), true);
-    Option4 = makeOption(Frame1, "Option4", QStringLiteral("СТО+"), false);
+    Option1 = makeOption(Frame1, "Option1", tr("Классика в АСО"), false);
+    Option2 = makeOption(Frame1, "Option2", tr("Классика в ИСО"), false);
+    Option3 = makeOption(Frame1, "Option3", tr("СТО"), true);
+    Option4 = makeOption(Frame1, "Option4", tr("СТО+"), false);
     for (QRadioButton* o : {Option1, Option2, Option3, Option4})
         f1->addWidget(o);
     g->addWidget(Frame1, 0, 0, 1, 2);
@@ -121,7 +126,7 @@ QWidget* Form10::buildAlignColumn(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = new QGridLayout(box);
     g->setContentsMargins(0, 0, 0, 0);
-    Command1 = makeButton(box, "Command1", QStringLiteral("Согласовать время по"));
+    Command1 = makeButton(box, "Command1", tr("Согласовать время по"));
     Frame2 = makeFrame(box, "Frame2", QString());
     auto* f2 = new QHBoxLayout(Frame2);
     Option8 = makeOption(Frame2, "Option8", QStringLiteral("T1"), true);
@@ -139,10 +144,10 @@ QWidget* Form10::buildAlignColumn(QWidget* parent) {
              {"Label26", "R2/Vs", &Text26, "Text26", nullptr},
              {"Label27", "+dt1=", &Text13, "Text13", nullptr},
              {"Label28", "+dt2=", &Text14, "Text14", nullptr}});
-    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
-    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить рисунок №"));
+    Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
+    Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));
     Text21 = makeField(box, "Text21", QStringLiteral("1"));
-    Command16 = makeButton(box, "Command16", QStringLiteral("Закрыть форму"));
+    Command16 = makeButton(box, "Command16", tr("Закрыть форму"));
     g->addWidget(Command5, 9, 0, 1, 2);
     g->addWidget(Command6, 10, 0);
     g->addWidget(Text21, 10, 1);

@@ -22,8 +22,8 @@ QLineEdit* labelledField(QWidget* box, QGridLayout* g, int row, int col, const c
 } // namespace
 
 Form5::Form5(AppContext& app) : FormBase(app, 5) {
-    setWindowTitle(QStringLiteral(
-        "Sonrel6  Эксперименты с мессбауэровскими центрифугами и встречными лазерами"));
+    setWindowTitle(
+        tr("Sonrel6  Эксперименты с мессбауэровскими центрифугами и встречными лазерами"));
     state().c = 299790000.0;
     auto* content = new QWidget;
     auto* root = new QHBoxLayout(content);
@@ -61,27 +61,26 @@ QWidget* Form5::buildCalculations(QWidget* parent) {
     auto* g = new QGridLayout(box);
     g->setContentsMargins(0, 0, 0, 0);
     int r = 0;
-    Text9 = labelledField(box, g, r++, 0, "Label1", QStringLiteral("v0, ТГц"), "Text9", "546,467");
-    Command4 = makeButton(
-        box, "Command4",
-        QStringLiteral("Рассчитать по (4-1) частоты лазеров для скорости пучка ионов 7Li+="));
+    Text9 = labelledField(box, g, r++, 0, "Label1", tr("v0, ТГц"), "Text9", "546,467");
+    Command4 = makeButton(box, "Command4",
+                          tr("Рассчитать по (4-1) частоты лазеров для скорости пучка ионов 7Li+="));
     g->addWidget(Command4, r++, 0, 1, 2);
     Text10 = labelledField(box, g, r++, 0, "Label2", QStringLiteral("V7Li+="), "Text10", "0,338");
-    Text11 = labelledField(box, g, r++, 0, "Label3", QStringLiteral("vp, ТГц"), "Text11", nullptr);
-    Text12 = labelledField(box, g, r++, 0, "Label4", QStringLiteral("va, ТГц"), "Text12", nullptr);
+    Text11 = labelledField(box, g, r++, 0, "Label3", tr("vp, ТГц"), "Text11", nullptr);
+    Text12 = labelledField(box, g, r++, 0, "Label4", tr("va, ТГц"), "Text12", nullptr);
     Command5 = makeButton(box, "Command5",
-                          QStringLiteral("Найти по частотам лазеров скорость пучка по формуле (2), "
-                                         "когда эффективные частоты совпадут"));
+                          tr("Найти по частотам лазеров скорость пучка по формуле (2), "
+                             "когда эффективные частоты совпадут"));
     g->addWidget(Command5, r++, 0, 1, 2);
     Check2 = makeCheck(box, "Check2",
-                       QStringLiteral("+ при поиске использовать экспериментальные va и vp задав "
-                                      "скорости 0,03 , 0,064 или 0,338"),
+                       tr("+ при поиске использовать экспериментальные va и vp задав "
+                          "скорости 0,03 , 0,064 или 0,338"),
                        false);
     g->addWidget(Check2, r++, 0, 1, 2);
 
-    Command6 = makeButton(box, "Command6", QStringLiteral("E, кэВ = m * V^2 / 2 ="));
+    Command6 = makeButton(box, "Command6", tr("E, кэВ = m * V^2 / 2 ="));
     Text14 = makeField(box, "Text14", QStringLiteral("150"));
-    Command7 = makeButton(box, "Command7", QStringLiteral("m, кг = 2 * E / V^2 ="));
+    Command7 = makeButton(box, "Command7", tr("m, кг = 2 * E / V^2 ="));
     Text15 = makeField(box, "Text15", QStringLiteral("3,344556E-27"));
     Command8 = makeButton(box, "Command8", QStringLiteral("V = sqrt( 2 * E / m ) ="));
     Text16 = makeField(box, "Text16", QStringLiteral("0,012645"));
@@ -91,32 +90,29 @@ QWidget* Form5::buildCalculations(QWidget* parent) {
         g->addWidget(field, r++, 1);
     }
 
-    Text17 = labelledField(box, g, r++, 0, "Label5", QStringLiteral("L0, нм / v0, ТГц"), "Text17",
-                           "656,28");
-    Text18 =
-        labelledField(box, g, r++, 0, "Label6", QStringLiteral("dL, нм / dv, ТГц"), "Text18", "10");
-    Text19 = labelledField(box, g, r++, 0, "Label8", QStringLiteral("Alfa, град"), "Text19", "0");
+    Text17 = labelledField(box, g, r++, 0, "Label5", tr("L0, нм / v0, ТГц"), "Text17", "656,28");
+    Text18 = labelledField(box, g, r++, 0, "Label6", tr("dL, нм / dv, ТГц"), "Text18", "10");
+    Text19 = labelledField(box, g, r++, 0, "Label8", tr("Alfa, град"), "Text19", "0");
     Frame3 = makeFrame(box, "Frame3", QString());
     auto* f3 = new QHBoxLayout(Frame3);
     Option6 = makeOption(Frame3, "Option6", QStringLiteral("L0, dL"), true);
     Option7 = makeOption(Frame3, "Option7", QStringLiteral("v0, dv"), false);
     f3->addWidget(Option6);
     f3->addWidget(Option7);
-    Frame4 = makeFrame(box, "Frame4", QStringLiteral("движется"));
+    Frame4 = makeFrame(box, "Frame4", tr("движется"));
     auto* f4 = new QHBoxLayout(Frame4);
-    Option8 = makeOption(Frame4, "Option8", QStringLiteral("источник"), true);
-    Option9 = makeOption(Frame4, "Option9", QStringLiteral("приемник"), false);
+    Option8 = makeOption(Frame4, "Option8", tr("источник"), true);
+    Option9 = makeOption(Frame4, "Option9", tr("приемник"), false);
     f4->addWidget(Option8);
     f4->addWidget(Option9);
     g->addWidget(Frame3, r, 0);
     g->addWidget(Frame4, r++, 1);
-    Command9 = makeButton(
-        box, "Command9", QStringLiteral("Рассчитать скорость по (2) при заданном угле наблюдения"));
+    Command9 =
+        makeButton(box, "Command9", tr("Рассчитать скорость по (2) при заданном угле наблюдения"));
     g->addWidget(Command9, r++, 0, 1, 2);
-    Text20 = labelledField(box, g, r++, 0, "Label9", QStringLiteral("скорость V / Vsv"), "Text20",
-                           nullptr);
-    Command11 = makeButton(box, "Command11", QStringLiteral("Эксперименты Кауфмана"));
-    Command10 = makeButton(box, "Command10", QStringLiteral("Закрыть"));
+    Text20 = labelledField(box, g, r++, 0, "Label9", tr("скорость V / Vsv"), "Text20", nullptr);
+    Command11 = makeButton(box, "Command11", tr("Эксперименты Кауфмана"));
+    Command10 = makeButton(box, "Command10", tr("Закрыть"));
     g->addWidget(Command11, r, 0);
     g->addWidget(Command10, r++, 1);
     return box;
@@ -150,20 +146,18 @@ QWidget* Form5::buildGraphControls(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = new QGridLayout(box);
     g->setContentsMargins(0, 0, 0, 0);
-    Text1 = labelledField(box, g, 0, 0, "Label10", QStringLiteral("Vmax, м/с"), "Text1", "3E2");
-    Text3 =
-        labelledField(box, g, 1, 0, "Label11", QStringLiteral("MV, (м/с)/см"), "Text3", "1,5E1");
+    Text1 = labelledField(box, g, 0, 0, "Label10", tr("Vmax, м/с"), "Text1", "3E2");
+    Text3 = labelledField(box, g, 1, 0, "Label11", tr("MV, (м/с)/см"), "Text3", "1,5E1");
     Text2 = labelledField(box, g, 2, 0, "Label12", QStringLiteral("dv/v max"), "Text2", "1E-12");
-    Text4 =
-        labelledField(box, g, 3, 0, "Label13", QStringLiteral("Mdv/v, ед/см"), "Text4", "1E-13");
+    Text4 = labelledField(box, g, 3, 0, "Label13", tr("Mdv/v, ед/см"), "Text4", "1E-13");
 
-    Frame1 = makeFrame(box, "Frame1", QStringLiteral("теория"));
+    Frame1 = makeFrame(box, "Frame1", tr("теория"));
     auto* f1 = new QGridLayout(Frame1);
-    Option1 = makeOption(Frame1, "Option1", QStringLiteral("СТО="), true);
+    Option1 = makeOption(Frame1, "Option1", tr("СТО="), true);
     Text5 = makeField(Frame1, "Text5", QStringLiteral("0,5"));
     Label7 = makeLabel(Frame1, "Label7", QStringLiteral(" * b^2"));
-    Option2 = makeOption(Frame1, "Option2", QStringLiteral("Классика"), false);
-    Option5 = makeOption(Frame1, "Option5", QStringLiteral("СТО точно"), false);
+    Option2 = makeOption(Frame1, "Option2", tr("Классика"), false);
+    Option5 = makeOption(Frame1, "Option5", tr("СТО точно"), false);
     f1->addWidget(Option1, 0, 0);
     f1->addWidget(Text5, 0, 1);
     f1->addWidget(Label7, 0, 2);
@@ -171,23 +165,23 @@ QWidget* Form5::buildGraphControls(QWidget* parent) {
     f1->addWidget(Option5, 2, 0);
     g->addWidget(Frame1, 0, 2, 3, 2);
 
-    Frame2 = makeFrame(box, "Frame2", QStringLiteral("движется"));
+    Frame2 = makeFrame(box, "Frame2", tr("движется"));
     auto* f2 = new QHBoxLayout(Frame2);
-    Option3 = makeOption(Frame2, "Option3", QStringLiteral("поглотитель"), true);
-    Option4 = makeOption(Frame2, "Option4", QStringLiteral("излучатель"), false);
+    Option3 = makeOption(Frame2, "Option3", tr("поглотитель"), true);
+    Option4 = makeOption(Frame2, "Option4", tr("излучатель"), false);
     f2->addWidget(Option3);
     f2->addWidget(Option4);
     g->addWidget(Frame2, 3, 2, 1, 2);
 
-    Command1 = makeButton(box, "Command1", QStringLiteral("Построить график dv/v"));
-    Command3 = makeButton(box, "Command3", QStringLiteral("Поставить на график точку"));
+    Command1 = makeButton(box, "Command1", tr("Построить график dv/v"));
+    Command3 = makeButton(box, "Command3", tr("Поставить на график точку"));
     g->addWidget(Command1, 4, 0, 1, 2);
     g->addWidget(Command3, 4, 2, 1, 2);
-    Text7 = labelledField(box, g, 5, 0, "Label14", QStringLiteral("V, м/с"), "Text7", "150");
+    Text7 = labelledField(box, g, 5, 0, "Label14", tr("V, м/с"), "Text7", "150");
     Text8 = labelledField(box, g, 5, 2, "Label15", QStringLiteral("dv/v"), "Text8", "1E-13");
-    Command2 = makeButton(box, "Command2", QStringLiteral("Сохранить рисунок №"));
+    Command2 = makeButton(box, "Command2", tr("Сохранить рисунок №"));
     Text6 = makeField(box, "Text6", QStringLiteral("20"));
-    Command16 = makeButton(box, "Command16", QStringLiteral("Очистить рисунок"));
+    Command16 = makeButton(box, "Command16", tr("Очистить рисунок"));
     g->addWidget(Command2, 6, 0);
     g->addWidget(Text6, 6, 1);
     g->addWidget(Command16, 6, 2, 1, 2);

@@ -12,7 +12,7 @@ namespace {
 constexpr double kPxPerCm = 567.0 / 15.0; // a centimetre of 567 twips
 constexpr double kTera = 1e12;
 constexpr double kSearchWidthCm = 21, kSearchHeightCm = 16;
-const QString kGraphError = QStringLiteral("Ошибка расчета");
+const QString kGraphError = QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Ошибка расчета"));
 } // namespace
 
 void Form5::guarded(const QString& failure, const std::function<void()>& body) {

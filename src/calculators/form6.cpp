@@ -6,6 +6,7 @@
 #include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -15,7 +16,8 @@ namespace sonrel {
 
 namespace {
 
-// A labelled field: caption, where the field goes, its design name and its
+// A labelled field: caption (translated where shown, context of the window),
+// where the field goes, its design name and its
 // default text (null: the field holds its own name until written).
 struct FieldRow {
     const char* caption;
@@ -191,7 +193,8 @@ void addFieldRows(QGridLayout* g, QWidget* parent, std::initializer_list<FieldRo
                                : makeField(parent, row.name);
         (*row.field)->setFixedWidth(78);
         const int r = firstRow + i / columns, c = 2 * (i % columns);
-        g->addWidget(makeCaption(parent, QString::fromUtf8(row.caption)), r, c);
+        g->addWidget(makeCaption(parent, QCoreApplication::translate("sonrel::Form6", row.caption)),
+                     r, c);
         g->addWidget(*row.field, r, c + 1);
         ++i;
     }
@@ -209,15 +212,13 @@ void Form6::buildControls() {
     Picture1 = new CanvasWidget("Picture1", 544, 384, content);
     middle->addWidget(Picture1, 0, Qt::AlignLeft);
     auto* buttons = new QGridLayout;
-    Check2 = makeCheck(content, "Check2", QStringLiteral("+ рисовать координаты и скорости в aso"),
-                       false);
-    Command3 = makeButton(content, "Command3", QStringLiteral("Очистить рисунок"));
-    Command4 =
-        makeButton(content, "Command4", QStringLiteral("Показать расчетную схему с обозначениями"));
-    Command5 = makeButton(content, "Command5", QStringLiteral("Сохранить рисунок №"));
+    Check2 = makeCheck(content, "Check2", tr("+ рисовать координаты и скорости в aso"), false);
+    Command3 = makeButton(content, "Command3", tr("Очистить рисунок"));
+    Command4 = makeButton(content, "Command4", tr("Показать расчетную схему с обозначениями"));
+    Command5 = makeButton(content, "Command5", tr("Сохранить рисунок №"));
     Text60 = makeField(content, "Text60", QStringLiteral("1"));
     Text60->setFixedWidth(60);
-    Command2 = makeButton(content, "Command2", QStringLiteral("Закрыть форму"));
+    Command2 = makeButton(content, "Command2", tr("Закрыть форму"));
     buttons->addWidget(Check2, 0, 0, 1, 2);
     buttons->addWidget(Command3, 0, 2);
     buttons->addWidget(Command4, 1, 0, 1, 2);
@@ -225,8 +226,8 @@ void Form6::buildControls() {
     buttons->addWidget(Text60, 1, 3);
     buttons->addWidget(Command2, 1, 4);
     Command7 = makeButton(content, "Command7",
-                          QStringLiteral("Выполнить расчет по формулам (2) или (4-5) при заданных "
-                                         "VX1aso, VX2aso и Q3aso"));
+                          tr("Выполнить расчет по формулам (2) или (4-5) при заданных "
+                             "VX1aso, VX2aso и Q3aso"));
     buttons->addWidget(Command7, 2, 0, 1, 5);
     middle->addLayout(buttons);
     middle->addStretch(1);
@@ -266,16 +267,15 @@ QWidget* Form6::buildInputs(QWidget* parent) {
     v->addLayout(g);
 
     auto* run = new QGridLayout;
-    Command1 = makeButton(box, "Command1", QStringLiteral("Выполнить расчет для VXiso="));
+    Command1 = makeButton(box, "Command1", tr("Выполнить расчет для VXiso="));
     Text3 = makeField(box, "Text3", QStringLiteral("0"));
     Text65 = makeField(box, "Text65", QStringLiteral("0"));
     run->addWidget(Command1, 0, 0);
     run->addWidget(Text3, 0, 1);
-    run->addWidget(label(box, QStringLiteral("и T=")), 0, 2);
+    run->addWidget(label(box, tr("и T=")), 0, 2);
     run->addWidget(Text65, 0, 3);
     Check1 =
-        makeCheck(box, "Check1",
-                  QStringLiteral("по 4-5 в ИСО3 движущейся относительно ИСО с VXiso3 ="), false);
+        makeCheck(box, "Check1", tr("по 4-5 в ИСО3 движущейся относительно ИСО с VXiso3 ="), false);
     Text47 = makeField(box, "Text47", QStringLiteral("0"));
     run->addWidget(Check1, 1, 0, 1, 3);
     run->addWidget(Text47, 1, 3);
@@ -288,8 +288,8 @@ QWidget* Form6::buildInputs(QWidget* parent) {
                  {{"Vs0", &Text8, "Text8", "20"},
                   {"Vs", &Text57, "Text57", nullptr},
                   {"v0", &Text70, "Text70", "1"},
-                  {" ML, м/см", &Text6, "Text6", "1"},
-                  {" MV, (м/с)/см", &Text35, "Text35", "4"}},
+                  {QT_TRANSLATE_NOOP("sonrel::Form6", " ML, м/см"), &Text6, "Text6", "1"},
+                  {QT_TRANSLATE_NOOP("sonrel::Form6", " MV, (м/с)/см"), &Text35, "Text35", "4"}},
                  2, lbl);
     v->addLayout(sig);
     v->addWidget(buildChoices(box));
@@ -301,13 +301,13 @@ QWidget* Form6::buildChoices(QWidget* parent) {
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
 
-    Frame3 = makeFrame(box, "Frame3", QStringLiteral("формула СТО"));
+    Frame3 = makeFrame(box, "Frame3", tr("формула СТО"));
     auto* f3 = new QGridLayout(Frame3);
-    Option2 = makeOption(Frame3, "Option2", QStringLiteral("нет (классическая формула 2)"), true);
+    Option2 = makeOption(Frame3, "Option2", tr("нет (классическая формула 2)"), true);
     Option9 = makeOption(Frame3, "Option9", QStringLiteral("4-1"), false);
     Option1 = makeOption(Frame3, "Option1", QStringLiteral("4-3"), false);
     Option10 = makeOption(Frame3, "Option10", QStringLiteral("4-5"), false);
-    Check3 = makeCheck(Frame3, "Check3", QStringLiteral("+ увлечение среды движущейся ИСО"), false);
+    Check3 = makeCheck(Frame3, "Check3", tr("+ увлечение среды движущейся ИСО"), false);
     f3->addWidget(Option2, 0, 0, 1, 3);
     f3->addWidget(Option9, 1, 0);
     f3->addWidget(Option1, 1, 1);
@@ -315,12 +315,11 @@ QWidget* Form6::buildChoices(QWidget* parent) {
     f3->addWidget(Check3, 2, 0, 1, 3);
     v->addWidget(Frame3);
 
-    Frame1 =
-        makeFrame(box, "Frame1", QStringLiteral("запаздывание сигнала источника по координатам"));
+    Frame1 = makeFrame(box, "Frame1", tr("запаздывание сигнала источника по координатам"));
     auto* f1 = new QGridLayout(Frame1);
-    Option3 = makeOption(Frame1, "Option3", QStringLiteral("в АСО"), false);
-    Option5 = makeOption(Frame1, "Option5", QStringLiteral("в конечной ИСО"), false);
-    Option6 = makeOption(Frame1, "Option6", QStringLiteral("не учитывать"), true);
+    Option3 = makeOption(Frame1, "Option3", tr("в АСО"), false);
+    Option5 = makeOption(Frame1, "Option5", tr("в конечной ИСО"), false);
+    Option6 = makeOption(Frame1, "Option6", tr("не учитывать"), true);
     f1->addWidget(Option3, 0, 0);
     f1->addWidget(Option5, 0, 1);
     f1->addWidget(Option6, 0, 2);
@@ -362,10 +361,10 @@ QWidget* Form6::buildResults(QWidget* parent) {
                   {"V12iso", &Text34, "Text34", nullptr}},
                  2, lbl);
     int row = 9;
-    g->addWidget(label(box, QStringLiteral("угол луча зрения Q3aso")), row, 0, 1, 2);
+    g->addWidget(label(box, tr("угол луча зрения Q3aso")), row, 0, 1, 2);
     Text30 = makeField(box, "Text30", QStringLiteral("30"));
     g->addWidget(Text30, row, 2, 1, 2, Qt::AlignLeft);
-    g->addWidget(label(box, QStringLiteral("угол луча зрения Q3iso")), ++row, 0, 1, 2);
+    g->addWidget(label(box, tr("угол луча зрения Q3iso")), ++row, 0, 1, 2);
     Text31 = makeField(box, "Text31");
     Text58 = makeField(box, "Text58");
     g->addWidget(Text31, row, 2);
@@ -384,14 +383,14 @@ QWidget* Form6::buildTimeFrames(QWidget* parent) {
     auto lbl = [this](QWidget* p, const QString& c) { return label(p, c); };
 
     Frame2 = makeFrame(box, "Frame2",
-                       QStringLiteral("для СТО согласовать в ИСО координаты по времени при "
-                                      "t1aso=t2aso"));
+                       tr("для СТО согласовать в ИСО координаты по времени при "
+                          "t1aso=t2aso"));
     auto* f2 = new QGridLayout(Frame2);
     auto* f2options = new QHBoxLayout;
-    Option7 = makeOption(Frame2, "Option7", QStringLiteral("источника"), false);
-    Option8 = makeOption(Frame2, "Option8", QStringLiteral("приемника"), false);
-    Option11 = makeOption(Frame2, "Option11", QStringLiteral("начала координат"), false);
-    Option12 = makeOption(Frame2, "Option12", QStringLiteral("не делать"), true);
+    Option7 = makeOption(Frame2, "Option7", tr("источника"), false);
+    Option8 = makeOption(Frame2, "Option8", tr("приемника"), false);
+    Option11 = makeOption(Frame2, "Option11", tr("начала координат"), false);
+    Option12 = makeOption(Frame2, "Option12", tr("не делать"), true);
     for (QRadioButton* o : {Option7, Option8, Option11, Option12})
         f2options->addWidget(o);
     f2options->addStretch(1);
@@ -416,8 +415,8 @@ QWidget* Form6::buildTimeFrames(QWidget* parent) {
     h->addWidget(Frame2, 0, Qt::AlignTop);
 
     Frame4 = makeFrame(box, "Frame4",
-                       QStringLiteral("+согласование координат по времени в ИСО1, 2 или 3 при "
-                                      "T1iso и T2iso"));
+                       tr("+согласование координат по времени в ИСО1, 2 или 3 при "
+                          "T1iso и T2iso"));
     auto* f4 = new QGridLayout(Frame4);
     addFieldRows(f4, Frame4,
                  {{"t1iso123= (T1iso - VXiso * X1iso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)", &Text50,

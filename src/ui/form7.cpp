@@ -7,7 +7,7 @@
 namespace sonrel {
 
 Form7::Form7(AppContext& app) : FormBase(app, 7) {
-    setWindowTitle(QStringLiteral("ASO_ISO  Схема   Sonrel6   Form7"));
+    setWindowTitle(tr("ASO_ISO  Схема   Sonrel6   Form7"));
     Picture1 = new CanvasWidget("Picture1", kSchemeWidth, kSchemeHeight, this);
     Picture1->canvas().setFontPixelSize(12);
     drawFrameScheme(Picture1->canvas());

@@ -1,6 +1,9 @@
+#include "calculators/field_texts.h"
 #include "calculators/form5.h"
+#include "canvas/recording_canvas.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QRadioButton>
 #include <cmath>
 
@@ -129,4 +132,45 @@ TEST_F(AuxWindow, CurvePointsScrollingAndSaving) {
     EXPECT_EQ(boxes.shown[2].text, QStringLiteral("Ошибка сохранения изображения"));
     click(f, "Command10");
     EXPECT_EQ(app->windows.get(5), nullptr);
+}
+
+// The default calculations fill the same fields whatever the interface
+// language; in English nothing Russian is left in the window, its messages or
+// the texts of the beam-search picture.
+TEST_F(EnglishWindowTest, AuxCalculationsAreTheSameInEnglish) {
+    const auto calculate = [this] {
+        auto* f = static_cast<Form5*>(open(5));
+        for (const char* button :
+             {"Command4", "Command5", "Command6", "Command9", "Command1", "Command3"})
+            click(f, button);
+        return f;
+    };
+    const auto searchTexts = [] {
+        RecordingCanvas picture;
+        BeamSpeedSearch().run(picture, 546.467e12, 777.21e12, 384.226e12, 299790000.0);
+        return QString::fromStdString(picture.printedText());
+    };
+    applyLanguage(Language::Russian);
+    Form5* f = calculate();
+    // (4-1): the lasers along and against the beam multiply to v0².
+    EXPECT_NEAR(numberOf(f->Text11) * numberOf(f->Text12), 546.467 * 546.467, 1e-6);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(hasCyrillic(searchTexts()));
+    const QMap<QString, QString> russian = fieldTexts(f);
+    app->windows.unload(5);
+    QApplication::processEvents();
+
+    applyLanguage(Language::English);
+    f = calculate();
+    EXPECT_EQ(fieldTexts(f), russian);
+    // A zero speed scale: the graph's own failure message.
+    typeInto(f, "Text3", "0");
+    click(f, "Command16");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Calculation error"));
+    const QStringList left = russianLeft(f, boxes.shown);
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char('\n')).toStdString();
+    const QString texts = searchTexts();
+    EXPECT_FALSE(hasCyrillic(texts)) << texts.toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("scheme")));
 }

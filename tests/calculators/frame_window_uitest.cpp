@@ -1,9 +1,12 @@
+#include "calculators/field_texts.h"
 #include "calculators/form6.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
+#include <cmath>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -149,4 +152,33 @@ TEST_F(FrameWindow, ShowsTheSchemeAndCloses) {
     click(f, "Command2");
     waitFor([&] { return app->windows.get(6) == nullptr; }, 500);
     EXPECT_EQ(app->windows.get(6), nullptr);
+}
+
+// The default calculation and the quick formula fill the same fields whatever
+// the interface language; in English nothing Russian is left.
+TEST_F(EnglishWindowTest, FrameCalculationIsTheSameInEnglish) {
+    const auto calculate = [this] {
+        auto* f = static_cast<Form6*>(open(6));
+        click(f, "Command1");
+        click(f, "Command7");
+        return f;
+    };
+    applyLanguage(Language::Russian);
+    Form6* f = calculate();
+    // Classical Doppler effect along the 45° line of sight, signal speed 20:
+    // the receiver recedes at 16, the source follows at 12.
+    const double c45 = std::sqrt(0.5);
+    EXPECT_NEAR(numberOf(f->Text69), (1 - 16 * c45 / 20) / (1 - 12 * c45 / 20), 1e-6);
+    const QMap<QString, QString> russian = fieldTexts(f);
+    app->windows.unload(6);
+    QApplication::processEvents();
+
+    applyLanguage(Language::English);
+    f = calculate();
+    EXPECT_EQ(fieldTexts(f), russian);
+    typeInto(f, "Text14", QStringLiteral("abc"));
+    click(f, "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const QStringList left = russianLeft(f, boxes.shown);
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char('\n')).toStdString();
 }

@@ -1,8 +1,10 @@
 #include "app/form1.h"
 #include "app/numbers.h"
+#include "calculators/field_texts.h"
 #include "calculators/form10.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -230,4 +232,31 @@ TEST_F(RodWindow, AFailedCalculationLeavesNoEarlierResult) {
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка рассчета"));
     for (const char* result : {"Text27", "Text28", "Text7", "Text8", "Text31", "Text5"})
         EXPECT_TRUE(textOf(f, result).isEmpty()) << result;
+}
+
+// The coordinate time and its alignment fill the same fields whatever the
+// interface language; in English nothing Russian is left.
+TEST_F(EnglishWindowTest, RodTimesAreTheSameInEnglish) {
+    const auto calculate = [this] {
+        FormBase* f = open(10);
+        click(f, "Command13");
+        click(f, "Command1");
+        return f;
+    };
+    applyLanguage(Language::Russian);
+    FormBase* f = calculate();
+    EXPECT_EQ(textOf(f, "Text5"), QStringLiteral("0,866025")); // sqrt(1 - (10/20)²)
+    EXPECT_NE(textOf(f, "Text22"), QStringLiteral("Text22"));  // the alignment ran
+    const QMap<QString, QString> russian = fieldTexts(f);
+    app->windows.unload(10);
+    QApplication::processEvents();
+
+    applyLanguage(Language::English);
+    f = calculate();
+    EXPECT_EQ(fieldTexts(f), russian);
+    typeInto(f, "Text24", QStringLiteral("x"));
+    click(f, "Command1");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const QStringList left = russianLeft(f, boxes.shown);
+    EXPECT_TRUE(left.isEmpty()) << left.join(QLatin1Char('\n')).toStdString();
 }
