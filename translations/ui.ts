@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>открыть это описание действий кнопок программы.</source>
-        <translation>open this description of what the program's buttons do.</translation>
+        <translation>open this description of what the program&apos;s buttons do.</translation>
     </message>
     <message>
         <source>Выход</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Кнопки отсутствуют. Форма закрывается при нажатии на крестик в верхнем правом углу формы или при снятии флажка &quot;+ отчет&quot; или &quot;+ Создать отчет&quot;.</source>
-        <translation>No buttons. The window closes with the cross in its upper right corner or when the check box "+ report" or "+ Create report" is unticked.</translation>
+        <translation>No buttons. The window closes with the cross in its upper right corner or when the check box &quot;+ report&quot; or &quot;+ Create report&quot; is unticked.</translation>
     </message>
     <message>
         <source>Построить график dv/v</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>найти период T00 передатчика источника.</source>
-        <translation>find the period T00 of the source's transmitter.</translation>
+        <translation>find the period T00 of the source&apos;s transmitter.</translation>
     </message>
     <message>
         <source>Начать эксперимент с VXiso, м/с</source>
@@ -495,7 +495,7 @@
     <name>Tooltips</name>
     <message>
         <source>открыть форму расчета координатного времени концов стержня.</source>
-        <translation>open the window calculating the coordinate time of the rod's ends.</translation>
+        <translation>open the window calculating the coordinate time of the rod&apos;s ends.</translation>
     </message>
     <message>
         <source>закрыть все формы и завершить работу программы.</source>
@@ -503,7 +503,7 @@
     </message>
     <message>
         <source>эксперименты Кауфмана: в этой версии кнопка ничего не делает.</source>
-        <translation>Kaufmann's experiments: in this version the button does nothing.</translation>
+        <translation>Kaufmann&apos;s experiments: in this version the button does nothing.</translation>
     </message>
     <message>
         <source>рассчитать сдвиг частоты по формулам (2) или (4-5) при заданных VX1aso, VX2aso и Q3aso.</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>Ниже описаны действия кнопок всех форм программы</source>
-        <translation>Below: what the buttons of all the program's windows do</translation>
+        <translation>The buttons of all the program&apos;s windows are described below</translation>
     </message>
     <message>
         <source>Закрыть</source>
