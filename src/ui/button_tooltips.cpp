@@ -1,5 +1,6 @@
 #include "ui/button_tooltips.h"
 
+#include "app/translate.h"
 #include "ui/about_text.h"
 
 namespace sonrel {
@@ -28,7 +29,8 @@ const ButtonEntry kButtons[] = {
     {1, "Command7", "На график экспериментальные точки", nullptr},
     {1, "Command15", "Поставить точку", nullptr},
     {1, "Command14", "Очистить график", nullptr},
-    {1, "Command20", nullptr, "открыть форму расчета координатного времени концов стержня."},
+    {1, "Command20", nullptr, SONREL_TR_NOOP("Tooltips",
+        "открыть форму расчета координатного времени концов стержня.")},
     {1, "Command11", "АСО -> ИСО", nullptr},
     {1, "Command10", "АСО или ИСО", nullptr},
     {1, "Command19", "Мембраны", nullptr},
@@ -47,7 +49,8 @@ const ButtonEntry kButtons[] = {
     {3, "Command5", "Очистить рисунок", nullptr},
     {3, "Command14", "Очистить график по углам с M(v/v0), ед/см", nullptr},
     {3, "Command6", "Сохранить рисунок №", nullptr},
-    {3, "Command16", nullptr, "закрыть все формы и завершить работу программы."},
+    {3, "Command16", nullptr, SONREL_TR_NOOP("Tooltips",
+        "закрыть все формы и завершить работу программы.")},
     {5, "Command1", "Построить график dv/v", nullptr},
     {5, "Command3", "Поставить на график точку", nullptr},
     {5, "Command16", "Очистить рисунок", nullptr},
@@ -60,14 +63,16 @@ const ButtonEntry kButtons[] = {
     {5, "Command8", "V = sqrt( 2 * E / m ) =", nullptr},
     {5, "Command9", "Рассчитать скорость по (2) при заданном угле наблюдения", nullptr},
     {5, "Command10", "Закрыть", nullptr},
-    {5, "Command11", nullptr, "эксперименты Кауфмана: в этой версии кнопка ничего не делает."},
+    {5, "Command11", nullptr, SONREL_TR_NOOP("Tooltips",
+        "эксперименты Кауфмана: в этой версии кнопка ничего не делает.")},
     {6, "Command1", "Выполнить расчет для VXiso=", nullptr},
     {6, "Command4", "Показать расчетную схему с обозначениями", nullptr},
     {6, "Command5", "Сохранить рисунок №", nullptr},
     {6, "Command3", "Очистить рисунок", nullptr},
     {6, "Command2", "Закрыть форму", nullptr},
-    {6, "Command7", nullptr, "рассчитать сдвиг частоты по формулам (2) или (4-5) при заданных "
-                             "VX1aso, VX2aso и Q3aso."},
+    {6, "Command7", nullptr, SONREL_TR_NOOP("Tooltips",
+        "рассчитать сдвиг частоты по формулам (2) или (4-5) при заданных "
+        "VX1aso, VX2aso и Q3aso.")},
     {8, "Command13", "1-Рассчитать угол А2", nullptr},
     {8, "Command1", "2-Начать эксперимент", nullptr},
     {8, "Command2", "Остановить", nullptr},
@@ -77,8 +82,9 @@ const ButtonEntry kButtons[] = {
     {8, "Command12", "Расчетные точки", nullptr},
     {8, "Command5", "Очистить рисунок", nullptr},
     {8, "Command14", "Очистить график", nullptr},
-    {8, "Command6", nullptr, "сохранить рисунок в файл Sonrel с указанным номером."},
-    {8, "Command16", nullptr, "закрыть форму."},
+    {8, "Command6", nullptr, SONREL_TR_NOOP("Tooltips",
+        "сохранить рисунок в файл Sonrel с указанным номером.")},
+    {8, "Command16", nullptr, SONREL_TR_NOOP("Tooltips", "закрыть форму.")},
     {9, "Command13", "Найти T00, с", nullptr},
     {9, "Command1", "Начать эксперимент с VXiso, м/с", nullptr},
     {9, "Command2", "Остановить", nullptr},
@@ -107,7 +113,8 @@ const ButtonEntry kButtons[] = {
 std::string buttonDescription(int form, std::string_view objectName) {
     for (const ButtonEntry& b : kButtons) {
         if (b.form != form || objectName != b.name) continue;
-        return b.aboutCaption ? aboutButtonDescription(form, b.aboutCaption) : b.own;
+        return b.aboutCaption ? aboutButtonDescription(form, b.aboutCaption)
+                              : trText("Tooltips", b.own);
     }
     return {};
 }

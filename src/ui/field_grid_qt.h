@@ -13,12 +13,13 @@ public:
         : box_(box), grid_(new QGridLayout(box)), count_(labelCount), fieldWidth_(fieldWidth) {
         grid_->setContentsMargins(0, 0, 0, 0);
     }
-    QLabel* label(const char* caption) {
+    // The caption as shown: a symbol as it is, or a text the window has translated.
+    QLabel* label(const QString& caption) {
         const QByteArray name = "Label" + QByteArray::number(++count_);
-        return makeLabel(box_, name.constData(), QString::fromUtf8(caption));
+        return makeLabel(box_, name.constData(), caption);
     }
     // caption | field; value null: the field holds its own name.
-    QLineEdit* field(const char* caption, const char* name, const char* value = nullptr) {
+    QLineEdit* field(const QString& caption, const char* name, const char* value = nullptr) {
         return after(label(caption), name, value);
     }
     // any widget | field

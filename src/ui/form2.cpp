@@ -11,10 +11,9 @@ namespace sonrel {
 Form2::Form2(AppContext& app) : FormBase(app, 2) {
     setWindowTitle(QStringLiteral("About  Sonrel6   form2"));
     Label1 = makeLabel(this, "Label1",
-                       QStringLiteral("Sonrel6, версия " SONREL_VERSION
-                                      " - вычислительные эксперименты с эффектом Доплера"));
-    Label2 = makeLabel(this, "Label2",
-                       QStringLiteral("Ниже описаны действия кнопок всех форм программы"));
+                       tr("Sonrel6, версия %1 - вычислительные эксперименты с эффектом Доплера")
+                           .arg(QStringLiteral(SONREL_VERSION)));
+    Label2 = makeLabel(this, "Label2", tr("Ниже описаны действия кнопок всех форм программы"));
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName("Text1");
     Text1->setReadOnly(true);
@@ -22,7 +21,7 @@ Form2::Form2(AppContext& app) : FormBase(app, 2) {
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The widget keeps lines apart by itself; carriage returns would show as blanks.
     Text1->setPlainText(qs(aboutText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    Command1 = makeButton(this, "Command1", QStringLiteral("Закрыть"));
+    Command1 = makeButton(this, "Command1", tr("Закрыть"));
     connect(Command1, &QPushButton::clicked, this, &Form2::unload);
 
     auto* lay = new QVBoxLayout(this);

@@ -2,6 +2,8 @@
 
 #include "app/numbers.h"
 
+#include <initializer_list>
+
 namespace sonrel {
 
 void PaceClock::anchor(double modelT, double wallNow, double pace) {
@@ -21,27 +23,50 @@ double PaceClock::dueAt(double modelT, double pace, double wallNow) {
     return due;
 }
 
+namespace {
+
+// The translated `pattern` with %1, %2, … replaced by `args` in order.
+std::string filled(const char* pattern, std::initializer_list<std::string> args) {
+    std::string text = trText("RunPace", pattern);
+    int n = 0;
+    for (const std::string& arg : args) {
+        const std::string mark = "%" + std::to_string(++n);
+        if (const auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), arg);
+    }
+    return text;
+}
+
+} // namespace
+
 std::string runProgressText(double T, int period, int periods) {
-    return "T = " + formatTrunc(T, 1) + " с   период " + std::to_string(period) + " из " +
-           std::to_string(periods);
+    return filled(SONREL_TR_NOOP("RunPace", "T = %1 с   период %2 из %3"),
+                  {formatTrunc(T, 1), std::to_string(period), std::to_string(periods)});
 }
 
 std::string runEndText(RunEnd how) {
+    const char* text = "";
     switch (how) {
     case RunEnd::Finished:
-        return "эксперимент завершен";
+        text = SONREL_TR_NOOP("RunPace", "эксперимент завершен");
+        break;
     case RunEnd::StoppedByUser:
-        return "остановлен пользователем";
+        text = SONREL_TR_NOOP("RunPace", "остановлен пользователем");
+        break;
     case RunEnd::StoppedAtQuestion:
-        return "остановлен на вопросе";
+        text = SONREL_TR_NOOP("RunPace", "остановлен на вопросе");
+        break;
     case RunEnd::StepsDone:
-        return "сделано NC0 шагов";
+        text = SONREL_TR_NOOP("RunPace", "сделано NC0 шагов");
+        break;
     case RunEnd::LimitReached:
-        return "достигнут предел в 20 фронтов";
+        text = SONREL_TR_NOOP("RunPace", "достигнут предел в 20 фронтов");
+        break;
     case RunEnd::Failed:
-        return "прерван ошибкой решения";
+        text = SONREL_TR_NOOP("RunPace", "прерван ошибкой решения");
+        break;
     }
-    return {};
+    return trText("RunPace", text);
 }
 
 } // namespace sonrel

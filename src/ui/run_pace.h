@@ -2,13 +2,15 @@
 // Holding an experiment run to the wall clock: the "Темп" choices (model
 // seconds per wall second), the clock arithmetic that says when a display
 // step may be shown, and the texts of the status line under the run buttons.
+#include "app/translate.h"
+
 #include <array>
 #include <string>
 
 namespace sonrel {
 
 struct PaceChoice {
-    const char* caption;
+    const char* caption; // shown translated in context "RunPace"
     double modelPerWall; // 0: as fast as the machine allows
 };
 
@@ -19,7 +21,7 @@ inline constexpr std::array<PaceChoice, 8> kPaceChoices{{{"0,5×", 0.5},
                                                          {"10×", 10},
                                                          {"20×", 20},
                                                          {"50×", 50},
-                                                         {"макс.", 0}}};
+                                                         {SONREL_TR_NOOP("RunPace", "макс."), 0}}};
 inline constexpr int kPaceMax = 7; // index of "макс."
 
 // Maps model time to the wall time at which it is due. The anchor is the
@@ -48,7 +50,8 @@ private:
 // How a run ended, for the status line.
 enum class RunEnd { Finished, StoppedByUser, StoppedAtQuestion, StepsDone, LimitReached, Failed };
 
-// "T = 23,4 с   период 5 из 20" (model time truncated to tenths).
+// "T = 23,4 с   период 5 из 20" (model time truncated to tenths), in the
+// chosen language.
 std::string runProgressText(double T, int period, int periods);
 std::string runEndText(RunEnd how);
 

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QKeySequence>
@@ -36,15 +37,16 @@ RunPacer::RunPacer(FormBase& form, Buttons buttons, std::function<int()> period,
     auto* g = new QGridLayout(row_);
     g->setContentsMargins(0, 0, 0, 0);
     g->setVerticalSpacing(2);
-    auto* caption = new QLabel(QStringLiteral("Темп"), row_);
+    auto* caption = new QLabel(QCoreApplication::translate("RunPace", "Темп"), row_);
     caption->setObjectName(QStringLiteral("LabelPace"));
     ComboPace = new QComboBox(row_);
     ComboPace->setObjectName(QStringLiteral("ComboPace"));
     for (const PaceChoice& c : kPaceChoices)
-        ComboPace->addItem(QString::fromUtf8(c.caption));
+        ComboPace->addItem(QCoreApplication::translate("RunPace", c.caption));
     ComboPace->setCurrentIndex(startingChoice >= 0 ? startingChoice : defaultChoice);
-    ComboPace->setToolTip(QStringLiteral("Темп анимации: модельных секунд за секунду, "
-                                         "«макс.» — так быстро, как может компьютер"));
+    ComboPace->setToolTip(QCoreApplication::translate("RunPace",
+                                                      "Темп анимации: модельных секунд за секунду, "
+                                                      "«макс.» — так быстро, как может компьютер"));
     caption->setBuddy(ComboPace);
     // Two lines: the progress, then how the run ended; the height is fixed
     // so the window does not move while the text changes.

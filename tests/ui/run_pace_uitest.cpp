@@ -2,7 +2,7 @@
 // wall clock without changing what a run computes, the status line tells the
 // progress and the end of a run, and the run keys act on the buttons.
 #include "app/form1.h"
-#include "support/ui_helpers.h"
+#include "support/english.h"
 #include "ui/run_pacer_qt.h"
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <map>
@@ -25,6 +26,17 @@ double cpuSeconds() {
     getrusage(RUSAGE_SELF, &u);
     return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+// What a run of the main window leaves in the shared state: the period
+// record and the model time.
+std::vector<double> periodRecord(const SharedState& s) {
+    std::vector<double> r;
+    for (int j = 0; j <= 20; ++j)
+        for (double v : {s.Tn1(j), s.Tk1(j), s.Xk1(j), s.Yk1(j), s.Tn2(j), s.Xn2(j), s.Q3(j)})
+            r.push_back(v);
+    r.push_back(s.T);
+    return r;
 }
 
 class RunPace : public WindowTest {
@@ -161,15 +173,7 @@ TEST_F(RunPace, ResultsDoNotDependOnThePace) {
     // A short run to its end: fronts every 0,4 s at 200 m/s.
     typeInto(form(), "Text12", "200");
     typeInto(form(), "Text18", "0,4");
-    auto record = [this] {
-        std::vector<double> r;
-        const SharedState& s = app->state;
-        for (int j = 0; j <= 20; ++j)
-            for (double v : {s.Tn1(j), s.Tk1(j), s.Xk1(j), s.Yk1(j), s.Tn2(j), s.Xn2(j), s.Q3(j)})
-                r.push_back(v);
-        r.push_back(s.T);
-        return r;
-    };
+    auto record = [this] { return periodRecord(app->state); };
     choosePace(form(), "макс.");
     defaultRun();
     const std::vector<double> fast = record();
@@ -232,4 +236,73 @@ TEST_F(RunPace, TheStatusLineTellsARunStoppedAtAQuestion) {
     EXPECT_TRUE(status(form()).contains(QStringLiteral("период 1 из 20")))
         << status(form()).toStdString();
     EXPECT_TRUE(status(form()).endsWith(QStringLiteral("остановлен на вопросе")));
+}
+
+class RunPaceInEnglish : public EnglishWindowTest {
+protected:
+    // The main window anew, set for a short run to its end (fronts every
+    // 0,4 s at 200 m/s).
+    Form1* freshForm() {
+        app->windows.unload(1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto* f = static_cast<Form1*>(open(1));
+        typeInto(f, "Text12", "200");
+        typeInto(f, "Text18", "0,4");
+        return f;
+    }
+    static QString status(QWidget* f) { return control<QLabel>(f, "StatusLine")->text(); }
+};
+
+// The same run at "макс." in Russian and then in English: the same record,
+// and the English status line tells the same time and period.
+TEST_F(RunPaceInEnglish, TheStatusLineTellsTheRunInEnglishWithTheSameNumbers) {
+    applyLanguage(Language::Russian);
+    Form1* f = freshForm();
+    click(f, "Command13");
+    click(f, "Command1");
+    const std::vector<double> russianRecord = periodRecord(app->state);
+    const QString russian = status(f);
+
+    applyLanguage(Language::English);
+    boxes.shown.clear();
+    f = freshForm();
+    click(f, "Command13");
+    click(f, "Command1");
+    EXPECT_EQ(periodRecord(app->state), russianRecord);
+    const QString english = status(f);
+    EXPECT_FALSE(hasCyrillic(english)) << english.toStdString();
+    for (const ShownMessage& m : boxes.shown)
+        EXPECT_FALSE(hasCyrillic(m.title + m.text)) << m.text.toStdString();
+
+    const QRegularExpression ru(QStringLiteral("^T = (\\S+) с   период (\\d+) из (\\d+)\n(.+)$"));
+    const QRegularExpression en(QStringLiteral("^T = (\\S+) s   period (\\d+) of (\\d+)\n(.+)$"));
+    const auto r = ru.match(russian), e = en.match(english);
+    ASSERT_TRUE(r.hasMatch()) << russian.toStdString();
+    ASSERT_TRUE(e.hasMatch()) << english.toStdString();
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(e.captured(i), r.captured(i)) << i;
+    EXPECT_EQ(r.captured(3), QStringLiteral("20"));
+
+    // A paced run shows its progress in English while it runs, and stops on Esc.
+    auto* box = control<QComboBox>(f, "ComboPace");
+    EXPECT_EQ(box->count(), static_cast<int>(kPaceChoices.size()));
+    box->setCurrentIndex(box->findText(QStringLiteral("1×")));
+    ASSERT_EQ(box->currentText(), QStringLiteral("1×"));
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { seen << status(f); });
+    watch.start(50);
+    QTimer::singleShot(400, [f] { click(f, "Command2"); });
+    click(f, "Command13");
+    click(f, "Command1");
+    watch.stop();
+    EXPECT_LT(app->state.T, 1.0);
+    ASSERT_FALSE(seen.isEmpty());
+    for (const QString& s : seen)
+        EXPECT_TRUE(s.startsWith(QStringLiteral("T = ")) && !hasCyrillic(s)) << s.toStdString();
+    EXPECT_TRUE(seen.join(QChar(' ')).contains(QStringLiteral(" s   period 0 of 20")))
+        << seen.join(QStringLiteral(" | ")).toStdString();
+    const QString stopped = status(f);
+    EXPECT_TRUE(stopped.contains(QChar('\n')) && !hasCyrillic(stopped)) << stopped.toStdString();
+    EXPECT_NE(stopped.section(QChar('\n'), 1), english.section(QChar('\n'), 1));
 }
