@@ -13,11 +13,11 @@
     </message>
     <message>
         <source> относительный угол скорости приемника Qn1(%1) = %2</source>
-        <translation> relative angle of the receiver's velocity Qn1(%1) = %2</translation>
+        <translation> relative angle of the receiver&apos;s velocity Qn1(%1) = %2</translation>
     </message>
     <message>
         <source> относительный угол скорости источника  Qn2(%1) = %2</source>
-        <translation> relative angle of the source's velocity   Qn2(%1) = %2</translation>
+        <translation> relative angle of the source&apos;s velocity   Qn2(%1) = %2</translation>
     </message>
     <message>
         <source> угол луча зрения Q3 в начале приема периода =      %1</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>        1- приемник  2- источник  i - нимер периода сигнала передатчика</source>
-        <translation>        1- receiver  2- source  i - number of the transmitter's signal period</translation>
+        <translation>        1- receiver  2- source  i - number of the transmitter&apos;s signal period</translation>
     </message>
     <message>
         <source> Tn2(i)- время начала передачи сигнала i-го периода</source>
@@ -97,19 +97,19 @@
     </message>
     <message>
         <source> QV1= %1 - угол между скоростью приемника и осью X</source>
-        <translation> QV1= %1 - angle between the receiver's velocity and the X axis</translation>
+        <translation> QV1= %1 - angle between the receiver&apos;s velocity and the X axis</translation>
     </message>
     <message>
         <source> Qn1(i) - угол между лучом зрения с источника и скоростью приемника </source>
-        <translation> Qn1(i) - angle between the line of sight from the source and the receiver's velocity </translation>
+        <translation> Qn1(i) - angle between the line of sight from the source and the receiver&apos;s velocity </translation>
     </message>
     <message>
         <source> QV2= %1 - угол между скоростью источника и осью X</source>
-        <translation> QV2= %1 - angle between the source's velocity and the X axis</translation>
+        <translation> QV2= %1 - angle between the source&apos;s velocity and the X axis</translation>
     </message>
     <message>
         <source> Qn2(i) - угол между лучом зрения с источника и скоростью источника </source>
-        <translation> Qn2(i) - angle between the line of sight from the source and the source's velocity </translation>
+        <translation> Qn2(i) - angle between the line of sight from the source and the source&apos;s velocity </translation>
     </message>
     <message>
         <source> T00=  %1    - период формирования фронтов сигнала передатчика</source>
