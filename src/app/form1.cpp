@@ -17,8 +17,8 @@
 namespace sonrel {
 
 Form1::Form1(AppContext& app) : FormBase(app, 1) {
-    setWindowTitle(QStringLiteral("Sonrel6         form1       Распространение фронтов волн с "
-                                  "периодом Т00 и расчеты по разным формулам"));
+    setWindowTitle(tr("Sonrel6         form1       Распространение фронтов волн с "
+                      "периодом Т00 и расчеты по разным формулам"));
     state().setPi(3.14159265358979);
     state().million = 1000000;
     state().c = 2.9979e8;
@@ -127,17 +127,17 @@ QWidget* Form1::buildSignal(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = new QGridLayout(box);
     g->setContentsMargins(0, 0, 0, 0);
-    Label18 = makeLabel(box, "Label18", QStringLiteral("скорость сигнала Vs, м/с "));
+    Label18 = makeLabel(box, "Label18", tr("скорость сигнала Vs, м/с "));
     Text12 = makeField(box, "Text12", QStringLiteral("20"));
     Label7 = makeLabel(box, "Label7", QStringLiteral(" R="));
     Text11 = makeField(box, "Text11");
-    Command13 = makeButton(box, "Command13", QStringLiteral("1-Задать T00, с"));
+    Command13 = makeButton(box, "Command13", tr("1-Задать T00, с"));
     Text18 = makeField(box, "Text18", QStringLiteral("5"));
-    Label6 = makeLabel(box, "Label6", QStringLiteral(" v0, 1/c="));
+    Label6 = makeLabel(box, "Label6", tr(" v0, 1/c="));
     Text24 = makeField(box, "Text24");
-    Label12 = makeLabel(box, "Label12", QStringLiteral("T, с="));
+    Label12 = makeLabel(box, "Label12", tr("T, с="));
     Text17 = makeField(box, "Text17");
-    Label4 = makeLabel(box, "Label4", QStringLiteral(" шаг решения, с"));
+    Label4 = makeLabel(box, "Label4", tr(" шаг решения, с"));
     Text9 = makeField(box, "Text9", QStringLiteral("1E-3"));
     QWidget* left[] = {Label18, Label7, Command13, Label6, Label12, Label4};
     QLineEdit* right[] = {Text12, Text11, Text18, Text24, Text17, Text9};
@@ -152,19 +152,19 @@ QWidget* Form1::buildControl(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = new QGridLayout(box);
     g->setContentsMargins(0, 0, 0, 0);
-    Command1 = makeButton(box, "Command1", QStringLiteral("2-Начать эксперимент"));
+    Command1 = makeButton(box, "Command1", tr("2-Начать эксперимент"));
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
-    CheckAllFronts = makeCheck(box, "CheckAllFronts", QStringLiteral("все фронты"), false);
-    Command2 = makeButton(box, "Command2", QStringLiteral("Остановить"));
-    Command3 = makeButton(box, "Command3", QStringLiteral("Продолжить"));
-    Command4 = makeButton(box, "Command4", QStringLiteral("NC0 шагов="));
+    CheckAllFronts = makeCheck(box, "CheckAllFronts", tr("все фронты"), false);
+    Command2 = makeButton(box, "Command2", tr("Остановить"));
+    Command3 = makeButton(box, "Command3", tr("Продолжить"));
+    Command4 = makeButton(box, "Command4", tr("NC0 шагов="));
     Text10 = makeField(box, "Text10", QStringLiteral("20"));
-    Check9 = makeCheck(box, "Check9", QStringLiteral("+ текст"), true);
-    Check5 = makeCheck(box, "Check5", QStringLiteral("+ отчет"), false);
-    Label14 = makeLabel(box, "Label14", QStringLiteral("Масштаб рисунка, м/см"));
+    Check9 = makeCheck(box, "Check9", tr("+ текст"), true);
+    Check5 = makeCheck(box, "Check5", tr("+ отчет"), false);
+    Label14 = makeLabel(box, "Label14", tr("Масштаб рисунка, м/см"));
     Text19 = makeField(box, "Text19", QStringLiteral("5"));
-    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
-    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить в файл рисунок с №"));
+    Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
+    Command6 = makeButton(box, "Command6", tr("Сохранить в файл рисунок с №"));
     Text21 = makeField(box, "Text21", QStringLiteral("1"));
     g->addWidget(Command1, 0, 0);
     auto* modes = new QHBoxLayout;
@@ -196,28 +196,26 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     outer->setContentsMargins(0, 0, 0, 0);
 
     Frame1 = makeFrame(box, "Frame1",
-                       QStringLiteral("теоретические расчеты по выбранной формуле для частоты v "
-                                      "или длины волны L"));
+                       tr("теоретические расчеты по выбранной формуле для частоты v "
+                          "или длины волны L"));
     auto* f1 = new QGridLayout(Frame1);
-    Option1 = makeOption(Frame1, "Option1", QStringLiteral("СТО"), false);
-    Option2 = makeOption(Frame1, "Option2", QStringLiteral("Вельт (3)"), false);
-    Option3 = makeOption(Frame1, "Option3", QStringLiteral("Лоренц (2)"), true);
-    Option4 = makeOption(Frame1, "Option4", QStringLiteral("КТО (4-4) v=v0*( 1-V12/Vs)"), false);
+    Option1 = makeOption(Frame1, "Option1", tr("СТО"), false);
+    Option2 = makeOption(Frame1, "Option2", tr("Вельт (3)"), false);
+    Option3 = makeOption(Frame1, "Option3", tr("Лоренц (2)"), true);
+    Option4 = makeOption(Frame1, "Option4", tr("КТО (4-4) v=v0*( 1-V12/Vs)"), false);
     Check2 = makeCheck(Frame1, "Check2", QStringLiteral("(4-2) v=v0*G/(1-V12'/Vs)"), false);
     Check3 = makeCheck(Frame1, "Check3", QStringLiteral("(4-1) v=v0*(1-V12'/Vs)/G"), false);
     Check6 = makeCheck(Frame1, "Check6", QStringLiteral("(4-3) v=v0*G/(1+V12'/Vs)"), false);
     Check8 = makeCheck(Frame1, "Check8", QStringLiteral("v(4-5)=v(2)*G2/G1"), false);
-    Frame4 = makeFrame(Frame1, "Frame4", QStringLiteral("Вельт"));
+    Frame4 = makeFrame(Frame1, "Frame4", tr("Вельт"));
     auto* f4 = new QHBoxLayout(Frame4);
     Option11 = makeOption(Frame4, "Option11", QStringLiteral("3-1"), false);
     Option12 = makeOption(Frame4, "Option12", QStringLiteral("3-2"), true);
     f4->addWidget(Option11);
     f4->addWidget(Option12);
-    Check13 = makeCheck(Frame1, "Check13",
-                        QStringLiteral("для (3) точный расчет поправок dv1 и dv2"), true);
+    Check13 = makeCheck(Frame1, "Check13", tr("для (3) точный расчет поправок dv1 и dv2"), true);
     Check7 = makeCheck(Frame1, "Check7", QStringLiteral("L/L0"), false);
-    Check11 =
-        makeCheck(Frame1, "Check11", QStringLiteral("учесть запаздывание по координатам"), true);
+    Check11 = makeCheck(Frame1, "Check11", tr("учесть запаздывание по координатам"), true);
     f1->setVerticalSpacing(2);
     f1->addWidget(Option1, 0, 0);
     f1->addWidget(Check3, 0, 1);
@@ -246,27 +244,26 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     Text25 = makeField(right, "Text25", QStringLiteral("0"));
     Label19 = makeLabel(right, "Label19", QStringLiteral("Y, v/v0"));
     Text26 = makeField(right, "Text26", QStringLiteral("1"));
-    Label20 = makeLabel(right, "Label20", QStringLiteral("Масштаб графика v/v0, ед/см"));
+    Label20 = makeLabel(right, "Label20", tr("Масштаб графика v/v0, ед/см"));
     Text27 = makeField(right, "Text27", QStringLiteral("0,2"));
-    Command18 = makeButton(right, "Command18",
-                           QStringLiteral("Расчет по координатам и скоростям с нахождением Q"));
-    Command17 = makeButton(right, "Command17",
-                           QStringLiteral("Расчет по V1, V2 или V12 = X при заданном Q="));
+    Command18 =
+        makeButton(right, "Command18", tr("Расчет по координатам и скоростям с нахождением Q"));
+    Command17 = makeButton(right, "Command17", tr("Расчет по V1, V2 или V12 = X при заданном Q="));
     Text28 = makeField(right, "Text28", QStringLiteral("0"));
-    Command12 = makeButton(right, "Command12", QStringLiteral("Построить график в функции от"));
+    Command12 = makeButton(right, "Command12", tr("Построить график в функции от"));
     Frame3 = makeFrame(right, "Frame3", QString());
     auto* f3 = new QHBoxLayout(Frame3);
     f3->setContentsMargins(2, 2, 2, 2);
     f3->setSpacing(4);
     Option6 = makeOption(Frame3, "Option6", QStringLiteral("VX1"), true);
     Option7 = makeOption(Frame3, "Option7", QStringLiteral("VX2"), false);
-    Option8 = makeOption(Frame3, "Option8", QStringLiteral("Q при заданных VX1 и VX2"), false);
+    Option8 = makeOption(Frame3, "Option8", tr("Q при заданных VX1 и VX2"), false);
     f3->addWidget(Option6);
     f3->addWidget(Option7);
     f3->addWidget(Option8);
-    Command7 = makeButton(right, "Command7", QStringLiteral("На график экспериментальные точки"));
-    Command15 = makeButton(right, "Command15", QStringLiteral("Поставить точку по X Y"));
-    Command14 = makeButton(right, "Command14", QStringLiteral("Очистить график"));
+    Command7 = makeButton(right, "Command7", tr("На график экспериментальные точки"));
+    Command15 = makeButton(right, "Command15", tr("Поставить точку по X Y"));
+    Command14 = makeButton(right, "Command14", tr("Очистить график"));
     // Numbers of a dozen digits need no more room than the bodies' fields.
     for (QLineEdit* f : {Text29, Text23, Text25, Text26, Text27, Text28})
         f->setFixedWidth(twips(855) + 20);
@@ -296,13 +293,13 @@ QWidget* Form1::buildNavigation(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
-    Command20 = makeButton(box, "Command20", QStringLiteral("СТО"));
-    Command11 = makeButton(box, "Command11", QStringLiteral("АСО -> ИСО"));
-    Command10 = makeButton(box, "Command10", QStringLiteral("АСО или ИСО"));
-    Command19 = makeButton(box, "Command19", QStringLiteral("Мембраны"));
-    Command9 = makeButton(box, "Command9", QStringLiteral("Калькулятор"));
+    Command20 = makeButton(box, "Command20", tr("СТО"));
+    Command11 = makeButton(box, "Command11", tr("АСО -> ИСО"));
+    Command10 = makeButton(box, "Command10", tr("АСО или ИСО"));
+    Command19 = makeButton(box, "Command19", tr("Мембраны"));
+    Command9 = makeButton(box, "Command9", tr("Калькулятор"));
     Command8 = makeButton(box, "Command8", QStringLiteral("About"));
-    Command16 = makeButton(box, "Command16", QStringLiteral("Выход"));
+    Command16 = makeButton(box, "Command16", tr("Выход"));
     for (QPushButton* b :
          {Command20, Command11, Command10, Command19, Command9, Command8, Command16})
         h->addWidget(b);

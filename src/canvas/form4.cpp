@@ -18,7 +18,7 @@ constexpr int kScrollMax = 2000;
 } // namespace
 
 Form4::Form4(AppContext& app) : FormBase(app, 4) {
-    setWindowTitle(QStringLiteral("Отчет      Sonrel6      form4"));
+    setWindowTitle(tr("Отчет      Sonrel6      form4"));
     picBox = new QWidget(this);
     picBox->setObjectName("picBox");
     // The page is as wide as the design's; its height is at most the

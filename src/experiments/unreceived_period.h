@@ -2,12 +2,17 @@
 // The line that stands where a report, a table or a list of graph points
 // would show a period whose end has not been received (after a stop, or at
 // the last front of the record): such a period has no observed frequency.
+#include "app/translate.h"
+
 #include <string>
 
 namespace sonrel {
 
 inline std::string unreceivedPeriodLine(int period) {
-    return "период " + std::to_string(period) + " не принят";
+    std::string line = trText("Period", "период %1 не принят");
+    const std::size_t at = line.find("%1");
+    if (at != std::string::npos) line.replace(at, 2, std::to_string(period));
+    return line;
 }
 
 } // namespace sonrel

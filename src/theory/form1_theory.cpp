@@ -14,10 +14,12 @@ namespace sonrel {
 
 namespace {
 
-const QString kSpeedsTooHigh =
-    QStringLiteral("Скорости V1, V2 и V12 должны быть меньше скорости сигнала.\n"
-                   "Проверьте заданные для выбранной формулы скорости VX1 и VX2.");
-const QString kNegativeFraction = QStringLiteral("X= V/Vs должно быть положительное");
+// Russian source texts, translated when the box is shown.
+const QString kSpeedsTooHigh = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("Message", "Скорости V1, V2 и V12 должны быть меньше скорости сигнала.\n"
+                                 "Проверьте заданные для выбранной формулы скорости VX1 и VX2."));
+const QString kNegativeFraction =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "X= V/Vs должно быть положительное"));
 
 constexpr double kReportTop = 599.3;
 

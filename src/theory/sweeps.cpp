@@ -2,6 +2,7 @@
 
 #include "app/checked_math.h"
 #include "app/numbers.h"
+#include "app/translate.h"
 #include "theory/graph_area.h"
 
 namespace sonrel {
@@ -41,8 +42,10 @@ void runSweep(SharedState& s, Canvas& canvas, const SweepSettings& set0,
     s.My = set.My;
     double V1 = set.VX1, V2 = set.VX2;
     int counter = kSweepReportEvery;
-    s.reportText = angleSweep ? "     №                      Q(i)                    v/v0  \n\n"
-                              : "     №                      V(i)                   v/v0  \n\n";
+    s.reportText =
+        angleSweep
+            ? trText("Theory", "     №                      Q(i)                    v/v0  \n\n")
+            : trText("Theory", "     №                      V(i)                   v/v0  \n\n");
     const Color color = formulaColor(sel);
     FormulaResult previous = lastFormulaResult(s);
     for (int i = 0; i < kSweepPoints; ++i) {

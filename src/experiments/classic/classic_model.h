@@ -5,21 +5,23 @@
 // is exposed one step at a time; the window owns the loop.
 #include "app/prompts.h"
 #include "app/shared_state.h"
+#include "app/translate.h"
 
 namespace sonrel {
 
-// Texts of the questions a run asks.
-inline constexpr const char* kShortPeriodWarning =
-    "ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n"
-    "т.к. расчетный период сейчас меньше времени распространения сигнала\n"
-    "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ";
+// Texts of the questions a run asks (translated where they are shown).
+inline constexpr const char* kShortPeriodWarning = SONREL_TR_NOOP(
+    "Message", "ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n"
+               "т.к. расчетный период сейчас меньше времени распространения сигнала\n"
+               "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
 inline constexpr const char* kShortPeriodTitle = "Sonrel6";
-inline constexpr const char* kContinueQuestion = "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ";
+inline constexpr const char* kContinueQuestion =
+    SONREL_TR_NOOP("Message", "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
 inline constexpr const char* kContinueTitle = "Sonrel5";
 // Shown by "1-Задать T00, с" when front 1 needs longer than T00 to arrive.
 inline constexpr const char* kPeriodTooShort =
-    "Период формирования нового фронта волны не должен быть меньше \n"
-    "    времени распространения сигнала предыдущего фронта волны";
+    SONREL_TR_NOOP("Message", "Период формирования нового фронта волны не должен быть меньше \n"
+                              "    времени распространения сигнала предыдущего фронта волны");
 inline constexpr const char* kPeriodSettingTitle = "Sonrel5m";
 
 // The check boxes a step reads at every arrival.

@@ -3,8 +3,11 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
+#include "app/translate.h"
 #include "experiments/unreceived_period.h"
 #include "theory/formulas.h"
+
+#include <vector>
 
 namespace sonrel {
 
@@ -23,6 +26,22 @@ std::string r2(double x) {
 }
 std::string idx(int j) {
     return std::to_string(j);
+}
+
+// A report line in the interface language: the translated text with %1, %2 …
+// replaced by the values in order.
+std::string line(const std::string& text, std::initializer_list<std::string> values) {
+    const std::vector<std::string> v(values);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' &&
+                          static_cast<std::size_t>(text[i + 1] - '1') < v.size();
+        if (mark)
+            out += v[static_cast<std::size_t>(text[++i] - '1')];
+        else
+            out += text[i];
+    }
+    return out;
 }
 
 // Angles at the end of period j: those of front j + 1. A front past the
@@ -57,9 +76,12 @@ std::string periodBlock(const SharedState& s, int j) {
     const std::string J = idx(j), P = idx(j - 1), N = idx(j + 1);
     std::string t;
     t.reserve(1600);
-    t += "             обрабатываем данные приема сигнала периода № " + J + kCrLf;
-    t += std::string(" координаты и время источника и приемника для начала и конца одного "
-                     "периода") +
+    t += line(trText("ClassicReport",
+                     "             обрабатываем данные приема сигнала периода № %1"),
+              {J}) +
+         kCrLf;
+    t += trText("ClassicReport", " координаты и время источника и приемника для начала и "
+                                 "конца одного периода") +
          kCrLf;
     t += " Tn2(" + J + ") = " + r6(s.Tn2(j)) + "        Xn2(" + J + ") = " + r6(s.Xn2(j)) +
          "        Yn2(" + J + ") = " + r6(s.Yn2(j)) + kCrLf;
@@ -70,24 +92,37 @@ std::string periodBlock(const SharedState& s, int j) {
          "        Yk1(" + P + ") = " + r6(s.Yk1(j - 1)) + kCrLf;
     t += " Tk1(" + J + ") = " + r6(s.Tk1(j)) + "        Xk1(" + J + ") = " + r6(s.Xk1(j)) +
          "        Yk1(" + J + ") = " + r6(s.Yk1(j)) + kCrLf + kCrLf;
-    t += " угол луча зрения Q3 в начале приема периода =      " + num(s.Q3(j)) + kCrLf;
-    t += " относительный угол скорости приемника Qn1(" + J + ") = " + num(s.QV1(j)) + kCrLf;
-    t +=
-        " относительный угол скорости источника  Qn2(" + J + ") = " + num(s.QV2(j)) + kCrLf + kCrLf;
-    t += " угол луча зрения Q3 в конце приема периода =       " + num(end.Q3) + kCrLf;
-    t += " относительный угол скорости приемника Qn1(" + N + ") = " + num(end.Qn1) + kCrLf;
-    t += " относительный угол скорости источника  Qn2(" + N + ") = " + num(end.Qn2) + kCrLf + kCrLf;
-    t += std::string(" наблюдаемый период одного колебания на приемнике и реальная принимаемая "
-                     "частота ") +
+    const std::string receiverAngle =
+        trText("ClassicReport", " относительный угол скорости приемника Qn1(%1) = %2");
+    const std::string sourceAngle =
+        trText("ClassicReport", " относительный угол скорости источника  Qn2(%1) = %2");
+    t += line(trText("ClassicReport", " угол луча зрения Q3 в начале приема периода =      %1"),
+              {num(s.Q3(j))}) +
+         kCrLf;
+    t += line(receiverAngle, {J, num(s.QV1(j))}) + kCrLf;
+    t += line(sourceAngle, {J, num(s.QV2(j))}) + kCrLf + kCrLf;
+    t += line(trText("ClassicReport", " угол луча зрения Q3 в конце приема периода =       %1"),
+              {num(end.Q3)}) +
+         kCrLf;
+    t += line(receiverAngle, {N, num(end.Qn1)}) + kCrLf;
+    t += line(sourceAngle, {N, num(end.Qn2)}) + kCrLf + kCrLf;
+    t += trText("ClassicReport", " наблюдаемый период одного колебания на приемнике и "
+                                 "реальная принимаемая частота ") +
          kCrLf;
     t += " dT= Tk1(" + J + ") - Tk1(" + P + ") = " + num(s.dT(j)) + "       v(" + J +
          ") = 1/dT= " + num(observedFrequency(s, j)) + kCrLf + kCrLf;
-    t += std::string(" расчетная частота принимаемого сигнала  ") + kCrLf;
-    t += "                                    частота в начале периода v1n(" + J +
-         ") = " + num(s.v1n(j)) + kCrLf;
-    t += "                                    частота в конце периода   v1k(" + J +
-         ") = " + num(s.v1k(j)) + kCrLf;
-    t += " средняя частота за период  v1(" + J + ") = (v1n(i) + v1k(i)) / 2  = " + num(s.v1(j)) +
+    t += trText("ClassicReport", " расчетная частота принимаемого сигнала  ") + kCrLf;
+    t += line(trText("ClassicReport",
+                     "                                    частота в начале периода v1n(%1) = %2"),
+              {J, num(s.v1n(j))}) +
+         kCrLf;
+    t += line(trText("ClassicReport",
+                     "                                    частота в конце периода   v1k(%1) = %2"),
+              {J, num(s.v1k(j))}) +
+         kCrLf;
+    t += line(trText("ClassicReport",
+                     " средняя частота за период  v1(%1) = (v1n(i) + v1k(i)) / 2  = %2"),
+              {J, num(s.v1(j))}) +
          kCrLf + kCrLf;
     return t;
 }
@@ -101,8 +136,9 @@ void clearPeriod(SharedState& s, int j) {
 }
 
 std::string periodTable(const SharedState& s, int periods) {
-    std::string t = std::string("№ периода      угол       наблюдаемая частота     расчетная "
-                                "частота ") +
+    // The header's words start where the columns of the rows below start.
+    std::string t = trText("ClassicReport", "№ периода      угол       наблюдаемая частота "
+                                            "    расчетная частота ") +
                     kCrLf;
     for (int j = 1; j <= periods; ++j) {
         if (!periodReceived(s, j))
@@ -117,36 +153,51 @@ std::string periodTable(const SharedState& s, int periods) {
 } // namespace
 
 std::string reportHeading() {
-    return std::string("        1- приемник  2- источник  i - нимер периода сигнала передатчика") +
+    return trText("ClassicReport",
+                  "        1- приемник  2- источник  i - нимер периода сигнала передатчика") +
            kCrLf;
 }
 
 std::string reportLegend(const SharedState& s) {
     const char* const fixedHead[] = {
-        " Tn2(i)- время начала передачи сигнала i-го периода",
-        " Tk1(i)- время конца приема сигнала i-го периода",
-        " Tn1(i)- время при приеме сигнала i-го периода, когда источник ",
-        "                     начал передачу сигнала следующего периода",
-        " Xn2(i)- коорд. источника в начале передачи сигнала i-го периода",
-        " Xn1(i)- коорд. приемника в начале передачи сигнала i+1-го периода",
-        " Xk2(i)- коорд. источника в тот момент времени, когда сигнал от ",
-        "                           начала i-го периода достиг приемника",
-        " Xk1(i)- координата приемника в конце приема сигнала i-го периода",
-        " Q3 - угол между лучом зрения и осью X (угол наблюдения)",
+        SONREL_TR_NOOP("ClassicReport", " Tn2(i)- время начала передачи сигнала i-го периода"),
+        SONREL_TR_NOOP("ClassicReport", " Tk1(i)- время конца приема сигнала i-го периода"),
+        SONREL_TR_NOOP("ClassicReport",
+                       " Tn1(i)- время при приеме сигнала i-го периода, когда источник "),
+        SONREL_TR_NOOP("ClassicReport",
+                       "                     начал передачу сигнала следующего периода"),
+        SONREL_TR_NOOP("ClassicReport",
+                       " Xn2(i)- коорд. источника в начале передачи сигнала i-го периода"),
+        SONREL_TR_NOOP("ClassicReport",
+                       " Xn1(i)- коорд. приемника в начале передачи сигнала i+1-го периода"),
+        SONREL_TR_NOOP("ClassicReport",
+                       " Xk2(i)- коорд. источника в тот момент времени, когда сигнал от "),
+        SONREL_TR_NOOP("ClassicReport",
+                       "                           начала i-го периода достиг приемника"),
+        SONREL_TR_NOOP("ClassicReport",
+                       " Xk1(i)- координата приемника в конце приема сигнала i-го периода"),
+        SONREL_TR_NOOP("ClassicReport", " Q3 - угол между лучом зрения и осью X (угол наблюдения)"),
     };
     std::string t;
-    for (const char* line : fixedHead)
-        t += std::string(line) + kCrLf;
-    t += " QV1= " + r2(vectorAngleDeg(s, s.VX(1), s.VY(1))) +
-         " - угол между скоростью приемника и осью X" + kCrLf;
-    t +=
-        std::string(" Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") + kCrLf;
-    t += " QV2= " + r2(vectorAngleDeg(s, s.VX(2), s.VY(2))) +
-         " - угол между скоростью источника и осью X" + kCrLf;
-    t +=
-        std::string(" Qn2(i) - угол между лучом зрения с источника и скоростью источника ") + kCrLf;
-    t += " T00=  " + num(s.T00) + "    - период формирования фронтов сигнала передатчика" + kCrLf;
-    t += "  v0=  " + num(s.v0) + "    - частота передатчика " + kCrLf;
+    for (const char* text : fixedHead)
+        t += trText("ClassicReport", text) + kCrLf;
+    t += line(trText("ClassicReport", " QV1= %1 - угол между скоростью приемника и осью X"),
+              {r2(vectorAngleDeg(s, s.VX(1), s.VY(1)))}) +
+         kCrLf;
+    t += trText("ClassicReport",
+                " Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") +
+         kCrLf;
+    t += line(trText("ClassicReport", " QV2= %1 - угол между скоростью источника и осью X"),
+              {r2(vectorAngleDeg(s, s.VX(2), s.VY(2)))}) +
+         kCrLf;
+    t += trText("ClassicReport",
+                " Qn2(i) - угол между лучом зрения с источника и скоростью источника ") +
+         kCrLf;
+    t += line(trText("ClassicReport",
+                     " T00=  %1    - период формирования фронтов сигнала передатчика"),
+              {num(s.T00)}) +
+         kCrLf;
+    t += line(trText("ClassicReport", "  v0=  %1    - частота передатчика "), {num(s.v0)}) + kCrLf;
     return t;
 }
 
