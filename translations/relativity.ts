@@ -75,7 +75,7 @@ runs only for SR and when modelling in AF</translation>
     </message>
     <message>
         <source> Tn1p(i) - время приема сигнала начала i-го реального периода и по часам приемника</source>
-        <translation> Tn1p(i) - time of receiving the signal of the start of real period i by the receiver's clock</translation>
+        <translation> Tn1p(i) - time of receiving the signal of the start of real period i by the receiver&apos;s clock</translation>
     </message>
     <message>
         <source> Xn1(i) и Xk2(i) - координаты приемника и источника при приема начала i-го условного периода</source>
@@ -87,7 +87,7 @@ runs only for SR and when modelling in AF</translation>
     </message>
     <message>
         <source> Qn1(i) и Qn2(i) - углы между скоростью приемника или источника и лучом зрения с источника</source>
-        <translation> Qn1(i), Qn2(i) - angles between the receiver's or source's velocity and the line of sight from the source</translation>
+        <translation> Qn1(i), Qn2(i) - angles between the receiver&apos;s or source&apos;s velocity and the line of sight from the source</translation>
     </message>
     <message>
         <source> kT1=  %1      kT2=  %2     - коэффициенты темпа времени на приемнике и источнике</source>
@@ -107,7 +107,7 @@ runs only for SR and when modelling in AF</translation>
     </message>
     <message>
         <source> v0= v00/kT2=  %1 - частота передатчика по часам источника</source>
-        <translation> v0= v00/kT2=  %1 - transmitter frequency by the source's clock</translation>
+        <translation> v0= v00/kT2=  %1 - transmitter frequency by the source&apos;s clock</translation>
     </message>
     <message>
         <source> T0=  %1 - время начала эксперимента по часам ИСО, которое </source>
@@ -115,7 +115,7 @@ runs only for SR and when modelling in AF</translation>
     </message>
     <message>
         <source> равно координатному временем приемника (если была задана VXiso не равная нулю)</source>
-        <translation> equals the receiver's coordinate time (if a nonzero VXiso was given)</translation>
+        <translation> equals the receiver&apos;s coordinate time (if a nonzero VXiso was given)</translation>
     </message>
     <message>
         <source>период %1 не принят</source>
@@ -354,7 +354,7 @@ runs only for SR and when modelling in AF</translation>
     </message>
     <message>
         <source>+график x=f(t&apos;)</source>
-        <translation>+graph x=f(t')</translation>
+        <translation>+graph x=f(t&apos;)</translation>
     </message>
     <message>
         <source>Сохранить рисунок №</source>
