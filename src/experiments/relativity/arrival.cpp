@@ -10,16 +10,6 @@
 
 namespace sonrel::relativity {
 
-std::string overrunQuestion(int n, double arrival, double nextEmission) {
-    return "                         ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\r\n"
-           "т.к. период сейчас меньше времени распространения сигнала и поэтому \r\n"
-           " пучок лучей следующего периода не смог во время начать движение\r\n"
-           "           Tk1(" +
-           std::to_string(n) + ")= " + formatNumber(arrival) + "  >   Tn2(" +
-           std::to_string(n + 1) + ")=   " + formatNumber(nextEmission) +
-           "\r\n                        ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ\r\n";
-}
-
 void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
     s.Tn1(N) = T1;
     Tn1p(N) = kT1iso * T1;
@@ -60,7 +50,7 @@ void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
     beamInFlight = false;
     if (opt.animation) drawPeriodHistory(c);
     if (N == 21) s.stepCount = s.NC0;
-    if (!opt.autoMode && !p.askYesNo(kContinueQuestion, kContinueTitle)) {
+    if (!opt.autoMode && !p.askYesNo(continueQuestion(), kContinueTitle)) {
         s.stepCount = s.NC0;
         s.stopFlag = 1;
     }

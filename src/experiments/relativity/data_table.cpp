@@ -3,7 +3,7 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
-#include "experiments/relativity/report.h"
+#include "experiments/unreceived_period.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +75,7 @@ bool blank(const std::string& line) {
     return tokens(line).empty();
 }
 
-// The tail of the line written after the rows (see reportUnreceived).
+// The tail of the line written after the rows (see unreceivedPeriodLine).
 const char* const kUnreceived = " не принят";
 
 } // namespace
@@ -108,8 +108,9 @@ std::string tableText(Model& m) {
         text += line + "\r\n";
     }
     // Each row is the start of its period and the end of the one before;
-    // the period that starts at the last row was not received.
-    if (const int open = m.unfinishedPeriod()) text += reportUnreceived(open);
+    // the period that starts at the last row was not received. The line is
+    // Russian in every interface language, as the whole table is.
+    if (const int open = m.unfinishedPeriod()) text += unreceivedPeriodLine(open) + "\r\n";
     return text;
 }
 

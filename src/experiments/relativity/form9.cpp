@@ -1,4 +1,6 @@
-#include "experiments/relativity/form9.h"
+// The class header by its own folder's path: the translation tools take the
+// texts' context (the class and its namespace) from it.
+#include "form9.h"
 
 #include "app/window_registry_qt.h"
 #include "experiments/relativity/grids.h"
@@ -10,13 +12,14 @@ namespace sonrel {
 
 namespace {
 
-const QString kSetDataCorrectly = QStringLiteral("Задайте правильно данные ");
+const QString kSetDataCorrectly =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("Message", "Задайте правильно данные "));
 
 } // namespace
 
 Form9::Form9(AppContext& app) : FormBase(app, 9), model_(app.state) {
-    setWindowTitle(QStringLiteral("Sonrel6     form9     Сравнение двух вариантов представления "
-                                  "принципа относительности "));
+    setWindowTitle(tr("Sonrel6     form9     Сравнение двух вариантов представления "
+                      "принципа относительности "));
     buildControls();
     picture().setFontPixelSize(11);
     clearPicture();

@@ -35,7 +35,7 @@ bool Form9::showPoint(const GraphPoint& p) {
         setNumber(Text26, p.angleStart);
         setNumber(Text36, p.angleEnd);
     }
-    return askYesNo(this, qs(kContinueQuestion), qs(kContinueTitle));
+    return askYesNo(this, qs(continueQuestion()), qs(kContinueTitle));
 }
 
 void Form9::observedPointsClicked() {

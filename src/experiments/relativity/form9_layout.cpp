@@ -1,6 +1,8 @@
 // Controls of the comparison window, their captions, defaults and places:
 // the picture above a panel of columns.
-#include "experiments/relativity/form9.h"
+// The class header by its own folder's path: the translation tools take the
+// captions' context (the class and its namespace) from it.
+#include "form9.h"
 #include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
 
@@ -57,16 +59,16 @@ QWidget* Form9::buildInitialState(QWidget* parent) {
     Text6 = g.field("Y2", "Text6", "0");
     Text4 = g.field("VX2", "Text4", "10");
     Text8 = g.field("VY2", "Text8", "0");
-    Text12 = g.field(" Vs0, м/с ", "Text12", "20");
-    Text32 = g.field("кол-во лучей", "Text32", "500");
-    Text35 = g.field("средний угол", "Text35", "89");
-    Text34 = g.field("угол конуса", "Text34", "180");
-    Text9 = g.field("шаг решения, с", "Text9", "15E-4");
-    Text19 = g.field("Масштаб, м/см", "Text19", "5");
+    Text12 = g.field(tr(" Vs0, м/с ").toUtf8(), "Text12", "20");
+    Text32 = g.field(tr("кол-во лучей").toUtf8(), "Text32", "500");
+    Text35 = g.field(tr("средний угол").toUtf8(), "Text35", "89");
+    Text34 = g.field(tr("угол конуса").toUtf8(), "Text34", "180");
+    Text9 = g.field(tr("шаг решения, с").toUtf8(), "Text9", "15E-4");
+    Text19 = g.field(tr("Масштаб, м/см").toUtf8(), "Text19", "5");
     Command10 = makeButton(g.widget(), "Command10", QStringLiteral("X=X0"));
     Command11 = makeButton(g.widget(), "Command11", QStringLiteral("X=Xiso"));
     g.add(Command10, Command11);
-    Command9 = makeButton(g.widget(), "Command9", QStringLiteral("VX1 и VX2"));
+    Command9 = makeButton(g.widget(), "Command9", tr("VX1 и VX2"));
     g.span(Command9);
     return g.finish();
 }
@@ -82,8 +84,8 @@ QWidget* Form9::buildIsoValues(QWidget* parent) {
     Text25 = g.field("VX2iso", "Text25");
     Text15 = g.field("VY1iso", "Text15");
     Text16 = g.field("VY2iso", "Text16");
-    Text13 = g.field("угол QV1", "Text13");
-    Text14 = g.field("угол QV2", "Text14");
+    Text13 = g.field(tr("угол QV1").toUtf8(), "Text13");
+    Text14 = g.field(tr("угол QV2").toUtf8(), "Text14");
     Text72 = g.field("kT00", "Text72");
     Text60 = g.field("kTiso", "Text60");
     Text61 = g.field("kT1iso", "Text61");
@@ -98,7 +100,7 @@ QWidget* Form9::buildPeriodValues(QWidget* parent) {
     FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
     g.layout()->setVerticalSpacing(2);
     Text17 = g.field("Taso, Tiso", "Text17");
-    Text20 = g.field("№ периода", "Text20", "0");
+    Text20 = g.field(tr("№ периода").toUtf8(), "Text20", "0");
     Text41 = g.field(" Tn1", "Text41");
     Text42 = g.field(" Tk1", "Text42");
     Text26 = g.field("Qn3", "Text26");
@@ -120,41 +122,41 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
     g.layout()->setVerticalSpacing(2);
     QWidget* p = g.widget();
-    Command1 = makeButton(p, "Command1", QStringLiteral("Начать эксперимент с VXiso, м/с"));
+    Command1 = makeButton(p, "Command1", tr("Начать эксперимент с VXiso, м/с"));
     Text50 = g.after(Command1, "Text50", "0");
     Check8 = makeCheck(p, "Check8", QStringLiteral("+"), false);
     Text49 = g.after(Check8, "Text49", "0");
     Check17 = makeCheck(p, "Check17", QStringLiteral("++T2=T1"), false);
-    Check19 = makeCheck(p, "Check19", QStringLiteral("+Т2=T1"), false);
+    Check19 = makeCheck(p, "Check19", tr("+Т2=T1"), false);
     g.add(Check17, Check19);
-    Command13 = makeButton(p, "Command13", QStringLiteral("Найти T00, с"));
+    Command13 = makeButton(p, "Command13", tr("Найти T00, с"));
     Text18 = g.after(Command13, "Text18", "5");
-    Command2 = makeButton(p, "Command2", QStringLiteral("Остановить"));
-    Command3 = makeButton(p, "Command3", QStringLiteral("Продолжить"));
+    Command2 = makeButton(p, "Command2", tr("Остановить"));
+    Command3 = makeButton(p, "Command3", tr("Продолжить"));
     g.add(Command2, Command3);
-    Command4 = makeButton(p, "Command4", QStringLiteral("NC0 шагов при NC0 ="));
+    Command4 = makeButton(p, "Command4", tr("NC0 шагов при NC0 ="));
     Text10 = g.after(Command4, "Text10", "100");
     Check1 = makeCheck(p, "Check1", QStringLiteral("Auto"), true);
     Check14 = makeCheck(p, "Check14", QStringLiteral("+ Stop"), false);
     g.add(Check1, Check14);
-    CheckAllFronts = makeCheck(p, "CheckAllFronts", QStringLiteral("все фронты"), false);
+    CheckAllFronts = makeCheck(p, "CheckAllFronts", tr("все фронты"), false);
     g.span(CheckAllFronts);
-    Check6 = makeCheck(p, "Check6", QStringLiteral("+ анимация"), true);
-    Check5 = makeCheck(p, "Check5", QStringLiteral("+ отчет"), false);
+    Check6 = makeCheck(p, "Check6", tr("+ анимация"), true);
+    Check5 = makeCheck(p, "Check5", tr("+ отчет"), false);
     g.add(Check6, Check5);
-    Check9 = makeCheck(p, "Check9", QStringLiteral("+ расчет в АСО"), false);
+    Check9 = makeCheck(p, "Check9", tr("+ расчет в АСО"), false);
     Text47 = g.after(Check9, "Text47");
-    Check16 = makeCheck(p, "Check16", QStringLiteral("+ расчет в ИСО"), false);
+    Check16 = makeCheck(p, "Check16", tr("+ расчет в ИСО"), false);
     Text48 = g.after(Check16, "Text48");
-    Check4 = makeCheck(p, "Check4", QStringLiteral("+ T00 из ИСО"), false);
+    Check4 = makeCheck(p, "Check4", tr("+ T00 из ИСО"), false);
     Text55 = g.after(Check4, "Text55");
     Check2 = makeCheck(p, "Check2", QStringLiteral("+T0="), true);
     Text71 = g.after(Check2, "Text71");
     Check12 = makeCheck(p, "Check12", QStringLiteral("++Tn2= f(T1)"), false);
-    Check7 = makeCheck(p, "Check7", QStringLiteral("+ видимые в АСО"), false);
+    Check7 = makeCheck(p, "Check7", tr("+ видимые в АСО"), false);
     g.add(Check12, Check7);
-    Text74 = g.after(g.label("после"), "Text74", "100");
-    Text75 = g.after(g.label("итераций dt="), "Text75");
+    Text74 = g.after(g.label(tr("после").toUtf8()), "Text74", "100");
+    Text75 = g.after(g.label(tr("итераций dt=").toUtf8()), "Text75");
     // At 2× the default run (about 50 s of model time) lasts about 25 s.
     pacer = new RunPacer(
         *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
@@ -167,35 +169,35 @@ QWidget* Form9::buildOptions(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
-    auto frame = [&](QGroupBox*& f, const char* name, const char* caption) {
-        f = makeFrame(box, name, QString::fromUtf8(caption));
+    auto frame = [&](QGroupBox*& f, const char* name, const QString& caption) {
+        f = makeFrame(box, name, caption);
         auto* lay = new QVBoxLayout(f);
         lay->setContentsMargins(6, 2, 6, 2);
         lay->setSpacing(1);
         v->addWidget(f);
         return lay;
     };
-    QVBoxLayout* f1 = frame(Frame1, "Frame1", "моделировать в");
-    Option2 = makeOption(Frame1, "Option2", QStringLiteral("ИСО"), true);
-    Option1 = makeOption(Frame1, "Option1", QStringLiteral("АСО"), false);
+    QVBoxLayout* f1 = frame(Frame1, "Frame1", tr("моделировать в"));
+    Option2 = makeOption(Frame1, "Option2", tr("ИСО"), true);
+    Option1 = makeOption(Frame1, "Option1", tr("АСО"), false);
     f1->addWidget(Option2);
     f1->addWidget(Option1);
-    QVBoxLayout* f3 = frame(Frame3, "Frame3", "эффект Доплера");
-    Option5 = makeOption(Frame3, "Option5", QStringLiteral("классика"), true);
-    Option6 = makeOption(Frame3, "Option6", QStringLiteral("СТО"), false);
-    Option7 = makeOption(Frame3, "Option7", QStringLiteral("СТО+"), false);
-    Check21 = makeCheck(Frame3, "Check21", QStringLiteral("+КТО"), false);
-    Check18 = makeCheck(Frame3, "Check18", QStringLiteral("+вид "), false);
+    QVBoxLayout* f3 = frame(Frame3, "Frame3", tr("эффект Доплера"));
+    Option5 = makeOption(Frame3, "Option5", tr("классика"), true);
+    Option6 = makeOption(Frame3, "Option6", tr("СТО"), false);
+    Option7 = makeOption(Frame3, "Option7", tr("СТО+"), false);
+    Check21 = makeCheck(Frame3, "Check21", tr("+КТО"), false);
+    Check18 = makeCheck(Frame3, "Check18", tr("+вид "), false);
     for (QWidget* w : {static_cast<QWidget*>(Option5), static_cast<QWidget*>(Option6),
                        static_cast<QWidget*>(Option7), static_cast<QWidget*>(Check21),
                        static_cast<QWidget*>(Check18)})
         f3->addWidget(w);
-    QVBoxLayout* f4 = frame(Frame4, "Frame4", "графики по");
+    QVBoxLayout* f4 = frame(Frame4, "Frame4", tr("графики по"));
     Option11 = makeOption(Frame4, "Option11", QStringLiteral("Q3"), true);
     Option13 = makeOption(Frame4, "Option13", QStringLiteral("Q30"), false);
     f4->addWidget(Option11);
     f4->addWidget(Option13);
-    QVBoxLayout* f2 = frame(Frame2, "Frame2", "графики по T= T / kT");
+    QVBoxLayout* f2 = frame(Frame2, "Frame2", tr("графики по T= T / kT"));
     Option3 = makeOption(Frame2, "Option3", QStringLiteral("1"), true);
     Option4 = makeOption(Frame2, "Option4", QStringLiteral("kT00"), false);
     Option8 = makeOption(Frame2, "Option8", QStringLiteral("kTiso"), false);
@@ -210,28 +212,28 @@ QWidget* Form9::buildGraphControls(QWidget* parent) {
     FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
     g.layout()->setVerticalSpacing(2);
     QWidget* p = g.widget();
-    Command14 = makeButton(p, "Command14", QStringLiteral("Очистить график с М(v/v0), ед/см="));
+    Command14 = makeButton(p, "Command14", tr("Очистить график с М(v/v0), ед/см="));
     Text27 = g.after(Command14, "Text27", "0,2");
-    Check11 = makeCheck(p, "Check11", QStringLiteral("по T с MT, с/см"), false);
+    Check11 = makeCheck(p, "Check11", tr("по T с MT, с/см"), false);
     Text43 = g.after(Check11, "Text43", "5");
-    Command7 = makeButton(p, "Command7", QStringLiteral("Экспериментальные точки"));
+    Command7 = makeButton(p, "Command7", tr("Экспериментальные точки"));
     g.span(Command7);
-    Command18 = makeButton(p, "Command18", QStringLiteral("Расчетные точки"));
+    Command18 = makeButton(p, "Command18", tr("Расчетные точки"));
     g.span(Command18);
-    Command5 = makeButton(p, "Command5", QStringLiteral("Очистить рисунок"));
+    Command5 = makeButton(p, "Command5", tr("Очистить рисунок"));
     g.span(Command5);
-    Check15 = makeCheck(p, "Check15", QStringLiteral("+ фронт"), false);
-    Check13 = makeCheck(p, "Check13", QStringLiteral("+график x=f(t')"), false);
+    Check15 = makeCheck(p, "Check15", tr("+ фронт"), false);
+    Check13 = makeCheck(p, "Check13", tr("+график x=f(t')"), false);
     g.add(Check15, Check13);
     Check10 = makeCheck(p, "Check10", QStringLiteral("t'= t*kTiso"), false);
     Check20 = makeCheck(p, "Check20", QStringLiteral("t'=t"), false);
     g.add(Check10, Check20);
-    Command6 = makeButton(p, "Command6", QStringLiteral("Сохранить рисунок №"));
+    Command6 = makeButton(p, "Command6", tr("Сохранить рисунок №"));
     Text21 = g.after(Command6, "Text21", "1");
     Check3 = makeCheck(p, "Check3", QStringLiteral(".txt"), false);
     g.span(Check3);
-    Command8 = makeButton(p, "Command8", QStringLiteral("Среда"));
-    Command16 = makeButton(p, "Command16", QStringLiteral("Выход"));
+    Command8 = makeButton(p, "Command8", tr("Среда"));
+    Command16 = makeButton(p, "Command16", tr("Выход"));
     g.add(Command8, Command16);
     return g.finish();
 }

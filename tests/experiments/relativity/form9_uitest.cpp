@@ -1,11 +1,13 @@
 #include "app/numbers.h"
 #include "canvas/form4.h"
 #include "experiments/relativity/form9.h"
+#include "support/english.h"
 #include "support/exact_arrival.h"
 #include "support/ui_helpers.h"
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFontMetrics>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <cmath>
@@ -375,4 +377,173 @@ TEST_F(ComparisonWindow, AllFrontsDefaultRunReceivesNineteenPeriods) {
         EXPECT_NEAR(readNumber(match.captured(3).toStdString()), want, 0.005 * want) << i;
     }
     EXPECT_EQ(periods, 19);
+}
+
+// The default run, its report, its boxes, its graph and its table in one
+// language, as the English interface must leave them unchanged.
+struct DefaultRunResult {
+    std::vector<double> record; // the period record of the shared state and the model
+    QStringList fields;         // T00 found, last period, observed and theory frequencies
+    QString report;
+    std::vector<ShownMessage> boxes;
+    QImage observedPoints;
+    QByteArray table;
+};
+
+class ComparisonWindowInEnglish : public EnglishWindowTest {
+protected:
+    // "Найти T00, с", then "Начать эксперимент с VXiso, м/с" with the report
+    // window on, every question answered "Yes"; then the observed points and
+    // the data table numbered `table`.
+    DefaultRunResult defaultRun(const QString& table) {
+        auto* f = static_cast<Form9*>(open(9));
+        control<QCheckBox>(f, "Check5")->setChecked(true);
+        boxes.shown.clear();
+        click(f, "Command13");
+        click(f, "Command1");
+        DefaultRunResult r;
+        r.boxes = boxes.shown;
+        const SharedState& s = app->state;
+        relativity::Model& m = f->model();
+        for (int i = 1; i <= 20; ++i)
+            for (double v : {s.Tn1(i), m.Tn1p(i), s.Xn1(i), s.Yn1(i), s.Xk2(i), s.Yk2(i),
+                             m.Tn2iso(i), m.Xn2iso(i), m.Qn1(i), m.Vs1(i)})
+                r.record.push_back(v);
+        for (const char* name : {"Text18", "Text20", "Text23", "Text24", "Text44", "Text54"})
+            r.fields << textOf(f, name);
+        r.report = static_cast<Form4*>(app->windows.get(4))->plainText();
+        click(f, "Command14");
+        click(f, "Command7");
+        r.observedPoints = f->picture().image().copy();
+        control<QCheckBox>(f, "Check3")->setChecked(true);
+        typeInto(f, "Text21", table);
+        click(f, "Command6");
+        QFile file(QStringLiteral("Sonrel_") + table + QStringLiteral(".txt"));
+        if (file.open(QIODevice::ReadOnly)) r.table = file.readAll();
+        app->windows.unload(9);
+        app->windows.unload(4);
+        return r;
+    }
+};
+
+namespace {
+
+// The numbers of a text in their order (symbols such as Tn1 or v00 excluded).
+QStringList numbersIn(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral(R"((?<![\w(])-?\d+(?:,\d+)?(?:E-?\d+)?)"));
+    QStringList out;
+    for (auto it = number.globalMatch(text); it.hasNext();)
+        out << it.next().captured();
+    return out;
+}
+
+// The width of the start of a report line, in pixels of the report's font.
+int columnOf(const QString& start) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(10);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return QFontMetrics(font).horizontalAdvance(start);
+}
+
+} // namespace
+
+TEST_F(ComparisonWindowInEnglish, DefaultRunKeepsItsNumbersAndSpeaksEnglish) {
+    applyLanguage(Language::Russian);
+    const DefaultRunResult russian = defaultRun(QStringLiteral("7"));
+    applyLanguage(Language::English);
+    const DefaultRunResult english = defaultRun(QStringLiteral("8"));
+
+    ASSERT_EQ(russian.fields.size(), 6);
+    EXPECT_TRUE(russian.fields[0].startsWith(QStringLiteral("4,99")) ||
+                russian.fields[0].startsWith(QStringLiteral("5")));
+    EXPECT_EQ(russian.fields[1], QStringLiteral("9"));
+    EXPECT_EQ(english.record, russian.record);
+    EXPECT_EQ(english.fields, russian.fields);
+    EXPECT_EQ(english.observedPoints, russian.observedPoints);
+    // The data table is the same file in both languages.
+    ASSERT_FALSE(russian.table.isEmpty());
+    EXPECT_EQ(english.table.toStdString(), russian.table.toStdString());
+
+    // The same questions, each in English: the overrun once, with its numbers.
+    ASSERT_EQ(english.boxes.size(), russian.boxes.size());
+    int overrun = 0;
+    for (std::size_t k = 0; k < english.boxes.size(); ++k) {
+        const ShownMessage& m = english.boxes[k];
+        EXPECT_FALSE(hasCyrillic(m.text) || hasCyrillic(m.title)) << m.text.toStdString();
+        EXPECT_EQ(m.title, russian.boxes[k].title);
+        EXPECT_EQ(numbersIn(m.text), numbersIn(russian.boxes[k].text));
+        if (m.text.contains(QStringLiteral("THE PROGRAM IS NOT WORKING CORRECTLY"))) {
+            ++overrun;
+            EXPECT_TRUE(m.text.contains(QStringLiteral("Tk1(10)= "))) << m.text.toStdString();
+            EXPECT_TRUE(m.text.contains(QStringLiteral("CONTINUE EXPERIMENT")));
+        }
+    }
+    EXPECT_EQ(overrun, 1);
+
+    // The report: English, every number of the Russian one in the same order,
+    // and the columns of each period's block lined up.
+    EXPECT_FALSE(hasCyrillic(english.report)) << english.report.toStdString();
+    EXPECT_EQ(numbersIn(english.report), numbersIn(russian.report));
+    EXPECT_TRUE(english.report.contains(QStringLiteral("processing the signals of period No. 9")));
+    EXPECT_TRUE(english.report.contains(QStringLiteral("period 10 not received")));
+    // Each group's first capture starts at one column on every block's lines.
+    const QStringList lines = english.report.split(QLatin1Char('\n'));
+    const std::vector<std::vector<const char*>> columns = {
+        {R"((dT= Tn2\())", R"((dT= Tn1\())", R"((dT= dT \*))"},
+        {R"((vn\(\d+\) = ))", R"((vk\(\d+\) = ))", R"((v\(\d+\) = \(v1n))", R"((Q3\(\d+\) = ))"},
+        {R"((Qn1\(\d+\) = ))", R"((Qn2\(\d+\) = ))"},
+        {R"(emitted +(\d))", R"(received +(\d))"}};
+    for (const auto& group : columns) {
+        std::vector<int> at;
+        for (const char* pattern : group) {
+            const QRegularExpression re(QString::fromLatin1(pattern));
+            int found = 0;
+            for (const QString& line : lines)
+                if (const auto match = re.match(line); match.hasMatch()) {
+                    at.push_back(columnOf(line.left(match.capturedStart(1))));
+                    ++found;
+                }
+            EXPECT_EQ(found, 9) << pattern;
+        }
+        ASSERT_FALSE(at.empty());
+        for (int x : at)
+            EXPECT_NEAR(x, at.front(), 3) << group.front();
+    }
+
+    // The window's own refusals and field errors are English too.
+    boxes.shown.clear();
+    Form9* f = static_cast<Form9*>(open(9));
+    // Its captions are English (the tooltips and the pace row are the shared
+    // window helpers' texts, not this window's).
+    for (QWidget* w : f->findChildren<QWidget*>())
+        w->setToolTip(QString());
+    QStringList left = untranslatedTexts(f);
+    left.removeIf([](const QString& t) {
+        return t.startsWith(QStringLiteral("LabelPace:")) ||
+               t.startsWith(QStringLiteral("ComboPace:")) ||
+               t.startsWith(QStringLiteral("StatusLine:"));
+    });
+    EXPECT_TRUE(left.isEmpty()) << left.join('\n').toStdString();
+    typeInto(f, "Text4", "-1");
+    click(f, "Command1");
+    typeInto(f, "Text11", "x");
+    click(f, "Command11");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("only when the source moves")));
+    EXPECT_EQ(boxes.shown[1].text, QStringLiteral("Set the data correctly "));
+    for (const ShownMessage& m : boxes.shown)
+        EXPECT_FALSE(hasCyrillic(m.text)) << m.text.toStdString();
+    app->windows.unload(9);
+
+    // The table written under English reads back under Russian with the run's points.
+    applyLanguage(Language::Russian);
+    boxes.shown.clear();
+    f = static_cast<Form9*>(open(9));
+    control<QCheckBox>(f, "Check3")->setChecked(true);
+    typeInto(f, "Text21", "8");
+    click(f, "Command14");
+    click(f, "Command7");
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(f->picture().image(), english.observedPoints);
 }
