@@ -43,7 +43,7 @@ because the period is now shorter than the signal&apos;s travel time, so
  Xn2(i)- source coordinate at the start of sending the signal of the i-th nominal period 
  Tn1(i) - time of receiving the signal of the start of the i-th nominal period, by the IF clocks
  Tn1p(i) - time of receiving the signal of the start of the i-th real period, by the receiver&apos;s clock
- Xn1(i) and Xk2(i) - coordinates of the receiver and the source at the reception of the start of the i-th nominal period
+ Xn1(i) and Xk2(i) - receiver and source coordinates when the start of the i-th nominal period is received
 </translation>
     </message>
     <message>
@@ -59,7 +59,7 @@ because the period is now shorter than the signal&apos;s travel time, so
     <message>
         <source> Qn1(i) и Qn2(i) - углы между скоростью приемника или источника и лучом зрения с источника
 </source>
-        <translation> Qn1(i) and Qn2(i) - angles between the receiver&apos;s or the source&apos;s velocity and the line of sight from the source
+        <translation> Qn1(i) and Qn2(i) - angles of the receiver&apos;s or source&apos;s velocity to the line of sight from the source
 </translation>
     </message>
     <message>
@@ -183,15 +183,15 @@ because the period is now shorter than the signal&apos;s travel time, so
     </message>
     <message>
         <source> Qn3(i), Qk3(i)- угол наблюдения, т.е. между лучом зрения и осью Х в начале и конце периода</source>
-        <translation> Qn3(i), Qk3(i)- observation angle, i.e. between the line of sight and the X axis, at the start and the end of the period</translation>
+        <translation> Qn3(i), Qk3(i)- observation angle (line of sight to the X axis) at the start and the end of the period</translation>
     </message>
     <message>
         <source> Qn1(i), Qn2(i)- угол между лучом зрения и скоростью приемника и источника в начале периода</source>
-        <translation> Qn1(i), Qn2(i)- angle between the line of sight and the velocity of the receiver and of the source at the start of the period</translation>
+        <translation> Qn1(i), Qn2(i)- angle of the line of sight to the receiver&apos;s and source&apos;s velocity at the period&apos;s start</translation>
     </message>
     <message>
         <source> Qk1(i), Qk2(i)- угол между лучом зрения и скоростью приемника и источника в конце периода</source>
-        <translation> Qk1(i), Qk2(i)- angle between the line of sight and the velocity of the receiver and of the source at the end of the period</translation>
+        <translation> Qk1(i), Qk2(i)- angle of the line of sight to the receiver&apos;s and source&apos;s velocity at the period&apos;s end</translation>
     </message>
     <message>
         <source> Аn1(i), Аn2(i)- углы наклона мембран приемника и источника в начале периода</source>
@@ -223,23 +223,23 @@ because the period is now shorter than the signal&apos;s travel time, so
     </message>
     <message>
         <source> углы наклона мембраны источника в начале и конце   An2(</source>
-        <translation> tilt angles of the source membrane at the start and the end   An2(</translation>
+        <translation> tilt of the source membrane at start and end     An2(</translation>
     </message>
     <message>
         <source> углы наклона мембраны приемника в начале и конце  An1(</source>
-        <translation> tilt angles of the receiver membrane at the start and the end  An1(</translation>
+        <translation> tilt of the receiver membrane at start and end   An1(</translation>
     </message>
     <message>
         <source> углы наблюдения в начале и конце периода               Qn3(</source>
-        <translation> observation angles at the start and the end of the period        Qn3(</translation>
+        <translation> observation angles at the period&apos;s start and end        Qn3(</translation>
     </message>
     <message>
         <source> относительные углы скоростей источника в начале и конце  Qn2(</source>
-        <translation> relative angles of the source&apos;s velocity at the start and the end  Qn2(</translation>
+        <translation> relative source velocity angles at start and end    Qn2(</translation>
     </message>
     <message>
         <source> относительные углы скоростей приемника в начале и конце  Qn1(</source>
-        <translation> relative angles of the receiver&apos;s velocity at the start and the end  Qn1(</translation>
+        <translation> relative receiver velocity angles at start and end  Qn1(</translation>
     </message>
     <message>
         <source> наблюдаемый период на приемнике и реальная частота приема</source>
