@@ -27,6 +27,8 @@ struct Pair {
 void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int columns) {
     for (int i = 0; i < count; ++i) {
         const Pair& p = pairs[i];
+        // Worded captions are marked for this window's context; symbols such
+        // as X1 or Qn3 have no entry and stay as they are.
         *p.label =
             makeLabel(box, p.labelName, QCoreApplication::translate("sonrel::Form3", p.caption));
         *p.field = p.value ? makeField(box, p.fieldName, QString::fromUtf8(p.value))
