@@ -6,6 +6,7 @@
 #include "ui/button_tooltips_qt.h"
 #include "ui/run_pacer_qt.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -26,7 +27,10 @@ struct Pair {
 void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int columns) {
     for (int i = 0; i < count; ++i) {
         const Pair& p = pairs[i];
-        *p.label = makeLabel(box, p.labelName, QString::fromUtf8(p.caption));
+        // Worded captions are marked for this window's context; symbols such
+        // as X1 or Qn3 have no entry and stay as they are.
+        *p.label =
+            makeLabel(box, p.labelName, QCoreApplication::translate("sonrel::Form3", p.caption));
         *p.field = p.value ? makeField(box, p.fieldName, QString::fromUtf8(p.value))
                            : makeField(box, p.fieldName);
         (*p.field)->setFixedWidth(88);
@@ -45,7 +49,7 @@ QGridLayout* grid(QWidget* box) {
 } // namespace
 
 Form3::Form3(AppContext& app) : FormBase(app, 3), run_(app.state) {
-    setWindowTitle(QStringLiteral(
+    setWindowTitle(tr(
         "Sonrel6     form3     Распространение сигнала в среде переменной оптической плотности "));
     buildControls();
     picture().setFontPixelSize(11);
@@ -100,17 +104,23 @@ QWidget* Form3::buildBodiesAndMedium(QWidget* parent) {
     auto* medium = new QWidget(box);
     auto* g = grid(medium);
     const Pair mediumPairs[] = {
-        {&Label17, "Label17", "количество слоев среды Np", &Text23, "Text23", "100"},
-        {&Label21, "Label21", "коэффициент плотности Kp ", &Text33, "Text33", "0,00"},
-        {&Label18, "Label18", "Vs0, м/с ", &Text12, "Text12", "20"},
-        {&Label22, "Label22", "кол-во лучей", &Text32, "Text32", "500"},
-        {&Label23, "Label23", "угол конуса", &Text34, "Text34", "160"},
-        {&Label28, "Label28", "средний угол", &Text35, "Text35", "90"},
+        {&Label17, "Label17", QT_TRANSLATE_NOOP("sonrel::Form3", "количество слоев среды Np"),
+         &Text23, "Text23", "100"},
+        {&Label21, "Label21", QT_TRANSLATE_NOOP("sonrel::Form3", "коэффициент плотности Kp "),
+         &Text33, "Text33", "0,00"},
+        {&Label18, "Label18", QT_TRANSLATE_NOOP("sonrel::Form3", "Vs0, м/с "), &Text12, "Text12",
+         "20"},
+        {&Label22, "Label22", QT_TRANSLATE_NOOP("sonrel::Form3", "кол-во лучей"), &Text32, "Text32",
+         "500"},
+        {&Label23, "Label23", QT_TRANSLATE_NOOP("sonrel::Form3", "угол конуса"), &Text34, "Text34",
+         "160"},
+        {&Label28, "Label28", QT_TRANSLATE_NOOP("sonrel::Form3", "средний угол"), &Text35, "Text35",
+         "90"},
     };
     addPairs(medium, g, mediumPairs, 6, 1);
     v->addWidget(medium);
 
-    Frame1 = makeFrame(box, "Frame1", QStringLiteral("изменение плотности по слоям"));
+    Frame1 = makeFrame(box, "Frame1", tr("изменение плотности по слоям"));
     auto* f1 = new QGridLayout(Frame1);
     Option1 = makeOption(Frame1, "Option1", QStringLiteral("P=1+Kp*N"), false);
     Option2 = makeOption(Frame1, "Option2", QStringLiteral("P=1+Kp*N^2"), false);
@@ -121,10 +131,10 @@ QWidget* Form3::buildBodiesAndMedium(QWidget* parent) {
     f1->addWidget(Option3, 1, 0);
     f1->addWidget(Option4, 1, 1);
     v->addWidget(Frame1);
-    Command8 = makeButton(box, "Command8", QStringLiteral("Показать изменение плотности"));
+    Command8 = makeButton(box, "Command8", tr("Показать изменение плотности"));
     v->addWidget(Command8);
-    Check13 = makeCheck(box, "Check13", QStringLiteral("++ средний луч"), false);
-    Check14 = makeCheck(box, "Check14", QStringLiteral("+ расчет по Q3"), false);
+    Check13 = makeCheck(box, "Check13", tr("++ средний луч"), false);
+    Check14 = makeCheck(box, "Check14", tr("+ расчет по Q3"), false);
     v->addWidget(Check13);
     v->addWidget(Check14);
     return box;
@@ -134,60 +144,60 @@ QWidget* Form3::buildRun(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = grid(box);
     int r = 0;
-    Frame3 = makeFrame(box, "Frame3", QStringLiteral("эффект Доплера"));
+    Frame3 = makeFrame(box, "Frame3", tr("эффект Доплера"));
     auto* f3 = new QHBoxLayout(Frame3);
-    Option5 = makeOption(Frame3, "Option5", QStringLiteral("классика"), true);
-    Option6 = makeOption(Frame3, "Option6", QStringLiteral("СТО"), false);
+    Option5 = makeOption(Frame3, "Option5", tr("классика"), true);
+    Option6 = makeOption(Frame3, "Option6", tr("СТО"), false);
     f3->addWidget(Option5);
     f3->addWidget(Option6);
     g->addWidget(Frame3, r++, 0, 1, 2);
-    Check7 = makeCheck(box, "Check7", QStringLiteral("+ увлечение среды"), false);
+    Check7 = makeCheck(box, "Check7", tr("+ увлечение среды"), false);
     g->addWidget(Check7, r++, 0, 1, 2);
-    Check10 = makeCheck(box, "Check10",
-                        QStringLiteral("+ учесть задержку видимого сигнала при Vsv, м/с"), false);
+    Check10 =
+        makeCheck(box, "Check10", tr("+ учесть задержку видимого сигнала при Vsv, м/с"), false);
     Text49 = makeField(box, "Text49", QStringLiteral("20"));
     g->addWidget(Check10, r, 0);
     g->addWidget(Text49, r++, 1);
-    Command1 = makeButton(box, "Command1", QStringLiteral("Начать эксперимент с VXiso, м/с"));
+    Command1 = makeButton(box, "Command1", tr("Начать эксперимент с VXiso, м/с"));
     Text50 = makeField(box, "Text50", QStringLiteral("0"));
     g->addWidget(Command1, r, 0);
     g->addWidget(Text50, r++, 1);
-    Label4 = makeLabel(box, "Label4", QStringLiteral("шаг решения уравнений, с"));
+    Label4 = makeLabel(box, "Label4", tr("шаг решения уравнений, с"));
     Text9 = makeField(box, "Text9", QStringLiteral("1E-3"));
     g->addWidget(Label4, r, 0);
     g->addWidget(Text9, r++, 1);
-    Command4 = makeButton(box, "Command4", QStringLiteral("Сделать NC0 шагов при NC0="));
+    Command4 = makeButton(box, "Command4", tr("Сделать NC0 шагов при NC0="));
     Text10 = makeField(box, "Text10", QStringLiteral("20"));
     g->addWidget(Command4, r, 0);
     g->addWidget(Text10, r++, 1);
-    Command2 = makeButton(box, "Command2", QStringLiteral("Остановить"));
-    Command3 = makeButton(box, "Command3", QStringLiteral("Продолжить"));
+    Command2 = makeButton(box, "Command2", tr("Остановить"));
+    Command3 = makeButton(box, "Command3", tr("Продолжить"));
     g->addWidget(Command2, r, 0);
     g->addWidget(Command3, r++, 1);
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
-    Check6 = makeCheck(box, "Check6", QStringLiteral("+ анимация"), true);
+    Check6 = makeCheck(box, "Check6", tr("+ анимация"), true);
     g->addWidget(Check1, r, 0);
     g->addWidget(Check6, r++, 1);
-    Command13 = makeButton(box, "Command13", QStringLiteral("Найти T00, с"));
+    Command13 = makeButton(box, "Command13", tr("Найти T00, с"));
     Text18 = makeField(box, "Text18", QStringLiteral("5"));
     g->addWidget(Command13, r, 0);
     g->addWidget(Text18, r++, 1);
-    Check5 = makeCheck(box, "Check5", QStringLiteral("+ отчет"), false);
-    CheckAllFronts = makeCheck(box, "CheckAllFronts", QStringLiteral("все фронты"), false);
+    Check5 = makeCheck(box, "Check5", tr("+ отчет"), false);
+    CheckAllFronts = makeCheck(box, "CheckAllFronts", tr("все фронты"), false);
     g->addWidget(Check5, r, 0);
     g->addWidget(CheckAllFronts, r++, 1);
-    Label14 = makeLabel(box, "Label14", QStringLiteral("Масштаб, м/см"));
+    Label14 = makeLabel(box, "Label14", tr("Масштаб, м/см"));
     Text19 = makeField(box, "Text19", QStringLiteral("5"));
     g->addWidget(Label14, r, 0);
     g->addWidget(Text19, r++, 1);
-    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить рисунок №"));
+    Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));
     Text21 = makeField(box, "Text21", QStringLiteral("1"));
     g->addWidget(Command6, r, 0);
     g->addWidget(Text21, r++, 1);
     Check3 = makeCheck(box, "Check3", QStringLiteral(".txt"), false);
     g->addWidget(Check3, r++, 0);
-    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
-    Command16 = makeButton(box, "Command16", QStringLiteral("Выход"));
+    Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
+    Command16 = makeButton(box, "Command16", tr("Выход"));
     g->addWidget(Command5, r, 0);
     g->addWidget(Command16, r++, 1);
     // At 5× the default run (about 96 s of model time) lasts about 19 s.
@@ -204,13 +214,16 @@ QWidget* Form3::buildResults(QWidget* parent) {
     auto* box = new QWidget(parent);
     const Pair results[] = {
         {&Label5, "Label5", "v0", &Text22, "Text22", nullptr},
-        {&Label16, "Label16", "v00, 1/с =", &Text51, "Text51", nullptr},
+        {&Label16, "Label16", QT_TRANSLATE_NOOP("sonrel::Form3", "v00, 1/с ="), &Text51, "Text51",
+         nullptr},
         {&Label8, "Label8", "QV1", &Text13, "Text13", nullptr},
         {&Label9, "Label9", "QV2", &Text14, "Text14", nullptr},
         {&Label24, "Label24", " VX1iso", &Text11, "Text11", nullptr},
         {&Label25, "Label25", " VX2iso", &Text25, "Text25", nullptr},
-        {&Label15, "Label15", "№ периода", &Text20, "Text20", nullptr},
-        {&Label12, "Label12", "  T, с", &Text17, "Text17", nullptr},
+        {&Label15, "Label15", QT_TRANSLATE_NOOP("sonrel::Form3", "№ периода"), &Text20, "Text20",
+         nullptr},
+        {&Label12, "Label12", QT_TRANSLATE_NOOP("sonrel::Form3", "  T, с"), &Text17, "Text17",
+         nullptr},
         {&Label38, "Label38", "Tn1", &Text15, "Text15", nullptr},
         {&Label39, "Label39", "Tk1", &Text16, "Text16", nullptr},
         {&Label6, "Label6", "v=1/(Tk1-Tn1)", &Text24, "Text24", nullptr},
@@ -240,16 +253,15 @@ QWidget* Form3::buildGraph(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* g = grid(box);
     int r = 0;
-    Command14 =
-        makeButton(box, "Command14", QStringLiteral("Очистить график по углам  с М(v/v0), ед/см"));
+    Command14 = makeButton(box, "Command14", tr("Очистить график по углам  с М(v/v0), ед/см"));
     Text27 = makeField(box, "Text27", QStringLiteral("0,2"));
     g->addWidget(Command14, r, 0);
     g->addWidget(Text27, r++, 1);
-    Check11 = makeCheck(box, "Check11", QStringLiteral("график по T с MT, с/см"), false);
+    Check11 = makeCheck(box, "Check11", tr("график по T с MT, с/см"), false);
     Text43 = makeField(box, "Text43", QStringLiteral("5"));
     g->addWidget(Check11, r, 0);
     g->addWidget(Text43, r++, 1);
-    Frame4 = makeFrame(box, "Frame4", QStringLiteral("графики строить по"));
+    Frame4 = makeFrame(box, "Frame4", tr("графики строить по"));
     auto* f4 = new QHBoxLayout(Frame4);
     Option11 = makeOption(Frame4, "Option11", QStringLiteral("Q3"), true);
     Option12 = makeOption(Frame4, "Option12", QStringLiteral("Q1 Q2"), false);
@@ -257,16 +269,16 @@ QWidget* Form3::buildGraph(QWidget* parent) {
     for (QRadioButton* o : {Option11, Option12, Option13})
         f4->addWidget(o);
     g->addWidget(Frame4, r++, 0, 1, 2);
-    Check8 = makeCheck(box, "Check8", QStringLiteral("расчет для графиков по средним"), false);
-    Check9 = makeCheck(box, "Check9", QStringLiteral("расчет для графиков при Vs=Vs0"), false);
+    Check8 = makeCheck(box, "Check8", tr("расчет для графиков по средним"), false);
+    Check9 = makeCheck(box, "Check9", tr("расчет для графиков при Vs=Vs0"), false);
     Check2 = makeCheck(box, "Check2", QStringLiteral("+T0=0"), false);
     Check15 = makeCheck(box, "Check15", QStringLiteral("+ kTiso= 1"), false);
     g->addWidget(Check8, r++, 0, 1, 2);
     g->addWidget(Check9, r++, 0, 1, 2);
     g->addWidget(Check2, r, 0);
     g->addWidget(Check15, r++, 1);
-    Command7 = makeButton(box, "Command7", QStringLiteral("Экспериментальные точки"));
-    Command18 = makeButton(box, "Command18", QStringLiteral("Расчетные"));
+    Command7 = makeButton(box, "Command7", tr("Экспериментальные точки"));
+    Command18 = makeButton(box, "Command18", tr("Расчетные"));
     g->addWidget(Command7, r, 0);
     g->addWidget(Command18, r++, 1);
     for (QLineEdit* f : {Text27, Text43})

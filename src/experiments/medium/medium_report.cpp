@@ -2,6 +2,7 @@
 
 #include "app/checked_math.h"
 #include "app/numbers.h"
+#include "app/translate.h"
 #include "experiments/medium/medium_texts.h"
 
 #include <algorithm>
@@ -10,12 +11,13 @@ namespace sonrel {
 
 namespace medium_texts {
 std::string overrunQuestion(double arrival, double nextStart) {
-    return "              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n"
-           "т.к. период сейчас меньше времени распространения сигнала и поэтому \n"
-           " пучок лучей следующего периода не смог во время начать движение\n"
-           "           Tk1(N)= " +
-           formatNumber(arrival) + "  >   Tn2(N+1)=   " + formatNumber(nextStart) +
-           "\n                        ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ";
+    return trText("MediumMessages",
+                  "              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n"
+                  "т.к. период сейчас меньше времени распространения сигнала и поэтому \n"
+                  " пучок лучей следующего периода не смог во время начать движение\n") +
+           "           Tk1(N)= " + formatNumber(arrival) +
+           "  >   Tn2(N+1)=   " + formatNumber(nextStart) + "\n                        " +
+           trText("Message", kContinueQuestion.c_str());
 }
 } // namespace medium_texts
 
@@ -33,33 +35,42 @@ std::string num(int i) {
     return std::to_string(i);
 }
 std::string notReceived(int i) {
-    return "период " + num(i) + " не принят\n";
+    return trText("MediumReport", "период ") + num(i) + trText("MediumReport", " не принят\n");
 }
 } // namespace
 
 std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run) {
     const SharedState& st = run.st;
     std::vector<ReportPiece> pieces;
-    pieces.push_back({599.9, "        1- приемник  2- источник  i - нимер условного периода\n"});
-    std::string t;
-    t += " Tn2(i)- время передачи сигнала начала i-го условного периода по часам ИСО\n";
-    t += " Xn2(i)- координата источника в начале передачи сигнала i-го условного периода \n";
-    t += " Tn1(i) - время приема сигнала начала i-го условного периода по часам ИСО\n";
-    t += " Tn1p(i) - время приема сигнала начала i-го реального периода и по часам приемника\n";
-    t += " Xn1(i) и Xk2(i) - координаты приемника и источника при приема начала i-го условного "
-         "периода\n";
-    t += " QV1= " + f2(run.QV1start) + "  и QV2= " + f2(run.QV2start) +
-         " - углы между скоростью приемника и источника и осью X\n";
-    t += " Qn1(i) и Qn2(i) - углы между скоростью приемника или источника и лучом зрения с "
-         "источника\n";
+    pieces.push_back(
+        {599.9, trText("MediumReport",
+                       "        1- приемник  2- источник  i - нимер условного периода\n")});
+    std::string t = trText(
+        "MediumReport",
+        " Tn2(i)- время передачи сигнала начала i-го условного периода по часам ИСО\n"
+        " Xn2(i)- координата источника в начале передачи сигнала i-го условного периода \n"
+        " Tn1(i) - время приема сигнала начала i-го условного периода по часам ИСО\n"
+        " Tn1p(i) - время приема сигнала начала i-го реального периода и по часам приемника\n"
+        " Xn1(i) и Xk2(i) - координаты приемника и источника при приема начала i-го условного "
+        "периода\n");
+    t += " QV1= " + f2(run.QV1start) + trText("MediumReport", "  и QV2= ") + f2(run.QV2start) +
+         trText("MediumReport", " - углы между скоростью приемника и источника и осью X\n");
+    t += trText("MediumReport",
+                " Qn1(i) и Qn2(i) - углы между скоростью приемника или источника и лучом зрения с "
+                "источника\n");
     t += " kT1=  " + f3(run.G1) + "      kT2=  " + f3(run.G2) +
-         "     - коэффициенты темпа времени на приемнике и источнике\n";
-    t += " v0=  " + f3(run.v00) + " - реальная частота передатчика по часам источника\n";
+         trText("MediumReport", "     - коэффициенты темпа времени на приемнике и источнике\n");
+    t += " v0=  " + f3(run.v00) +
+         trText("MediumReport", " - реальная частота передатчика по часам источника\n");
     t += " T00=  " + formatNumber(st.T00) +
-         " - условный период колебаний передатчика с частотой v00 по времени ИСО\n";
+         trText("MediumReport",
+                " - условный период колебаний передатчика с частотой v00 по времени ИСО\n");
     t += " T0=  " + f3(st.T) +
-         " - время начала эксперимента по часам ИСО, где начало отсчета (как и для источника)\n";
-    t += " согласовано с началом координатного временем приемника, если была задана VXiso\n";
+         trText("MediumReport",
+                " - время начала эксперимента по часам ИСО, где начало отсчета (как и для "
+                "источника)\n"
+                " согласовано с началом координатного временем приемника, если была задана "
+                "VXiso\n");
     pieces.push_back({599.3, t});
     return pieces;
 }
@@ -82,38 +93,46 @@ void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<Rep
         run.vsr(i) = (run.vn(i) + run.vk(i)) / 2;
         const double dT = run.Tn1p(i + 1) - run.Tn1p(i);
         const std::string n = num(i);
-        std::string t;
-        t += "                         обрабатываем сигналы условного периода № " + n + "\n";
-        t += " координаты и время по часам ИСО источника и приемника для начала условного "
-             "периода (i)\n";
+        std::string t =
+            trText("MediumReport",
+                   "                         обрабатываем сигналы условного периода № ") +
+            n + "\n";
+        t += trText("MediumReport",
+                    " координаты и время по часам ИСО источника и приемника для начала условного "
+                    "периода (i)\n");
         t += " Tn2(" + n + ") = " + f6(st.Tn2(i)) + "        Xn2(" + n + ") = " + f6(st.Xn2(i)) +
              "        Yn2(" + n + ") = " + f6(st.Yn2(i)) + "\n";
         t += " Tn1(" + n + ") = " + f6(st.Tn1(i)) + "        Xn1(" + n + ") = " + f6(st.Xk1(i)) +
              "        Yn1(" + n + ") = " + f6(st.Yk1(i)) + "\n";
-        t += " время по часам приемника начала реального периода Tn1p(" + n +
-             ") = " + f6(run.Tn1p(i)) + "\n";
-        t += " угол луча зрения на источнике в момент излучения начала периода   " +
+        t += trText("MediumReport", " время по часам приемника начала реального периода Tn1p(") +
+             n + ") = " + f6(run.Tn1p(i)) + "\n";
+        t += trText("MediumReport",
+                    " угол луча зрения на источнике в момент излучения начала периода   ") +
              f2(run.Qe(i) * deg) + "\n";
-        t += " угол луча зрения на приемнике в момент приема начала периода   " +
+        t += trText("MediumReport",
+                    " угол луча зрения на приемнике в момент приема начала периода   ") +
              f2(run.Qa(i) * deg) + "\n";
-        t += " угол скорости приемника в начале " + n + " периода Qn1(" + n +
-             ") = " + f2(st.QV1(i) * deg) + " при Vs1(" + n + ") = " + f2(run.Vs1(i)) + "\n";
-        t += " угол скорости источника в начале " + n + " периода Qn2(" + n +
-             ") = " + f2(st.QV2(i) * deg) + " при Vs2(" + n + ") = " + f2(run.Vs2(i)) + "\n";
-        t += " наблюдаемый период на приемнике и реальная частота приема\n";
+        t += trText("MediumReport", " угол скорости приемника в начале ") + n +
+             trText("MediumReport", " периода Qn1(") + n + ") = " + f2(st.QV1(i) * deg) +
+             trText("MediumReport", " при Vs1(") + n + ") = " + f2(run.Vs1(i)) + "\n";
+        t += trText("MediumReport", " угол скорости источника в начале ") + n +
+             trText("MediumReport", " периода Qn2(") + n + ") = " + f2(st.QV2(i) * deg) +
+             trText("MediumReport", " при Vs2(") + n + ") = " + f2(run.Vs2(i)) + "\n";
+        t += trText("MediumReport", " наблюдаемый период на приемнике и реальная частота приема\n");
         t += " dT= Tk1(" + n + ") - Tk1(" + num(i - 1) + ") = " + f3(dT) +
              "                             v(" + n + ") = 1/dT= " + formatNumber(safeDiv(1, dT)) +
              "\n";
-        t +=
-            " расчетная частота в начале периода vn(" + n + ") = " + formatNumber(run.vn(i)) + "\n";
-        t += " расчетная частота в конце  периода  vk(" + n + ") = " + formatNumber(run.vk(i)) +
-             "\n";
-        t += " средняя частота за период v(" + n +
+        t += trText("MediumReport", " расчетная частота в начале периода vn(") + n +
+             ") = " + formatNumber(run.vn(i)) + "\n";
+        t += trText("MediumReport", " расчетная частота в конце  периода  vk(") + n +
+             ") = " + formatNumber(run.vk(i)) + "\n";
+        t += trText("MediumReport", " средняя частота за период v(") + n +
              ") = (v1n(i) + v1k(i)) / 2  = " + formatNumber(run.vsr(i)) + "\n\n";
         pieces.push_back({591 - 7.0 * (i - 1), t});
     }
-    std::string table =
-        "№ периода      углы при вылете     углы при приеме     наблюдаемая и расчетная частота \n";
+    // The rows' columns start under the header's words, in either language.
+    std::string table = trText("MediumReport", "№ периода      углы при вылете     углы при приеме "
+                                               "    наблюдаемая и расчетная частота \n");
     for (int i = 1; i <= count; ++i) {
         if (i > complete) {
             table += notReceived(i);

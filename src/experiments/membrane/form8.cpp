@@ -14,8 +14,15 @@
 
 namespace sonrel {
 
+namespace {
+// The field grid takes its captions as UTF-8.
+QByteArray utf8(const QString& caption) {
+    return caption.toUtf8();
+}
+} // namespace
+
 Form8::Form8(AppContext& app) : FormBase(app, 8) {
-    setWindowTitle(QStringLiteral("Sonrel6         form8          Мембраны"));
+    setWindowTitle(tr("Sonrel6         form8          Мембраны"));
     // The observation angles of the periods start afresh with this window.
     state().Q3.fill(0.0);
     buildControls();
@@ -106,32 +113,32 @@ QWidget* Form8::buildBodies(QWidget* parent) {
     Text14 = g.field("X2=", "Text14");
     Text15 = g.field("Y1=", "Text15");
     Text16 = g.field("Y2=", "Text16");
-    Text17 = g.field(" T, с", "Text17");
+    Text17 = g.field(utf8(tr(" T, с")), "Text17");
     return box;
 }
 
 QWidget* Form8::buildMembranes(QWidget* parent) {
     auto* box = new QWidget(parent);
     FieldGrid g(box, labels_);
-    Text18 = g.field("T00, c", "Text18", "2,5");
-    Text12 = g.field("Vs, м/с ", "Text12", "20");
+    Text18 = g.field(utf8(tr("T00, c")), "Text18", "2,5");
+    Text12 = g.field(utf8(tr("Vs, м/с ")), "Text12", "20");
     Text11 = g.field("v0=1/T00", "Text11");
-    Text25 = g.field("L1, м", "Text25", "40");
-    Text26 = g.field("L2, м", "Text26", "20");
-    Text22 = g.field("А1, град", "Text22", "90");
-    Text23 = g.field("А2, град", "Text23", "90");
-    Command13 = makeButton(box, "Command13", QStringLiteral("1-Рассчитать угол А2"));
+    Text25 = g.field(utf8(tr("L1, м")), "Text25", "40");
+    Text26 = g.field(utf8(tr("L2, м")), "Text26", "20");
+    Text22 = g.field(utf8(tr("А1, град")), "Text22", "90");
+    Text23 = g.field(utf8(tr("А2, град")), "Text23", "90");
+    Command13 = makeButton(box, "Command13", tr("1-Рассчитать угол А2"));
     Check3 = makeCheck(box, "Check3", QStringLiteral("+ A1=A2"), true);
     g.add(Command13, Check3);
-    Command1 = makeButton(box, "Command1", QStringLiteral("2-Начать эксперимент"));
-    Check2 = makeCheck(box, "Check2", QStringLiteral("+ изменять A2"), true);
+    Command1 = makeButton(box, "Command1", tr("2-Начать эксперимент"));
+    Check2 = makeCheck(box, "Check2", tr("+ изменять A2"), true);
     g.add(Command1, Check2);
-    Check4 = makeCheck(box, "Check4", QStringLiteral("++ изменять A1=A2"), true);
+    Check4 = makeCheck(box, "Check4", tr("++ изменять A1=A2"), true);
     g.span(Check4);
     Frame2 = makeFrame(box, "Frame2", QString());
     auto* f2 = new QHBoxLayout(Frame2);
-    Option1 = makeOption(Frame2, "Option1", QStringLiteral("зеркало"), false);
-    Option5 = makeOption(Frame2, "Option5", QStringLiteral("мембрана"), true);
+    Option1 = makeOption(Frame2, "Option1", tr("зеркало"), false);
+    Option5 = makeOption(Frame2, "Option5", tr("мембрана"), true);
     f2->addWidget(Option1);
     f2->addWidget(Option5);
     g.span(Frame2);
@@ -141,12 +148,12 @@ QWidget* Form8::buildMembranes(QWidget* parent) {
 void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
     auto* box = new QWidget(parent);
     FieldGrid g(box, labels_);
-    Text20 = g.field("номер  принятого периода i", "Text20", "0");
-    Text49 = g.field("номер вылетевшего фронта", "Text49");
-    Text24 = g.field("заданный угол наблюдения i+1", "Text24");
-    Text59 = g.field("реальный угол наблюдения i+1", "Text59");
-    Text28 = g.field("A1 при приеме фронта i+1", "Text28");
-    Text29 = g.field("A2 при излучении фронта i+1", "Text29");
+    Text20 = g.field(utf8(tr("номер  принятого периода i")), "Text20", "0");
+    Text49 = g.field(utf8(tr("номер вылетевшего фронта")), "Text49");
+    Text24 = g.field(utf8(tr("заданный угол наблюдения i+1")), "Text24");
+    Text59 = g.field(utf8(tr("реальный угол наблюдения i+1")), "Text59");
+    Text28 = g.field(utf8(tr("A1 при приеме фронта i+1")), "Text28");
+    Text29 = g.field(utf8(tr("A2 при излучении фронта i+1")), "Text29");
     Text38 = g.field("Tn1(i)", "Text38");
     Text39 = g.field("Tk1(i)", "Text39");
     columns->addWidget(box, 0, Qt::AlignTop);
@@ -167,31 +174,30 @@ QWidget* Form8::buildControl(QWidget* parent) {
     auto* box = new QWidget(parent);
     FieldGrid g(box, labels_);
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
-    Check9 = makeCheck(box, "Check9", QStringLiteral("+ анимация процесса"), true);
+    Check9 = makeCheck(box, "Check9", tr("+ анимация процесса"), true);
     g.add(Check1, Check9);
-    Check5 = makeCheck(box, "Check5", QStringLiteral("+Создать отчет"), false);
+    Check5 = makeCheck(box, "Check5", tr("+Создать отчет"), false);
     g.span(Check5);
-    Command2 = makeButton(box, "Command2", QStringLiteral("Остановить"));
-    Command3 = makeButton(box, "Command3", QStringLiteral("Продолжить"));
+    Command2 = makeButton(box, "Command2", tr("Остановить"));
+    Command3 = makeButton(box, "Command3", tr("Продолжить"));
     g.add(Command2, Command3);
-    Command4 = makeButton(box, "Command4", QStringLiteral("Сделать NC0 шагов"));
+    Command4 = makeButton(box, "Command4", tr("Сделать NC0 шагов"));
     g.span(Command4);
     Text10 = g.field("NC0", "Text10", "20");
-    Text9 = g.field(" шаг решения, с", "Text9", "1E-3");
-    Text19 = g.field("Масштаб рисунка, м/см", "Text19", "10");
-    Text27 = g.field("Масштаб графика v/v0, ед/см", "Text27", "0,25");
-    Command6 = makeButton(box, "Command6", QStringLiteral("Сохранить рисунок с №"));
+    Text9 = g.field(utf8(tr(" шаг решения, с")), "Text9", "1E-3");
+    Text19 = g.field(utf8(tr("Масштаб рисунка, м/см")), "Text19", "10");
+    Text27 = g.field(utf8(tr("Масштаб графика v/v0, ед/см")), "Text27", "0,25");
+    Command6 = makeButton(box, "Command6", tr("Сохранить рисунок с №"));
     Text21 = makeField(box, "Text21", QStringLiteral("1"));
     Text21->setFixedWidth(130);
     g.add(Command6, Text21);
-    Command5 = makeButton(box, "Command5", QStringLiteral("Очистить рисунок"));
-    Command14 = makeButton(box, "Command14", QStringLiteral("Очистить график"));
+    Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
+    Command14 = makeButton(box, "Command14", tr("Очистить график"));
     g.add(Command5, Command14);
-    Command7 =
-        makeButton(box, "Command7", QStringLiteral("Вывести на график экспериментальные точки"));
+    Command7 = makeButton(box, "Command7", tr("Вывести на график экспериментальные точки"));
     g.span(Command7);
-    Command12 = makeButton(box, "Command12", QStringLiteral("Расчетные точки"));
-    Command16 = makeButton(box, "Command16", QStringLiteral("Закрыть форму"));
+    Command12 = makeButton(box, "Command12", tr("Расчетные точки"));
+    Command16 = makeButton(box, "Command16", tr("Закрыть форму"));
     g.add(Command12, Command16);
     return box;
 }

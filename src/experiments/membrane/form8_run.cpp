@@ -13,8 +13,9 @@ namespace sonrel {
 
 namespace {
 
-const char* const kMirrorWarning = "Внимание. В этом эксперименте углы отражения рисуются \n"
-                                   "корректно только при задании угла А1 вблизи 90 градусов";
+const char* const kMirrorWarning =
+    QT_TRANSLATE_NOOP("Message", "Внимание. В этом эксперименте углы отражения рисуются \n"
+                                 "корректно только при задании угла А1 вблизи 90 градусов");
 
 // The run's questions as message boxes; its results into the window's fields.
 class WindowHooks : public MembraneHooks {

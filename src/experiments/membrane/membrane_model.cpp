@@ -2,6 +2,7 @@
 
 #include "app/checked_math.h"
 #include "app/signal_delay.h"
+#include "app/translate.h"
 #include "theory/formulas.h"
 
 #include <cmath>
@@ -13,8 +14,8 @@ namespace mp = membrane_points;
 namespace {
 
 const char* const kTurnReceiverImpossible =
-    "Уменьшите Т00 или увеличьте Y1n\nили отмените условие ++ A1=A2";
-const char* const kContinueQuestion = "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ";
+    SONREL_TR_NOOP("Message", "Уменьшите Т00 или увеличьте Y1n\nили отмените условие ++ A1=A2");
+const char* const kContinueQuestion = SONREL_TR_NOOP("Message", "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
 
 Point midpoint(Point p, Point q) {
     return {(p.x + q.x) / 2, (p.y + q.y) / 2};

@@ -2,6 +2,7 @@
 
 #include "app/checked_math.h"
 #include "app/numbers.h"
+#include "app/translate.h"
 #include "theory/formulas.h"
 
 namespace sonrel {
@@ -24,25 +25,39 @@ std::string num(int i) {
 
 void printLegend(const SharedState& s, ReportSink& sink) {
     sink.clear();
-    std::string heading = "        1- приемник  2- источник  i - номер периода сигнала передатчика";
+    std::string heading =
+        trText("MembraneReport",
+               "        1- приемник  2- источник  i - номер периода сигнала передатчика");
     sink.print(599.9, heading + kBreak);
     std::string t;
-    for (const char* line :
-         {" Tn2(i), Xn2(i), Yn2(i)- время и координаты источника в начале передачи i-го периода",
-          " Tk2(i), Xk2(i), Yk2(i)- время и координаты источника в конце передачи i-го периода",
-          " Tn1(i), Xn1(i), Yn1(i)- время и координаты приемника в начале приема i-го периода",
-          " Tk1(i), Xk1(i), Yk1(i)- время и координаты приемника в конце приема i-го периода",
-          " Qn3(i), Qk3(i)- угол наблюдения, т.е. между лучом зрения и осью Х в начале и конце "
-          "периода",
-          " Qn1(i), Qn2(i)- угол между лучом зрения и скоростью приемника и источника в начале "
-          "периода",
-          " Qk1(i), Qk2(i)- угол между лучом зрения и скоростью приемника и источника в конце "
-          "периода",
-          " Аn1(i), Аn2(i)- углы наклона мембран приемника и источника в начале периода",
-          " Аk1(i), Аk2(i)- углы наклона мембран приемника и источника в конце периода"})
-        t += std::string(line) + kBreak;
-    t += " T00=  " + formatNumber(s.T00) + "    - период колебаний передатчика" + kBreak;
-    t += " v0= 1/T00=  " + formatNumber(s.v0) + "     - частота передатчика " + kBreak;
+    // The legend: one line per symbol.
+    for (const char* line : {
+             SONREL_TR_NOOP("MembraneReport", " Tn2(i), Xn2(i), Yn2(i)- время и координаты "
+                                              "источника в начале передачи i-го периода"),
+             SONREL_TR_NOOP("MembraneReport", " Tk2(i), Xk2(i), Yk2(i)- время и координаты "
+                                              "источника в конце передачи i-го периода"),
+             SONREL_TR_NOOP("MembraneReport", " Tn1(i), Xn1(i), Yn1(i)- время и координаты "
+                                              "приемника в начале приема i-го периода"),
+             SONREL_TR_NOOP("MembraneReport", " Tk1(i), Xk1(i), Yk1(i)- время и координаты "
+                                              "приемника в конце приема i-го периода"),
+             SONREL_TR_NOOP("MembraneReport", " Qn3(i), Qk3(i)- угол наблюдения, т.е. между лучом "
+                                              "зрения и осью Х в начале и конце периода"),
+             SONREL_TR_NOOP("MembraneReport", " Qn1(i), Qn2(i)- угол между лучом зрения и "
+                                              "скоростью приемника и источника в начале периода"),
+             SONREL_TR_NOOP("MembraneReport", " Qk1(i), Qk2(i)- угол между лучом зрения и "
+                                              "скоростью приемника и источника в конце периода"),
+             SONREL_TR_NOOP(
+                 "MembraneReport",
+                 " Аn1(i), Аn2(i)- углы наклона мембран приемника и источника в начале периода"),
+             SONREL_TR_NOOP(
+                 "MembraneReport",
+                 " Аk1(i), Аk2(i)- углы наклона мембран приемника и источника в конце периода"),
+         })
+        t += trText("MembraneReport", line) + kBreak;
+    t += " T00=  " + formatNumber(s.T00) +
+         trText("MembraneReport", "    - период колебаний передатчика") + kBreak;
+    t += " v0= 1/T00=  " + formatNumber(s.v0) +
+         trText("MembraneReport", "     - частота передатчика ") + kBreak;
     sink.print(599.3, t);
 }
 
@@ -70,8 +85,10 @@ std::string periodBlock(SharedState& s, const MembraneModel& m, int i, int N) {
     const double v = safeDiv(1, dT);
     periodFormulaValue(s, i);
     std::string t;
-    t += "             обрабатываем сигналы периода № " + I + " из " + num(N) + kBreak;
-    t += std::string(" координаты и время источника и приемника для начала и конца периода") +
+    t += trText("MembraneReport", "             обрабатываем сигналы периода № ") + I +
+         trText("MembraneReport", " из ") + num(N) + kBreak;
+    t += trText("MembraneReport",
+                " координаты и время источника и приемника для начала и конца периода") +
          kBreak;
     t += " Tn2(" + I + ") = " + r6(s.Tn2(i)) + "        Xn2(" + I + ") = " + r6(s.Xn2(i)) +
          "        Yn2(" + I + ") = " + r6(s.Yn2(i)) + kBreak;
@@ -81,31 +98,36 @@ std::string periodBlock(SharedState& s, const MembraneModel& m, int i, int N) {
          "        Yn1(" + I + ") = " + r6(s.Yk1(i - 1)) + kBreak;
     t += " Tk1(" + I + ") = " + r6(s.Tk1(i)) + "        Xk1(" + I + ") = " + r6(s.Xk1(i)) +
          "        Yk1(" + I + ") = " + r6(s.Yk1(i)) + kBreak;
-    t += " углы наклона мембраны источника в начале и конце   An2(" + I +
+    t += trText("MembraneReport", " углы наклона мембраны источника в начале и конце   An2(") + I +
          ") = " + r6(m.A2f(i) * deg) + "      Ak2(" + I + ") = " + r6(m.A2f(i + 1) * deg) + kBreak;
-    t += " углы наклона мембраны приемника в начале и конце  An1(" + I +
+    t += trText("MembraneReport", " углы наклона мембраны приемника в начале и конце  An1(") + I +
          ") = " + r6(m.A1f(i) * deg) + "      Ak1(" + I + ") = " + r6(m.A1f(i + 1) * deg) + kBreak;
-    t += " углы наблюдения в начале и конце периода               Qn3(" + I +
-         ") = " + r6(m.Q3r(i) * deg) + "        Qk3(" + I + ") = " + r6(m.Q3r(i + 1) * deg) +
+    t += trText("MembraneReport", " углы наблюдения в начале и конце периода               Qn3(") +
+         I + ") = " + r6(m.Q3r(i) * deg) + "        Qk3(" + I + ") = " + r6(m.Q3r(i + 1) * deg) +
          kBreak;
-    t += " относительные углы скоростей источника в начале и конце  Qn2(" + I +
-         ") = " + r6(s.QV2(i - 1) * deg) + "   Qk2(" + I + ") = " + r6(s.QV2(i) * deg) + kBreak;
-    t += " относительные углы скоростей приемника в начале и конце  Qn1(" + I +
-         ") = " + r6(s.QV1(i - 1) * deg) + "   Qk1(" + I + ") = " + r6(s.QV1(i) * deg) + kBreak;
-    t += std::string(" наблюдаемый период на приемнике и реальная частота приема") + kBreak;
+    t +=
+        trText("MembraneReport", " относительные углы скоростей источника в начале и конце  Qn2(") +
+        I + ") = " + r6(s.QV2(i - 1) * deg) + "   Qk2(" + I + ") = " + r6(s.QV2(i) * deg) + kBreak;
+    t +=
+        trText("MembraneReport", " относительные углы скоростей приемника в начале и конце  Qn1(") +
+        I + ") = " + r6(s.QV1(i - 1) * deg) + "   Qk1(" + I + ") = " + r6(s.QV1(i) * deg) + kBreak;
+    t += trText("MembraneReport", " наблюдаемый период на приемнике и реальная частота приема") +
+         kBreak;
     t += " dT= Tk1(" + I + ") - Tk1(" + num(i - 1) + ") = " + r6(dT) + "           v(" + I +
          ") = 1/dT= " + r6(v) + kBreak;
-    t += std::string(" расчетная частота принимаемого сигнала  ") + kBreak;
-    t += " в начале периода v1n(" + I + ") = " + r6(s.v1n(i)) + " и в конце периода   v1k(" + I +
-         ") = " + r6(s.v1k(i)) + kBreak;
-    t += " среднее значение                       v1(" + I +
+    t += trText("MembraneReport", " расчетная частота принимаемого сигнала  ") + kBreak;
+    t += trText("MembraneReport", " в начале периода v1n(") + I + ") = " + r6(s.v1n(i)) +
+         trText("MembraneReport", " и в конце периода   v1k(") + I + ") = " + r6(s.v1k(i)) + kBreak;
+    t += trText("MembraneReport", " среднее значение                       v1(") + I +
          ") = (v1n(i) + v1k(i)) / 2  = " + r6(s.v1(i)) + kBreak + kBreak;
     return t;
 }
 
 std::string periodTable(SharedState& s, const MembraneModel& m, int N) {
-    std::string t = "№ периода      средний угол       наблюдаемая частота            расчетная "
-                    "частота ";
+    // The rows' columns start under the header's words, in either language.
+    std::string t =
+        trText("MembraneReport", "№ периода      средний угол       наблюдаемая частота            "
+                                 "расчетная частота ");
     t += kBreak;
     for (int i = 1; i <= N; ++i) {
         const double v = safeDiv(1, observedPeriod(s, i));

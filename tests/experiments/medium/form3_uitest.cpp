@@ -1,8 +1,11 @@
 #include "canvas/form4.h"
 #include "experiments/medium/form3.h"
+#include "support/english.h"
 #include "support/exact_arrival.h"
+#include "support/report_columns.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
@@ -254,4 +257,122 @@ TEST_F(MediumWindow, AllFrontsRunMeasuresEveryPeriodWithoutTheOverrunQuestion) {
     click(f, "Command1");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel5m"));
+}
+
+namespace {
+// What a medium run leaves behind: its period record, the result fields, the
+// boxes it showed and the report.
+struct MediumRunRecord {
+    std::vector<double> record;
+    QStringList fields;
+    std::vector<ShownMessage> boxes;
+    QString report;
+};
+
+MediumRunRecord defaultMediumRun(AppContext& app, MessageBoxAnswerer& boxes) {
+    auto* f = static_cast<Form3*>(app.windows.show(3));
+    f->Check5->setChecked(true);
+    boxes.shown.clear();
+    click(f, "Command1");
+    MediumRunRecord r;
+    const SharedState& st = app.state;
+    for (int i = 0; i <= 20; ++i)
+        for (double x : {st.Tn1(i), st.Tn2(i), st.Xk1(i), st.Yk1(i), st.Xn2(i), st.Yn2(i),
+                         st.QV1(i), st.QV2(i), f->experiment().Tn1p(i), f->experiment().vsr(i)})
+            r.record.push_back(x);
+    for (const char* name : {"Text20", "Text17", "Text15", "Text16", "Text24", "Text44", "Text26",
+                             "Text36", "Text37", "Text38", "Text45", "Text48"})
+        r.fields << textOf(f, name);
+    r.boxes = boxes.shown;
+    r.report = reportWindow(app)->plainText();
+    return r;
+}
+
+void closeMediumWindows(AppContext& app) {
+    app.windows.unload(3);
+    app.windows.unload(4);
+    QApplication::processEvents();
+}
+} // namespace
+
+TEST_F(EnglishWindowTest, MediumDefaultRunAndItsTableAreTheSameInEnglish) {
+    applyLanguage(Language::Russian);
+    const MediumRunRecord ru = defaultMediumRun(*app, boxes);
+    auto* f = static_cast<Form3*>(app->windows.get(3));
+    f->Check3->setChecked(true);
+    typeInto(f, "Text21", "7");
+    click(f, "Command6");
+    closeMediumWindows(*app);
+
+    applyLanguage(Language::English);
+    const MediumRunRecord en = defaultMediumRun(*app, boxes);
+    EXPECT_EQ(en.record, ru.record);
+    EXPECT_EQ(en.fields, ru.fields);
+    EXPECT_EQ(en.fields[0], QStringLiteral("19"));
+
+    // The run warns once that a beam started late; the warning's numbers are
+    // the same in both languages.
+    ASSERT_EQ(ru.boxes.size(), 1u);
+    ASSERT_EQ(en.boxes.size(), 1u);
+    EXPECT_EQ(en.boxes[0].title, QStringLiteral("Sonrel5m"));
+    EXPECT_FALSE(hasCyrillic(en.boxes[0].text)) << en.boxes[0].text.toStdString();
+    // It ends with the same question every window asks (the catalogue's one wording).
+    EXPECT_TRUE(en.boxes[0].text.endsWith(
+        QCoreApplication::translate("Message", "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ")));
+    EXPECT_TRUE(en.boxes[0].text.startsWith(
+        QStringLiteral("              THE PROGRAM IS NOT WORKING CORRECTLY\n")));
+    const auto numbersLine = [](const QString& text) {
+        return lineStartingWith(text, QStringLiteral("           Tk1(N)= "));
+    };
+    EXPECT_FALSE(numbersLine(ru.boxes[0].text).isEmpty());
+    EXPECT_EQ(numbersLine(en.boxes[0].text), numbersLine(ru.boxes[0].text));
+
+    // The English report: no Russian left, its table's columns where the
+    // Russian ones are, and the same numbers in its rows.
+    EXPECT_TRUE(ru.report.contains(QStringLiteral("обрабатываем сигналы условного периода № 1")));
+    EXPECT_FALSE(hasCyrillic(en.report)) << en.report.toStdString();
+    EXPECT_TRUE(
+        en.report.contains(QStringLiteral("processing the signals of nominal period No. 1")));
+    EXPECT_TRUE(en.report.contains(QStringLiteral("period 20 not received")));
+    const QString ruHeader = lineStartingWith(ru.report, QStringLiteral("№ периода"));
+    const QString enHeader = lineStartingWith(en.report, QStringLiteral("period No."));
+    ASSERT_EQ(columnStarts(ruHeader).size(), 4u);
+    EXPECT_EQ(columnStarts(enHeader), columnStarts(ruHeader));
+    EXPECT_FALSE(lineStartingWith(ru.report, QStringLiteral("   7 ")).isEmpty());
+    EXPECT_EQ(lineStartingWith(en.report, QStringLiteral("   7 ")),
+              lineStartingWith(ru.report, QStringLiteral("   7 ")));
+
+    // A table written under English is the same file and reads back under
+    // Russian with the run's points.
+    f = static_cast<Form3*>(app->windows.get(3));
+    f->Check3->setChecked(true);
+    typeInto(f, "Text21", "8");
+    click(f, "Command6");
+    QFile ruTable(QStringLiteral("Sonrel_7.txt")), enTable(QStringLiteral("Sonrel_8.txt"));
+    ASSERT_TRUE(ruTable.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(enTable.open(QIODevice::ReadOnly));
+    const QByteArray written = enTable.readAll();
+    EXPECT_EQ(written, ruTable.readAll());
+    EXPECT_TRUE(written.startsWith(
+        QStringLiteral("Классика в среде с переменной оптической плотностью при VXiso= 0")
+            .toUtf8()));
+    closeMediumWindows(*app);
+
+    applyLanguage(Language::Russian);
+    f = static_cast<Form3*>(app->windows.show(3));
+    f->Check3->setChecked(true);
+    typeInto(f, "Text21", "8");
+    const std::size_t shown = boxes.shown.size();
+    click(f, "Command7");
+    EXPECT_EQ(boxes.shown.size(), shown); // read and plotted without a question
+    const SharedState& st = app->state;
+    for (int i = 1; i <= 19; ++i) {
+        const std::size_t at = 10 * static_cast<std::size_t>(i);
+        EXPECT_NEAR(st.Tn1(i), ru.record[at], 1e-6) << i;
+        EXPECT_NEAR(f->experiment().Tn1p(i), ru.record[at + 8], 1e-6) << i;
+        EXPECT_NEAR(st.QV2(i) * st.degPerRad, ru.record[at + 7] * st.degPerRad, 1e-6) << i;
+        // The observed point of period i: one over the receiver's period.
+        EXPECT_NEAR(f->experiment().vsr(i), 1 / (ru.record[at + 10 + 8] - ru.record[at + 8]), 1e-4)
+            << i;
+    }
 }

@@ -1,7 +1,10 @@
 #include "canvas/form4.h"
 #include "experiments/membrane/form8.h"
+#include "support/english.h"
+#include "support/report_columns.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTimer>
 #include <cmath>
@@ -250,4 +253,70 @@ TEST_F(MembraneWindow, MainWindowExitDuringARunEndsTheProgramsWindows) {
     EXPECT_LT(app->state.frontIndex, 21);
     for (int n = 1; n <= 10; ++n)
         EXPECT_EQ(app->windows.get(n), nullptr) << n;
+}
+
+namespace {
+// What a membrane run leaves behind: its period record, the result fields,
+// the boxes it showed and the report.
+struct MembraneRunRecord {
+    std::vector<double> record;
+    QStringList fields;
+    QString report;
+    std::vector<ShownMessage> mirrorBoxes;
+};
+
+// The default run (aim, then start, report on), then the mirror's start.
+MembraneRunRecord defaultMembraneRun(AppContext& app, MessageBoxAnswerer& boxes) {
+    auto* f = static_cast<Form8*>(app.windows.show(8));
+    click(f, "Command13");
+    f->Check5->setChecked(true);
+    boxes.shown.clear();
+    click(f, "Command1");
+    EXPECT_TRUE(boxes.shown.empty());
+    MembraneRunRecord r;
+    const SharedState& st = app.state;
+    for (int i = 0; i <= 20; ++i)
+        for (double x : {st.Tn2(i), st.Xn2(i), st.Yn2(i), st.Tk1(i), st.Xk1(i), st.Yk1(i),
+                         st.QV1(i), st.QV2(i), f->model().Q3r(i)})
+            r.record.push_back(x);
+    for (const char* name : {"Text11", "Text17", "Text20", "Text49", "Text22", "Text23", "Text24",
+                             "Text59", "Text38", "Text39", "Text41", "Text46", "Text48"})
+        r.fields << textOf(f, name);
+    r.report = reportWindow(app)->plainText();
+    f->Check5->setChecked(false);
+    f->Option1->setChecked(true);
+    click(f, "Command1");
+    r.mirrorBoxes = boxes.shown;
+    app.windows.unload(8);
+    app.windows.unload(4);
+    QApplication::processEvents();
+    return r;
+}
+} // namespace
+
+TEST_F(EnglishWindowTest, MembraneDefaultRunIsTheSameInEnglish) {
+    applyLanguage(Language::Russian);
+    const MembraneRunRecord ru = defaultMembraneRun(*app, boxes);
+    applyLanguage(Language::English);
+    const MembraneRunRecord en = defaultMembraneRun(*app, boxes);
+    EXPECT_EQ(en.record, ru.record);
+    EXPECT_EQ(en.fields, ru.fields);
+    EXPECT_EQ(en.fields[2], QStringLiteral("19"));
+
+    ASSERT_EQ(en.mirrorBoxes.size(), 1u);
+    EXPECT_EQ(en.mirrorBoxes[0].title, QStringLiteral("Sonrel5m"));
+    EXPECT_TRUE(en.mirrorBoxes[0].text.startsWith(QStringLiteral("Attention.")));
+    EXPECT_FALSE(hasCyrillic(en.mirrorBoxes[0].text));
+
+    EXPECT_TRUE(ru.report.contains(QStringLiteral("обрабатываем сигналы периода № 19 из 19")));
+    EXPECT_FALSE(hasCyrillic(en.report)) << en.report.toStdString();
+    EXPECT_TRUE(
+        en.report.contains(QStringLiteral("processing the signals of period No. 19 of 19")));
+    const QString ruHeader = lineStartingWith(ru.report, QStringLiteral("№ периода"));
+    const QString enHeader = lineStartingWith(en.report, QStringLiteral("period No."));
+    ASSERT_EQ(columnStarts(ruHeader).size(), 4u);
+    EXPECT_EQ(columnStarts(enHeader), columnStarts(ruHeader));
+    EXPECT_FALSE(lineStartingWith(ru.report, QStringLiteral("   12 ")).isEmpty());
+    EXPECT_EQ(lineStartingWith(en.report, QStringLiteral("   12 ")),
+              lineStartingWith(ru.report, QStringLiteral("   12 ")));
 }
