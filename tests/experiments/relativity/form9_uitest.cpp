@@ -476,7 +476,7 @@ TEST_F(ComparisonWindowInEnglish, DefaultRunKeepsItsNumbersAndSpeaksEnglish) {
         if (m.text.contains(QStringLiteral("THE PROGRAM IS NOT WORKING CORRECTLY"))) {
             ++overrun;
             EXPECT_TRUE(m.text.contains(QStringLiteral("Tk1(10)= "))) << m.text.toStdString();
-            EXPECT_TRUE(m.text.contains(QStringLiteral("CONTINUE EXPERIMENT")));
+            EXPECT_TRUE(m.text.contains(QStringLiteral("CONTINUE THE EXPERIMENT")));
         }
     }
     EXPECT_EQ(overrun, 1);
