@@ -594,16 +594,6 @@ because the period is now shorter than the signal&apos;s travel time, so
 <context>
     <name>MediumReport</name>
     <message>
-        <source>период </source>
-        <translation>period </translation>
-    </message>
-    <message>
-        <source> не принят
-</source>
-        <translation> not received
-</translation>
-    </message>
-    <message>
         <source>        1- приемник  2- источник  i - нимер условного периода
 </source>
         <translation>        1- receiver  2- source  i - number of the nominal period
@@ -1051,10 +1041,6 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source> равно координатному временем приемника (если была задана VXiso не равная нулю)</source>
         <translation> equals the receiver&apos;s coordinate time (if a nonzero VXiso was given)</translation>
-    </message>
-    <message>
-        <source>период %1 не принят</source>
-        <translation>period %1 not received</translation>
     </message>
     <message>
         <source>                             обрабатываем сигналы периода № %1</source>

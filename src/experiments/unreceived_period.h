@@ -8,6 +8,13 @@
 
 namespace sonrel {
 
+// The line as data files keep it: the same in every interface language, so a
+// table written in one language reads back in the other.
+inline std::string unreceivedPeriodFileLine(int period) {
+    return "период " + std::to_string(period) + " не принят";
+}
+
+// The line as the user reads it, in the interface language.
 inline std::string unreceivedPeriodLine(int period) {
     std::string line = trText("Period", "период %1 не принят");
     const std::size_t at = line.find("%1");

@@ -1,5 +1,7 @@
 #include "experiments/medium/medium_report.h"
 
+#include "experiments/unreceived_period.h"
+
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/translate.h"
@@ -35,7 +37,7 @@ std::string num(int i) {
     return std::to_string(i);
 }
 std::string notReceived(int i) {
-    return trText("MediumReport", "период ") + num(i) + trText("MediumReport", " не принят\n");
+    return unreceivedPeriodLine(i) + "\n";
 }
 } // namespace
 

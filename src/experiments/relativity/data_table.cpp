@@ -75,7 +75,7 @@ bool blank(const std::string& line) {
     return tokens(line).empty();
 }
 
-// The tail of the line written after the rows (see unreceivedPeriodLine).
+// The tail of the line written after the rows (see unreceivedPeriodFileLine).
 const char* const kUnreceived = " не принят";
 
 } // namespace
@@ -110,7 +110,7 @@ std::string tableText(Model& m) {
     // Each row is the start of its period and the end of the one before;
     // the period that starts at the last row was not received. The line is
     // Russian in every interface language, as the whole table is.
-    if (const int open = m.unfinishedPeriod()) text += unreceivedPeriodLine(open) + "\r\n";
+    if (const int open = m.unfinishedPeriod()) text += unreceivedPeriodFileLine(open) + "\r\n";
     return text;
 }
 

@@ -1,5 +1,7 @@
 #include "experiments/relativity/report.h"
 
+#include "experiments/unreceived_period.h"
+
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "experiments/relativity/messages.h"
@@ -83,7 +85,7 @@ std::string reportLegend(Model& m) {
 }
 
 std::string reportUnreceived(int i) {
-    return fillIn(trText("RelativityReport", "период %1 не принят"), {std::to_string(i)}) + kEol;
+    return unreceivedPeriodLine(i) + kEol;
 }
 
 std::string reportPeriodBlock(Model& m, int i) {
