@@ -1,5 +1,6 @@
 // Renders the program's windows offscreen and saves them as PNG files for the README.
 #include "app/application_qt.h"
+#include "app/language.h"
 #include "scene_registry.h"
 #include "ui/run_pacer_qt.h"
 
@@ -10,8 +11,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace sonrel::shots {
 
@@ -53,14 +56,31 @@ int main(int argc, char** argv) {
     } else {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // "--lang en" (or SONREL_LANG=en) renders the English interface.
+    const sonrel::LanguageChoice language =
+        sonrel::chooseLanguage(argc, argv, std::getenv("SONREL_LANG"));
+    if (!language.error.empty()) {
+        std::fprintf(stderr, "screenshots: %s\n", language.error.c_str());
+        return 2;
+    }
+    std::vector<QString> positional;
+    for (int k = 1; k < argc; ++k) {
+        const std::string arg = argv[k];
+        if (arg == "--lang") {
+            ++k;
+            continue;
+        }
+        if (arg.rfind("--lang=", 0) == 0) continue;
+        positional.push_back(QString::fromLocal8Bit(argv[k]));
+    }
     QApplication qapp(argc, argv);
     qapp.setQuitOnLastWindowClosed(false);
-    sonrel::setUpApplication(qapp);
+    sonrel::setUpApplication(qapp, language.language);
     // Scenes run their experiments at full speed.
     sonrel::RunPacer::setStartingChoice(sonrel::kPaceMax);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    const QString dir = positional.size() > 0 ? positional[0] : QStringLiteral("docs");
     QDir().mkpath(dir);
-    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString only = positional.size() > 1 ? positional[1] : QString();
     for (auto& [name, scene] : sonrel::shots::scenes()) {
         if (!only.isEmpty() && only != QString::fromStdString(name)) continue;
         // Each scene starts from a fresh program state.
