@@ -1,5 +1,7 @@
 #include "calculators/form10.h"
 
+#include "canvas/export_qt.h"
+
 #include "canvas/picture_file_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
@@ -271,8 +273,8 @@ void Form10::clearPicture() {
 }
 
 void Form10::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-        showMessage(this, kFileWriteError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                     kFileWriteError);
 }
 
 FormFactory form10Factory() {

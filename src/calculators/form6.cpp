@@ -1,5 +1,7 @@
 #include "calculators/form6.h"
 
+#include "canvas/export_qt.h"
+
 #include "app/checked_math.h"
 #include "calculators/frame_drawing.h"
 #include "canvas/picture_file_qt.h"
@@ -170,8 +172,8 @@ void Form6::clearPicture() {
 }
 
 void Form6::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel_"), Text60->text()))
-        showMessage(this, kSaveImageError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel_"), Text60->text()),
+                     kSaveImageError);
 }
 
 QLabel* Form6::label(QWidget* parent, const QString& caption) {

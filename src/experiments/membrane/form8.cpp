@@ -1,5 +1,7 @@
 #include "experiments/membrane/form8.h"
 
+#include "canvas/export_qt.h"
+
 #include "app/window_registry_qt.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
@@ -43,8 +45,8 @@ void Form8::clearPicture() {
 }
 
 void Form8::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-        showMessage(this, kSaveImageError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                     kSaveImageError);
 }
 
 void Form8::reportToggled() {
