@@ -60,6 +60,8 @@ void Form10::buildControls() {
     columns->addWidget(buildAlignColumn(content), 0, Qt::AlignTop);
     columns->addStretch(1);
     root->addLayout(columns);
+    StatusLine = makeStatusLine(content);
+    root->addWidget(StatusLine);
     root->addStretch(1);
     // Fields that only show results.
     makeResultFields(content,

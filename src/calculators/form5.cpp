@@ -1,4 +1,5 @@
 #include "calculators/form5.h"
+#include "canvas/export_qt.h"
 #include "ui/button_tooltips_qt.h"
 
 #include <QGridLayout>
@@ -31,6 +32,8 @@ Form5::Form5(AppContext& app) : FormBase(app, 5) {
     auto* right = new QVBoxLayout;
     right->addWidget(buildGraph(content), 0, Qt::AlignLeft);
     right->addWidget(buildGraphControls(content), 0, Qt::AlignLeft);
+    StatusLine = makeStatusLine(content);
+    right->addWidget(StatusLine);
     right->addStretch(1);
     root->addLayout(right);
     root->addStretch(1);

@@ -231,6 +231,8 @@ void Form6::buildControls() {
                                          "VX1aso, VX2aso и Q3aso"));
     buttons->addWidget(Command7, 2, 0, 1, 5);
     middle->addLayout(buttons);
+    StatusLine = makeStatusLine(content);
+    middle->addWidget(StatusLine);
     middle->addStretch(1);
     top->addLayout(middle);
     top->addWidget(buildResults(content), 0, Qt::AlignTop);

@@ -37,6 +37,15 @@ bool writeFileAtomically(const QString& path, const QByteArray& data) {
     return file.commit();
 }
 
+QLabel* makeStatusLine(QWidget* parent) {
+    auto* line = new QLabel(parent);
+    line->setObjectName(QStringLiteral("StatusLine"));
+    line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    line->setMinimumWidth(1);
+    line->setFixedHeight(line->fontMetrics().lineSpacing() + 2);
+    return line;
+}
+
 void showStatus(QWidget* w, const QString& text) {
     if (!w) return;
     if (auto* line = w->window()->findChild<QLabel*>(QStringLiteral("StatusLine")))

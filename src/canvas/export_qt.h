@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QLabel;
 class QWidget;
 
 namespace sonrel {
@@ -45,6 +46,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& data);
 // Shows text in the status line (the label "StatusLine") of the window that
 // holds w; windows without one show nothing.
 void showStatus(QWidget* w, const QString& text);
+
+// A one-line label "StatusLine" for a window without a run's status line;
+// a long text is cut at the label's edge instead of widening the window.
+QLabel* makeStatusLine(QWidget* parent);
 
 // After a picture save: the notice with the path written, or, when nothing
 // was written (an empty path), the message box with failureText.

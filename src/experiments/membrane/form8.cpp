@@ -1,4 +1,5 @@
 #include "experiments/membrane/form8.h"
+#include "canvas/period_table_export_qt.h"
 
 #include "canvas/export_qt.h"
 
@@ -66,6 +67,7 @@ void Form8::buildControls() {
     // Picture with the run control beside it; parameters and results below.
     auto* top = new QHBoxLayout;
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    tableExport = new PeriodTableExport(Picture1);
     top->addWidget(Picture1, 0, Qt::AlignTop);
     auto* control = new QVBoxLayout;
     control->addWidget(buildControl(content));
