@@ -55,13 +55,17 @@ void Form10::buildControls() {
     Picture1 = new CanvasWidget("Picture1", kPictureW, kPictureH, content);
     root->addWidget(Picture1, 0, Qt::AlignLeft);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(buildRodColumn(content), 0, Qt::AlignTop);
+    // The status line goes under the rod's fields, where the column has room.
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildRodColumn(content));
+    StatusLine = makeStatusLine(content);
+    left->addWidget(StatusLine);
+    left->addStretch(1);
+    columns->addLayout(left);
     columns->addWidget(buildSeenColumn(content), 0, Qt::AlignTop);
     columns->addWidget(buildAlignColumn(content), 0, Qt::AlignTop);
     columns->addStretch(1);
     root->addLayout(columns);
-    StatusLine = makeStatusLine(content);
-    root->addWidget(StatusLine);
     root->addStretch(1);
     // Fields that only show results.
     makeResultFields(content,
