@@ -28,7 +28,10 @@ bool writeImage(const QImage& image, const QString& path, const char* format) {
 QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& numberText) {
     // The number is taken as typed: with none the file is just prefix + ".bmp".
     if (!numberText.isEmpty() && !isSafeFileNumber(numberText.toStdString())) return {};
-    const QString path = QDir::current().absoluteFilePath(prefix + numberText + ".bmp");
+    // A current directory that no longer exists has no path: nothing to write into.
+    const QString dir = QDir::currentPath();
+    if (dir.isEmpty() || !QFileInfo(dir).isDir()) return {};
+    const QString path = QDir(dir).filePath(prefix + numberText + ".bmp");
     const QImage image = canvas.logicalImage().convertToFormat(QImage::Format_RGB888);
     return writeImage(image, path, "BMP") ? QDir::cleanPath(path) : QString();
 }
