@@ -37,6 +37,7 @@ QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& 
 }
 
 QString savePictureAs(RasterCanvas& canvas, const QString& path) {
+    if (QFileInfo(path).isRelative() && !QFileInfo(QDir::currentPath()).isDir()) return {};
     QString target = QFileInfo(path).absoluteFilePath();
     const QString suffix = QFileInfo(target).suffix().toLower();
     const bool bmp = suffix == QStringLiteral("bmp");
