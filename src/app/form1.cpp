@@ -1,5 +1,8 @@
 #include "app/form1.h"
 
+#include "canvas/export_qt.h"
+#include "canvas/period_table_export_qt.h"
+
 #include "canvas/form4.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
@@ -45,8 +48,8 @@ void Form1::clearPicture() {
 }
 
 void Form1::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-        showMessage(this, kSaveImageError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                     kSaveImageError);
 }
 
 void Form1::reportToggled() {
@@ -65,6 +68,7 @@ void Form1::buildControls() {
     top->setSpacing(4);
     auto* left = new QVBoxLayout;
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    tableExport = new PeriodTableExport(Picture1);
     left->addWidget(Picture1, 0, Qt::AlignLeft);
     auto* fields = new QHBoxLayout;
     fields->addWidget(buildBodies(content), 0, Qt::AlignTop);

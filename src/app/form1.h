@@ -10,6 +10,7 @@
 namespace sonrel {
 
 class ClassicController;
+class PeriodTableExport;
 class RunPacer;
 class TheoryController;
 
@@ -24,6 +25,8 @@ public:
     void clearPicture();
 
     CanvasWidget* Picture1; // animation canvas and graph
+    // "Сохранить таблицу CSV…" in the picture's menu: the last run's periods
+    PeriodTableExport* tableExport;
 
     // Bodies
     QLabel *Label68, *Label69, *Label58, *Label1, *Label70, *Label71, *Label2, *Label3;

@@ -1,5 +1,7 @@
 #include "calculators/form10.h"
 
+#include "canvas/export_qt.h"
+
 #include "canvas/picture_file_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
@@ -56,7 +58,13 @@ void Form10::buildControls() {
     Picture1 = new CanvasWidget("Picture1", kPictureW, kPictureH, content);
     root->addWidget(Picture1, 0, Qt::AlignLeft);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(buildRodColumn(content), 0, Qt::AlignTop);
+    // The status line goes under the rod's fields, where the column has room.
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildRodColumn(content));
+    StatusLine = makeStatusLine(content);
+    left->addWidget(StatusLine);
+    left->addStretch(1);
+    columns->addLayout(left);
     columns->addWidget(buildSeenColumn(content), 0, Qt::AlignTop);
     columns->addWidget(buildAlignColumn(content), 0, Qt::AlignTop);
     columns->addStretch(1);
@@ -276,8 +284,8 @@ void Form10::clearPicture() {
 }
 
 void Form10::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-        showMessage(this, kFileWriteError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                     kFileWriteError);
 }
 
 FormFactory form10Factory() {

@@ -64,6 +64,7 @@ public:
 
     QPushButton* Command5;  // "Очистить рисунок"
     QPushButton* Command6;  // "Сохранить рисунок №"
+    QLabel* StatusLine;     // the file a save wrote
     QLineEdit* Text21;      // picture number
     QPushButton* Command16; // "Закрыть форму"
 

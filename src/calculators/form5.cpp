@@ -1,4 +1,5 @@
 #include "calculators/form5.h"
+#include "canvas/export_qt.h"
 #include "ui/button_tooltips_qt.h"
 
 #include <QGridLayout>
@@ -27,7 +28,13 @@ Form5::Form5(AppContext& app) : FormBase(app, 5) {
     state().c = 299790000.0;
     auto* content = new QWidget;
     auto* root = new QHBoxLayout(content);
-    root->addWidget(buildCalculations(content), 0, Qt::AlignTop);
+    // The status line goes under the calculations, where the column has room.
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildCalculations(content));
+    StatusLine = makeStatusLine(content);
+    left->addWidget(StatusLine);
+    left->addStretch(1);
+    root->addLayout(left);
     auto* right = new QVBoxLayout;
     right->addWidget(buildGraph(content), 0, Qt::AlignLeft);
     right->addWidget(buildGraphControls(content), 0, Qt::AlignLeft);

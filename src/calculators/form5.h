@@ -65,6 +65,7 @@ public:
     QRadioButton* Option1;  // "СТО="
     QLineEdit* Text5;       // K of K·b^2
     QLabel* Label7;         // " * b^2"
+    QLabel* StatusLine;     // the file a save wrote
     QRadioButton* Option2;  // "Классика"
     QRadioButton* Option5;  // "СТО точно"
     QGroupBox* Frame2;      // "движется"

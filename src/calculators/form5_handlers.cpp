@@ -1,5 +1,7 @@
 // The button and scroll-bar handlers of the auxiliary-calculations window.
+
 #include "calculators/form5.h"
+#include "canvas/export_qt.h"
 
 #include "canvas/picture_file_qt.h"
 #include "ui/message_box_qt.h"
@@ -64,8 +66,8 @@ void Form5::drawPoint() {
 }
 
 void Form5::saveGraph() {
-    if (!savePicture(graph(), QStringLiteral("Sonrel"), Text6->text()))
-        showMessage(this, kSaveImageError);
+    tellPictureSaved(this, savePicture(graph(), QStringLiteral("Sonrel"), Text6->text()),
+                     kSaveImageError);
 }
 
 // The picture moves up as the bar goes down, showing its lower part.

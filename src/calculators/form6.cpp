@@ -1,5 +1,7 @@
 #include "calculators/form6.h"
 
+#include "canvas/export_qt.h"
+
 #include "app/checked_math.h"
 #include "calculators/frame_drawing.h"
 #include "canvas/picture_file_qt.h"
@@ -172,8 +174,8 @@ void Form6::clearPicture() {
 }
 
 void Form6::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel_"), Text60->text()))
-        showMessage(this, kSaveImageError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel_"), Text60->text()),
+                     kSaveImageError);
 }
 
 QLabel* Form6::label(QWidget* parent, const QString& caption) {
@@ -230,6 +232,8 @@ void Form6::buildControls() {
                              "VX1aso, VX2aso и Q3aso"));
     buttons->addWidget(Command7, 2, 0, 1, 5);
     middle->addLayout(buttons);
+    StatusLine = makeStatusLine(content);
+    middle->addWidget(StatusLine);
     middle->addStretch(1);
     top->addLayout(middle);
     top->addWidget(buildResults(content), 0, Qt::AlignTop);

@@ -18,6 +18,7 @@ public:
 
     RasterCanvas& picture() { return Picture1->canvas(); }
 
+    QLabel* StatusLine;     // the file a save wrote
     CanvasWidget* Picture1; // scale (−5, 8)–(12, −4)
 
     // Bodies in АСО

@@ -1,5 +1,12 @@
 #include "canvas/canvas_widget.h"
 
+#include "canvas/export_qt.h"
+#include "canvas/picture_file_qt.h"
+#include "ui/message_box_qt.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +19,10 @@ CanvasWidget::CanvasWidget(const char* objectName, int widthPx, int heightPx, QW
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvas_.onChanged = [this] { update(); };
     canvas_.setDevicePixelRatio(devicePixelRatioF());
+    saveAs_ = new QAction(ExportTexts::saveAs(), this);
+    saveAs_->setObjectName(QStringLiteral("actionSaveAs"));
+    connect(saveAs_, &QAction::triggered, this, &CanvasWidget::saveAsClicked);
+    addAction(saveAs_);
 }
 
 bool CanvasWidget::event(QEvent* e) {
@@ -38,6 +49,24 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {
     const QPointF u = canvas_.toUser(e->position().x(), e->position().y());
     emit mousePressed(u.x(), u.y(), static_cast<int>(e->button()));
+}
+
+void CanvasWidget::contextMenuEvent(QContextMenuEvent* e) {
+    // The press that opened the menu has already marked its spot.
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.exec(e->globalPos());
+}
+
+void CanvasWidget::saveAsClicked() {
+    const QString path = askFileToSave(this, ExportTexts::saveAs(), ExportTexts::pictureFilters());
+    if (!path.isEmpty()) savePictureTo(path);
+}
+
+QString CanvasWidget::savePictureTo(const QString& path) {
+    const QString written = savePictureAs(canvas_, path);
+    tellPictureSaved(this, written, kSaveImageError);
+    return written;
 }
 
 } // namespace sonrel

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QAction;
+
 namespace sonrel {
 
 class CanvasWidget : public QWidget {
@@ -16,6 +18,15 @@ public:
     // Changes the pixel size of the picture (and of the widget).
     void resizePicture(int widthPx, int heightPx);
 
+    // "Сохранить как…": asks for a file and saves the picture as PNG or BMP.
+    // It is the first entry of the picture's context menu; a window adds
+    // its own entries after it with addAction().
+    QAction* saveAsAction() const { return saveAs_; }
+    // Saves the picture to path (see savePictureAs), then puts the notice in
+    // the window's status line, or tells the user it failed. Returns the
+    // path written, empty on failure.
+    QString savePictureTo(const QString& path);
+
 signals:
     // x, y in user coordinates; button as Qt::MouseButton.
     void mousePressed(double x, double y, int button);
@@ -24,9 +35,13 @@ protected:
     bool event(QEvent* e) override;
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
+    void contextMenuEvent(QContextMenuEvent*) override;
 
 private:
+    void saveAsClicked();
+
     RasterCanvas canvas_;
+    QAction* saveAs_;
 };
 
 // Twips of the window layouts to pixels (15 twips per pixel).

@@ -1,5 +1,7 @@
 #include "canvas/form4.h"
 
+#include "canvas/export_qt.h"
+#include "ui/message_box_qt.h"
 #include "ui/window_fit_qt.h"
 
 #include <QAction>
@@ -66,6 +68,18 @@ Form4::Form4(AppContext& app) : FormBase(app, 4) {
     copy->setShortcutContext(Qt::WindowShortcut);
     connect(copy, &QAction::triggered, this, &Form4::copyReport);
     addAction(copy);
+    actionSaveReport = new QAction(ExportTexts::saveReport(), this);
+    actionSaveReport->setObjectName("actionSaveReport");
+    actionSaveReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    actionSaveReport->setShortcutContext(Qt::WindowShortcut);
+    connect(actionSaveReport, &QAction::triggered, this, &Form4::saveReportClicked);
+    addAction(actionSaveReport);
+    actionSaveTable = new QAction(ExportTexts::saveTable(), this);
+    actionSaveTable->setObjectName("actionSaveTable");
+    actionSaveTable->setEnabled(false);
+    connect(actionSaveTable, &QAction::triggered, this, &Form4::saveTableClicked);
+    addAction(actionSaveTable);
+    addAction(picMain->saveAsAction());
     setContextMenuPolicy(Qt::ActionsContextMenu);
     picMain->setContextMenuPolicy(Qt::NoContextMenu); // the window's menu serves the canvas too
 }
@@ -89,6 +103,36 @@ void Form4::closeEvent(QCloseEvent* e) {
 void Form4::reportClear() {
     canvas().clear();
     printed_.clear();
+    setReportTable({});
+}
+
+void Form4::setReportTable(const std::string& csv) {
+    table_ = csv;
+    actionSaveTable->setEnabled(!table_.empty());
+}
+
+void Form4::saveReportClicked() {
+    const QString path =
+        askFileToSave(this, ExportTexts::saveReport(), ExportTexts::reportFilters());
+    if (!path.isEmpty()) saveReportTo(withDefaultSuffix(path, QStringLiteral(".txt")));
+}
+
+void Form4::saveTableClicked() {
+    if (table_.empty()) return;
+    const QString path = askFileToSave(this, ExportTexts::saveTable(), ExportTexts::tableFilters());
+    if (!path.isEmpty()) saveTableTo(withDefaultSuffix(path, QStringLiteral(".csv")));
+}
+
+bool Form4::saveReportTo(const QString& path) {
+    if (writeFileAtomically(path, plainText().toUtf8())) return true;
+    showMessage(this, kFileWriteError);
+    return false;
+}
+
+bool Form4::saveTableTo(const QString& path) {
+    if (writeFileAtomically(path, QByteArray::fromStdString(table_))) return true;
+    showMessage(this, kFileWriteError);
+    return false;
 }
 
 void Form4::reportPrint(double y, const std::string& text) {

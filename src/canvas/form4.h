@@ -25,11 +25,21 @@ public:
     // Puts plainText() on the clipboard.
     void copyReport();
 
+    // The period table (CSV text) of the run whose report is shown; the
+    // next reportClear() drops it. Empty when that run has no complete period.
+    void setReportTable(const std::string& csv);
+    // Write plainText() as UTF-8 with "\n" line ends, or the period table,
+    // to path; on failure tell the user and leave an existing file as it was.
+    bool saveReportTo(const QString& path);
+    bool saveTableTo(const QString& path);
+
     RasterCanvas& canvas() { return picMain->canvas(); }
 
-    QWidget* picBox;       // viewport (fixed frame)
-    CanvasWidget* picMain; // the report canvas, far taller than the viewport
-    QScrollBar* vsbScroll; // scroll position 0..2000
+    QWidget* picBox;           // viewport (fixed frame)
+    CanvasWidget* picMain;     // the report canvas, far taller than the viewport
+    QScrollBar* vsbScroll;     // scroll position 0..2000
+    QAction* actionSaveReport; // "Сохранить отчет…" (Ctrl+S)
+    QAction* actionSaveTable;  // "Сохранить таблицу CSV…"
 
 protected:
     // Closing the report window unticks every check box that shows it.
@@ -38,7 +48,10 @@ protected:
 
 private:
     void scrollTo(int value);
+    void saveReportClicked();
+    void saveTableClicked();
     std::vector<std::string> printed_;
+    std::string table_;
 };
 
 // The report window, created hidden if it does not exist yet.

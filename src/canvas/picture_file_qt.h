@@ -7,9 +7,15 @@ namespace sonrel {
 
 // Writes the canvas's persistent image as a 24-bit BMP named
 // prefix + numberText + ".bmp" in the current directory, replacing an existing
-// file; an empty numberText gives prefix + ".bmp". Returns false, writing
-// nothing, when numberText cannot be part of a file name or the file cannot be
-// written.
-bool savePicture(RasterCanvas& canvas, const QString& prefix, const QString& numberText);
+// file; an empty numberText gives prefix + ".bmp". Returns the absolute path
+// written, or an empty string, writing nothing, when numberText cannot be
+// part of a file name or the file cannot be written.
+QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& numberText);
+
+// Writes the canvas's persistent image at its logical pixel size to path:
+// BMP when the name ends in ".bmp", otherwise PNG, with ".png" appended to a
+// name without a suffix. Returns the absolute path written, or an empty
+// string when the file could not be written (an existing file then stays).
+QString savePictureAs(RasterCanvas& canvas, const QString& path);
 
 } // namespace sonrel

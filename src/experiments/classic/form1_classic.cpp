@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "app/numbers.h"
 #include "canvas/form4.h"
+#include "canvas/period_table_export_qt.h"
 #include "experiments/classic/classic_model.h"
+#include "experiments/classic/period_csv.h"
 #include "experiments/classic/period_report.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
@@ -196,7 +198,11 @@ void ClassicController::runExperiment() {
     }
     // A window closed during the run takes its report window with it.
     if (form_.closeRequested()) return;
-    if (form_.Check5->isChecked()) printReport();
+    const std::string table = tableOrNothing(
+        [&s] { return classicCompletedPeriods(s) > 0 ? classicPeriodCsv(s) : std::string(); });
+    form_.tableExport->setTable(table);
+    if (form_.Check5->isChecked() && printReport())
+        reportWindow(form_.app())->setReportTable(table);
 }
 
 void ClassicController::showPositions(const Positions& p) {
@@ -215,17 +221,19 @@ void ClassicController::printLegend() {
     });
 }
 
-void ClassicController::printReport() {
+bool ClassicController::printReport() {
     Form4* report = reportWindow(form_.app());
     try {
         processPeriods(form_.state(), [report](double y, const std::string& text) {
             report->reportPrint(y, text);
         });
+        return true;
     } catch (const MathError&) {
         showMessage(&form_, kReportError);
     } catch (const IndexError&) {
         showMessage(&form_, kReportError);
     }
+    return false;
 }
 
 } // namespace sonrel

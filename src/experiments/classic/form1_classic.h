@@ -36,7 +36,7 @@ private:
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0, t = 0;
     };
     void showPositions(const Positions& p);
-    void printReport();
+    bool printReport(); // false after telling the user it failed
     void printLegend();
 
     Form1& form_;

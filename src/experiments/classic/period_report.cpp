@@ -61,14 +61,11 @@ double observedFrequency(const SharedState& s, int j) {
 }
 
 void computePeriod(SharedState& s, int j) {
-    s.dT(j) = finite(s.Tk1(j) - s.Tk1(j - 1));
-    const EndAngles end = anglesOfFront(s, j + 1);
-    const double v1 = s.V(1), v2 = s.V(2);
-    s.v1n(j) = formula2(s.v0, v1, v2, s.Vs, safeDiv(s.QV1(j), s.degPerRad),
-                        safeDiv(s.QV2(j), s.degPerRad));
-    s.v1k(j) =
-        formula2(s.v0, v1, v2, s.Vs, safeDiv(end.Qn1, s.degPerRad), safeDiv(end.Qn2, s.degPerRad));
-    s.v1(j) = finite((s.v1n(j) + s.v1k(j)) / 2);
+    const ClassicPeriodValues v = classicPeriodValues(s, j);
+    s.dT(j) = v.dT;
+    s.v1n(j) = v.v1n;
+    s.v1k(j) = v.v1k;
+    s.v1(j) = v.v1;
 }
 
 std::string periodBlock(const SharedState& s, int j) {
@@ -151,6 +148,20 @@ std::string periodTable(const SharedState& s, int periods) {
 }
 
 } // namespace
+
+ClassicPeriodValues classicPeriodValues(const SharedState& s, int j) {
+    ClassicPeriodValues r;
+    r.dT = finite(s.Tk1(j) - s.Tk1(j - 1));
+    r.v = safeDiv(1, r.dT);
+    const EndAngles end = anglesOfFront(s, j + 1);
+    const double v1 = s.V(1), v2 = s.V(2);
+    r.v1n = formula2(s.v0, v1, v2, s.Vs, safeDiv(s.QV1(j), s.degPerRad),
+                     safeDiv(s.QV2(j), s.degPerRad));
+    r.v1k =
+        formula2(s.v0, v1, v2, s.Vs, safeDiv(end.Qn1, s.degPerRad), safeDiv(end.Qn2, s.degPerRad));
+    r.v1 = finite((r.v1n + r.v1k) / 2);
+    return r;
+}
 
 std::string reportHeading() {
     return trText("ClassicReport",

@@ -30,6 +30,14 @@ inline bool periodReceived(const SharedState& s, int j) {
     return s.Tk1(j) > 0;
 }
 
+// Observed period dT = Tk1(j) − Tk1(j − 1) and frequency 1/dT of a received
+// period j, and formula (2) at its start and end and their mean. Throws
+// MathError when a value is not finite (dT = 0, for instance).
+struct ClassicPeriodValues {
+    double dT = 0, v = 0, v1n = 0, v1k = 0, v1 = 0;
+};
+ClassicPeriodValues classicPeriodValues(const SharedState& s, int j);
+
 // For every period j = 1 .. frontIndex − 1 that has been received: the
 // observed period dT(j), formula (2) at the start and at the end of the
 // period and their mean, and the period's block; then the table. A period

@@ -1,4 +1,5 @@
 #include "experiments/medium/form3.h"
+#include "canvas/period_table_export_qt.h"
 
 #include "ui/window_fit_qt.h"
 
@@ -63,6 +64,7 @@ void Form3::buildControls() {
     auto* root = new QVBoxLayout(content);
     // 1 unit of the picture's scale is about a centimetre of the design.
     Picture1 = new CanvasWidget("Picture1", 1160, 504, content);
+    tableExport = new PeriodTableExport(Picture1);
     root->addWidget(Picture1, 0, Qt::AlignLeft);
     auto* panels = new QHBoxLayout;
     panels->addWidget(buildBodiesAndMedium(content), 0, Qt::AlignTop);

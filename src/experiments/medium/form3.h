@@ -9,6 +9,8 @@
 
 namespace sonrel {
 
+class PeriodTableExport;
+
 class RunPacer;
 
 class Form3 : public FormBase {
@@ -20,6 +22,8 @@ public:
     MediumExperiment& experiment() { return run_; }
 
     CanvasWidget* Picture1; // animation and graphs
+    // "Сохранить таблицу CSV…" in the picture's menu: the last run's periods
+    PeriodTableExport* tableExport;
 
     // Bodies
     QLineEdit *Text1, *Text5, *Text3, *Text7; // X1 "56,6", Y1 "50", VX1 "6", VY1 "0"
@@ -123,7 +127,7 @@ private:
     void searchLoop();
     void finishRun();
     void refreshFields();
-    void printReport(bool legend);
+    bool printReport(bool legend); // false after telling the user it failed
     void showStartFields();
 
     // Picture, graphs and files (form3_graph.cpp)

@@ -1,4 +1,6 @@
 // The medium window's picture, graphs and files.
+
+#include "canvas/export_qt.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/medium/form3.h"
 #include "experiments/medium/medium_drawing.h"
@@ -105,8 +107,8 @@ void Form3::calculatedPointsClicked() {
 
 void Form3::saveClicked() {
     if (!Check3->isChecked()) {
-        if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-            showMessage(this, kFileWriteError);
+        tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                         kFileWriteError);
         return;
     }
     try {

@@ -1,9 +1,11 @@
 // The medium window's experiment: start, stop, continue, NC0 steps, the T00
 // search and the loops that step the model.
 #include "canvas/form4.h"
+#include "canvas/period_table_export_qt.h"
 #include "experiments/medium/form3.h"
 #include "experiments/medium/medium_report.h"
 #include "experiments/medium/medium_texts.h"
+#include "experiments/medium/period_csv.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
 
@@ -179,12 +181,18 @@ void Form3::runLoop() {
 
 void Form3::finishRun() {
     run_.endRun(options());
-    if (Check5->isChecked() && !closeRequested()) printReport(false);
+    if (closeRequested()) return;
+    const std::string table = tableOrNothing([this] {
+        return mediumCompletedPeriods(run_) > 0 ? mediumPeriodCsv(run_, options().frame)
+                                                : std::string();
+    });
+    tableExport->setTable(table);
+    if (Check5->isChecked() && printReport(false)) reportWindow(app())->setReportTable(table);
 }
 
-void Form3::printReport(bool legend) {
+bool Form3::printReport(bool legend) {
     Form4* report = reportWindow(app());
-    if (!report) return;
+    if (!report) return false;
     std::vector<ReportPiece> pieces;
     bool failed = false;
     try {
@@ -202,6 +210,7 @@ void Form3::printReport(bool legend) {
         report->reportPrint(p.y, p.text);
     }
     if (failed) showMessage(this, kReportError);
+    return !failed;
 }
 
 void Form3::refreshFields() {

@@ -1,4 +1,7 @@
 #include "experiments/membrane/form8.h"
+#include "canvas/period_table_export_qt.h"
+
+#include "canvas/export_qt.h"
 
 #include "app/window_registry_qt.h"
 #include "canvas/picture_file_qt.h"
@@ -50,8 +53,8 @@ void Form8::clearPicture() {
 }
 
 void Form8::savePictureClicked() {
-    if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-        showMessage(this, kSaveImageError);
+    tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                     kSaveImageError);
 }
 
 void Form8::reportToggled() {
@@ -71,6 +74,7 @@ void Form8::buildControls() {
     // Picture with the run control beside it; parameters and results below.
     auto* top = new QHBoxLayout;
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    tableExport = new PeriodTableExport(Picture1);
     top->addWidget(Picture1, 0, Qt::AlignTop);
     auto* control = new QVBoxLayout;
     control->addWidget(buildControl(content));

@@ -10,6 +10,8 @@ class QBoxLayout;
 
 namespace sonrel {
 
+class PeriodTableExport;
+
 class RunPacer;
 
 class Form8 : public FormBase {
@@ -21,6 +23,8 @@ public:
     MembraneModel& model() { return model_; }
 
     CanvasWidget* Picture1; // animation and graph
+    // "Сохранить таблицу CSV…" in the picture's menu: the last run's periods
+    PeriodTableExport* tableExport;
 
     // Bodies: start values and present positions
     QLineEdit* Text1;  // "X1n"
@@ -125,7 +129,7 @@ private:
     // The stepping loop of the selected variant, then the report.
     void run();
     void displayStep(bool mirror);
-    void writeReport();
+    bool writeReport(); // false after telling the user it failed
 
     MembraneModel model_;
     int labels_ = 0; // captions are named Label1, Label2, ... in layout order

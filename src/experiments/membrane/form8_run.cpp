@@ -2,10 +2,12 @@
 // control buttons, the report and the graph.
 #include "app/checked_math.h"
 #include "canvas/form4.h"
+#include "canvas/period_table_export_qt.h"
 #include "experiments/membrane/form8.h"
 #include "experiments/membrane/membrane_drawing.h"
 #include "experiments/membrane/membrane_graph.h"
 #include "experiments/membrane/membrane_report.h"
+#include "experiments/membrane/period_csv.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
 
@@ -186,7 +188,12 @@ void Form8::run() {
         showMessage(this, kSolutionError);
     }
     // A window closed during the run leaves no report behind.
-    if (!closeRequested() && Check5->isChecked()) writeReport();
+    if (closeRequested()) return;
+    const std::string table = tableOrNothing([this] {
+        return reportedPeriods(model_) > 0 ? membranePeriodCsv(state(), model_) : std::string();
+    });
+    tableExport->setTable(table);
+    if (Check5->isChecked() && writeReport()) reportWindow(app())->setReportTable(table);
 }
 
 void Form8::displayStep(bool mirror) {
@@ -228,15 +235,17 @@ void Form8::showFrontAngles(const FrontAngles& a) {
     showDegrees(Text29, a.a2);
 }
 
-void Form8::writeReport() {
+bool Form8::writeReport() {
     try {
         ReportWindowSink sink(app());
         printReport(state(), model_, sink);
+        return true;
     } catch (const MathError&) {
         showMessage(this, kReportError);
     } catch (const IndexError&) {
         showMessage(this, kReportError);
     }
+    return false;
 }
 
 bool Form8::readGraphScale(double& My) {

@@ -1,6 +1,4 @@
-// The class header by its own folder's path: the translation tools take the
-// texts' context (the class and its namespace) from it.
-#include "form9.h"
+#include "experiments/relativity/form9.h"
 
 #include "app/window_registry_qt.h"
 #include "experiments/relativity/grids.h"

@@ -10,6 +10,8 @@
 
 namespace sonrel {
 
+class PeriodTableExport;
+
 class RunPacer;
 
 class Form9 : public FormBase {
@@ -21,6 +23,8 @@ public:
     relativity::Model& model() { return model_; }
 
     CanvasWidget* Picture1; // animation, v/v0 graphs and x=f(t')
+    // "Сохранить таблицу CSV…" in the picture's menu: the last run's periods
+    PeriodTableExport* tableExport;
 
     // Initial state
     QLineEdit* Text1; // "X1" receiver start point
@@ -156,7 +160,7 @@ private:
     void showStart();
     void showIsoState();
     void printReportHeader();
-    void printReport();
+    bool printReport(); // false after telling the user it failed
     void findT00Clicked();
 
     // Graphs and files (form9_graphs.cpp)

@@ -1,4 +1,6 @@
 // The comparison window's graphs and files: the v/v0 grids, the observed
+
+#include "canvas/export_qt.h"
 // and theory points, the picture and the data table.
 #include "canvas/picture_file_qt.h"
 #include "experiments/relativity/data_table.h"
@@ -72,8 +74,8 @@ void Form9::theoryPointsClicked() {
 
 void Form9::saveClicked() {
     if (!Check3->isChecked()) {
-        if (!savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()))
-            showMessage(this, kSaveImageError);
+        tellPictureSaved(this, savePicture(picture(), QStringLiteral("Sonrel"), Text21->text()),
+                         kSaveImageError);
         return;
     }
     model_.opt = readOptions();

@@ -1,8 +1,7 @@
 // Controls of the comparison window, their captions, defaults and places:
 // the picture above a panel of columns.
-// The class header by its own folder's path: the translation tools take the
-// captions' context (the class and its namespace) from it.
-#include "form9.h"
+#include "canvas/period_table_export_qt.h"
+#include "experiments/relativity/form9.h"
 #include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
 
@@ -25,6 +24,7 @@ void Form9::buildControls() {
     auto* content = new QWidget;
     auto* root = new QVBoxLayout(content);
     Picture1 = new CanvasWidget("Picture1", twips(11805), twips(5130), content);
+    tableExport = new PeriodTableExport(Picture1);
     auto* top = new QHBoxLayout;
     top->addWidget(Picture1, 0, Qt::AlignTop);
     top->addWidget(buildOptions(content), 0, Qt::AlignTop);

@@ -2,7 +2,9 @@
 // NC0 steps, the T00 search, the fields refreshed by a run and the report.
 #include "app/errors.h"
 #include "canvas/form4.h"
+#include "canvas/period_table_export_qt.h"
 #include "experiments/relativity/form9.h"
+#include "experiments/relativity/period_csv.h"
 #include "experiments/relativity/report.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
@@ -163,7 +165,11 @@ void Form9::runLoop() {
         paced.ended(RunEnd::Failed);
         if (!closeRequested()) showMessage(this, kSolutionError);
     }
-    if (!closeRequested() && Check5->isChecked()) printReport();
+    if (closeRequested()) return;
+    const std::string table = tableOrNothing(
+        [this] { return model_.completedPeriods() > 0 ? periodCsv(model_) : std::string(); });
+    tableExport->setTable(table);
+    if (Check5->isChecked() && printReport()) reportWindow(app())->setReportTable(table);
 }
 
 void Form9::showStep(const StepEvents& ev) {
@@ -245,7 +251,7 @@ void Form9::printReportHeader() {
     }
 }
 
-void Form9::printReport() {
+bool Form9::printReport() {
     try {
         Form4* report = reportWindow(app());
         const int periods = model_.completedPeriods();
@@ -257,9 +263,11 @@ void Form9::printReport() {
             state().reportText = reportUnreceived(open);
             report->reportPrint(reportBlockY(open), state().reportText);
         }
+        return true;
     } catch (const std::exception&) {
         showMessage(this, kReportError);
     }
+    return false;
 }
 
 void Form9::findT00Clicked() {
