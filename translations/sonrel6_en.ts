@@ -579,6 +579,37 @@
     </message>
 </context>
 <context>
+    <name>ExportTexts</name>
+    <message>
+        <source>Сохранить как…</source>
+        <translation>Save as…</translation>
+    </message>
+    <message>
+        <source>Сохранить отчет…</source>
+        <translation>Save report…</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу CSV…</source>
+        <translation>Save CSV table…</translation>
+    </message>
+    <message>
+        <source>Текст (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Рисунок сохранен: </source>
+        <translation>Picture saved: </translation>
+    </message>
+    <message>
+        <source>Отчет сохранен: </source>
+        <translation>Report saved: </translation>
+    </message>
+    <message>
+        <source>Таблица сохранена: </source>
+        <translation>Table saved: </translation>
+    </message>
+</context>
+<context>
     <name>MediumMessages</name>
     <message>
         <source>              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО
@@ -1581,6 +1612,10 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source>Отчет      Sonrel6      form4</source>
         <translation>Report      Sonrel6      form4</translation>
+    </message>
+    <message>
+        <source>Копировать отчет</source>
+        <translation>Copy report</translation>
     </message>
 </context>
 <context>

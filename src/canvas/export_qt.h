@@ -3,6 +3,7 @@
 // the save entries and notices (kept here, in one place), the file dialog,
 // the atomic write and the status-line notice.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,23 +13,20 @@ class QWidget;
 namespace sonrel {
 
 struct ExportTexts {
-    static QString saveAs() { return QStringLiteral("Сохранить как…"); }
-    static QString saveReport() { return QStringLiteral("Сохранить отчет…"); }
-    static QString saveTable() { return QStringLiteral("Сохранить таблицу CSV…"); }
+    Q_DECLARE_TR_FUNCTIONS(ExportTexts)
+
+public:
+    static QString saveAs() { return tr("Сохранить как…"); }
+    static QString saveReport() { return tr("Сохранить отчет…"); }
+    static QString saveTable() { return tr("Сохранить таблицу CSV…"); }
     static QStringList pictureFilters() {
         return {QStringLiteral("PNG (*.png)"), QStringLiteral("BMP (*.bmp)")};
     }
-    static QStringList reportFilters() { return {QStringLiteral("Текст (*.txt)")}; }
+    static QStringList reportFilters() { return {tr("Текст (*.txt)")}; }
     static QStringList tableFilters() { return {QStringLiteral("CSV (*.csv)")}; }
-    static QString pictureSaved(const QString& path) {
-        return QStringLiteral("Рисунок сохранен: ") + path;
-    }
-    static QString reportSaved(const QString& path) {
-        return QStringLiteral("Отчет сохранен: ") + path;
-    }
-    static QString tableSaved(const QString& path) {
-        return QStringLiteral("Таблица сохранена: ") + path;
-    }
+    static QString pictureSaved(const QString& path) { return tr("Рисунок сохранен: ") + path; }
+    static QString reportSaved(const QString& path) { return tr("Отчет сохранен: ") + path; }
+    static QString tableSaved(const QString& path) { return tr("Таблица сохранена: ") + path; }
 };
 
 // Asks for the name of a file to write in a modal file dialog (Qt's own, so

@@ -62,7 +62,7 @@ Form4::Form4(AppContext& app) : FormBase(app, 4) {
     resize(fittedWindowSize(QSize(twips(kViewportW) + barW, twips(kViewportH)), 0, available,
                             windowFrame(this), 0));
 
-    auto* copy = new QAction(QStringLiteral("Копировать отчет"), this);
+    auto* copy = new QAction(tr("Копировать отчет"), this);
     copy->setObjectName("actionCopyReport");
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WindowShortcut);

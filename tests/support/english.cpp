@@ -1,6 +1,7 @@
 #include "support/english.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -38,6 +39,10 @@ QStringList untranslatedTexts(QWidget* window) {
             for (int i = 0; i < combo->count(); ++i)
                 check(w, combo->itemText(i));
     }
+    // Menu entries (the pictures' and the report's context menus).
+    for (QAction* action : window->findChildren<QAction*>())
+        if (hasCyrillic(action->text()) || hasCyrillic(action->toolTip()))
+            out << QStringLiteral("action: ") + action->text();
     return out;
 }
 

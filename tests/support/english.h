@@ -29,7 +29,7 @@ inline bool hasCyrillic(const QString& text) {
 }
 
 // Every text of a window a user can read (title, captions, tooltips, frame
-// titles, list entries, text boxes) that still has Cyrillic letters, as
+// titles, list entries, text boxes, menu entries) that still has Cyrillic letters, as
 // "objectName: text".
 QStringList untranslatedTexts(QWidget* window);
 
