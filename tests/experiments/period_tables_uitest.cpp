@@ -6,6 +6,7 @@
 #include "experiments/medium/form3.h"
 #include "experiments/membrane/form8.h"
 #include "experiments/relativity/form9.h"
+#include "support/csv_table.h"
 #include "support/ui_helpers.h"
 
 #include <QAction>
@@ -18,28 +19,6 @@ using namespace sonrel;
 using namespace sonrel::testing;
 
 namespace {
-
-struct Table {
-    QStringList header;
-    std::vector<QStringList> rows;
-    double at(std::size_t row, const char* column) const {
-        const int c = header.indexOf(QString::fromLatin1(column));
-        EXPECT_GE(c, 0) << "no column " << column;
-        return c < 0 ? 0 : rows[row].value(c).toDouble();
-    }
-};
-
-Table parse(const std::string& csv) {
-    QStringList lines = QString::fromStdString(csv).split('\n');
-    EXPECT_EQ(lines.last(), QString()); // ends with a line break
-    lines.removeLast();
-    Table t;
-    if (lines.isEmpty()) return t;
-    t.header = lines.takeFirst().split(',');
-    for (const QString& l : lines)
-        t.rows.push_back(l.split(','));
-    return t;
-}
 
 // The numbers a report shows after `label` on its lines, by period number.
 std::map<int, double> shown(const QString& report, const QString& pattern) {
@@ -68,7 +47,7 @@ TEST_F(PeriodTables, MediumRowsMatchTheReportBlocks) {
     boxes.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes, QMessageBox::No};
     click(f, "Command1");
     ASSERT_TRUE(f->tableExport->action()->isEnabled());
-    const Table t = parse(f->tableExport->table());
+    const CsvTable t = parseCsv(QByteArray::fromStdString(f->tableExport->table()));
     const auto v = shown(reportText(), QStringLiteral("v\\((\\d+)\\) = 1/dT= (\\S+)$"));
     ASSERT_GE(t.rows.size(), 1u);
     ASSERT_EQ(t.rows.size(), v.size());
@@ -91,7 +70,7 @@ TEST_F(PeriodTables, MembraneRowsMatchTheReportTable) {
     click(f, "Command13");
     f->Check5->setChecked(true);
     click(f, "Command1");
-    const Table t = parse(f->tableExport->table());
+    const CsvTable t = parseCsv(QByteArray::fromStdString(f->tableExport->table()));
     ASSERT_EQ(t.rows.size(), 19u);
     // Table rows: "   i               angle        v        v1", truncated to 6 decimals.
     const auto v = shown(reportText(), QStringLiteral("^   (\\d+) +\\S+ +(\\S+) +\\S+$"));
@@ -119,7 +98,7 @@ TEST_F(PeriodTables, ComparisonRowsMatchTheReportBlocks) {
     click(f, "Command1");
     click(f, "Command4"); // 30 s of model time: three beams arrive
     ASSERT_TRUE(f->tableExport->action()->isEnabled());
-    const Table t = parse(f->tableExport->table());
+    const CsvTable t = parseCsv(QByteArray::fromStdString(f->tableExport->table()));
     ASSERT_EQ(static_cast<int>(t.rows.size()), f->model().completedPeriods());
     ASSERT_GE(t.rows.size(), 2u);
     const auto v =

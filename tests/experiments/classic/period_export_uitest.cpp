@@ -3,6 +3,7 @@
 #include "canvas/period_table_export_qt.h"
 #include "support/exact_arrival.h"
 #include "support/file_dialogs.h"
+#include "support/csv_table.h"
 #include "support/ui_helpers.h"
 
 #include <QAction>
@@ -24,34 +25,8 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A CSV file read back by its column names.
-struct Table {
-    QStringList header;
-    std::vector<QStringList> rows;
-    double at(std::size_t row, const char* column) const {
-        const int c = header.indexOf(QString::fromLatin1(column));
-        EXPECT_GE(c, 0) << "no column " << column;
-        bool ok = false;
-        const double v = c < 0 ? 0 : rows[row].value(c).toDouble(&ok);
-        EXPECT_TRUE(ok) << column << " of row " << row;
-        return v;
-    }
-};
-
-Table readTable(const QString& path) {
-    const QByteArray bytes = bytesOf(path);
-    EXPECT_FALSE(bytes.contains('\r'));
-    EXPECT_TRUE(bytes.endsWith('\n'));
-    QStringList lines = QString::fromUtf8(bytes).split('\n');
-    lines.removeLast();
-    Table t;
-    if (lines.isEmpty()) return t;
-    t.header = lines.takeFirst().split(',');
-    for (const QString& l : lines) {
-        t.rows.push_back(l.split(','));
-        EXPECT_EQ(t.rows.back().size(), t.header.size()) << l.toStdString();
-    }
-    return t;
+CsvTable readTable(const QString& path) {
+    return parseCsv(bytesOf(path));
 }
 
 double relDiff(double a, double b) {
@@ -71,7 +46,7 @@ protected:
         click(form(), "Command1");
         ASSERT_EQ(app->state.frontIndex, 21);
     }
-    Table savedTable(QAction* action, const QString& name) {
+    CsvTable savedTable(QAction* action, const QString& name) {
         FileDialogAnswerer dialog(name);
         action->trigger();
         EXPECT_EQ(dialog.answered, 1);
@@ -117,7 +92,7 @@ TEST_F(ClassicExport, TableOfADefaultRunMatchesTheReportAndTheRecord) {
     ASSERT_TRUE(fromPicture->isEnabled());
     ASSERT_TRUE(report()->actionSaveTable->isEnabled());
 
-    const Table t = savedTable(fromPicture, QStringLiteral("periods"));
+    const CsvTable t = savedTable(fromPicture, QStringLiteral("periods"));
     EXPECT_EQ(form()->findChild<QLabel*>("StatusLine")->text(),
               QStringLiteral("Таблица сохранена: ") + QDir::currentPath() + "/periods.csv");
     // The report window writes the table of the run that printed it.
@@ -154,7 +129,7 @@ TEST_F(ClassicExport, TableOfADefaultRunMatchesTheReportAndTheRecord) {
 // agree with the exact arrival of fronts from a uniformly moving source.
 TEST_F(ClassicExport, EmissionsAndArrivalsFollowTheExactArrivalTimes) {
     defaultRun(true);
-    const Table t = savedTable(form()->tableExport->action(), QStringLiteral("fronts.csv"));
+    const CsvTable t = savedTable(form()->tableExport->action(), QStringLiteral("fronts.csv"));
     ASSERT_EQ(t.rows.size(), 19u);
     // Defaults: at T = T00 = 5 the receiver is at (86.60254, 50) moving with
     // (6, 0), the source at (50, 0) moving with (10, 0); Vs = 20, dt = 0.001.
