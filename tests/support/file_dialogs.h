@@ -3,6 +3,7 @@
 // top-level windows, types the name and accepts it.
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace sonrel::testing {
@@ -26,13 +27,19 @@ private:
             auto* dialog = qobject_cast<QFileDialog*>(w);
             if (!dialog || !dialog->isVisible()) continue;
             ++answered;
+
             folder = dialog->directory().absolutePath();
             filters = dialog->nameFilters();
             nonNative = dialog->testOption(QFileDialog::DontUseNativeDialog);
             if (name_.isEmpty()) {
                 dialog->reject();
             } else {
-                dialog->selectFile(name_);
+                // Typed into the name field: selectFile() leaves a field that
+                // has the focus as it is.
+                if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    edit->setText(name_);
+                else
+                    dialog->selectFile(name_);
                 static_cast<QDialog*>(dialog)->accept(); // as the Save button does
             }
         }

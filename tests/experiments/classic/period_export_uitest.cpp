@@ -1,9 +1,9 @@
 #include "app/form1.h"
 #include "canvas/form4.h"
 #include "canvas/period_table_export_qt.h"
+#include "support/csv_table.h"
 #include "support/exact_arrival.h"
 #include "support/file_dialogs.h"
-#include "support/csv_table.h"
 #include "support/ui_helpers.h"
 
 #include <QAction>
