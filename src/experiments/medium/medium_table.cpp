@@ -81,7 +81,7 @@ std::string mediumTableText(const MediumExperiment& run, DopplerFrame frame) {
                    millionths(run.T0), millionths(run.G), " " + std::to_string(run.mode)});
     text += std::string(kRowHeader) + "\n";
     for (int i = 1; i <= run.k - 1 && i <= 20; ++i) {
-        char index[8];
+        char index[12];
         std::snprintf(index, sizeof index, "%02d", i);
         // The period after the twentieth is not tabulated; its nominal length stands in.
         const double period = i < 20 ? st.Tn2(i + 1) - st.Tn2(i) : st.T00;
