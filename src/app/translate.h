@@ -3,6 +3,7 @@
 // user (report lines, picture labels, messages) passes through trText, which
 // the window layer connects to Qt's translation system. Without a hook (the
 // core tests, the tools) every text stays the Russian source text.
+#include <initializer_list>
 #include <string>
 
 // Marks a text for the translation catalogue where it is stored (tables,
@@ -18,5 +19,9 @@ void setTextTranslator(TextTranslator translator);
 
 // source (UTF-8, Russian) in the chosen language.
 std::string trText(const char* context, const char* source);
+
+// text with %1 … %9 replaced by values[0] … values[8], in one pass: a
+// translation may put the numbers of a line in its own order.
+std::string fillPlaceholders(const std::string& text, std::initializer_list<std::string> values);
 
 } // namespace sonrel

@@ -16,10 +16,7 @@ inline std::string unreceivedPeriodFileLine(int period) {
 
 // The line as the user reads it, in the interface language.
 inline std::string unreceivedPeriodLine(int period) {
-    std::string line = trText("Period", "период %1 не принят");
-    const std::size_t at = line.find("%1");
-    if (at != std::string::npos) line.replace(at, 2, std::to_string(period));
-    return line;
+    return fillPlaceholders(trText("Period", "период %1 не принят"), {std::to_string(period)});
 }
 
 } // namespace sonrel

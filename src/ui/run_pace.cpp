@@ -27,14 +27,7 @@ namespace {
 
 // The translated `pattern` with %1, %2, … replaced by `args` in order.
 std::string filled(const char* pattern, std::initializer_list<std::string> args) {
-    std::string text = trText("RunPace", pattern);
-    int n = 0;
-    for (const std::string& arg : args) {
-        const std::string mark = "%" + std::to_string(++n);
-        if (const auto at = text.find(mark); at != std::string::npos)
-            text.replace(at, mark.size(), arg);
-    }
-    return text;
+    return fillPlaceholders(trText("RunPace", pattern), args);
 }
 
 } // namespace

@@ -46,3 +46,10 @@ TEST(Language, CoreTextsStayRussianWithoutAHook) {
     EXPECT_EQ(trText("Report", "Период"), "Period");
     setTextTranslator(nullptr);
 }
+
+TEST(Language, TranslationsMayReorderTheNumbersOfALine) {
+    EXPECT_EQ(fillPlaceholders("Tk1(%1)= %2", {"10", "50,2"}), "Tk1(10)= 50,2");
+    EXPECT_EQ(fillPlaceholders("%2 at period %1", {"3", "0,25"}), "0,25 at period 3");
+    // A mark without a value, and a lone %, stay as typed.
+    EXPECT_EQ(fillPlaceholders("%1 of %3, 5 %", {"2"}), "2 of %3, 5 %");
+}

@@ -28,22 +28,6 @@ std::string idx(int j) {
     return std::to_string(j);
 }
 
-// A report line in the interface language: the translated text with %1, %2 …
-// replaced by the values in order.
-std::string line(const std::string& text, std::initializer_list<std::string> values) {
-    const std::vector<std::string> v(values);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool mark = text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' &&
-                          static_cast<std::size_t>(text[i + 1] - '1') < v.size();
-        if (mark)
-            out += v[static_cast<std::size_t>(text[++i] - '1')];
-        else
-            out += text[i];
-    }
-    return out;
-}
-
 // Angles at the end of period j: those of front j + 1. A front past the
 // record has not arrived: no observation angle yet, and the relative angles
 // still hold the velocity directions, as for a front not reached after a stop.
@@ -73,9 +57,9 @@ std::string periodBlock(const SharedState& s, int j) {
     const std::string J = idx(j), P = idx(j - 1), N = idx(j + 1);
     std::string t;
     t.reserve(1600);
-    t += line(trText("ClassicReport",
-                     "             обрабатываем данные приема сигнала периода № %1"),
-              {J}) +
+    t += fillPlaceholders(trText("ClassicReport",
+                                 "             обрабатываем данные приема сигнала периода № %1"),
+                          {J}) +
          kCrLf;
     t += trText("ClassicReport", " координаты и время источника и приемника для начала и "
                                  "конца одного периода") +
@@ -93,34 +77,39 @@ std::string periodBlock(const SharedState& s, int j) {
         trText("ClassicReport", " относительный угол скорости приемника Qn1(%1) = %2");
     const std::string sourceAngle =
         trText("ClassicReport", " относительный угол скорости источника  Qn2(%1) = %2");
-    t += line(trText("ClassicReport", " угол луча зрения Q3 в начале приема периода =      %1"),
-              {num(s.Q3(j))}) +
+    t += fillPlaceholders(
+             trText("ClassicReport", " угол луча зрения Q3 в начале приема периода =      %1"),
+             {num(s.Q3(j))}) +
          kCrLf;
-    t += line(receiverAngle, {J, num(s.QV1(j))}) + kCrLf;
-    t += line(sourceAngle, {J, num(s.QV2(j))}) + kCrLf + kCrLf;
-    t += line(trText("ClassicReport", " угол луча зрения Q3 в конце приема периода =       %1"),
-              {num(end.Q3)}) +
+    t += fillPlaceholders(receiverAngle, {J, num(s.QV1(j))}) + kCrLf;
+    t += fillPlaceholders(sourceAngle, {J, num(s.QV2(j))}) + kCrLf + kCrLf;
+    t += fillPlaceholders(
+             trText("ClassicReport", " угол луча зрения Q3 в конце приема периода =       %1"),
+             {num(end.Q3)}) +
          kCrLf;
-    t += line(receiverAngle, {N, num(end.Qn1)}) + kCrLf;
-    t += line(sourceAngle, {N, num(end.Qn2)}) + kCrLf + kCrLf;
+    t += fillPlaceholders(receiverAngle, {N, num(end.Qn1)}) + kCrLf;
+    t += fillPlaceholders(sourceAngle, {N, num(end.Qn2)}) + kCrLf + kCrLf;
     t += trText("ClassicReport", " наблюдаемый период одного колебания на приемнике и "
                                  "реальная принимаемая частота ") +
          kCrLf;
     t += " dT= Tk1(" + J + ") - Tk1(" + P + ") = " + num(s.dT(j)) + "       v(" + J +
          ") = 1/dT= " + num(observedFrequency(s, j)) + kCrLf + kCrLf;
     t += trText("ClassicReport", " расчетная частота принимаемого сигнала  ") + kCrLf;
-    t += line(trText("ClassicReport",
-                     "                                    частота в начале периода v1n(%1) = %2"),
-              {J, num(s.v1n(j))}) +
+    t += fillPlaceholders(
+             trText("ClassicReport",
+                    "                                    частота в начале периода v1n(%1) = %2"),
+             {J, num(s.v1n(j))}) +
          kCrLf;
-    t += line(trText("ClassicReport",
-                     "                                    частота в конце периода   v1k(%1) = %2"),
-              {J, num(s.v1k(j))}) +
+    t += fillPlaceholders(
+             trText("ClassicReport",
+                    "                                    частота в конце периода   v1k(%1) = %2"),
+             {J, num(s.v1k(j))}) +
          kCrLf;
-    t += line(trText("ClassicReport",
-                     " средняя частота за период  v1(%1) = (v1n(i) + v1k(i)) / 2  = %2"),
-              {J, num(s.v1(j))}) +
-         kCrLf + kCrLf;
+    t +=
+        fillPlaceholders(trText("ClassicReport",
+                                " средняя частота за период  v1(%1) = (v1n(i) + v1k(i)) / 2  = %2"),
+                         {J, num(s.v1(j))}) +
+        kCrLf + kCrLf;
     return t;
 }
 
@@ -192,23 +181,27 @@ std::string reportLegend(const SharedState& s) {
     std::string t;
     for (const char* text : fixedHead)
         t += trText("ClassicReport", text) + kCrLf;
-    t += line(trText("ClassicReport", " QV1= %1 - угол между скоростью приемника и осью X"),
-              {r2(vectorAngleDeg(s, s.VX(1), s.VY(1)))}) +
+    t += fillPlaceholders(
+             trText("ClassicReport", " QV1= %1 - угол между скоростью приемника и осью X"),
+             {r2(vectorAngleDeg(s, s.VX(1), s.VY(1)))}) +
          kCrLf;
     t += trText("ClassicReport",
                 " Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") +
          kCrLf;
-    t += line(trText("ClassicReport", " QV2= %1 - угол между скоростью источника и осью X"),
-              {r2(vectorAngleDeg(s, s.VX(2), s.VY(2)))}) +
+    t += fillPlaceholders(
+             trText("ClassicReport", " QV2= %1 - угол между скоростью источника и осью X"),
+             {r2(vectorAngleDeg(s, s.VX(2), s.VY(2)))}) +
          kCrLf;
     t += trText("ClassicReport",
                 " Qn2(i) - угол между лучом зрения с источника и скоростью источника ") +
          kCrLf;
-    t += line(trText("ClassicReport",
-                     " T00=  %1    - период формирования фронтов сигнала передатчика"),
-              {num(s.T00)}) +
+    t += fillPlaceholders(trText("ClassicReport",
+                                 " T00=  %1    - период формирования фронтов сигнала передатчика"),
+                          {num(s.T00)}) +
          kCrLf;
-    t += line(trText("ClassicReport", "  v0=  %1    - частота передатчика "), {num(s.v0)}) + kCrLf;
+    t += fillPlaceholders(trText("ClassicReport", "  v0=  %1    - частота передатчика "),
+                          {num(s.v0)}) +
+         kCrLf;
     return t;
 }
 

@@ -3,7 +3,6 @@
 // of the translated texts that carry numbers.
 #include "app/translate.h"
 
-#include <initializer_list>
 #include <string>
 
 namespace sonrel::relativity {
@@ -32,8 +31,5 @@ std::string continueQuestion();
 
 // The overrun question: the next beam missed its launch.
 std::string overrunQuestion(int n, double arrival, double nextEmission);
-
-// text with %1 … %9 replaced by values[0] … values[8], in one pass.
-std::string fillIn(const std::string& text, std::initializer_list<std::string> values);
 
 } // namespace sonrel::relativity

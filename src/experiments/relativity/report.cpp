@@ -30,7 +30,7 @@ std::string num(double x) {
 struct Lines {
     std::string text;
     void operator()(const std::string& line, std::initializer_list<std::string> values = {}) {
-        text += fillIn(line, values) + kEol;
+        text += fillPlaceholders(line, values) + kEol;
     }
 };
 
