@@ -10,16 +10,31 @@ packages=(
   qt6-translations-l10n qt6-qpa-plugins fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libfuzzer-14-dev xvfb xauth imagemagick
-  desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  desktop-file-utils appstream librsvg2-bin dpkg-dev file locales ccache
 )
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null || true)
   [[ "$status" == *"install ok installed"* ]] || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+
+# The suites also run under the locales of Russian and German desktops, whose
+# decimal comma the C library would otherwise apply to every number.
+generate_locales() {
+  command -v localedef >/dev/null 2>&1 || return 0
+  for loc in ru_RU de_DE; do
+    locale -a 2>/dev/null | grep -qix "${loc}.utf8" && continue
+    "${SUDO[@]}" localedef -i "$loc" -f UTF-8 "${loc}.UTF-8"
+  done
+}
 
 SUDO=()
+if [ ${#missing[@]} -eq 0 ]; then
+  [ "$(id -u)" -eq 0 ] || SUDO=(sudo)
+  generate_locales
+  exit 0
+fi
+
 if [ "$(id -u)" -ne 0 ]; then
   if ! command -v sudo >/dev/null 2>&1; then
     echo "These Debian packages are missing: ${missing[*]}" >&2
@@ -31,3 +46,4 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 "${SUDO[@]}" apt-get update
 "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+generate_locales

@@ -15,3 +15,27 @@ export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd build-asan
 ctest --output-on-failure -j"$(nproc)" --timeout 900
+
+# A desktop session sets the process locale from LANG: under Russian and German
+# locales the C library reads and writes numbers with a decimal comma. Both
+# suites run again, each as one process, under each of them side by side.
+echo "== core and window suites under ru_RU.UTF-8 and de_DE.UTF-8"
+suites_under() {
+  local loc=$1 log="locale-$1.log"
+  if (unset LC_ALL LC_NUMERIC LANGUAGE SONREL_LANG; export LANG="$loc"
+      ./core_tests --gtest_brief=1 && ./ui_tests --gtest_brief=1) >"$log" 2>&1; then
+    echo "== $loc: $(grep -h 'PASSED' "$log" | tr '\n' ' ')"
+  else
+    echo "== $loc: a suite failed:"
+    grep -v 'does not support' "$log" | tail -n 60
+    return 1
+  fi
+}
+pids=()
+for loc in ru_RU.UTF-8 de_DE.UTF-8; do
+  suites_under "$loc" &
+  pids+=($!)
+done
+failed=0
+for pid in "${pids[@]}"; do wait "$pid" || failed=1; done
+exit "$failed"

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
 
 namespace sonrel {
 
@@ -54,10 +55,30 @@ std::string normalise(const std::string& text) {
     return out;
 }
 
+// The C library's conversions follow the process's LC_NUMERIC, which the window
+// system sets from the desktop's locale (a Russian desktop expects a decimal
+// comma in strtod and prints one from printf). Fields have their own fixed
+// grammar, so the conversion of a field runs in the "C" locale on this thread.
+class CNumericLocale {
+public:
+    CNumericLocale() : previous_(uselocale(cLocale())) {}
+    ~CNumericLocale() { uselocale(previous_); }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    static locale_t cLocale() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        return c != static_cast<locale_t>(nullptr) ? c : LC_GLOBAL_LOCALE;
+    }
+    locale_t previous_;
+};
+
 } // namespace
 
 double readNumber(const std::string& text) {
     const std::string s = normalise(text);
+    const CNumericLocale cReading;
     errno = 0;
     char* end = nullptr;
     const double x = std::strtod(s.c_str(), &end);
@@ -79,7 +100,9 @@ std::int32_t readInteger(const std::string& text) {
 std::string formatNumber(double x) {
     if (!std::isfinite(x)) throw MathError("non-finite value cannot be shown");
     if (x == 0.0) return "0";
-    // 15 significant digits, then strip trailing zeros.
+    // 15 significant digits, then strip trailing zeros. Only the digits and
+    // the exponent of printf's text are used, so its decimal separator (the
+    // locale's) does not matter.
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", x);
     std::string s(buf);

@@ -3,6 +3,8 @@
 // of the main window, at the main window's question, during a run or a T00 search of Form9, during
 // a run of Form3, and with a Form9 run nested in a main-window run. The process must then end by
 // itself with exit code 0. Exit code 3 means the moment was not reached.
+// The scenario "t00" presses "1-Задать T00, с" with the defaults and prints
+// the frequency field, or the message that came instead, before the exit.
 #include "app/app_context_qt.h"
 #include "app/application_qt.h"
 #include "ui/form_base_window.h"
@@ -70,9 +72,29 @@ void exitAtMessage(AppContext& app, const QString& text, bool duringRun) {
     poll->start(5);
 }
 
+// Closes every message box that opens, printing its text.
+void closeMessagesAndPrint(QWidget* parent) {
+    auto* poll = new QTimer(parent);
+    QObject::connect(poll, &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            std::printf("message: %s\n", box->text().toUtf8().constData());
+            box->done(QMessageBox::Ok);
+        }
+    });
+    poll->start(5);
+}
+
 void scenario(AppContext& app, const std::string& name) {
     FormBase* f1 = app.windows.get(1);
-    if (name == "idle") {
+    if (name == "t00") {
+        closeMessagesAndPrint(f1);
+        click(f1, "Command13");
+        std::printf("v0=%s\n", find<QLineEdit>(f1, "Text24")->text().toUtf8().constData());
+        std::fflush(stdout);
+        click(f1, "Command16");
+    } else if (name == "idle") {
         click(f1, "Command16");
     } else if (name == "main-run") {
         type(f1, "Text9", "1E-4");

@@ -49,3 +49,27 @@ TEST(ExitButton, EndsTheProcessWhateverIsRunningOrAsked) {
         EXPECT_EQ(p.exitCode(), 0) << moment;
     }
 }
+
+// A Russian or German desktop sets the process locale, whose decimal comma the
+// C library would apply to every number: the default period must still give
+// v0 = 1/5 = 0,2 there.
+TEST(DesktopLocale, DefaultPeriodGivesItsFrequencyUnderEveryLocale) {
+    for (const char* locale : {"ru_RU.UTF-8", "de_DE.UTF-8", "C.UTF-8"}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const char* var : {"LC_ALL", "LC_NUMERIC", "LANGUAGE", "SONREL_LANG"})
+            env.remove(QString::fromLatin1(var));
+        env.insert(QStringLiteral("LANG"), QString::fromLatin1(locale));
+        QString asan = env.value(QStringLiteral("ASAN_OPTIONS"));
+        if (!asan.isEmpty()) asan += QLatin1Char(':');
+        env.insert(QStringLiteral("ASAN_OPTIONS"), asan + QStringLiteral("detect_leaks=0"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+        p.start(QStringLiteral(SONREL_EXIT_DRIVER), {QStringLiteral("t00")});
+        ASSERT_TRUE(p.waitForFinished(120000)) << locale;
+        EXPECT_EQ(p.exitCode(), 0) << locale;
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed().toStdString(), "v0=0,2")
+            << locale;
+    }
+}

@@ -1,11 +1,24 @@
 #include "app/errors.h"
 #include "app/numbers.h"
 
+#include <clocale>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 
 using namespace sonrel;
+
+namespace {
+// The program's window system takes the process locale from LANG and LC_*
+// at start-up; the core suite does the same, so that running it under a
+// Russian or German desktop locale checks every number it reads and writes.
+class DesktopLocale : public ::testing::Environment {
+public:
+    void SetUp() override { std::setlocale(LC_ALL, ""); }
+};
+[[maybe_unused]] ::testing::Environment* const desktopLocale =
+    ::testing::AddGlobalTestEnvironment(new DesktopLocale);
+} // namespace
 
 TEST(ReadNumber, AcceptsCommaPointSignAndExponent) {
     EXPECT_DOUBLE_EQ(readNumber("86,60254"), 86.60254);
@@ -70,6 +83,26 @@ TEST(FormatNumber, SubnormalValuesFormatAndReadBack) {
 TEST(FormatNumber, NeverPrintsNonFinite) {
     EXPECT_THROW(formatNumber(std::numeric_limits<double>::quiet_NaN()), MathError);
     EXPECT_THROW(formatNumber(std::numeric_limits<double>::infinity()), MathError);
+}
+
+// Desktops whose own decimal separator is a comma: reading and writing must not
+// change with them.
+TEST(ReadNumber, SameUnderEveryDesktopLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    for (const char* name : {"ru_RU.UTF-8", "de_DE.UTF-8", "C.UTF-8"}) {
+        if (!std::setlocale(LC_ALL, name)) {
+            ADD_FAILURE() << name << " is not generated (scripts/install-deps.sh makes it)";
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(readNumber("0,2"), 0.2) << name;
+        EXPECT_DOUBLE_EQ(readNumber("1.5E-3"), 0.0015) << name;
+        EXPECT_THROW(readNumber("1 5"), InputError) << name;
+        EXPECT_EQ(readInteger("2,6"), 3) << name;
+        EXPECT_EQ(formatNumber(0.2), "0,2") << name;
+        EXPECT_EQ(formatNumber(-1.5e16), "-1,5E+16") << name;
+        EXPECT_EQ(formatTrunc(86.602549, 3), "86,602") << name;
+    }
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(Truncation, DropsDigitsTowardZero) {

@@ -2,6 +2,7 @@
 #include "canvas/recording_canvas.h"
 #include "experiments/medium/medium_experiment.h"
 #include "experiments/medium/medium_report.h"
+#include "support/plain_number.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -108,7 +109,7 @@ TEST(MediumRun, RelativisticRunTimesArrivalsOnTheReceiversClock) {
     std::string dT = b2.substr(at + key.size(), b2.find(' ', at + key.size()) - at - key.size());
     for (char& ch : dT)
         if (ch == ',') ch = '.';
-    EXPECT_NEAR(std::stod(dT), kT1 * (t[3] - t[2]), 2 * tolerance + 1e-3);
+    EXPECT_NEAR(plainNumber(dT), kT1 * (t[3] - t[2]), 2 * tolerance + 1e-3);
 }
 
 // A fan of 11 rays 16° apart (cone 160°, mean 90°) leaves the source at

@@ -9,6 +9,7 @@
 #include "experiments/relativity/report.h"
 #include "recorded_runs.h"
 #include "support/exact_arrival.h"
+#include "support/plain_number.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -145,7 +146,7 @@ void expectValueLine(const std::string& line, const std::string& caption, double
     std::string number = line.substr(caption.size());
     for (char& ch : number)
         if (ch == ',') ch = '.';
-    EXPECT_NEAR(std::stod(number), value, 1e-12 * std::abs(value)) << line;
+    EXPECT_NEAR(plainNumber(number), value, 1e-12 * std::abs(value)) << line;
 }
 
 // What the СТО run modelled in АСО shows of its first period, worked out
