@@ -66,7 +66,7 @@ bool writeFileAtomically(const std::string& path, const std::string& data) {
 }
 
 std::string readSmallFile(const std::string& path, std::size_t maxBytes) {
-    // Without O_NONBLOCK opening a named pipe waits for a writer forever.
+    // Opened without waiting: a named pipe would wait for a writer forever.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) throw FileError("cannot open " + path);
     struct stat st {};

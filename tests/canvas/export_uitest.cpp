@@ -5,6 +5,7 @@
 #include "canvas/period_table_export_qt.h"
 #include "support/file_dialogs.h"
 #include "support/ui_helpers.h"
+#include "ui/message_box_qt.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QThreadPool>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -208,6 +210,9 @@ TEST_F(PictureExport, AWriteCutShortByAFullDiskFailsOnEverySavePath) {
     };
     int pipeEnds[2];
     ASSERT_EQ(pipe(pipeEnds), 0);
+    // Large pictures are converted by the global thread pool: let its threads
+    // end now, since a child process has none of them and would wait for them.
+    QThreadPool::globalInstance()->waitForDone();
     const pid_t pid = fork();
     if (pid == 0) {
         alarm(30);

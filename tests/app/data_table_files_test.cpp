@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Each test works in a folder of its own.
-class TableFiles : public ::testing::Test {
+class DataTableFiles : public ::testing::Test {
 protected:
     void SetUp() override {
         old_ = fs::current_path();
@@ -107,7 +107,7 @@ int readersTaking(const std::string& name) {
 // A write cut short by a full disk (here a file-size limit smaller than the
 // table, hit after the file is open) fails, removes its temporary file and
 // leaves the earlier table byte for byte.
-TEST_F(TableFiles, AWriteCutShortFailsAndKeepsTheOldTable) {
+TEST_F(DataTableFiles, AWriteCutShortFailsAndKeepsTheOldTable) {
     const std::string old = "earlier table\r\n";
     put("Sonrel_7.txt", old);
     const int code = inChild(
@@ -142,7 +142,7 @@ TEST_F(TableFiles, AWriteCutShortFailsAndKeepsTheOldTable) {
 // Only a regular file no longer than any table is read, each line no longer
 // than any table line: a named pipe is refused at once (a child that froze
 // in open() would be killed and fail the test), a link to /dev/zero too.
-TEST_F(TableFiles, OnlyRegularFilesOfATablesSizeAreRead) {
+TEST_F(DataTableFiles, OnlyRegularFilesOfATablesSizeAreRead) {
     const std::string head = "title\r\n";
     std::string rows; // more lines than any table, each of them valid
     while (rows.size() <= kMaxTableBytes)
@@ -185,7 +185,7 @@ TEST_F(TableFiles, OnlyRegularFilesOfATablesSizeAreRead) {
 // The first line names the window that wrote the table, and each window
 // refuses the other's; tables written before the mark keep being read by
 // the window whose title they carry.
-TEST_F(TableFiles, EachWindowReadsOnlyItsOwnTables) {
+TEST_F(DataTableFiles, EachWindowReadsOnlyItsOwnTables) {
     SharedState s;
     relativity::Model m(s);
     MediumExperiment run(s);
