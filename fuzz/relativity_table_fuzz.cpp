@@ -1,6 +1,8 @@
 // Any file read back as a comparison data table: refused with an input
-// error, or read into at most 20 rows of finite values.
+// error, or read into at most 20 rows of finite values. The same input
+// behind a line longer than any table line is always refused.
 #include "app/errors.h"
+#include "app/text_file.h"
 #include "experiments/relativity/data_table.h"
 
 #include <cmath>
@@ -11,8 +13,11 @@
 
 using namespace sonrel;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+namespace {
+
+// parseTable on text; true when it was refused.
+bool refused(const std::string& text) {
+    std::istringstream in(text);
     try {
         const relativity::TableData t = relativity::parseTable(in);
         if (t.rows.size() > static_cast<std::size_t>(relativity::kMaxTableRows)) std::abort();
@@ -21,6 +26,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (!std::isfinite(v)) std::abort();
         if (!std::isfinite(t.Vs0) || !std::isfinite(t.v0)) std::abort();
     } catch (const InputError&) {
+        return true;
     }
+    return false;
+}
+
+// The input with no line breaks, repeated until it is longer than any line
+// of a table (empty input: blanks).
+std::string longLine(const std::string& data) {
+    std::string piece;
+    for (char c : data)
+        if (c != '\n') piece += c;
+    if (piece.empty()) piece = " ";
+    std::string line;
+    while (line.size() <= kMaxTableLine + 1)
+        line += piece;
+    return line;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    refused(text);
+    // As the title, and as the start values after a short title.
+    if (!refused(longLine(text) + "\n" + text)) std::abort();
+    if (!refused("title\r\n" + longLine(text) + "\r\n" + text)) std::abort();
     return 0;
 }

@@ -1,12 +1,13 @@
 #include "canvas/export_qt.h"
 
+#include "app/text_file.h"
 #include "ui/message_box_qt.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QSaveFile>
 
 namespace sonrel {
 
@@ -28,13 +29,13 @@ QString withDefaultSuffix(const QString& path, const QString& suffix) {
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& data) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // Every byte is written and flushed to the disk before the rename, so a
+    // full disk fails the save however small the file.
+    return writeFileAtomically(QFile::encodeName(path).toStdString(), data.toStdString());
+}
+
+QString tablePath(const std::string& fileName) {
+    return QDir::current().absoluteFilePath(QFile::decodeName(fileName.c_str()));
 }
 
 QLabel* makeStatusLine(QWidget* parent) {
@@ -53,10 +54,13 @@ void showStatus(QWidget* w, const QString& text) {
 }
 
 void tellPictureSaved(QWidget* w, const QString& written, const QString& failureText) {
-    if (written.isEmpty())
-        showMessage(w, failureText);
-    else
-        showStatus(w, ExportTexts::pictureSaved(written));
+    tellSaved(w, written.isEmpty() ? QString() : ExportTexts::pictureSaved(written), failureText);
+}
+
+void tellSaved(QWidget* w, const QString& notice, const QString& failureText) {
+    // A notice of an earlier save must not stand beside a failed one.
+    showStatus(w, notice);
+    if (notice.isEmpty()) showMessage(w, failureText);
 }
 
 } // namespace sonrel

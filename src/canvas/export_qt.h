@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 class QLabel;
 class QWidget;
@@ -37,9 +38,14 @@ QString askFileToSave(QWidget* parent, const QString& title, const QStringList& 
 // The path with `suffix` (".csv") appended when its file name has no suffix.
 QString withDefaultSuffix(const QString& path, const QString& suffix);
 
-// Writes data to a temporary file beside path and renames it over path, so
-// that a failed write leaves an existing file as it was.
+// Writes data to a temporary file beside path, flushed to the disk, and
+// renames it over path, so that a failed write (a full disk too) returns
+// false and leaves an existing file as it was.
 bool writeFileAtomically(const QString& path, const QByteArray& data);
+
+// The absolute path of a data table written under fileName into the current
+// directory.
+QString tablePath(const std::string& fileName);
 
 // Shows text in the status line (the label "StatusLine") of the window that
 // holds w; windows without one show nothing.
@@ -52,5 +58,9 @@ QLabel* makeStatusLine(QWidget* parent);
 // After a picture save: the notice with the path written, or, when nothing
 // was written (an empty path), the message box with failureText.
 void tellPictureSaved(QWidget* w, const QString& written, const QString& failureText);
+
+// After any save: the notice in the status line, or, when there is none (the
+// save failed), an empty status line and the message box with failureText.
+void tellSaved(QWidget* w, const QString& notice, const QString& failureText);
 
 } // namespace sonrel

@@ -1,6 +1,7 @@
 #include "canvas/form4.h"
 
 #include "canvas/export_qt.h"
+#include "canvas/picture_file_qt.h"
 #include "ui/message_box_qt.h"
 #include "ui/window_fit_qt.h"
 
@@ -8,15 +9,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace sonrel {
 
 namespace {
 constexpr int kViewportW = 7995, kViewportH = 11835, kCanvasH = 245745;
 constexpr int kScrollMax = 2000;
+// White kept below the last line of text in a saved picture, in pixels.
+constexpr int kPictureMargin = 8;
 } // namespace
 
 Form4::Form4(AppContext& app) : FormBase(app, 4) {
@@ -56,11 +63,13 @@ Form4::Form4(AppContext& app) : FormBase(app, 4) {
     lay->setSpacing(0);
     lay->addLayout(row, 1);
     lay->addStretch(0);
+    QLabel* status = makeStatusLine(this);
+    lay->addWidget(status);
     const int barW = vsbScroll->sizeHint().width();
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    resize(fittedWindowSize(QSize(twips(kViewportW) + barW, twips(kViewportH)), 0, available,
-                            windowFrame(this), 0));
+    resize(fittedWindowSize(QSize(twips(kViewportW) + barW, twips(kViewportH) + status->height()),
+                            0, available, windowFrame(this), 0));
 
     auto* copy = new QAction(tr("Копировать отчет"), this);
     copy->setObjectName("actionCopyReport");
@@ -79,7 +88,11 @@ Form4::Form4(AppContext& app) : FormBase(app, 4) {
     actionSaveTable->setEnabled(false);
     connect(actionSaveTable, &QAction::triggered, this, &Form4::saveTableClicked);
     addAction(actionSaveTable);
-    addAction(picMain->saveAsAction());
+    // The report's picture is saved only as tall as its text.
+    QAction* saveAs = picMain->saveAsAction();
+    QObject::disconnect(saveAs, nullptr, picMain, nullptr);
+    connect(saveAs, &QAction::triggered, this, &Form4::savePictureClicked);
+    addAction(saveAs);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     picMain->setContextMenuPolicy(Qt::NoContextMenu); // the window's menu serves the canvas too
 }
@@ -103,6 +116,7 @@ void Form4::closeEvent(QCloseEvent* e) {
 void Form4::reportClear() {
     canvas().clear();
     printed_.clear();
+    textBottomPx_ = 0;
     setReportTable({});
 }
 
@@ -123,22 +137,40 @@ void Form4::saveTableClicked() {
     if (!path.isEmpty()) saveTableTo(withDefaultSuffix(path, QStringLiteral(".csv")));
 }
 
+void Form4::savePictureClicked() {
+    const QString path = askFileToSave(this, ExportTexts::saveAs(), ExportTexts::pictureFilters());
+    if (!path.isEmpty()) savePictureTo(path);
+}
+
+QString Form4::savePictureTo(const QString& path) {
+    const int height = std::clamp(textBottomPx_ + kPictureMargin, 1, canvas().heightPx());
+    const QString written = savePictureAs(canvas(), path, height);
+    tellPictureSaved(this, written, kSaveImageError);
+    return written;
+}
+
 bool Form4::saveReportTo(const QString& path) {
-    if (writeFileAtomically(path, plainText().toUtf8())) return true;
-    showMessage(this, kFileWriteError);
-    return false;
+    const bool ok = writeFileAtomically(path, plainText().toUtf8());
+    tellSaved(this, ok ? ExportTexts::reportSaved(QFileInfo(path).absoluteFilePath()) : QString(),
+              kFileWriteError);
+    return ok;
 }
 
 bool Form4::saveTableTo(const QString& path) {
-    if (writeFileAtomically(path, QByteArray::fromStdString(table_))) return true;
-    showMessage(this, kFileWriteError);
-    return false;
+    const bool ok = writeFileAtomically(path, QByteArray::fromStdString(table_));
+    tellSaved(this, ok ? ExportTexts::tableSaved(QFileInfo(path).absoluteFilePath()) : QString(),
+              kFileWriteError);
+    return ok;
 }
 
 void Form4::reportPrint(double y, const std::string& text) {
     canvas().setCurrent(0, y);
     canvas().print(text);
     printed_.push_back(text);
+    // After printing, the current position is the start of the next line:
+    // the bottom of this text.
+    const double bottom = canvas().toPixels(0, canvas().currentY()).y();
+    textBottomPx_ = std::max(textBottomPx_, static_cast<int>(std::ceil(bottom)));
 }
 
 QString Form4::plainText() const {

@@ -32,6 +32,11 @@ public:
     // to path; on failure tell the user and leave an existing file as it was.
     bool saveReportTo(const QString& path);
     bool saveTableTo(const QString& path);
+    // "Сохранить как…": the picture from its top down to just below the
+    // lowest line printed (the canvas is far taller than any report), as
+    // PNG or BMP; the status line names the file, or a message box says
+    // the save failed. Returns the path written, empty on failure.
+    QString savePictureTo(const QString& path);
 
     RasterCanvas& canvas() { return picMain->canvas(); }
 
@@ -50,7 +55,9 @@ private:
     void scrollTo(int value);
     void saveReportClicked();
     void saveTableClicked();
+    void savePictureClicked();
     std::vector<std::string> printed_;
+    int textBottomPx_ = 0; // logical pixel row below the lowest text printed
     std::string table_;
 };
 

@@ -30,12 +30,11 @@ void PeriodTableExport::clicked() {
 }
 
 bool PeriodTableExport::saveTo(const QString& path) {
-    if (writeFileAtomically(path, QByteArray::fromStdString(table_))) {
-        showStatus(picture_, ExportTexts::tableSaved(QFileInfo(path).absoluteFilePath()));
-        return true;
-    }
-    showMessage(picture_, kFileWriteError);
-    return false;
+    const bool ok = writeFileAtomically(path, QByteArray::fromStdString(table_));
+    tellSaved(picture_,
+              ok ? ExportTexts::tableSaved(QFileInfo(path).absoluteFilePath()) : QString(),
+              kFileWriteError);
+    return ok;
 }
 
 } // namespace sonrel

@@ -1,26 +1,27 @@
 #include "canvas/picture_file_qt.h"
 
 #include "app/numbers.h"
+#include "canvas/export_qt.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace sonrel {
 
 namespace {
 
-// Writes through a temporary file renamed over the target at the end.
+// Encodes the whole file first, then writes it as every result file is
+// written: through a temporary file renamed over the target at the end.
 bool writeImage(const QImage& image, const QString& path, const char* format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    QImageWriter writer(&file, format);
-    if (!writer.write(image)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image)) return false;
+    buffer.close();
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace
@@ -36,14 +37,16 @@ QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& 
     return writeImage(image, path, "BMP") ? QDir::cleanPath(path) : QString();
 }
 
-QString savePictureAs(RasterCanvas& canvas, const QString& path) {
+QString savePictureAs(RasterCanvas& canvas, const QString& path, int heightPx) {
     if (QFileInfo(path).isRelative() && !QFileInfo(QDir::currentPath()).isDir()) return {};
     QString target = QFileInfo(path).absoluteFilePath();
     const QString suffix = QFileInfo(target).suffix().toLower();
     const bool bmp = suffix == QStringLiteral("bmp");
     if (suffix.isEmpty()) target += QStringLiteral(".png");
-    const QImage image = bmp ? canvas.logicalImage().convertToFormat(QImage::Format_RGB888)
-                             : canvas.logicalImage().convertToFormat(QImage::Format_RGB32);
+    QImage whole = canvas.logicalImage();
+    if (heightPx > 0 && heightPx < whole.height())
+        whole = whole.copy(0, 0, whole.width(), heightPx);
+    const QImage image = whole.convertToFormat(bmp ? QImage::Format_RGB888 : QImage::Format_RGB32);
     return writeImage(image, target, bmp ? "BMP" : "PNG") ? target : QString();
 }
 

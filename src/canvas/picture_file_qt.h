@@ -16,6 +16,7 @@ QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& 
 // BMP when the name ends in ".bmp", otherwise PNG, with ".png" appended to a
 // name without a suffix. Returns the absolute path written, or an empty
 // string when the file could not be written (an existing file then stays).
-QString savePictureAs(RasterCanvas& canvas, const QString& path);
+// A heightPx between 1 and the picture's height keeps only its top rows.
+QString savePictureAs(RasterCanvas& canvas, const QString& path, int heightPx = 0);
 
 } // namespace sonrel

@@ -1,14 +1,22 @@
 #include "app/form1.h"
+#include "calculators/form10.h"
+#include "calculators/form6.h"
 #include "canvas/form4.h"
 #include "canvas/period_table_export_qt.h"
 #include "support/file_dialogs.h"
 #include "support/ui_helpers.h"
+#include "ui/message_box_qt.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QThreadPool>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace sonrel;
@@ -153,4 +161,117 @@ TEST_F(PictureExport, AFailedWriteTellsTheUserAndKeepsTheOldFile) {
                                                         QFileDevice::WriteOwner |
                                                         QFileDevice::ExeOwner);
     }
+}
+
+// A write that fails after the file is open (a full disk: here a file-size
+// limit of 100 bytes in a child process, SIGXFSZ ignored, which binds root
+// too) says so on every save path, whatever the file's size, clears the
+// notice of an earlier save and leaves the existing file byte for byte.
+TEST_F(PictureExport, AWriteCutShortByAFullDiskFailsOnEverySavePath) {
+    const QByteArray old("old contents\n");
+    const QStringList targets = {"t.csv",   "r.txt",        "r.csv",        "r.png",       "f6.png",
+                                 "f10.png", "Sonrel_4.bmp", "Sonrel_4.txt", "Sonrel_5.txt"};
+    for (const QString& t : targets)
+        writeBytes(t, old);
+    form1()->tableExport->setTable(std::string(3000, '1'));
+    Form4* report = static_cast<Form4*>(app->windows.show(4));
+    for (int j = 0; j < 30; ++j)
+        report->reportPrint(591 - 11 * j, "блок периода, строка текста отчета\r\n");
+    report->setReportTable(std::string(3000, '2'));
+    auto* f6 = static_cast<Form6*>(app->windows.show(6));
+    auto* f10 = static_cast<Form10*>(app->windows.show(10));
+    FormBase* f9 = app->windows.show(9);
+    FormBase* f3 = app->windows.show(3);
+    typeInto(f6, "Text60", QStringLiteral("4"));
+    typeInto(f9, "Text21", QStringLiteral("4"));
+    typeInto(f3, "Text21", QStringLiteral("5"));
+    control<QCheckBox>(f9, "Check3")->setChecked(true);
+    control<QCheckBox>(f3, "Check3")->setChecked(true);
+    // Notices of earlier saves that a failed save must take away.
+    for (CanvasWidget* picture : {f6->Picture1, f10->Picture1})
+        ASSERT_FALSE(picture->savePictureTo(here(QStringLiteral("ok.png"))).isEmpty());
+    report->saveReportTo(here(QStringLiteral("ok.txt")));
+    const QStringList before = QDir::current().entryList(QDir::Files);
+
+    const struct {
+        QWidget* window;
+        QString message;
+        std::function<void()> save;
+    } saves[] = {
+        {form1(), kFileWriteError, [&] { form1()->tableExport->saveTo(here("t.csv")); }},
+        {report, kFileWriteError, [&] { report->saveReportTo(here("r.txt")); }},
+        {report, kFileWriteError, [&] { report->saveTableTo(here("r.csv")); }},
+        {report, kSaveImageError, [&] { report->savePictureTo(here("r.png")); }},
+        {f6, kSaveImageError, [&] { f6->Picture1->savePictureTo(here("f6.png")); }},
+        {f10, kSaveImageError, [&] { f10->Picture1->savePictureTo(here("f10.png")); }},
+        {f6, kSaveImageError, [&] { click(f6, "Command5"); }},
+        {f9, kFileWriteError, [&] { click(f9, "Command6"); }},
+        {f3, kFileWriteError, [&] { click(f3, "Command6"); }},
+    };
+    int pipeEnds[2];
+    ASSERT_EQ(pipe(pipeEnds), 0);
+    // Large pictures are converted by the global thread pool: let its threads
+    // end now, since a child process has none of them and would wait for them.
+    QThreadPool::globalInstance()->waitForDone();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        alarm(30);
+        close(pipeEnds[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r{};
+        getrlimit(RLIMIT_FSIZE, &r);
+        r.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &r);
+        // Per save: the message shown and what the status line says after it.
+        QByteArray out;
+        for (const auto& sv : saves) {
+            boxes.shown.clear();
+            sv.save();
+            out += (boxes.shown.size() == 1 ? boxes.shown[0].text : QStringLiteral("?")).toUtf8() +
+                   "|" + statusOf(sv.window).toUtf8() + "\n";
+        }
+        [[maybe_unused]] const auto n = write(pipeEnds[1], out.constData(), out.size());
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    QByteArray got;
+    char buf[4096];
+    for (ssize_t n; (n = read(pipeEnds[0], buf, sizeof buf)) > 0;)
+        got.append(buf, n);
+    close(pipeEnds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const QList<QByteArray> lines = got.split('\n');
+    ASSERT_GE(lines.size(), static_cast<qsizetype>(std::size(saves)));
+    for (std::size_t k = 0; k < std::size(saves); ++k)
+        EXPECT_EQ(QString::fromUtf8(lines[static_cast<qsizetype>(k)]), saves[k].message + "|")
+            << "save " << k;
+    for (const QString& t : targets)
+        EXPECT_EQ(bytesOf(t), old) << t.toStdString();
+    EXPECT_EQ(QDir::current().entryList(QDir::Files), before); // no temporary file left
+}
+
+// The report and table saves name the file they wrote in the status line.
+TEST_F(PictureExport, ReportAndTableSavesNameTheFile) {
+    Form4* report = static_cast<Form4*>(app->windows.show(4));
+    report->reportPrint(599.9, "строка\r\n");
+    report->setReportTable("period\n1\n");
+    ASSERT_TRUE(report->saveReportTo(QStringLiteral("отчет.txt")));
+    EXPECT_EQ(statusOf(report), QStringLiteral("Отчет сохранен: ") + here("отчет.txt"));
+    ASSERT_TRUE(report->saveTableTo(QStringLiteral("t.csv")));
+    EXPECT_EQ(statusOf(report), QStringLiteral("Таблица сохранена: ") + here("t.csv"));
+    const struct {
+        int window;
+        QString file;
+    } tables[] = {{9, QStringLiteral("Sonrel_4.txt")}, {3, QStringLiteral("Sonrel_5.txt")}};
+    for (const auto& t : tables) {
+        FormBase* f = app->windows.show(t.window);
+        typeInto(f, "Text21", t.file.mid(7, 1));
+        control<QCheckBox>(f, "Check3")->setChecked(true);
+        click(f, "Command6");
+        EXPECT_TRUE(QFileInfo(t.file).isFile()) << t.window;
+        EXPECT_EQ(statusOf(f), QStringLiteral("Таблица сохранена: ") + here(t.file)) << t.window;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
 }

@@ -1,9 +1,14 @@
 #include "canvas/form4.h"
+#include "support/file_dialogs.h"
 #include "support/ui_helpers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QImageReader>
+#include <QLabel>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -74,4 +79,36 @@ TEST_F(ReportWindow, ClosingItUnticksTheReportBoxOfEveryExperimentWindow) {
     QCoreApplication::processEvents();
     EXPECT_EQ(app->windows.get(4), nullptr);
     EXPECT_FALSE(reportBox(1)->isChecked());
+}
+
+// "Сохранить как…" saves the report's picture only as tall as its text: the
+// lowest line printed and a few blank rows, not the whole tall canvas.
+TEST_F(ReportWindow, SavedPictureIsOnlyAsTallAsItsText) {
+    Form4* r = static_cast<Form4*>(app->windows.show(4));
+    r->reportPrint(599.9, "Заголовок\r\n");
+    r->reportPrint(591 - 11 * 4, "блок 5\r\nстрока 2\r\nстрока 3\r\n");
+    // The lowest row holding ink, found on the whole canvas.
+    const QImage whole = r->canvas().logicalImage();
+    int lowest = -1;
+    for (int y = 0; y < whole.height(); ++y)
+        for (int x = 0; x < whole.width() && lowest < y; ++x)
+            if ((whole.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) lowest = y;
+    ASSERT_GT(lowest, 0);
+    QAction* saveAs = r->findChild<QAction*>("actionSaveAs");
+    ASSERT_NE(saveAs, nullptr);
+    FileDialogAnswerer dialog(QStringLiteral("report.png"));
+    saveAs->trigger();
+    ASSERT_EQ(dialog.answered, 1);
+    const QImage saved = QImageReader(QStringLiteral("report.png")).read();
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.width(), whole.width());
+    EXPECT_GT(saved.height(), lowest);
+    EXPECT_LE(saved.height(), lowest + 1 + 20); // the text and a margin
+    for (int y = 0; y < saved.height(); y += 7)
+        for (int x = 0; x < saved.width(); x += 5)
+            ASSERT_EQ(saved.pixel(x, y) & 0xFFFFFF, whole.pixel(x, y) & 0xFFFFFF) << x << "," << y;
+    EXPECT_EQ(control<QLabel>(r, "StatusLine")->text(),
+              QStringLiteral("Рисунок сохранен: ") +
+                  QDir::current().absoluteFilePath("report.png"));
+    EXPECT_TRUE(boxes.shown.empty());
 }

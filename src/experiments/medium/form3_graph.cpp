@@ -114,9 +114,11 @@ void Form3::saveClicked() {
     try {
         const DopplerFrame frame =
             Option6->isChecked() ? DopplerFrame::Relativistic : DopplerFrame::Classic;
-        writeMediumTable(mediumTableName(ss(Text21->text())), run_, frame);
+        const std::string name = mediumTableName(ss(Text21->text()));
+        writeMediumTable(name, run_, frame);
+        tellSaved(this, ExportTexts::tableSaved(tablePath(name)), kFileWriteError);
     } catch (const std::exception&) {
-        showMessage(this, kFileWriteError);
+        tellSaved(this, QString(), kFileWriteError);
     }
 }
 

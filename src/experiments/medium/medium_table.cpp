@@ -2,12 +2,12 @@
 
 #include "app/errors.h"
 #include "app/numbers.h"
+#include "app/text_file.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -51,6 +51,28 @@ std::vector<double> numbersOf(const std::string& line) {
     return values;
 }
 
+// The medium window is form 3; the comparison window (form 9) writes tables
+// of the same name, whose first line before the tables were marked ended so.
+constexpr int kOwnForm = 3;
+constexpr const char* kComparisonTail = "(параметры даны на начало периода N)";
+
+// A table's first line names the window that wrote it; one written by the
+// comparison window is refused, also an unmarked one with its title.
+void checkWriter(const std::string& firstLine) {
+    const int form = tableMarkOf(firstLine);
+    if (form != 0 && form != kOwnForm) throw TableError("table of another window");
+    if (form == 0 && firstLine.find(kComparisonTail) != std::string::npos)
+        throw TableError("table of the comparison window");
+}
+
+bool nextLine(std::istream& in, std::string& line) {
+    try {
+        return getBoundedLine(in, line, kMaxTableLine);
+    } catch (const FileError& e) {
+        throw TableError(e.what());
+    }
+}
+
 constexpr const char* kStartHeader =
     " Vs0            v0           VX1           VX2           VY1           VY2           T0      "
     "     kTiso          kod     ";
@@ -75,7 +97,7 @@ std::string mediumTableText(const MediumExperiment& run, DopplerFrame frame) {
     const SharedState& st = run.st;
     std::string text = frame == DopplerFrame::Classic ? "Классика" : "СТО";
     text += " в среде с переменной оптической плотностью при VXiso= " + formatTrunc(run.VXiso, 1) +
-            kStartHeader + "\n";
+            kStartHeader + tableMark(kOwnForm) + "\n";
     text += zoned({millionths(run.Vs0), millionths(run.v00), millionths(st.VX(1)),
                    millionths(st.VX(2)), millionths(st.VY(1)), millionths(st.VY(2)),
                    millionths(run.T0), millionths(run.G), " " + std::to_string(run.mode)});
@@ -97,19 +119,22 @@ std::string mediumTableText(const MediumExperiment& run, DopplerFrame frame) {
 
 void writeMediumTable(const std::string& path, const MediumExperiment& run, DopplerFrame frame) {
     const std::string text = mediumTableText(run, frame);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw TableError("cannot open " + path);
-    out << text;
-    out.close();
-    if (!out) throw TableError("cannot write " + path);
+    // A table that could not be read back is not written.
+    if (!linesWithin(text, kMaxTableLine)) throw TableError("table line too long");
+    if (!writeFileAtomically(path, text)) throw TableError("cannot write " + path);
 }
 
 void readMediumTable(const std::string& path, MediumExperiment& run) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw TableError("cannot open " + path);
+    std::istringstream in;
+    try {
+        in.str(readSmallFile(path, kMaxTableBytes));
+    } catch (const FileError& e) {
+        throw TableError(e.what());
+    }
     std::string title, startLine, header;
-    if (!std::getline(in, title) || !std::getline(in, startLine) || !std::getline(in, header))
+    if (!nextLine(in, title) || !nextLine(in, startLine) || !nextLine(in, header))
         throw TableError("table too short");
+    checkWriter(title);
     const std::vector<double> start = numbersOf(startLine);
     if (start.size() != 9) throw TableError("start values incomplete");
     const double mode = start[8];
@@ -117,7 +142,7 @@ void readMediumTable(const std::string& path, MediumExperiment& run) {
 
     std::vector<std::array<double, 14>> rows;
     std::string line;
-    while (rows.size() < 20 && std::getline(in, line)) {
+    while (rows.size() < 20 && nextLine(in, line)) {
         const std::vector<double> v = numbersOf(line);
         if (v.empty()) continue;
         if (v.size() != 15) throw TableError("row incomplete");

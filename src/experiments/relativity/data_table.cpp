@@ -3,12 +3,12 @@
 #include "app/checked_math.h"
 #include "app/numbers.h"
 #include "app/signal_delay.h"
+#include "app/text_file.h"
 #include "experiments/unreceived_period.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace sonrel::relativity {
@@ -25,6 +25,11 @@ const char* const kColumns =
     "  N             Tn1            Tk1            Xk1           Yk1           Tn2   "
     "        T00           Xn2           Yn2           Xk2            Yk2           Q"
     "n1           Qn2           Vs1           Vs2";
+
+// The comparison window is form 9; the medium window (form 3) writes tables
+// of the same name, whose first line before the tables were marked held this.
+constexpr int kOwnForm = 9;
+const char* const kMediumTitle = " в среде с переменной оптической плотностью при VXiso= ";
 
 // Fix(1000000 x) written as a plain integer.
 std::string millionths(double x) {
@@ -56,7 +61,8 @@ std::string title(const Model& m) {
         break;
     }
     t += m.opt.frame == Frame::Aso ? "  из АСО при VXiso= " : "  при VXiso= ";
-    return t + formatTrunc(m.VXiso, 1) + "  (параметры даны на начало периода N)";
+    return t + formatTrunc(m.VXiso, 1) + "  (параметры даны на начало периода N)   " +
+           tableMark(kOwnForm);
 }
 
 double fromMillionths(const std::string& token) {
@@ -77,6 +83,15 @@ bool blank(const std::string& line) {
 
 // The tail of the line written after the rows (see unreceivedPeriodFileLine).
 const char* const kUnreceived = " не принят";
+
+// A table's first line names the window that wrote it; one written by the
+// medium window is refused, also an unmarked one with the medium's title.
+void checkWriter(const std::string& firstLine) {
+    const int form = tableMarkOf(firstLine);
+    if (form != 0 && form != kOwnForm) throw InputError("table of another window");
+    if (form == 0 && firstLine.find(kMediumTitle) != std::string::npos)
+        throw InputError("table of the medium window");
+}
 
 } // namespace
 
@@ -122,20 +137,26 @@ bool writeTable(Model& m, const std::string& number) {
     } catch (const std::exception&) {
         return false;
     }
-    std::ofstream out(tableFileName(number), std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << text;
-    out.flush();
-    return static_cast<bool>(out);
+    // A table that could not be read back is not written.
+    if (!linesWithin(text, kMaxTableLine)) return false;
+    return writeFileAtomically(tableFileName(number), text);
 }
 
 TableData parseTable(std::istream& in) {
     std::string line;
+    const auto getLine = [&] {
+        try {
+            return getBoundedLine(in, line, kMaxTableLine);
+        } catch (const FileError& e) {
+            throw InputError(e.what());
+        }
+    };
     auto nextLine = [&](const char* what) {
-        if (!std::getline(in, line)) throw InputError(std::string("table ends before ") + what);
+        if (!getLine()) throw InputError(std::string("table ends before ") + what);
     };
     TableData t;
     nextLine("its title");
+    checkWriter(line);
     nextLine("its start values");
     const auto start = tokens(line);
     if (start.size() != 9) throw InputError("table start values malformed");
@@ -143,7 +164,7 @@ TableData parseTable(std::istream& in) {
     for (int k = 0; k < 9; ++k)
         *values[k] = fromMillionths(start[k]);
     nextLine("its column header");
-    while (static_cast<int>(t.rows.size()) < kMaxTableRows && std::getline(in, line)) {
+    while (static_cast<int>(t.rows.size()) < kMaxTableRows && getLine()) {
         if (blank(line)) continue;
         if (line.find(kUnreceived) != std::string::npos) break; // no rows after it
         const auto items = tokens(line);
@@ -162,8 +183,13 @@ TableData parseTable(std::istream& in) {
 
 TableData readTable(const std::string& number) {
     if (!isSafeFileNumber(number)) throw InputError("no such table");
-    std::ifstream in(tableFileName(number), std::ios::binary);
-    if (!in) throw InputError("table not found");
+    std::string text;
+    try {
+        text = readSmallFile(tableFileName(number), kMaxTableBytes);
+    } catch (const FileError& e) {
+        throw InputError(e.what());
+    }
+    std::istringstream in(text);
     return parseTable(in);
 }
 

@@ -79,7 +79,10 @@ void Form9::saveClicked() {
         return;
     }
     model_.opt = readOptions();
-    if (!writeTable(model_, ss(Text21->text()))) showMessage(this, kFileWriteError);
+    const std::string number = ss(Text21->text());
+    const bool ok = writeTable(model_, number);
+    tellSaved(this, ok ? ExportTexts::tableSaved(tablePath(tableFileName(number))) : QString(),
+              kFileWriteError);
 }
 
 } // namespace sonrel

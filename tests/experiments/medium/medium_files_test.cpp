@@ -4,6 +4,7 @@
 #include "experiments/medium/medium_report.h"
 #include "experiments/medium/medium_table.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -122,6 +123,112 @@ TEST(MediumTable, WrittenTableReadsBackAsMillionths) {
     }
 }
 
+// Every column of the file, written from hand-set records of two arrivals:
+// whole millionths (angles in degrees) in 14-character zones, and each value
+// back in its own record when read.
+TEST(MediumTable, EveryColumnHoldsItsOwnValue) {
+    SharedState st;
+    MediumExperiment run(st);
+    run.k = 3, run.mode = 2;
+    run.Vs0 = 20, run.v00 = 0.2, run.T0 = 1.5, run.G = 0.75, run.VXiso = 12.34;
+    st.VX(1) = -3.5, st.VX(2) = 10, st.VY(1) = 0.25, st.VY(2) = -0.125;
+    const double tn2[] = {0, 2, 7, 13}; // source periods 5 and 6
+    for (int i = 1; i <= 3; ++i) {
+        st.Tn1(i) = 10 + i, run.Tn1p(i) = 20 + i, st.Xk1(i) = 30 + i, st.Yk1(i) = 40 + i;
+        st.Tn2(i) = tn2[i], st.Xn2(i) = 50 + i, st.Yn2(i) = 60 + i;
+        st.Xk2(i) = 70 + i, st.Yk2(i) = 80 + i;
+        st.QV1(i) = 30.0 * i / st.degPerRad, st.QV2(i) = -45 / st.degPerRad;
+        run.Vs1(i) = 90 + i, run.Vs2(i) = 100 + i;
+    }
+    const std::string text = mediumTableText(run, DopplerFrame::Relativistic);
+    EXPECT_EQ(line(text, 0).rfind(
+                  "СТО в среде с переменной оптической плотностью при VXiso= 12,3 Vs0", 0),
+              0u);
+    // Millionths, one column a line of the case table: start values, row 1, row 2.
+    const struct {
+        const char* column;
+        double start, row1, row2;
+    } cols[] = {
+        {"Vs0 / N", 20e6, 1, 2},
+        {"v0 / Tn1", 0.2e6, 11e6, 12e6},
+        {"VX1 / Tk1", -3.5e6, 21e6, 22e6},
+        {"VX2 / Xk1", 10e6, 31e6, 32e6},
+        {"VY1 / Yk1", 0.25e6, 41e6, 42e6},
+        {"VY2 / Tn2", -0.125e6, 2e6, 7e6},
+        {"T0 / T00", 1.5e6, 5e6, 6e6},
+        {"kTiso / Xn2", 0.75e6, 51e6, 52e6},
+        {"kod / Yn2", 2, 61e6, 62e6},
+        {"Xk2", 0, 71e6, 72e6},
+        {"Yk2", 0, 81e6, 82e6},
+        {"Qn1", 0, 30e6, 60e6},
+        {"Qn2", 0, -45e6, -45e6},
+        {"Vs1", 0, 91e6, 92e6},
+        {"Vs2", 0, 101e6, 102e6},
+    };
+    const auto item = [&](int n, std::size_t k) {
+        const std::string l = line(text, n);
+        // An item fills its zone from the start, or from the second place
+        // when a blank stands for its sign.
+        const std::size_t from = l[k * 14] == ' ' ? k * 14 + 1 : k * 14;
+        EXPECT_NE(l[from], ' ') << "zone " << k << " of line " << n;
+        return l.substr(from, l.find(' ', from) - from);
+    };
+    for (std::size_t k = 0; k < 15; ++k) {
+        const auto& c = cols[k];
+        if (k < 9) {
+            EXPECT_NEAR(readNumber(item(1, k)), c.start, 1) << c.column;
+        }
+        EXPECT_NEAR(readNumber(item(3, k)), c.row1, 1) << c.column;
+        EXPECT_NEAR(readNumber(item(4, k)), c.row2, 1) << c.column;
+    }
+    EXPECT_EQ(item(3, 0), "01");
+
+    const std::string path = "medium_columns_test.txt";
+    std::ofstream(path, std::ios::binary) << text;
+    SharedState st2;
+    MediumExperiment r(st2);
+    readMediumTable(path, r);
+    std::remove(path.c_str());
+    const double start[] = {r.Vs0,     st2.Vs, r.v00, st2.VX(1), st2.VX(2), st2.VY(1),
+                            st2.VY(2), r.T0,   r.G,   r.V1,      r.V2};
+    const double startWanted[] = {20,
+                                  20,
+                                  0.2,
+                                  -3.5,
+                                  10,
+                                  0.25,
+                                  -0.125,
+                                  1.5,
+                                  0.75,
+                                  std::hypot(3.5, 0.25),
+                                  std::hypot(10, 0.125)};
+    for (std::size_t k = 0; k < std::size(start); ++k)
+        EXPECT_NEAR(start[k], startWanted[k], 1e-9) << "start value " << k;
+    EXPECT_EQ(r.mode, 2);
+    EXPECT_EQ(r.k, 3);
+    for (int i = 1; i <= 2; ++i) {
+        const double got[] = {st2.Tn1(i),
+                              r.Tn1p(i),
+                              st2.Xk1(i),
+                              st2.Yk1(i),
+                              st2.Tn2(i),
+                              st2.Xn2(i),
+                              st2.Yn2(i),
+                              st2.Xk2(i),
+                              st2.Yk2(i),
+                              st2.QV1(i) * st.degPerRad,
+                              st2.QV2(i) * st.degPerRad,
+                              r.Vs1(i),
+                              r.Vs2(i),
+                              r.Xe(i)};
+        const double wanted[] = {10.0 + i, 20.0 + i, 30.0 + i,  40.0 + i, tn2[i],
+                                 50.0 + i, 60.0 + i, 70.0 + i,  80.0 + i, 30.0 * i,
+                                 -45,      90.0 + i, 100.0 + i, 50.0 + i};
+        for (std::size_t k = 0; k < std::size(got); ++k)
+            EXPECT_NEAR(got[k], wanted[k], 2e-6) << "row " << i << " value " << k;
+    }
+}
+
 TEST(MediumTable, NamesAndMalformedFiles) {
     EXPECT_EQ(mediumTableName("12"), "Sonrel_12.txt");
     EXPECT_THROW(mediumTableName("a/b"), TableError);
@@ -134,8 +241,18 @@ TEST(MediumTable, NamesAndMalformedFiles) {
     EXPECT_THROW(readMediumTable(path, run), TableError);
     std::ofstream(path) << "title\n 1 2 3 4 5 6 7 8 1\nheader\n01 2 three\n";
     EXPECT_THROW(readMediumTable(path, run), TableError);
-    std::remove(path.c_str());
+    // A row longer than any table line, and a table of the comparison window.
+    const std::string row = "01 1 2 3 4 5 6 7 8 9 10 11 12 13 14";
+    std::ofstream(path) << "title\n 1 2 3 4 5 6 7 8 1\nheader\n"
+                        << row << std::string(5000, ' ') << "\n";
+    EXPECT_THROW(readMediumTable(path, run), TableError);
+    std::ofstream(path) << "таблица   Sonrel6 form9\n 1 2 3 4 5 6 7 8 1\nheader\n" << row << "\n";
+    EXPECT_THROW(readMediumTable(path, run), TableError);
     EXPECT_EQ(run.mode, 0); // left as it was
+    std::ofstream(path) << "таблица   Sonrel6 form3\n 1 2 3 4 5 6 7 8 1\nheader\n" << row << "\n";
+    EXPECT_NO_THROW(readMediumTable(path, run));
+    EXPECT_EQ(run.mode, 1);
+    std::remove(path.c_str());
 }
 
 TEST(MediumGraph, ObservedPointsReplaceTheMeansAndCalculatedOnesNeedAnExperiment) {
