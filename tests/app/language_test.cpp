@@ -76,6 +76,7 @@ TEST(CommandLineReading, KnownOptionsQtsOwnAndRefusals) {
         {{"-h", "extra"}, StartAction::Refuse, "extra"},
         {{"-reverse=1"}, StartAction::Refuse, "-reverse=1"},
         {{"-"}, StartAction::Refuse, "-"},
+        {{"--lang", "en", "-platform"}, StartAction::Refuse, "-platform"},
     };
     for (const auto& c : cases) {
         std::vector<const char*> argv = c.args;
