@@ -9,6 +9,8 @@ install(FILES packaging/${SONREL_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES packaging/icons/${SONREL_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The licence: GPL-3.0-or-later, the full text beside the package's other documents.
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sonrel6)
 foreach(size 48 64 128 256)
   install(FILES packaging/icons/sonrel6-${size}.png
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
@@ -23,6 +25,11 @@ set(CPACK_PACKAGE_DESCRIPTION
 steps model time, detects when each wave front reaches the receiver, derives the
 observed period and frequency and compares them with the Doppler formulas.
 The interface is Russian.")
+# (Copies of the sources without the licence, as the planted-fault check
+# makes, still configure.)
+if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
+  set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
+endif()
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Sonrel6 developers")

@@ -6,8 +6,51 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace sonrel {
+
+namespace {
+
+// Qt's messages while the application connects to the window system are held
+// back: when no display can be reached Qt ends with a fatal message (and a core
+// dump), and the user gets one line saying why instead.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QtMessageHandler passOn = nullptr;
+std::vector<HeldMessage> held;
+std::string noDisplayLine;
+
+void pass(QtMsgType type, const char* category, const QString& text) {
+    const QMessageLogContext context(nullptr, 0, nullptr, category);
+    if (passOn)
+        passOn(type, context, text);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
+void holdWhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
+        std::fprintf(stderr, "%s\n", noDisplayLine.c_str());
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (type == QtFatalMsg) {
+        for (const HeldMessage& m : held)
+            pass(m.type, m.category.constData(), m.text);
+        pass(type, context.category, text);
+        return;
+    }
+    held.push_back({type, QByteArray(context.category), text});
+}
+
+} // namespace
 
 void setUpApplication(QApplication& app, Language language) {
     applyLanguage(language);
@@ -23,7 +66,13 @@ void setUpApplication(QApplication& app, Language language) {
 
 int runProgram(int argc, char** argv, Language language,
                const std::function<void(AppContext&)>& started) {
+    noDisplayLine = translateEarly(language, "CommandLine", noDisplayText());
+    passOn = qInstallMessageHandler(&holdWhileConnecting);
     QApplication qapp(argc, argv);
+    qInstallMessageHandler(passOn);
+    for (const HeldMessage& m : held)
+        pass(m.type, m.category.constData(), m.text);
+    held.clear();
     setUpApplication(qapp, language);
     // The shared record lives as long as the process, as windows may outlive each other.
     auto* app = new AppContext;

@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "app/translate.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -59,6 +61,104 @@ LanguageChoice chooseLanguage(int argc, const char* const* argv, const char* env
 
 const char* languageCode(Language language) {
     return language == Language::English ? "en" : "ru";
+}
+
+namespace {
+
+// Qt reads these itself (with one or two dashes, a value after a space or an "=").
+constexpr std::string_view kQtOptionsWithValue[] = {"platform",        "platformpluginpath",
+                                                    "platformtheme",   "plugin",
+                                                    "qwindowgeometry", "qwindowicon",
+                                                    "qwindowtitle",    "style",
+                                                    "stylesheet",      "display",
+                                                    "geometry",        "session"};
+constexpr std::string_view kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+template <std::size_t N> bool listed(const std::string_view (&names)[N], std::string_view name) {
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, const char* const* argv, const char* environmentValue) {
+    CommandLine line;
+    line.choice = chooseLanguage(argc, argv, environmentValue);
+    for (int k = 1; k < argc; ++k) {
+        std::string_view arg = argv[k];
+        if (arg == "--help" || arg == "-h") {
+            line.action = StartAction::Help;
+            continue;
+        }
+        if (arg == "--version") {
+            // The version answers whatever else is asked.
+            line.action = StartAction::Version;
+            return line;
+        }
+        if (arg == "--lang") {
+            ++k; // its value; a missing one is chooseLanguage's error
+            continue;
+        }
+        if (arg.substr(0, 7) == "--lang=") continue;
+        std::string_view name = arg;
+        if (name.substr(0, 2) == "--") name.remove_prefix(1);
+        if (name.size() > 1 && name[0] == '-') {
+            name.remove_prefix(1);
+            const std::size_t equals = name.find('=');
+            if (equals != std::string_view::npos) {
+                if (listed(kQtOptionsWithValue, name.substr(0, equals))) continue;
+            } else if (listed(kQtFlags, name)) {
+                continue;
+            } else if (listed(kQtOptionsWithValue, name) && k + 1 < argc) {
+                ++k;
+                continue;
+            }
+        }
+        if (line.action != StartAction::Refuse) {
+            line.action = StartAction::Refuse;
+            line.refused = std::string(arg);
+        }
+    }
+    return line;
+}
+
+const char* usageText() {
+    return SONREL_TR_NOOP("CommandLine",
+                          "Использование: %1 [--lang ru|en] [параметры Qt]\n"
+                          "       %1 --help | --version\n"
+                          "\n"
+                          "Sonrel6 — модель эффекта Доплера: источник и приемник движутся в "
+                          "плоскости,\n"
+                          "приемник принимает фронты волны, программа сравнивает периоды с "
+                          "формулами.\n"
+                          "\n"
+                          "Параметры:\n"
+                          "  --lang ru|en   язык интерфейса (по умолчанию русский)\n"
+                          "  -h, --help     эта справка\n"
+                          "  --version      версия программы\n"
+                          "  параметры Qt   -platform ИМЯ, -style ИМЯ, -qwindowgeometry "
+                          "ШxВ+X+Y, -reverse\n"
+                          "\n"
+                          "Переменные окружения:\n"
+                          "  SONREL_LANG               язык, если нет --lang: ru или en\n"
+                          "  DISPLAY, WAYLAND_DISPLAY  экран, на котором открываются окна\n"
+                          "  QT_QPA_PLATFORM           оконная система Qt (offscreen — без "
+                          "экрана)\n"
+                          "\n"
+                          "Файлы (в текущем каталоге):\n"
+                          "  Sonrel<N>.bmp, Sonrel_<N>.bmp  рисунки кнопок «Сохранить рисунок "
+                          "№»\n"
+                          "  Sonrel_<N>.txt                 таблицы данных окон «АСО или ИСО» и "
+                          "«Среда»\n"
+                          "  PNG, отчет, таблицы CSV        куда укажет диалог «Сохранить как…»\n");
+}
+
+const char* refusedArgumentText() {
+    return SONREL_TR_NOOP("CommandLine", "неизвестный параметр «%1» (список: sonrel6 --help)");
+}
+
+const char* noDisplayText() {
+    return SONREL_TR_NOOP("CommandLine",
+                          "sonrel6: нет экрана: запустите программу в графическом сеансе");
 }
 
 } // namespace sonrel

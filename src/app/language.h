@@ -21,4 +21,24 @@ LanguageChoice chooseLanguage(int argc, const char* const* argv, const char* env
 // The code used on the command line: "ru" or "en".
 const char* languageCode(Language language);
 
+// What the command line asks for. Besides --lang the program knows --help
+// (-h) and --version, and lets Qt's own options through (-platform NAME,
+// -style NAME, -reverse …); anything else is refused before a window opens.
+enum class StartAction { Run, Help, Version, Refuse };
+
+struct CommandLine {
+    StartAction action = StartAction::Run;
+    LanguageChoice choice; // choice.error set: the program does not start
+    std::string refused;   // the argument refused (Refuse)
+};
+
+CommandLine readCommandLine(int argc, const char* const* argv, const char* environmentValue);
+
+// The command line's answers, Russian source texts for the translation
+// catalogue (context "CommandLine"): the usage (%1 the program's name), the
+// refusal of an argument (%1 the argument) and the start without a display.
+const char* usageText();
+const char* refusedArgumentText();
+const char* noDisplayText();
+
 } // namespace sonrel

@@ -59,4 +59,15 @@ Language currentLanguage() {
     return current;
 }
 
+std::string translateEarly(Language language, const char* context, const char* source) {
+    if (language == Language::English) {
+        QTranslator catalogue;
+        if (catalogue.load(QStringLiteral(":/i18n/sonrel6_en.qm"))) {
+            const QString text = catalogue.translate(context, source);
+            if (!text.isEmpty()) return text.toStdString();
+        }
+    }
+    return source;
+}
+
 } // namespace sonrel

@@ -4,9 +4,15 @@
 // text hook. Windows made after the switch show the new language.
 #include "app/language.h"
 
+#include <string>
+
 namespace sonrel {
 
 void applyLanguage(Language language);
 Language currentLanguage();
+
+// source (context `context`) in `language`, read from the catalogue directly:
+// for the texts of the command line, answered before the application exists.
+std::string translateEarly(Language language, const char* context, const char* source);
 
 } // namespace sonrel

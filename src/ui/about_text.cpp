@@ -27,6 +27,30 @@ const char* const kCloseByCross = SONREL_TR_NOOP(
     "AboutText",
     "Кнопки отсутствуют. Форма закрывается при нажатии на крестик в верхнем правом углу формы.");
 
+const char* const kGeneral[] = {
+    SONREL_TR_NOOP("AboutText",
+                   "<Темп> - список под кнопками эксперимента в формах 1, 3, 8 и 9: сколько "
+                   "модельных секунд показывается за секунду; \"макс.\" - считать так быстро, как "
+                   "может компьютер; результаты от темпа не зависят."),
+    SONREL_TR_NOOP("AboutText",
+                   "<все фронты> - флажок форм 1, 3 и 9, который ставится до начала эксперимента: "
+                   "каждый фронт излучается в свое время и принимается отдельно, так что все 20 "
+                   "периодов совпадают с точными временами прихода, а предупреждение о коротком "
+                   "периоде не показывается."),
+    SONREL_TR_NOOP("AboutText",
+                   "Клавиши в окнах экспериментов: Esc - остановить, F5 - начать, F6 - "
+                   "продолжить, F7 - сделать NC0 шагов."),
+    SONREL_TR_NOOP("AboutText",
+                   "Правая кнопка мыши на рисунке открывает меню: \"Сохранить как...\" (PNG или "
+                   "BMP) и \"Сохранить таблицу CSV...\" (периоды последнего эксперимента окна); "
+                   "в окне отчета - \"Сохранить отчет...\" (Ctrl+S) и \"Копировать отчет\" "
+                   "(Ctrl+C). Сообщение о сохранении называет путь к файлу."),
+    SONREL_TR_NOOP("AboutText",
+                   "Sonrel6 - свободная программа: ее можно распространять и изменять на условиях "
+                   "GNU General Public License версии 3 или (по вашему выбору) любой более "
+                   "поздней версии (GPL-3.0-or-later); текст лицензии - в файле LICENSE."),
+};
+
 std::vector<Section> sections() {
     return {
         {47,
@@ -315,6 +339,11 @@ std::vector<std::string> aboutLines() {
             lines.push_back(" <" + shown(e.caption) + "> - " + shown(e.description));
         if (s.noButtons) lines.push_back(" " + shown(s.noButtons));
     }
+    // What every experiment window shares, the saving of pictures and tables,
+    // and the licence.
+    lines.emplace_back();
+    for (const char* general : kGeneral)
+        lines.push_back(" " + shown(general));
     lines.push_back(" " +
                     shown(SONREL_TR_NOOP("AboutText", "Желаем успешной работы с программой!")));
     return lines;

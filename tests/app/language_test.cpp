@@ -53,3 +53,44 @@ TEST(Language, TranslationsMayReorderTheNumbersOfALine) {
     // A mark without a value, and a lone %, stay as typed.
     EXPECT_EQ(fillPlaceholders("%1 of %3, 5 %", {"2"}), "2 of %3, 5 %");
 }
+
+// What the command line asks for: --help and -h, --version, Qt's own options
+// with their values, and the first argument nobody knows, which is refused.
+TEST(CommandLineReading, KnownOptionsQtsOwnAndRefusals) {
+    const struct {
+        std::vector<const char*> args;
+        StartAction action;
+        const char* refused;
+    } cases[] = {
+        {{}, StartAction::Run, ""},
+        {{"--lang", "en"}, StartAction::Run, ""},
+        {{"--lang=ru", "-h"}, StartAction::Help, ""},
+        {{"--help"}, StartAction::Help, ""},
+        {{"--help", "--version"}, StartAction::Version, ""},
+        {{"-platform", "offscreen"}, StartAction::Run, ""},
+        {{"--style", "fusion", "-reverse"}, StartAction::Run, ""},
+        {{"-style=fusion", "-qwindowgeometry", "800x600+0+0"}, StartAction::Run, ""},
+        {{"--foo"}, StartAction::Refuse, "--foo"},
+        {{"-v"}, StartAction::Refuse, "-v"},
+        {{"--lang", "en", "word", "--foo"}, StartAction::Refuse, "word"},
+        {{"-h", "extra"}, StartAction::Refuse, "extra"},
+        {{"-reverse=1"}, StartAction::Refuse, "-reverse=1"},
+        {{"-"}, StartAction::Refuse, "-"},
+        {{"--lang", "en", "-platform"}, StartAction::Refuse, "-platform"},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> argv = c.args;
+        argv.insert(argv.begin(), "sonrel6");
+        const CommandLine line =
+            readCommandLine(static_cast<int>(argv.size()), argv.data(), nullptr);
+        std::string what;
+        for (const char* a : c.args)
+            what += std::string(a) + " ";
+        EXPECT_EQ(line.action, c.action) << what;
+        EXPECT_EQ(line.refused, c.refused) << what;
+        EXPECT_TRUE(line.choice.error.empty()) << what;
+    }
+    // The language is chosen as without the other options.
+    const char* argv[] = {"sonrel6", "-h", "--lang", "en"};
+    EXPECT_EQ(readCommandLine(4, argv, "ru").choice.language, Language::English);
+}

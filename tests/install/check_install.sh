@@ -43,6 +43,13 @@ grep -qx "Icon=$id" "$desktop" || fail "Icon is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metadata does not launch $id.desktop"
 
+# The licence: its full text is installed and the metadata names it.
+grep -q "GNU GENERAL PUBLIC LICENSE" "$share/doc/sonrel6/LICENSE" 2>/dev/null &&
+    grep -q "Version 3, 29 June 2007" "$share/doc/sonrel6/LICENSE" ||
+    fail "the GPL-3 text is not installed"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
+    fail "the metadata does not name the licence"
+
 # --version needs no window system, and the metadata's newest release is that version.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/sonrel6" --version) ||
     fail "sonrel6 --version failed"
