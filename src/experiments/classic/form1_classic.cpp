@@ -230,8 +230,12 @@ void ClassicController::printLegend() {
 }
 
 bool ClassicController::printReport() {
+    // The whole report is written afresh: a run continued after a stop, or
+    // one whose report was ticked only during the run, prints its blocks
+    // on an empty canvas and never over an earlier report's lines.
     Form4* report = reportWindow(form_.app());
     try {
+        printLegend();
         processPeriods(form_.state(), [report](double y, const std::string& text) {
             report->reportPrint(y, text);
         });

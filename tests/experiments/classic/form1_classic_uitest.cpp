@@ -142,6 +142,7 @@ TEST_F(ClassicExperiment, ManualNoStopsAndNc0StepsMakeExactlyNc0Steps) {
 }
 
 TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
+    form()->Check5->setChecked(true);
     click(form(), "Command13");
     QTimer::singleShot(0, [this] { click(form(), "Command2"); });
     click(form(), "Command1");
@@ -168,6 +169,10 @@ TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
     EXPECT_NEAR(s.T, innerEnd, 20 * 0.001 + 1e-9);
     EXPECT_EQ(s.stepCount, 0);
     EXPECT_TRUE(boxes.shown.empty());
+    // Every end of the run wrote its report afresh, never over the last one.
+    const QString text = static_cast<Form4*>(app->windows.get(4))->plainText();
+    EXPECT_EQ(text.count(QStringLiteral("1- приемник  2- источник")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("№ периода      угол")), 1);
 }
 
 TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
