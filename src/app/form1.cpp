@@ -12,6 +12,7 @@
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -41,6 +42,11 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
 }
 
 Form1::~Form1() = default;
+
+void Form1::closeEvent(QCloseEvent* e) {
+    FormBase::closeEvent(e);
+    windows().unloadAll();
+}
 
 void Form1::clearPicture() {
     picture().clear();
@@ -98,7 +104,7 @@ QWidget* Form1::buildBodies(QWidget* parent) {
         const char* caption;
         QLineEdit** field;
         const char* fieldName;
-        const char* value; // null: the field holds its own name
+        const char* value; // null: the field starts empty
     };
     const Row rows[] = {
         {&Label68, "Label68", "X1n", &Text1, "Text1", "86,60254"},
@@ -118,7 +124,7 @@ QWidget* Form1::buildBodies(QWidget* parent) {
     for (const Row& row : rows) {
         *row.label = makeLabel(box, row.labelName, QString::fromUtf8(row.caption));
         *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
-                               : makeField(box, row.fieldName);
+                               : makeField(box, row.fieldName, QString());
         (*row.field)->setFixedWidth(twips(855) + 20);
         g->addWidget(*row.label, r, 0);
         g->addWidget(*row.field, r, 1);
@@ -134,13 +140,13 @@ QWidget* Form1::buildSignal(QWidget* parent) {
     Label18 = makeLabel(box, "Label18", tr("скорость сигнала Vs, м/с "));
     Text12 = makeField(box, "Text12", QStringLiteral("20"));
     Label7 = makeLabel(box, "Label7", QStringLiteral(" R="));
-    Text11 = makeField(box, "Text11");
+    Text11 = makeField(box, "Text11", QString());
     Command13 = makeButton(box, "Command13", tr("1-Задать T00, с"));
     Text18 = makeField(box, "Text18", QStringLiteral("5"));
     Label6 = makeLabel(box, "Label6", tr(" v0, 1/c="));
-    Text24 = makeField(box, "Text24");
+    Text24 = makeField(box, "Text24", QString());
     Label12 = makeLabel(box, "Label12", tr("T, с="));
-    Text17 = makeField(box, "Text17");
+    Text17 = makeField(box, "Text17", QString());
     Label4 = makeLabel(box, "Label4", tr(" шаг решения, с"));
     Text9 = makeField(box, "Text9", QStringLiteral("1E-3"));
     QWidget* left[] = {Label18, Label7, Command13, Label6, Label12, Label4};

@@ -125,6 +125,11 @@ public:
     QPushButton* Command8;  // "About" -> Form2
     QPushButton* Command16; // "Выход"
 
+protected:
+    // The main window leads to every other window: closing it ends the
+    // program as "Выход" does.
+    void closeEvent(QCloseEvent* e) override;
+
 private:
     void buildControls();
     QWidget* buildBodies(QWidget* parent);

@@ -21,7 +21,7 @@ struct FieldRow {
     const char* caption; // translated where shown, context of the window
     QLineEdit** field;
     const char* fieldName;
-    const char* value; // null: the field holds its own name
+    const char* value; // null: the field starts empty
 };
 
 // Label and field pairs, one pair per grid row from row `first` on.
@@ -29,7 +29,7 @@ void addRows(QWidget* box, QGridLayout* g, int first, std::initializer_list<Fiel
     int r = first;
     for (const FieldRow& row : rows) {
         *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
-                               : makeField(box, row.fieldName);
+                               : makeField(box, row.fieldName, QString());
         g->addWidget(makeLabel(box, row.labelName,
                                QCoreApplication::translate("sonrel::Form10", row.caption)),
                      r, 0);

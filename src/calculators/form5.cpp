@@ -14,8 +14,8 @@ constexpr int kFrameW = 560, kFrameH = 420; // the graph's visible frame, pixels
 // A label and a field side by side in a grid row.
 QLineEdit* labelledField(QWidget* box, QGridLayout* g, int row, int col, const char* labelName,
                          const QString& caption, const char* fieldName, const char* value) {
-    QLineEdit* f =
-        value ? makeField(box, fieldName, QString::fromUtf8(value)) : makeField(box, fieldName);
+    QLineEdit* f = value ? makeField(box, fieldName, QString::fromUtf8(value))
+                         : makeField(box, fieldName, QString());
     g->addWidget(makeLabel(box, labelName, caption), row, col);
     g->addWidget(f, row, col + 1);
     return f;

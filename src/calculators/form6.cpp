@@ -192,7 +192,7 @@ void addFieldRows(QGridLayout* g, QWidget* parent, std::initializer_list<FieldRo
     int i = 0;
     for (const FieldRow& row : rows) {
         *row.field = row.value ? makeField(parent, row.name, QString::fromUtf8(row.value))
-                               : makeField(parent, row.name);
+                               : makeField(parent, row.name, QString());
         (*row.field)->setFixedWidth(78);
         const int r = firstRow + i / columns, c = 2 * (i % columns);
         g->addWidget(makeCaption(parent, QCoreApplication::translate("sonrel::Form6", row.caption)),
@@ -369,8 +369,8 @@ QWidget* Form6::buildResults(QWidget* parent) {
     Text30 = makeField(box, "Text30", QStringLiteral("30"));
     g->addWidget(Text30, row, 2, 1, 2, Qt::AlignLeft);
     g->addWidget(label(box, tr("угол луча зрения Q3iso")), ++row, 0, 1, 2);
-    Text31 = makeField(box, "Text31");
-    Text58 = makeField(box, "Text58");
+    Text31 = makeField(box, "Text31", QString());
+    Text58 = makeField(box, "Text58", QString());
     g->addWidget(Text31, row, 2);
     g->addWidget(Text58, row, 3);
     for (QLineEdit* f : {Text30, Text31, Text58})

@@ -47,12 +47,16 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {
+    // The right button only opens the picture's menu: it marks nothing.
+    if (e->button() == Qt::RightButton) {
+        QWidget::mousePressEvent(e);
+        return;
+    }
     const QPointF u = canvas_.toUser(e->position().x(), e->position().y());
     emit mousePressed(u.x(), u.y(), static_cast<int>(e->button()));
 }
 
 void CanvasWidget::contextMenuEvent(QContextMenuEvent* e) {
-    // The press that opened the menu has already marked its spot.
     QMenu menu(this);
     menu.addActions(actions());
     menu.exec(e->globalPos());

@@ -1,6 +1,7 @@
 #pragma once
-// Shows a raster canvas at its pixel size and reports mouse presses in the
-// canvas's user coordinates. Repaints are coalesced: many primitives, one paint.
+// Shows a raster canvas at its pixel size and reports presses of the left
+// and middle buttons in the canvas's user coordinates (the right button opens
+// the picture's menu). Repaints are coalesced: many primitives, one paint.
 #include "canvas/raster_canvas_qt.h"
 
 #include <QWidget>

@@ -86,16 +86,26 @@ SpeedArgument TheoryController::speedArgument() const {
     return SpeedArgument::Angle;
 }
 
-void TheoryController::guarded(const std::function<void()>& body, const QString& mathMessage) {
+void TheoryController::guarded(const std::function<void()>& body, const QString& mathMessage,
+                               const std::function<void()>& onFailure) {
     try {
         body();
     } catch (const InputError&) {
         showMessage(&form_, kEnterDataCorrectly);
     } catch (const MathError&) {
+        if (onFailure) onFailure();
         showMessage(&form_, mathMessage);
     } catch (const IndexError&) {
+        if (onFailure) onFailure();
         showMessage(&form_, mathMessage);
     }
+}
+
+// A calculation that failed has no answer: the one an earlier calculation
+// showed is taken away, so that it cannot be read as this one's.
+void TheoryController::clearResult() {
+    form_.Text26->clear();
+    form_.Text23->clear();
 }
 
 Bodies TheoryController::sharedBodies() const {
@@ -120,11 +130,13 @@ bool TheoryController::calculateInteractive(const FormulaInputs& in, const Bodie
     const FormulaResult r = calculateFrequency(in, selection(), lastFormulaResult(s));
     s.formula.v0 = r.v0;
     if (!r.speedsAccepted) {
+        clearResult();
         showMessage(&form_, kSpeedsTooHigh);
         return false;
     }
     if (!r.applied) {
-        // No formula gives a value here; an earlier result is not this one's.
+        // No formula gives a value here.
+        clearResult();
         showMessage(&form_, kSolutionError);
         return false;
     }
@@ -133,6 +145,14 @@ bool TheoryController::calculateInteractive(const FormulaInputs& in, const Bodie
     form_.clearPicture();
     printFormulaTable(form_.picture(), in, r, s.degPerRad);
     return true;
+}
+
+// A table of points replaces whatever the report window shows, so that it
+// never lands on the lines of an earlier table or run.
+void TheoryController::printReportTable(const std::string& text) {
+    Form4* report = reportWindow(form_.app());
+    report->reportClear();
+    report->reportPrint(kReportTop, text);
 }
 
 void TheoryController::clearGraph() {
@@ -179,8 +199,7 @@ void TheoryController::experimentalPoints() {
             s.My = My;
             form_.Option8->setChecked(true);
             plotExperimentalPoints(s, form_.picture(), My, form_.Check11->isChecked());
-            if (form_.Check5->isChecked())
-                reportWindow(form_.app())->reportPrint(kReportTop, s.reportText);
+            if (form_.Check5->isChecked()) printReportTable(s.reportText);
         },
         kSolutionError);
 }
@@ -200,7 +219,7 @@ void TheoryController::calculateAtAngle() {
                 inputsAtAngle(form_.state(), speedArgument(), X, fieldValue, Vs, Qdeg),
                 sharedBodies());
         },
-        kSolutionError);
+        kSolutionError, [this] { clearResult(); });
 }
 
 void TheoryController::calculateFromBodies() {
@@ -221,7 +240,7 @@ void TheoryController::calculateFromBodies() {
                 sel.formula == MainFormula::Relativity || sel.formula == MainFormula::Classical;
             drawBodiesAndVelocities(form_.picture(), calc.bodies, M, relative);
         },
-        kSolutionError);
+        kSolutionError, [this] { clearResult(); });
 }
 
 void TheoryController::plotSweep() {
@@ -236,7 +255,6 @@ void TheoryController::plotSweep() {
             set.VX1 = numberOf(form_.Text3);
             set.VX2 = numberOf(form_.Text4);
             set.fieldValue = numberOf(form_.Text29);
-            if (form_.Check5->isChecked()) reportWindow(form_.app())->reportClear();
             try {
                 runSweep(form_.state(), form_.picture(), set, selection(), lastAccepted);
             } catch (...) {
@@ -245,7 +263,7 @@ void TheoryController::plotSweep() {
                 throw;
             }
             if (lastAccepted) showResult(*lastAccepted, sharedBodies());
-            reportWindow(form_.app())->reportPrint(kReportTop, form_.state().reportText);
+            printReportTable(form_.state().reportText);
         },
         kSolutionError);
 }

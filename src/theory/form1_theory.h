@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <functional>
+#include <string>
 
 namespace sonrel {
 
@@ -28,12 +29,18 @@ private:
     SpeedArgument speedArgument() const;
 
     // Runs a handler body and maps its failures to the window's messages.
-    void guarded(const std::function<void()>& body, const QString& mathMessage);
+    // onFailure, if given, runs before the message of a failed calculation.
+    void guarded(const std::function<void()>& body, const QString& mathMessage,
+                 const std::function<void()>& onFailure = {});
+    // Empties "Y, v/v0" and "dv (dL)" after a failed calculation.
+    void clearResult();
+    // Replaces the report window's content by a table of points.
+    void printReportTable(const std::string& text);
 
     // One calculation started by a button: checks the speeds aloud, writes the
     // result fields (positions from `bodies`), clears the picture and prints
     // the table. False when the speeds were refused or no formula applies
-    // (said aloud; the fields keep what they showed).
+    // (said aloud; the result fields are emptied).
     bool calculateInteractive(const FormulaInputs& in, const Bodies& bodies);
     void showResult(const FormulaResult& r, const Bodies& bodies);
     // The bodies as the shared record holds them now (read only).

@@ -112,12 +112,21 @@ void focusUnreadable() {
     f->selectAll();
 }
 
+namespace {
+// setText moves the cursor to the end even when the text stays the same,
+// and then no textChanged brings it back: bring it back here.
+void showFromStart(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+} // namespace
+
 void setNumber(QLineEdit* field, double x) {
-    field->setText(qs(formatNumber(x)));
+    showFromStart(field, qs(formatNumber(x)));
 }
 
 void setTruncated(QLineEdit* field, double x, int digits) {
-    field->setText(qs(formatTrunc(x, digits)));
+    showFromStart(field, qs(formatTrunc(x, digits)));
 }
 
 } // namespace sonrel

@@ -1,4 +1,5 @@
-// Starts the program exactly as main() does and presses "Выход" at a chosen
+// Starts the program exactly as main() does and presses "Выход" (or closes the
+// main window by its close box) at a chosen
 // moment: idle, with a message open over the idle main window, during a run
 // of the main window, at the main window's question, during a run or a T00 search of Form9, during
 // a run of Form3, and with a Form9 run nested in a main-window run. The process must then end by
@@ -124,6 +125,20 @@ void scenario(AppContext& app, const std::string& name) {
         click(f1, "Command10");
         click(app.windows.get(9), "Command8");
         exitDuring(app, 3, app.windows.get(3), "Command1");
+    } else if (name == "close-box") {
+        // The main window's close box with other windows open.
+        click(f1, "Command9");
+        click(f1, "Command10");
+        f1->close();
+    } else if (name == "close-box-run") {
+        click(f1, "Command10");
+        type(f1, "Text9", "1E-4");
+        click(f1, "Command13");
+        QTimer::singleShot(0, [f1] {
+            if (!f1->running()) missed("the main run had ended");
+            f1->close();
+        });
+        click(f1, "Command1");
     } else if (name == "nested") {
         // A Form9 run started inside a yield of the main window's run.
         type(f1, "Text9", "1E-4");

@@ -16,9 +16,11 @@ TEST(ExitButton, EndsTheProcessWhateverIsRunningOrAsked) {
     // idle; a warning open over the idle main window; a main-window run; its
     // question "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ" open; a Form9 run; a Form9 T00 search
     // that never meets the receiver; a Form3 run; a Form9 run nested in a
-    // main-window run.
+    // main-window run; the main window's close box with other windows open,
+    // idle and during its run.
     const QStringList moments = {"idle",      "idle-message", "main-run",  "main-question",
-                                 "form9-run", "form9-search", "form3-run", "nested"};
+                                 "form9-run", "form9-search", "form3-run", "nested",
+                                 "close-box", "close-box-run"};
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The program keeps its shared record until the process ends, as the

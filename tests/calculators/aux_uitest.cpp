@@ -25,10 +25,10 @@ TEST_F(AuxWindow, OpensFromTheMainWindowWithItsDefaults) {
               QStringLiteral("Sonrel6  Эксперименты с мессбауэровскими центрифугами и встречными "
                              "лазерами"));
     const std::pair<const char*, const char*> fields[] = {
-        {"Text9", "546,467"},   {"Text10", "0,338"},  {"Text11", "Text11"},
-        {"Text12", "Text12"},   {"Text14", "150"},    {"Text15", "3,344556E-27"},
+        {"Text9", "546,467"},   {"Text10", "0,338"},  {"Text11", ""},
+        {"Text12", ""},         {"Text14", "150"},    {"Text15", "3,344556E-27"},
         {"Text16", "0,012645"}, {"Text17", "656,28"}, {"Text18", "10"},
-        {"Text19", "0"},        {"Text20", "Text20"}, {"Text1", "3E2"},
+        {"Text19", "0"},        {"Text20", ""},       {"Text1", "3E2"},
         {"Text3", "1,5E1"},     {"Text2", "1E-12"},   {"Text4", "1E-13"},
         {"Text5", "0,5"},       {"Text7", "150"},     {"Text8", "1E-13"},
         {"Text6", "20"}};

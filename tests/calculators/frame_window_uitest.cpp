@@ -45,7 +45,8 @@ TEST_F(FrameWindow, OpensWithItsDesignAndTheShortPi) {
         {"Text22", "6"},  {"Text24", "6"},  {"Text23", "1"}, {"Text25", "1"}, {"Text14", "16"},
         {"Text18", "0"},  {"Text15", "12"}, {"Text19", "0"}, {"Text3", "0"},  {"Text65", "0"},
         {"Text47", "0"},  {"Text8", "20"},  {"Text70", "1"}, {"Text6", "1"},  {"Text35", "4"},
-        {"Text30", "30"}, {"Text60", "1"}};
+        {"Text30", "30"}, {"Text60", "1"},  {"Text31", ""},  {"Text33", ""},  {"Text69", ""},
+        {"Text48", ""}};
     for (const auto& [name, value] : fields)
         EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
     EXPECT_EQ(control<QAbstractButton>(f, "Command1")->text(),

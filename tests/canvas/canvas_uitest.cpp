@@ -4,9 +4,11 @@
 #include "experiments/classic/animation.h"
 #include "support/ui_helpers.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 #include <vector>
@@ -156,4 +158,29 @@ TEST(RasterCanvas, GridLinesSetExactlyThePixelsOfAnAliasedLine) {
     }
     p.end();
     EXPECT_EQ(fast.image(), reference);
+}
+
+class PictureMarks : public WindowTest {};
+
+TEST_F(PictureMarks, OnlyTheLeftButtonMarksThePictureTheRightOneOpensTheMenu) {
+    // The main window, the comparison window and the medium window mark the
+    // spot of a press; a right press only opens the picture's menu.
+    open(9);
+    open(3);
+    for (int n : {1, 9, 3}) {
+        auto* widget = app->windows.get(n)->findChild<CanvasWidget*>(QStringLiteral("Picture1"));
+        ASSERT_NE(widget, nullptr) << n;
+        const QPoint at(widget->width() / 3, widget->height() / 3);
+        auto press = [&](Qt::MouseButton b) {
+            QMouseEvent e(QEvent::MouseButtonPress, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                          b, b, Qt::NoModifier);
+            QApplication::sendEvent(widget, &e);
+        };
+        const QImage before = widget->canvas().image().copy();
+        press(Qt::RightButton);
+        EXPECT_EQ(widget->canvas().image(), before) << n;
+        press(Qt::LeftButton);
+        EXPECT_NE(widget->canvas().image(), before) << n;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
 }

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/numbers.h"
 #include "canvas/form4.h"
 #include "support/ui_helpers.h"
 
@@ -38,15 +39,16 @@ TEST_F(TheoryWindow, CalculationAtAGivenAngle) {
     EXPECT_TRUE(boxes.shown.empty());
 
     // With the angle as argument both speeds are 0; "СТО" needs a variant first:
-    // without one no formula applies, which is said, and the earlier 0,5 is
-    // not presented as its result.
+    // without one no formula applies, which is said, and the earlier 0,5 and
+    // its shift are taken away rather than presented as its result.
     tick("Option8");
     tick("Option1");
     click(form(), "Command17");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
-    EXPECT_EQ(textOf(form(), "Text26"), "0,5");
+    EXPECT_EQ(textOf(form(), "Text26"), "");
+    EXPECT_EQ(textOf(form(), "Text23"), "");
     tick("Check6");
     click(form(), "Command17");
     EXPECT_EQ(textOf(form(), "Text26"), "1");
@@ -85,8 +87,9 @@ TEST_F(TheoryWindow, SpeedAtTheSignalSpeedIsRefusedAloud) {
     EXPECT_EQ(boxes.shown[0].text,
               QStringLiteral("Скорости V1, V2 и V12 должны быть меньше скорости сигнала.\n"
                              "Проверьте заданные для выбранной формулы скорости VX1 и VX2."));
-    EXPECT_EQ(textOf(form(), "Text26"), "1");
-    EXPECT_EQ(textOf(form(), "Text13"), "Text13");
+    // A refused calculation has no answer to show.
+    EXPECT_EQ(textOf(form(), "Text26"), "");
+    EXPECT_EQ(textOf(form(), "Text13"), "");
 
     typeInto(form(), "Text12", "0");
     typeInto(form(), "Text25", "0");
@@ -166,6 +169,44 @@ TEST_F(TheoryWindow, SweepPrintsItsReportEvenWithoutTheReportWindow) {
     typeInto(form(), "Text27", "0");
     click(form(), "Command12");
     EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
+}
+
+namespace {
+// v1(i)/v0 of the report line of point i, or -1 when there is none.
+double sweepRatio(const QString& report, int i) {
+    const QString head = QStringLiteral("  i= %1 ").arg(i);
+    for (const QString& line : report.split('\n')) {
+        if (!line.startsWith(head)) continue;
+        const QString key = QStringLiteral("v1(i)/v0 = ");
+        return readNumber(line.mid(line.indexOf(key) + key.size()).trimmed().toStdString());
+    }
+    return -1;
+}
+} // namespace
+
+TEST_F(TheoryWindow, ASecondSweepTableReplacesTheFirstInTheReport) {
+    // Angle sweeps with the default VX1 = 6, VX2 = 10, Vs = 20: at Q = 0
+    // Lorentz (2) gives (1 − 6/20)/(1 − 10/20) = 1,4 and КТО (4-4)
+    // 1 − (6 − 10)/20 = 1,2; at Q = 90° both give 1.
+    tick("Option8");
+    click(form(), "Command14");
+    click(form(), "Command12");
+    tick("Option4");
+    click(form(), "Command12");
+    form()->Check5->setChecked(true);
+    const QString text = static_cast<Form4*>(app->windows.get(4))->plainText();
+    EXPECT_EQ(text.count(QStringLiteral("     №                      Q(i)")), 1);
+    EXPECT_NEAR(sweepRatio(text, 0), 1.2, 2e-6);
+    EXPECT_NEAR(sweepRatio(text, 2500), 1, 2e-6);
+    EXPECT_EQ(text.count(QStringLiteral("  i= 0 ")), 1);
+
+    // With the report window shown the same holds.
+    tick("Option3");
+    click(form(), "Command12");
+    const QString again = static_cast<Form4*>(app->windows.get(4))->plainText();
+    EXPECT_EQ(again.count(QStringLiteral("  i= 0 ")), 1);
+    EXPECT_NEAR(sweepRatio(again, 0), 1.4, 2e-6);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(TheoryWindow, ExperimentalPointsFromThePeriodRecord) {

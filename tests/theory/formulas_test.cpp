@@ -1,8 +1,12 @@
 #include "app/errors.h"
+#include "canvas/recording_canvas.h"
+#include "theory/formula_table.h"
 #include "theory/formulas.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using namespace sonrel;
 
@@ -269,4 +273,44 @@ TEST(Formulas, WeltCorrectionsAtGeneralAngles) {
                 EXPECT_NEAR(r.v, expected, 1e-8) << k.Q1deg << exact << first;
             }
     }
+}
+
+TEST(Formulas, TableBesideACalculationTruncatesEachValueTowardZero) {
+    FormulaInputs in;
+    in.V1 = 1.23456;
+    in.V2 = -2.34567;
+    in.V12 = 3.5;
+    in.Q3 = 0.56789;
+    in.Q1 = 1.23456;
+    in.Q2 = -0.123456;
+    in.Q12 = 2.5;
+    FormulaResult r;
+    r.G1 = 0.8;
+    r.G2 = 0.6;
+    r.G = 0.9998765432;
+    r.dv1 = -0.5;
+    r.dv2 = 1;
+    r.v0 = 3;
+    RecordingCanvas c;
+    // 40 degrees a radian keeps the angles easy to work out by hand.
+    printFormulaTable(c, in, r, 40);
+    std::vector<std::string> lines;
+    for (const auto& op : c.ops)
+        if (op.kind == DrawOp::Print) lines.push_back(op.text);
+    const std::vector<std::string> expected = {"V1=   1,234",
+                                               "V2=   -2,345",
+                                               "V12=   3,5",
+                                               "Q3=   22,715",
+                                               "Q1= Q1 - Q3=  49,382",
+                                               "Q2= Q2 - Q3=  -4,938",
+                                               "Q12= Q12 - Q3=  100",
+                                               "G1=   0,8",
+                                               "G2=   0,6",
+                                               "G=   0,999876",
+                                               "dv1 / v0=   -0,166666",
+                                               "dv2 / v0=   0,333333"};
+    EXPECT_EQ(lines, expected);
+    r.v0 = 0;
+    RecordingCanvas none;
+    EXPECT_THROW(printFormulaTable(none, in, r, 40), MathError);
 }

@@ -19,7 +19,8 @@ constexpr double kCoordOffset = 0.9, kTimeOffset = 1.9;
 class ToCanvas {
 public:
     explicit ToCanvas(double metresPerUnit) : s_(metresPerUnit) {
-        if (s_ == 0) throw MathError("picture scale is zero");
+        // Metres per unit: a zero or negative scale shows nothing sensible.
+        if (!(s_ > 0)) throw MathError("picture scale not positive");
     }
     double operator()(double metres) const { return finite(metres / s_, "picture overflow"); }
     double scale() const { return s_; }

@@ -108,6 +108,8 @@ void recordFirstEmission(SharedState& s) {
 } // namespace
 
 double firstFrontTravelTime(SharedState& s) {
+    // A source emits a front every T00 only for a positive period.
+    if (!(s.T00 > 0)) throw MathError("period not positive");
     s.X(2) = finite(s.X(2) - s.T00 * s.VX(2));
     s.Y(2) = finite(s.Y(2) - s.T00 * s.VY(2));
     const double d = 1.0000000001 * distance(s.X(1) - s.X(2), s.Y(1) - s.Y(2));
@@ -115,6 +117,7 @@ double firstFrontTravelTime(SharedState& s) {
 }
 
 double placeFirstPeriod(SharedState& s) {
+    if (!(s.T00 > 0)) throw MathError("period not positive");
     FpGuard guard;
     recordFirstEmission(s);
     s.Tn1(1) = s.T00;
@@ -131,6 +134,10 @@ bool periodShorterThanTravel(const SharedState& s, double travelTime) {
 }
 
 void setupRun(SharedState& s) {
+    // Fronts follow each other only with a positive period, and time goes on
+    // only with a positive step: anything else would run forever or backwards.
+    if (!(s.T00 > 0)) throw MathError("period not positive");
+    if (!(s.dt > 0)) throw MathError("time step not positive");
     FpGuard guard;
     s.clearPeriodRecord();
     s.X(2) = s.X(2) - s.T00 * s.VX(2);

@@ -39,6 +39,7 @@ struct StepResult {
 // T = T00 in X(1..2), Y(1..2), moves the source back one period to the
 // emission point of front 1 and returns the time front 1 needs to reach the
 // receiver's typed position (distance enlarged by 1.0000000001, over Vs).
+// A period T00 <= 0 throws MathError before anything changes.
 double firstFrontTravelTime(SharedState& s);
 
 // Second half: records the first two emission points and the receiver at
@@ -51,7 +52,8 @@ bool periodShorterThanTravel(const SharedState& s, double travelTime);
 // "2-Начать эксперимент" after its fields have been read into the state
 // (typed positions at T = T00, velocities, Vs, dt, NC0, v0, T00): rebuilds the
 // period record, speeds, signs, velocity directions and the run state.
-// s.allFronts, set before, chooses the mode of the run.
+// s.allFronts, set before, chooses the mode of the run. A period or a step
+// <= 0 throws MathError before anything changes.
 void setupRun(SharedState& s);
 
 // One solving step: move the bodies, grow the tracked front (with

@@ -57,7 +57,8 @@ void ClassicController::setPeriodClicked() {
         setNumber(form_.Text17, travelTime);
         setNumber(form_.Text24, placeFirstPeriod(s));
         drawPeriodSetting(form_.picture(), s, form_.Check9->isChecked());
-        if (periodShorterThanTravel(s, travelTime))
+        // With every front in flight no front waits for another: none is lost.
+        if (!form_.CheckAllFronts->isChecked() && periodShorterThanTravel(s, travelTime))
             showMessage(&form_, QString::fromUtf8(kPeriodTooShort), title);
     } catch (const MathError&) {
         showMessage(&form_, kCalculationError, title);
@@ -82,7 +83,11 @@ void ClassicController::startClicked() {
     // The mode is chosen for the whole run; continue and NC0 steps keep it.
     s.allFronts = form_.CheckAllFronts->isChecked();
     try {
+        // Every display step draws with the picture's scale.
+        if (!(s.pictureScale > 0)) throw MathError("picture scale not positive");
+        runStarted_ = false;
         setupRun(s);
+        runStarted_ = true;
         if (form_.Check5->isChecked()) printLegend();
     } catch (const MathError&) {
         showMessage(&form_, kSolutionError);
@@ -109,12 +114,15 @@ bool ClassicController::readStepsPerDisplay() {
 }
 
 void ClassicController::continueClicked() {
+    // Nothing has been started, so there is nothing to continue.
+    if (!runStarted_) return;
     if (!readStepsPerDisplay()) return;
     form_.state().stopFlag = 0;
     runExperiment();
 }
 
 void ClassicController::stepsClicked() {
+    if (!runStarted_) return;
     form_.state().stepCount = 0;
     if (!readStepsPerDisplay()) return;
     // With the stop already requested the run ends at its first display step.
@@ -222,8 +230,12 @@ void ClassicController::printLegend() {
 }
 
 bool ClassicController::printReport() {
+    // The whole report is written afresh: a run continued after a stop, or
+    // one whose report was ticked only during the run, prints its blocks
+    // on an empty canvas and never over an earlier report's lines.
     Form4* report = reportWindow(form_.app());
     try {
+        printLegend();
         processPeriods(form_.state(), [report](double y, const std::string& text) {
             report->reportPrint(y, text);
         });

@@ -41,6 +41,8 @@ private:
 
     Form1& form_;
     AnimationMemory animation_;
+    // A start has set up a run, so continue and NC0 steps have a state to resume.
+    bool runStarted_ = false;
 };
 
 // Reads each field into its target in turn; a field that holds no number

@@ -98,8 +98,48 @@ TEST(ClassicAnimation, WaveFollowsTheSourceAndTheLastFrontNeedsNoFurtherRecord) 
     s.frontIndex = 20; // the last front of the record draws without an error
     RecordingCanvas last;
     EXPECT_NO_THROW(drawDisplayStep(last, s, memory, true));
-    s.pictureScale = 0;
-    EXPECT_THROW(drawDisplayStep(last, s, memory, true), MathError);
+    for (double scale : {0.0, -5.0}) {
+        s.pictureScale = scale;
+        EXPECT_THROW(drawDisplayStep(last, s, memory, true), MathError) << scale;
+    }
+}
+
+TEST(ClassicAnimation, PeriodSettingAndDisplayStepPutEveryMarkWhereTheBodiesWere) {
+    // Defaults at 5 m a unit: front 1 leaves (0; 0) at T = 0 with the receiver
+    // at (56,60254; 50) = (11,3205; 10); front 2 leaves (50; 0) = (10; 0) at
+    // T = 5 s with the receiver at (86,60254; 50) = (17,3205; 10).
+    SharedState s;
+    sonrel::testing::typeDefaults(s);
+    firstFrontTravelTime(s);
+    placeFirstPeriod(s);
+    RecordingCanvas c;
+    drawPeriodSetting(c, s, true);
+    EXPECT_TRUE(hasLine(c, 0, 0, 11.3205, 10, colors::sightLine));
+    EXPECT_TRUE(hasLine(c, 10, 0, 17.3205, 10, colors::sightLine));
+    EXPECT_TRUE(hasCircle(c, 0, 0, 0.2, colors::source));
+    EXPECT_TRUE(hasCircle(c, 10, 0, 0.2, colors::source));
+    EXPECT_TRUE(hasCircle(c, 17.3205, 10, 0.2, colors::receiver));
+    EXPECT_TRUE(hasCircle(c, 11.3205, 10, 0.2, colors::receiver));
+    const std::string text = c.printedText();
+    for (const char* label : {"Xn1(0)= 56,6", "Tn1(0)= 0", "Xn2(1)= 0", "Tn2(1)= 0", "Xn2(2)= 50",
+                              "Tn2(2)= 5", "Xn1(1)= 86,6", "Tn1(1)= 5"})
+        EXPECT_NE(text.find(label), std::string::npos) << label;
+
+    // A display step of the run at T = 0: each body's path from its start,
+    // and a numbered ring at the middle of each completed period of the wave
+    // (10 units a period along the source's path).
+    s = defaultRun();
+    s.frontIndex = 3;
+    s.X(1) += 10;
+    s.X(2) += 20;
+    RecordingCanvas step;
+    AnimationMemory memory;
+    drawDisplayStep(step, s, memory, false);
+    EXPECT_TRUE(hasLine(step, 11.3205, 10, 13.3205, 10, colors::receiver));
+    EXPECT_TRUE(hasLine(step, 0, 0, 4, 0, colors::source));
+    EXPECT_TRUE(hasCircle(step, 5.3, 0, 0.6, colors::ray));
+    EXPECT_TRUE(hasCircle(step, 15.3, 0, 0.6, colors::ray));
+    EXPECT_TRUE(hasCircle(step, 25.3, 0, 0.6, colors::ray));
 }
 
 TEST(ClassicAnimation, RaysRunFromEachArrivalToItsEmissionPoint) {

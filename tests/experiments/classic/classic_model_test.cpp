@@ -111,13 +111,42 @@ TEST(ClassicPeriodSetting, DefaultsGiveTravelTimeAndFrequency) {
     EXPECT_DOUBLE_EQ(ob.Yn1(0), 24);
     EXPECT_DOUBLE_EQ(ob.Yn1(1), 40);
 
+    // A period not above zero is refused before the source is moved back.
+    for (double T00 : {0.0, -5.0, -1e-300}) {
+        SharedState bad;
+        typeDefaults(bad);
+        bad.T00 = T00;
+        EXPECT_THROW(firstFrontTravelTime(bad), MathError) << T00;
+        EXPECT_EQ(bad.X(2), 50) << T00;
+        EXPECT_THROW(placeFirstPeriod(bad), MathError) << T00;
+    }
     SharedState zero;
     typeDefaults(zero);
-    zero.T00 = 0;
-    EXPECT_NO_THROW(firstFrontTravelTime(zero));
-    EXPECT_THROW(placeFirstPeriod(zero), MathError);
     zero.Vs = 0;
     EXPECT_THROW(firstFrontTravelTime(zero), MathError);
+}
+
+TEST(ClassicRun, APeriodOrStepNotAboveZeroStartsNoRun) {
+    struct Case {
+        double T00, dt;
+    };
+    for (const Case c : {Case{0, 0.001}, Case{-5, 0.001}, Case{5, 0}, Case{5, -0.001}}) {
+        SharedState s;
+        typeDefaults(s);
+        s.T00 = c.T00;
+        s.dt = c.dt;
+        s.frontIndex = 7;
+        EXPECT_THROW(setupRun(s), MathError) << c.T00 << " " << c.dt;
+        // Nothing was rebuilt: the source stands where it was typed.
+        EXPECT_EQ(s.X(2), 50);
+        EXPECT_EQ(s.frontIndex, 7);
+    }
+    // The smallest positive values are a run.
+    SharedState s;
+    typeDefaults(s);
+    s.dt = 1e-300;
+    EXPECT_NO_THROW(setupRun(s));
+    EXPECT_EQ(s.frontIndex, 1);
 }
 
 TEST(ClassicRun, DefaultExperimentMatchesTheClosedForm) {

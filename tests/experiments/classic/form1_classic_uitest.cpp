@@ -44,33 +44,84 @@ TEST_F(ClassicExperiment, PeriodSettingShowsTravelTimeAndFrequency) {
         sightLine =
             form()->picture().pixelAt(0.3 * 11.320508, 0.3 * 10 + 0.05 + dy) == qRgb(255, 0, 255);
     EXPECT_TRUE(sightLine);
+    // The same long value written again is still shown from its start.
+    click(form(), "Command13");
+    EXPECT_EQ(form()->Text17->cursorPosition(), 0);
 
+    // With every front in flight a front does not wait for the one before:
+    // no notice; one front at a time the notice comes.
     typeInto(form(), "Text1", "200");
+    form()->CheckAllFronts->setChecked(true);
+    click(form(), "Command13");
+    EXPECT_TRUE(boxes.shown.empty());
+    form()->CheckAllFronts->setChecked(false);
     click(form(), "Command13");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, kTooShort);
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel5m"));
 
+    // A period or a picture scale not above zero is refused; v0 keeps 0,2.
     typeInto(form(), "Text1", "86,60254");
-    typeInto(form(), "Text18", "0");
-    click(form(), "Command13");
-    ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].text, QStringLiteral("Ошибка рассчета"));
-    EXPECT_EQ(boxes.shown[1].title, QStringLiteral("Sonrel5m"));
+    const std::pair<const char*, const char*> refused[] = {
+        {"Text18", "0"}, {"Text18", "-5"}, {"Text19", "0"}, {"Text19", "-5"}};
+    std::size_t shown = 1;
+    for (const auto& [field, text] : refused) {
+        const QString kept = textOf(form(), field);
+        typeInto(form(), field, QString::fromLatin1(text));
+        click(form(), "Command13");
+        ASSERT_EQ(boxes.shown.size(), ++shown) << field << " " << text;
+        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка рассчета"));
+        EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel5m"));
+        EXPECT_EQ(textOf(form(), "Text24"), QStringLiteral("0,2")) << field << " " << text;
+        typeInto(form(), field, kept);
+    }
 
     typeInto(form(), "Text12", "двадцать");
     click(form(), "Command13");
-    ASSERT_EQ(boxes.shown.size(), 3u);
-    EXPECT_EQ(boxes.shown[2].text, QStringLiteral("Введите правильно данные"));
-    EXPECT_EQ(boxes.shown[2].title, QStringLiteral("Sonrel5m"));
+    ASSERT_EQ(boxes.shown.size(), shown + 1);
+    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Введите правильно данные"));
+    EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel5m"));
 }
 
-TEST_F(ClassicExperiment, StartNeedsTheFrequencyFromThePeriodSetting) {
+TEST_F(ClassicExperiment, NothingRunsWithoutAValidStart) {
     click(form(), "Command1");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Введите правильно данные"));
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
     EXPECT_EQ(app->state.frontIndex, 0); // the run did not start
+
+    // Continue and NC0 steps with nothing started do nothing at all.
+    click(form(), "Command13");
+    const QString travel = textOf(form(), "Text17");
+    auto nothingToResume = [&](const char* when) {
+        click(form(), "Command3");
+        click(form(), "Command4");
+        EXPECT_EQ(boxes.shown.size(), 1u) << when;
+        EXPECT_EQ(app->state.frontIndex, 0) << when;
+        EXPECT_EQ(app->state.T, 0) << when;
+        EXPECT_EQ(textOf(form(), "Text17"), travel) << when;
+        EXPECT_EQ(textOf(form(), "Text18"), QStringLiteral("5")) << when;
+        EXPECT_TRUE(textOf(form(), "Text13").isEmpty()) << when;
+    };
+    nothingToResume("after the period setting");
+
+    // A period, a step or a picture scale not above zero: no run starts.
+    const std::pair<const char*, const char*> refused[] = {{"Text18", "0"}, {"Text18", "-5"},
+                                                           {"Text9", "0"},  {"Text9", "-1E-3"},
+                                                           {"Text19", "0"}, {"Text19", "-5"}};
+    std::size_t shown = 1;
+    for (const auto& [field, text] : refused) {
+        const QString kept = textOf(form(), field);
+        typeInto(form(), field, QString::fromLatin1(text));
+        click(form(), "Command1");
+        ASSERT_EQ(boxes.shown.size(), ++shown) << field << " " << text;
+        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
+        EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel6"));
+        EXPECT_EQ(app->state.frontIndex, 0) << field << " " << text;
+        typeInto(form(), field, kept);
+    }
+    boxes.shown.resize(1);
+    nothingToResume("after refused starts");
 }
 
 TEST_F(ClassicExperiment, ManualNoStopsAndNc0StepsMakeExactlyNc0Steps) {
@@ -91,6 +142,7 @@ TEST_F(ClassicExperiment, ManualNoStopsAndNc0StepsMakeExactlyNc0Steps) {
 }
 
 TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
+    form()->Check5->setChecked(true);
     click(form(), "Command13");
     QTimer::singleShot(0, [this] { click(form(), "Command2"); });
     click(form(), "Command1");
@@ -117,6 +169,10 @@ TEST_F(ClassicExperiment, StopButtonEndsARunAtItsNextDisplayStep) {
     EXPECT_NEAR(s.T, innerEnd, 20 * 0.001 + 1e-9);
     EXPECT_EQ(s.stepCount, 0);
     EXPECT_TRUE(boxes.shown.empty());
+    // Every end of the run wrote its report afresh, never over the last one.
+    const QString text = static_cast<Form4*>(app->windows.get(4))->plainText();
+    EXPECT_EQ(text.count(QStringLiteral("1- приемник  2- источник")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("№ периода      угол")), 1);
 }
 
 TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {

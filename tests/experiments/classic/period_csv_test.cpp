@@ -52,8 +52,9 @@ TEST(CsvText, NumbersReadBackExactlyWithADecimalPoint) {
 
 // Three fronts sent, two periods received (the third front's arrival not
 // recorded): two rows with 1/dT and the mean of formula (2) at the angles of
-// the fronts that open and close each period.
-TEST(ClassicPeriodCsv, RowsOfReceivedPeriodsWithHandComputedValues) {
+// the fronts that open and close each period, and every recorded value in its
+// own column (each array holds values that no other array holds).
+TEST(ClassicPeriodCsv, EveryColumnOfTheReceivedPeriodsHoldsItsOwnValue) {
     SharedState s;
     s.v0 = 0.2;
     s.Vs = 20;
@@ -64,14 +65,18 @@ TEST(ClassicPeriodCsv, RowsOfReceivedPeriodsWithHandComputedValues) {
     for (int j = 0; j <= 3; ++j) {
         s.Tk1(j) = Tk1[j];
         s.Xk1(j) = 56 + 6 * Tk1[j];
-        s.Yk1(j) = 50;
+        s.Yk1(j) = 50 + 0.5 * j;
         s.Q3(j) = 10.0 * j;
         s.QV1(j) = 90;
         s.QV2(j) = 90;
-    }
-    for (int j = 1; j <= 3; ++j) {
         s.Tn2(j) = 5.0 * (j - 1);
         s.Xn2(j) = 50.0 * (j - 1);
+        s.Yn2(j) = -3.0 * j;
+        s.Xk2(j) = 100 + 11.0 * j;
+        s.Yk2(j) = 1000 + j;
+        s.Tn1(j) = 5 * j + 0.25;
+        s.Xn1(j) = 30 + 7.0 * j;
+        s.Yn1(j) = 200 + 0.125 * j;
     }
     // Front 2: receiver moving straight away from the source's line of sight,
     // source straight toward it: v = 0.2 (1 − 6/20) / (1 + 10/20).
@@ -80,29 +85,21 @@ TEST(ClassicPeriodCsv, RowsOfReceivedPeriodsWithHandComputedValues) {
     EXPECT_EQ(classicCompletedPeriods(s), 2);
     const auto rows = cells(classicPeriodCsv(s));
     ASSERT_EQ(rows.size(), 3u);
-    const std::vector<std::string>& h = rows[0];
-    ASSERT_GE(h.size(), 4u);
-    EXPECT_EQ((std::vector<std::string>{h[0], h[1], h[2], h[3]}),
-              (std::vector<std::string>{"period", "Q3", "v", "v1"}));
-    auto col = [&](const std::string& name) {
-        for (std::size_t c = 0; c < h.size(); ++c)
-            if (h[c] == name) return c;
-        ADD_FAILURE() << "no column " << name;
-        return std::size_t{0};
-    };
-    auto at = [&](int r, const std::string& name) { return plainNumber(rows[r][col(name)]); };
+    const std::vector<std::string> head{"period",   "Q3",       "v",        "v1",  "Tn2", "Xn2",
+                                        "Yn2",      "Xk2",      "Yk2",      "Tn1", "Xn1", "Yn1",
+                                        "Tk1_prev", "Xk1_prev", "Yk1_prev", "Tk1", "Xk1", "Yk1"};
+    ASSERT_EQ(rows[0], head);
     const double mean = (0.2 + 0.2 * 0.7 / 1.5) / 2; // 0.14666…
-    EXPECT_EQ(rows[1][0], "1");
-    EXPECT_EQ(rows[2][0], "2");
-    EXPECT_DOUBLE_EQ(at(1, "v"), 0.25);
-    EXPECT_DOUBLE_EQ(at(2, "v"), 1 / 4.5);
-    EXPECT_NEAR(at(1, "v1"), mean, 1e-12);
-    EXPECT_NEAR(at(2, "v1"), mean, 1e-12);
-    EXPECT_DOUBLE_EQ(at(2, "Q3"), 20);
-    EXPECT_DOUBLE_EQ(at(2, "Tn2"), 5);
-    EXPECT_DOUBLE_EQ(at(2, "Xn2"), 50);
-    EXPECT_DOUBLE_EQ(at(2, "Tk1_prev"), 9);
-    EXPECT_DOUBLE_EQ(at(2, "Tk1"), 13.5);
-    EXPECT_DOUBLE_EQ(at(2, "Xk1"), 56 + 6 * 13.5);
-    EXPECT_DOUBLE_EQ(at(1, "Xk1_prev"), 86);
+    // Period 1 runs from the arrival of front 1 (T = 5) to that of front 2
+    // (T = 9); period 2 from 9 to 13,5.
+    const std::vector<double> expected[] = {
+        {1, 10, 0.25, mean, 0, 0, -3, 111, 1001, 5.25, 37, 200.125, 5, 86, 50, 9, 110, 50.5},
+        {2, 20, 1 / 4.5, mean, 5, 50, -6, 122, 1002, 10.25, 44, 200.25, 9, 110, 50.5, 13.5, 137,
+         51}};
+    for (int r = 1; r <= 2; ++r) {
+        ASSERT_EQ(rows[r].size(), head.size()) << r;
+        for (std::size_t c = 0; c < head.size(); ++c)
+            EXPECT_NEAR(plainNumber(rows[r][c]), expected[r - 1][c], 1e-12)
+                << "period " << r << ", column " << head[c];
+    }
 }
