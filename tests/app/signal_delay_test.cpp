@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace sonrel;
 
@@ -82,4 +83,42 @@ TEST(SignalDelay, NoMeetingOrSignalSpeedIsAnError) {
     EXPECT_THROW(arrivalTimeMinusFirst(s, 100, 0, 0, 0, 20, 0), MathError); // a = 0
     s.Vs = 1;
     EXPECT_THROW(arrivalTimePlusFirst(s, 10, 10, 0, 0, -3, 0), MathError); // D < 0
+}
+
+// Every floating-point fault ends as a MathError, and only a fault does: a
+// zero under the root, the largest finite quotient and flags raised before a
+// guarded computation are no faults of it.
+TEST(CheckedMath, FaultsAndOnlyFaultsBecomeMathErrors) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_THROW(sonrel::finite(inf), MathError);
+    EXPECT_THROW(sonrel::finite(-inf), MathError);
+    EXPECT_THROW(sonrel::finite(std::nan("")), MathError);
+    EXPECT_THROW(safeDiv(1, 0), MathError);
+    EXPECT_THROW(safeDiv(1e308, 1e-308), MathError);
+    EXPECT_DOUBLE_EQ(safeDiv(std::numeric_limits<double>::max(), 1),
+                     std::numeric_limits<double>::max());
+    EXPECT_THROW(safeSqrt(-1e-300), MathError);
+    EXPECT_THROW(safeSqrt(std::nan("")), MathError);
+    EXPECT_EQ(safeSqrt(0), 0);
+    EXPECT_EQ(safeSqrt(6.25), 2.5);
+
+    volatile double big = 1e308, zero = 0, one = 1;
+    {
+        FpGuard guard;
+        volatile double x = big * 10;
+        (void)x;
+        EXPECT_THROW(guard.check(), MathError); // overflow
+    }
+    {
+        FpGuard guard;
+        volatile double x = one / zero;
+        (void)x;
+        EXPECT_THROW(guard.check(), MathError); // division by zero
+    }
+    volatile double stale = one / zero; // raised before the guard starts
+    (void)stale;
+    FpGuard guard;
+    volatile double x = big / 10;
+    (void)x;
+    EXPECT_NO_THROW(guard.check());
 }

@@ -54,6 +54,24 @@ TEST(AuxLasers, SearchFindsTheBeamSpeedOfTheLasers) {
     EXPECT_NEAR(search.v0a() / (G * v0), 1, 1e-4);
     EXPECT_TRUE(printedLine(canvas, *found == 0.338 ? "V/Vsv=  0,338" : "V/Vsv=  0,33805"));
     EXPECT_TRUE(printedLine(canvas, "v0=  546,467    L0=  548,596"));
+    // V/Vsv along the bottom in tenths; each laser as the beam sees it,
+    // (1 ∓ β)·v / v0 at 0,25 per unit, β = 1 at 20 units.
+    EXPECT_TRUE(printedLine(canvas, "0,1"));
+    EXPECT_TRUE(printedLine(canvas, "0,9"));
+    std::size_t along = 0, against = 0;
+    for (const DrawOp& op : canvas.ops) {
+        if (op.kind != DrawOp::Point) continue;
+        const double beta = op.x1 / 20;
+        if (op.color == rgb(0, 0, 255)) {
+            ++along;
+            EXPECT_NEAR(op.y1, (1 - beta) * lasers.vp / v0 / 0.25, 1e-9);
+        } else {
+            ++against;
+            EXPECT_NEAR(op.y1, (1 + beta) * lasers.va / v0 / 0.25, 1e-9);
+        }
+    }
+    EXPECT_EQ(along, 19999u);
+    EXPECT_EQ(against, 19999u);
     // The two-photon line sums both effective frequencies, about 2·G·v0 = 1028,6 THz.
     bool sum = false;
     for (const DrawOp& op : canvas.ops)

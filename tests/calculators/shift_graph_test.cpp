@@ -82,6 +82,11 @@ TEST(ShiftGraph, CurveReachesFiveCentimetresAtThreeHundredMetresPerSecond) {
     EXPECT_EQ(last.x1, 20);
     EXPECT_NEAR(last.y1, 5.0, 0.01);
     EXPECT_EQ(last.color, rgb(255, 0, 0));
+    // A measured point: 150 m/s and a shift of 1,25e−13 at 15 m/s and 1e−13 per cm.
+    drawShiftPoint(canvas, g, 150, 1.25e-13);
+    EXPECT_EQ(canvas.ops.back().kind, DrawOp::Circle);
+    EXPECT_DOUBLE_EQ(canvas.ops.back().x1, 10);
+    EXPECT_DOUBLE_EQ(canvas.ops.back().y1, 1.25);
 }
 
 TEST(ShiftGraph, FastSpeedsSkippedAndFailuresKeepThePointsDrawn) {
