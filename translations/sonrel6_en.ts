@@ -447,6 +447,26 @@
         <source>Желаем успешной работы с программой!</source>
         <translation>We wish you success in your work with the program!</translation>
     </message>
+    <message>
+        <source>&lt;Темп&gt; - список под кнопками эксперимента в формах 1, 3, 8 и 9: сколько модельных секунд показывается за секунду; &quot;макс.&quot; - считать так быстро, как может компьютер; результаты от темпа не зависят.</source>
+        <translation>No buttons. The window closes with the cross in its upper right corner.</translation>
+    </message>
+    <message>
+        <source>&lt;все фронты&gt; - флажок форм 1, 3 и 9, который ставится до начала эксперимента: каждый фронт излучается в свое время и принимается отдельно, так что все 20 периодов совпадают с точными временами прихода, а предупреждение о коротком периоде не показывается.</source>
+        <translation>&lt;all fronts&gt; - a check box of forms 1, 3 and 9, ticked before the experiment starts: every front is emitted at its own time and received on its own, so all 20 periods agree with the exact arrival times, and the short-period warning is not shown.</translation>
+    </message>
+    <message>
+        <source>Клавиши в окнах экспериментов: Esc - остановить, F5 - начать, F6 - продолжить, F7 - сделать NC0 шагов.</source>
+        <translation>Keys in the experiment windows: Esc - stop, F5 - start, F6 - continue, F7 - make NC0 steps.</translation>
+    </message>
+    <message>
+        <source>Правая кнопка мыши на рисунке открывает меню: &quot;Сохранить как...&quot; (PNG или BMP) и &quot;Сохранить таблицу CSV...&quot; (периоды последнего эксперимента окна); в окне отчета - &quot;Сохранить отчет...&quot; (Ctrl+S) и &quot;Копировать отчет&quot; (Ctrl+C). Сообщение о сохранении называет путь к файлу.</source>
+        <translation>No buttons. The window closes with the cross in its upper right corner.</translation>
+    </message>
+    <message>
+        <source>Sonrel6 - свободная программа: ее можно распространять и изменять на условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней версии (GPL-3.0-or-later); текст лицензии - в файле LICENSE.</source>
+        <translation>Sonrel6 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License version 3 or (at your option) any later version (GPL-3.0-or-later); the licence text is in the file LICENSE.</translation>
+    </message>
 </context>
 <context>
     <name>Calculators</name>
@@ -579,6 +599,63 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Использование: %1 [--lang ru|en] [параметры Qt]
+       %1 --help | --version
+
+Sonrel6 — модель эффекта Доплера: источник и приемник движутся в плоскости,
+приемник принимает фронты волны, программа сравнивает периоды с формулами.
+
+Параметры:
+  --lang ru|en   язык интерфейса (по умолчанию русский)
+  -h, --help     эта справка
+  --version      версия программы
+  параметры Qt   -platform ИМЯ, -style ИМЯ, -qwindowgeometry ШxВ+X+Y, -reverse
+
+Переменные окружения:
+  SONREL_LANG               язык, если нет --lang: ru или en
+  DISPLAY, WAYLAND_DISPLAY  экран, на котором открываются окна
+  QT_QPA_PLATFORM           оконная система Qt (offscreen — без экрана)
+
+Файлы (в текущем каталоге):
+  Sonrel&lt;N&gt;.bmp, Sonrel_&lt;N&gt;.bmp  рисунки кнопок «Сохранить рисунок №»
+  Sonrel_&lt;N&gt;.txt                 таблицы данных окон «АСО или ИСО» и «Среда»
+  PNG, отчет, таблицы CSV        куда укажет диалог «Сохранить как…»
+</source>
+        <translation>Usage: %1 [--lang ru|en] [Qt options]
+       %1 --help | --version
+
+Sonrel6 simulates the Doppler effect: a source and a receiver move in a plane,
+the receiver receives wave fronts, the program compares the periods with formulas.
+
+Options:
+  --lang ru|en   interface language (Russian by default)
+  -h, --help     this help
+  --version      the program's version
+  Qt options     -platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, -reverse
+
+Environment variables:
+  SONREL_LANG               language when there is no --lang: ru or en
+  DISPLAY, WAYLAND_DISPLAY  the display the windows open on
+  QT_QPA_PLATFORM           Qt's window system (offscreen: no display)
+
+Files (in the current directory):
+  Sonrel&lt;N&gt;.bmp, Sonrel_&lt;N&gt;.bmp  pictures of the "Save picture No." buttons
+  Sonrel_&lt;N&gt;.txt                 data tables of the "AF or IF" and "Medium" windows
+  PNG, report, CSV tables        wherever the "Save as…" dialog says
+</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1» (список: sonrel6 --help)</source>
+        <translation>unknown option "%1" (sonrel6 --help lists the options)</translation>
+    </message>
+    <message>
+        <source>sonrel6: нет экрана: запустите программу в графическом сеансе</source>
+        <translation>sonrel6: no display: start it in a desktop session</translation>
+    </message>
+</context>
+<context>
     <name>ExportTexts</name>
     <message>
         <source>Сохранить как…</source>
@@ -607,6 +684,1037 @@
     <message>
         <source>Таблица сохранена: </source>
         <translation>Table saved: </translation>
+    </message>
+</context>
+<context>
+    <name>FieldTooltips</name>
+    <message>
+        <source>X1: начальная координата X приемника, м</source>
+        <translation>X1: receiver's start X coordinate, m</translation>
+    </message>
+    <message>
+        <source>Y1: начальная координата Y приемника, м</source>
+        <translation>Y1: receiver's start Y coordinate, m</translation>
+    </message>
+    <message>
+        <source>X2: начальная координата X источника, м</source>
+        <translation>X2: source's start X coordinate, m</translation>
+    </message>
+    <message>
+        <source>Y2: начальная координата Y источника, м</source>
+        <translation>Y2: source's start Y coordinate, m</translation>
+    </message>
+    <message>
+        <source>VX1: скорость приемника по оси X, м/с</source>
+        <translation>VX1: receiver's velocity along X, m/s</translation>
+    </message>
+    <message>
+        <source>VY1: скорость приемника по оси Y, м/с</source>
+        <translation>VY1: receiver's velocity along Y, m/s</translation>
+    </message>
+    <message>
+        <source>VX2: скорость источника по оси X, м/с</source>
+        <translation>VX2: source's velocity along X, m/s</translation>
+    </message>
+    <message>
+        <source>VY2: скорость источника по оси Y, м/с</source>
+        <translation>VY2: source's velocity along Y, m/s</translation>
+    </message>
+    <message>
+        <source>X1: текущая координата X приемника, м (результат)</source>
+        <translation>X1: receiver's present X coordinate, m (result)</translation>
+    </message>
+    <message>
+        <source>X2: текущая координата X источника, м (результат)</source>
+        <translation>X2: source's present X coordinate, m (result)</translation>
+    </message>
+    <message>
+        <source>Y1: текущая координата Y приемника, м (результат)</source>
+        <translation>Y1: receiver's present Y coordinate, m (result)</translation>
+    </message>
+    <message>
+        <source>Y2: текущая координата Y источника, м (результат)</source>
+        <translation>Y2: source's present Y coordinate, m (result)</translation>
+    </message>
+    <message>
+        <source>T: модельное время, с (результат)</source>
+        <translation>T: model time, s (result)</translation>
+    </message>
+    <message>
+        <source>Vs: скорость сигнала, м/с</source>
+        <translation>Vs: signal speed, m/s</translation>
+    </message>
+    <message>
+        <source>Vs0: скорость сигнала в покоящейся среде, м/с</source>
+        <translation>Vs0: signal speed in the medium at rest, m/s</translation>
+    </message>
+    <message>
+        <source>dt: шаг решения, с</source>
+        <translation>dt: solution step, s</translation>
+    </message>
+    <message>
+        <source>NC0: шагов между обновлениями рисунка и для кнопки &quot;NC0 шагов&quot;, шт.</source>
+        <translation>X1: receiver's start X coordinate, m</translation>
+    </message>
+    <message>
+        <source>T00: период сигналов передатчика источника, с</source>
+        <translation>T00: period of the source's transmitter, s</translation>
+    </message>
+    <message>
+        <source>Масштаб рисунка, м/см</source>
+        <translation>Picture scale, m/cm</translation>
+    </message>
+    <message>
+        <source>Номер файла рисунка Sonrel&lt;N&gt;.bmp (и таблицы Sonrel_&lt;N&gt;.txt при .txt)</source>
+        <translation>Number N of the picture file Sonrel&lt;N&gt;.bmp (and of the table Sonrel_&lt;N&gt;.txt with .txt)</translation>
+    </message>
+    <message>
+        <source>Auto: без остановок; снят - вопрос &quot;ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ&quot; после каждого периода</source>
+        <translation>T00: period of the source's transmitter, s</translation>
+    </message>
+    <message>
+        <source>Все фронты: каждый фронт излучается в свое время и принимается отдельно (отметить до начала)</source>
+        <translation>All fronts: every front is emitted at its own time and received on its own (tick before the start)</translation>
+    </message>
+    <message>
+        <source>+ отчет: окно отчета и отчет по периодам в конце эксперимента</source>
+        <translation>+ report: the report window and the period report at the end of the experiment</translation>
+    </message>
+    <message>
+        <source>+ Создать отчет: окно отчета и отчет по периодам в конце эксперимента</source>
+        <translation>+ Create report: the report window and the period report at the end of the experiment</translation>
+    </message>
+    <message>
+        <source>+ анимация: рисовать лучи и тела на каждом шаге показа</source>
+        <translation>+ animation: draw the rays and bodies at every display step</translation>
+    </message>
+    <message>
+        <source>+ анимация процесса: рисовать фронты и мембраны на каждом шаге показа</source>
+        <translation>+ process animation: draw the fronts and membranes at every display step</translation>
+    </message>
+    <message>
+        <source>.txt: &quot;Сохранить рисунок №&quot; пишет таблицу Sonrel_&lt;N&gt;.txt, &quot;Экспериментальные точки&quot; читают ее</source>
+        <translation>All fronts: every front is emitted at its own time and received on its own (tick before the start)</translation>
+    </message>
+    <message>
+        <source>Масштаб графика v/v0, ед/см</source>
+        <translation>Graph scale of v/v0, units/cm</translation>
+    </message>
+    <message>
+        <source>M(v/v0): масштаб графика v/v0, ед/см</source>
+        <translation>M(v/v0): graph scale of v/v0, units/cm</translation>
+    </message>
+    <message>
+        <source>MT: масштаб графика по времени, с/см</source>
+        <translation>MT: time scale of the graph, s/cm</translation>
+    </message>
+    <message>
+        <source>Строить графики по времени T (масштаб MT, с/см) вместо угла</source>
+        <translation>Plot the graphs against time T (scale MT, s/cm) instead of the angle</translation>
+    </message>
+    <message>
+        <source>Номер последнего принятого периода (результат)</source>
+        <translation>Number of the last received period (result)</translation>
+    </message>
+    <message>
+        <source>Qn3: угол наблюдения в начале периода, град (результат)</source>
+        <translation>Qn3: observation angle at the start of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qk3: угол наблюдения в конце периода, град (результат)</source>
+        <translation>Qk3: observation angle at the end of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qn1: угол приемника в начале периода, град (результат)</source>
+        <translation>Qn1: receiver's angle at the start of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qk1: угол приемника в конце периода, град (результат)</source>
+        <translation>Qk1: receiver's angle at the end of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Vs1n: скорость сигнала у приемника в начале периода, м/с (результат)</source>
+        <translation>Vs1n: signal speed at the receiver at the start of the period, m/s (result)</translation>
+    </message>
+    <message>
+        <source>Vs1k: скорость сигнала у приемника в конце периода, м/с (результат)</source>
+        <translation>Vs1k: signal speed at the receiver at the end of the period, m/s (result)</translation>
+    </message>
+    <message>
+        <source>vn: расчетная частота в начале периода, 1/с (результат)</source>
+        <translation>vn: calculated frequency at the start of the period, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>vk: расчетная частота в конце периода, 1/с (результат)</source>
+        <translation>vk: calculated frequency at the end of the period, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>vsr = (vn + vk)/2: средняя расчетная частота периода, 1/с (результат)</source>
+        <translation>vsr = (vn + vk)/2: mean calculated frequency of the period, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>QV1: направление скорости приемника, град (результат)</source>
+        <translation>QV1: direction of the receiver's velocity, deg (result)</translation>
+    </message>
+    <message>
+        <source>QV2: направление скорости источника, град (результат)</source>
+        <translation>QV2: direction of the source's velocity, deg (result)</translation>
+    </message>
+    <message>
+        <source>VX1iso: скорость приемника по X в системе эксперимента, м/с (результат)</source>
+        <translation>VX1iso: receiver's velocity along X in the experiment's frame, m/s (result)</translation>
+    </message>
+    <message>
+        <source>VX2iso: скорость источника по X в системе эксперимента, м/с (результат)</source>
+        <translation>VX2iso: source's velocity along X in the experiment's frame, m/s (result)</translation>
+    </message>
+    <message>
+        <source>VXiso: скорость ИСО по оси X относительно АСО, м/с</source>
+        <translation>VXiso: velocity of the IF along X relative to the AF, m/s</translation>
+    </message>
+    <message>
+        <source>Число лучей в пучке, шт.</source>
+        <translation>Number of rays in the beam, count</translation>
+    </message>
+    <message>
+        <source>Угол конуса пучка лучей, град</source>
+        <translation>Cone angle of the beam, deg</translation>
+    </message>
+    <message>
+        <source>Средний угол пучка лучей, град</source>
+        <translation>Mean angle of the beam, deg</translation>
+    </message>
+    <message>
+        <source>R: расстояние от точки излучения фронта до приемника, м (результат)</source>
+        <translation>R: distance from the front's emission point to the receiver, m (result)</translation>
+    </message>
+    <message>
+        <source>v0 = 1/T00: частота передатчика, 1/с (пишет &quot;1-Задать T00, с&quot;)</source>
+        <translation>Graph scale of v/v0, units/cm</translation>
+    </message>
+    <message>
+        <source>+ текст: подписи периодов на рисунке</source>
+        <translation>+ text: labels of the periods on the picture</translation>
+    </message>
+    <message>
+        <source>Вариант СТО (4-2): v = v0*G/(1 - V12&apos;/Vs)</source>
+        <translation>+ text: labels of the periods on the picture</translation>
+    </message>
+    <message>
+        <source>Вариант СТО (4-1): v = v0*(1 - V12&apos;/Vs)/G</source>
+        <translation>SR variant (4-1): v = v0*(1 - V12'/Vs)/G</translation>
+    </message>
+    <message>
+        <source>Вариант СТО (4-3): v = v0*G/(1 + V12&apos;/Vs)</source>
+        <translation>SR variant (4-3): v = v0*G/(1 + V12'/Vs)</translation>
+    </message>
+    <message>
+        <source>Вариант СТО (4-5): v = v(2)*G2/G1</source>
+        <translation>SR variant (4-5): v = v(2)*G2/G1</translation>
+    </message>
+    <message>
+        <source>Формула Вельта (3): точный расчет поправок dv1 и dv2</source>
+        <translation>Welt's formula (3): exact corrections dv1 and dv2</translation>
+    </message>
+    <message>
+        <source>L/L0: считать длину волны вместо частоты</source>
+        <translation>L/L0: compute the wavelength instead of the frequency</translation>
+    </message>
+    <message>
+        <source>Учесть запаздывание сигнала при расчете по координатам</source>
+        <translation>Take the signal's delay into account in the calculation from coordinates</translation>
+    </message>
+    <message>
+        <source>v0 (L0): частота излучателя, 1/с, или длина волны при L/L0</source>
+        <translation>v0 (L0): emitter frequency, 1/s, or the wavelength with L/L0</translation>
+    </message>
+    <message>
+        <source>dv (dL): сдвиг частоты (длины волны) по формуле (результат)</source>
+        <translation>dv (dL): shift of the frequency (wavelength) by the formula (result)</translation>
+    </message>
+    <message>
+        <source>X: скорость в долях Vs (V/Vs) или угол, град, на графике по Q</source>
+        <translation>X: speed as a fraction of Vs (V/Vs), or the angle in deg on the graph against Q</translation>
+    </message>
+    <message>
+        <source>Y: отношение частот v/v0</source>
+        <translation>Y: frequency ratio v/v0</translation>
+    </message>
+    <message>
+        <source>Q: угол наблюдения, град</source>
+        <translation>Q: observation angle, deg</translation>
+    </message>
+    <message>
+        <source>Np: количество слоев среды, шт.</source>
+        <translation>Np: number of layers of the medium, count</translation>
+    </message>
+    <message>
+        <source>Kp: коэффициент плотности среды по слоям</source>
+        <translation>Kp: density coefficient of the layers</translation>
+    </message>
+    <message>
+        <source>++ средний луч: рисовать путь среднего луча пучка</source>
+        <translation>++ middle ray: draw the path of the beam's middle ray</translation>
+    </message>
+    <message>
+        <source>+ расчет по Q3: углы периода по лучу наблюдения Q3, а не по лучам пучка</source>
+        <translation>+ calculation by Q3: the period's angles from the line of sight Q3, not from the beam's rays</translation>
+    </message>
+    <message>
+        <source>+ увлечение среды: среда движется вместе с ИСО</source>
+        <translation>+ medium drag: the medium moves with the IF</translation>
+    </message>
+    <message>
+        <source>Учесть задержку видимого сигнала, идущего со скоростью Vsv</source>
+        <translation>Add the delay of the visible signal travelling at Vsv</translation>
+    </message>
+    <message>
+        <source>Vsv: скорость видимого сигнала, м/с</source>
+        <translation>Vsv: speed of the visible signal, m/s</translation>
+    </message>
+    <message>
+        <source>v0 = 1/T00: частота передатчика, 1/с (результат)</source>
+        <translation>v0 = 1/T00: transmitter frequency, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>v00 = v0/G2: частота передатчика по часам АСО, 1/с (результат)</source>
+        <translation>v00 = v0/G2: transmitter frequency by the AF's clocks, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>Tn1: начало последнего периода по часам приемника, с (результат)</source>
+        <translation>Tn1: start of the last period by the receiver's clock, s (result)</translation>
+    </message>
+    <message>
+        <source>Tk1: конец последнего периода по часам приемника, с (результат)</source>
+        <translation>Tk1: end of the last period by the receiver's clock, s (result)</translation>
+    </message>
+    <message>
+        <source>v = 1/(Tk1 - Tn1): наблюдаемая частота, 1/с (результат)</source>
+        <translation>v = 1/(Tk1 - Tn1): observed frequency, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>Xk1: координата X приемника при последнем приходе, м (результат)</source>
+        <translation>Xk1: receiver's X coordinate at the last arrival, m (result)</translation>
+    </message>
+    <message>
+        <source>Yk1: координата Y приемника при последнем приходе, м (результат)</source>
+        <translation>Yk1: receiver's Y coordinate at the last arrival, m (result)</translation>
+    </message>
+    <message>
+        <source>Xk2: координата X источника при последнем приходе, м (результат)</source>
+        <translation>Xk2: source's X coordinate at the last arrival, m (result)</translation>
+    </message>
+    <message>
+        <source>Yk2: координата Y источника при последнем приходе, м (результат)</source>
+        <translation>Yk2: source's Y coordinate at the last arrival, m (result)</translation>
+    </message>
+    <message>
+        <source>Qn2: угол источника в начале периода, град (результат)</source>
+        <translation>Qn2: source's angle at the start of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qk2: угол источника в конце периода, град (результат)</source>
+        <translation>Qk2: source's angle at the end of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Vs2n: скорость этих лучей в слое 1 в начале периода, м/с (результат)</source>
+        <translation>Vs2n: speed of those rays in layer 1 at the start of the period, m/s (result)</translation>
+    </message>
+    <message>
+        <source>Vs2k: скорость этих лучей в слое 1 в конце периода, м/с (результат)</source>
+        <translation>Vs2k: speed of those rays in layer 1 at the end of the period, m/s (result)</translation>
+    </message>
+    <message>
+        <source>Расчетные точки по средним углам и скоростям лучей</source>
+        <translation>Calculated points from the rays' mean angles and speeds</translation>
+    </message>
+    <message>
+        <source>Расчетные точки со скоростью сигнала Vs0</source>
+        <translation>Calculated points with the signal speed Vs0</translation>
+    </message>
+    <message>
+        <source>+T0=0: графики по времени начинаются с нуля</source>
+        <translation>+T0=0: the time graphs start at zero</translation>
+    </message>
+    <message>
+        <source>+ kTiso = 1: ход часов ИСО не замедлен</source>
+        <translation>+ kTiso = 1: the IF's clocks are not slowed</translation>
+    </message>
+    <message>
+        <source>X1iso: координата X приемника в ИСО, м (результат)</source>
+        <translation>X1iso: receiver's X coordinate in the IF, m (result)</translation>
+    </message>
+    <message>
+        <source>X2iso: координата X источника в ИСО, м (результат)</source>
+        <translation>X2iso: source's X coordinate in the IF, m (result)</translation>
+    </message>
+    <message>
+        <source>Y1iso: координата Y приемника в ИСО, м (результат)</source>
+        <translation>Y1iso: receiver's Y coordinate in the IF, m (result)</translation>
+    </message>
+    <message>
+        <source>Y2iso: координата Y источника в ИСО, м (результат)</source>
+        <translation>Y2iso: source's Y coordinate in the IF, m (result)</translation>
+    </message>
+    <message>
+        <source>VY1iso: скорость приемника по Y в ИСО, м/с (результат)</source>
+        <translation>VY1iso: receiver's velocity along Y in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>VY2iso: скорость источника по Y в ИСО, м/с (результат)</source>
+        <translation>VY2iso: source's velocity along Y in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>kT00: коэффициент хода часов передатчика (результат)</source>
+        <translation>kT00: clock-rate factor of the transmitter (result)</translation>
+    </message>
+    <message>
+        <source>kTiso: коэффициент хода часов ИСО (результат)</source>
+        <translation>kTiso: clock-rate factor of the IF (result)</translation>
+    </message>
+    <message>
+        <source>kT1iso: коэффициент хода часов приемника в ИСО (результат)</source>
+        <translation>kT1iso: clock-rate factor of the receiver in the IF (result)</translation>
+    </message>
+    <message>
+        <source>kT2iso: коэффициент хода часов источника в ИСО (результат)</source>
+        <translation>kT2iso: clock-rate factor of the source in the IF (result)</translation>
+    </message>
+    <message>
+        <source>kT2aso: коэффициент хода часов источника в АСО (результат)</source>
+        <translation>kT2aso: clock-rate factor of the source in the AF (result)</translation>
+    </message>
+    <message>
+        <source>Taso, Tiso: модельное время, с (результат)</source>
+        <translation>Taso, Tiso: model time, s (result)</translation>
+    </message>
+    <message>
+        <source>v = 1/(Tk1 - Tn1): наблюдаемая частота по часам ИСО, 1/с (результат)</source>
+        <translation>v = 1/(Tk1 - Tn1): observed frequency by the IF's clocks, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>v/kT1: наблюдаемая частота по часам приемника, 1/с (результат)</source>
+        <translation>v/kT1: observed frequency by the receiver's clock, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>Tn1: приход начала периода, с (результат)</source>
+        <translation>Tn1: arrival of the period's start, s (result)</translation>
+    </message>
+    <message>
+        <source>Tk1: приход конца периода, с (результат)</source>
+        <translation>Tk1: arrival of the period's end, s (result)</translation>
+    </message>
+    <message>
+        <source>T002 = T00*kT2: период источника по его часам, с (результат)</source>
+        <translation>T002 = T00*kT2: source's period by its own clock, s (result)</translation>
+    </message>
+    <message>
+        <source>v0 = 1/T002: частота источника по его часам, 1/с (результат)</source>
+        <translation>v0 = 1/T002: source's frequency by its own clock, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>v/v0: последняя точка графика (результат)</source>
+        <translation>v/v0: the graph's last point (result)</translation>
+    </message>
+    <message>
+        <source>Расчетная частота в АСО, 1/с (результат; VX1 после &quot;VX1 и VX2&quot;)</source>
+        <translation>SR variant (4-5): v = v(2)*G2/G1</translation>
+    </message>
+    <message>
+        <source>Расчетная частота в ИСО, 1/с (результат; VX2 после &quot;VX1 и VX2&quot;)</source>
+        <translation>Calculated frequency in the IF, 1/s (result; VX2 after "VX1 and VX2")</translation>
+    </message>
+    <message>
+        <source>Измеренный период источника по часам ИСО, с (результат)</source>
+        <translation>Measured source period by the IF's clocks, s (result)</translation>
+    </message>
+    <message>
+        <source>T0: начало графиков по времени, с (результат)</source>
+        <translation>T0: start of the time graphs, s (result)</translation>
+    </message>
+    <message>
+        <source>Niter: число итераций поиска T00, шт.</source>
+        <translation>Niter: number of iterations of the T00 search, count</translation>
+    </message>
+    <message>
+        <source>T1 - T2: невязка времени после итераций, с (результат)</source>
+        <translation>T1 - T2: time mismatch after the iterations, s (result)</translation>
+    </message>
+    <message>
+        <source>VXiso3: скорость ИСО3 относительно ИСО, м/с</source>
+        <translation>VXiso3: velocity of IF3 relative to the IF, m/s</translation>
+    </message>
+    <message>
+        <source>+ Stop: кнопка начала только готовит эксперимент</source>
+        <translation>+ Stop: the start button only prepares the experiment</translation>
+    </message>
+    <message>
+        <source>+ видимые в АСО: видимое положение тел рассчитывать в АСО</source>
+        <translation>+ seen in AF: compute the bodies' seen positions in the AF</translation>
+    </message>
+    <message>
+        <source>+ фронт: отмечать излучения и приходы на графике x = f(t&apos;)</source>
+        <translation>Measured source period by the IF's clocks, s (result)</translation>
+    </message>
+    <message>
+        <source>+ график x = f(t&apos;): координата от времени t&apos; на каждом шаге показа</source>
+        <translation>+ graph x = f(t'): the coordinate against time t' at every display step</translation>
+    </message>
+    <message>
+        <source>Дополнительная линия x = f(t&apos;) при t&apos; = t*kTiso</source>
+        <translation>Additional track x = f(t') with t' = t*kTiso</translation>
+    </message>
+    <message>
+        <source>Дополнительная линия x = f(t&apos;) при t&apos; = t</source>
+        <translation>Additional track x = f(t') with t' = t</translation>
+    </message>
+    <message>
+        <source>+: вариант с ИСО3, движущейся со скоростью VXiso3</source>
+        <translation>+: the variant with IF3 moving at VXiso3</translation>
+    </message>
+    <message>
+        <source>++T2=T1: не переносить источник к T1 в первый раз (с &quot;+&quot;)</source>
+        <translation>+: the variant with IF3 moving at VXiso3</translation>
+    </message>
+    <message>
+        <source>+T2=T1: переносить источник по его пути в ИСО ко времени приемника</source>
+        <translation>+T2=T1: carry the source along its IF path to the receiver's time</translation>
+    </message>
+    <message>
+        <source>++Tn2 = f(T1): время излучения находить по приходу (моделирование в АСО)</source>
+        <translation>++Tn2 = f(T1): find the emission time from the arrival (modelling in the AF)</translation>
+    </message>
+    <message>
+        <source>+ расчет в АСО: расчетная частота на каждом шаге в системе моделирования</source>
+        <translation>+ calculation in AF: the calculated frequency at every step in the modelling frame</translation>
+    </message>
+    <message>
+        <source>+ расчет в ИСО: расчетная частота на каждом шаге в ИСО</source>
+        <translation>+ calculation in IF: the calculated frequency at every step in the IF</translation>
+    </message>
+    <message>
+        <source>+ T00 из ИСО: T002 и v0 из измеренного в ИСО периода источника</source>
+        <translation>+ T00 from IF: T002 and v0 from the source period measured in the IF</translation>
+    </message>
+    <message>
+        <source>+КТО: формула (4-4) вместо классической</source>
+        <translation>+CT: formula (4-4) instead of the classical one</translation>
+    </message>
+    <message>
+        <source>+вид: расчет по видимым положениям тел</source>
+        <translation>+seen: calculation from the bodies' seen positions</translation>
+    </message>
+    <message>
+        <source>+T0=: графики по времени начинаются с T0</source>
+        <translation>+T0=: the time graphs start at T0</translation>
+    </message>
+    <message>
+        <source>L1: длина мембраны приемника, м</source>
+        <translation>L1: length of the receiver's membrane, m</translation>
+    </message>
+    <message>
+        <source>L2: длина мембраны источника, м</source>
+        <translation>L2: length of the source's membrane, m</translation>
+    </message>
+    <message>
+        <source>А1: угол наклона мембраны приемника, град</source>
+        <translation>A1: tilt angle of the receiver's membrane, deg</translation>
+    </message>
+    <message>
+        <source>А2: угол наклона мембраны источника, град</source>
+        <translation>A2: tilt angle of the source's membrane, deg</translation>
+    </message>
+    <message>
+        <source>+ A1=A2: мембраны параллельны</source>
+        <translation>+ A1=A2: the membranes are parallel</translation>
+    </message>
+    <message>
+        <source>+ изменять A2: наводить мембрану источника для каждого фронта</source>
+        <translation>+ change A2: aim the source's membrane for every front</translation>
+    </message>
+    <message>
+        <source>++ изменять A1=A2: поворачивать мембрану приемника для каждого фронта</source>
+        <translation>++ change A1=A2: turn the receiver's membrane for every front</translation>
+    </message>
+    <message>
+        <source>Номер принятого периода i (результат)</source>
+        <translation>Number i of the received period (result)</translation>
+    </message>
+    <message>
+        <source>Номер вылетевшего фронта (результат)</source>
+        <translation>Number of the emitted front (result)</translation>
+    </message>
+    <message>
+        <source>Заданный угол наблюдения фронта i+1, град (результат)</source>
+        <translation>Set observation angle of front i+1, deg (result)</translation>
+    </message>
+    <message>
+        <source>Реальный угол наблюдения фронта i+1, град (результат)</source>
+        <translation>Actual observation angle of front i+1, deg (result)</translation>
+    </message>
+    <message>
+        <source>A1 при приеме фронта i+1, град (результат)</source>
+        <translation>A1 at the reception of front i+1, deg (result)</translation>
+    </message>
+    <message>
+        <source>A2 при излучении фронта i+1, град (результат)</source>
+        <translation>A2 at the emission of front i+1, deg (result)</translation>
+    </message>
+    <message>
+        <source>Tn1(i): начало периода i у приемника, с (результат)</source>
+        <translation>Tn1(i): start of period i at the receiver, s (result)</translation>
+    </message>
+    <message>
+        <source>Tk1(i): конец периода i у приемника, с (результат)</source>
+        <translation>Tk1(i): end of period i at the receiver, s (result)</translation>
+    </message>
+    <message>
+        <source>Qn1(i): угол приемника в начале периода, град (результат)</source>
+        <translation>Qn1(i): receiver's angle at the start of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qk1(i): угол приемника в конце периода, град (результат)</source>
+        <translation>Qk1(i): receiver's angle at the end of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qn2(i): угол источника в начале периода, град (результат)</source>
+        <translation>Qn2(i): source's angle at the start of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>Qk2(i): угол источника в конце периода, град (результат)</source>
+        <translation>Qk2(i): source's angle at the end of the period, deg (result)</translation>
+    </message>
+    <message>
+        <source>vn(i): расчетная частота в начале периода, 1/с (результат)</source>
+        <translation>vn(i): calculated frequency at the start of the period, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>vk(i): расчетная частота в конце периода, 1/с (результат)</source>
+        <translation>vk(i): calculated frequency at the end of the period, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>vsr(i) = (vn + vk)/2: средняя расчетная частота, 1/с (результат)</source>
+        <translation>vsr(i) = (vn + vk)/2: mean calculated frequency, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>v(i) = 1/(Tk1 - Tn1): наблюдаемая частота, 1/с (результат)</source>
+        <translation>v(i) = 1/(Tk1 - Tn1): observed frequency, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>X1aso: координата X приемника в АСО, м</source>
+        <translation>X1aso: receiver's X coordinate in the AF, m</translation>
+    </message>
+    <message>
+        <source>Y1aso: координата Y приемника в АСО, м</source>
+        <translation>Y1aso: receiver's Y coordinate in the AF, m</translation>
+    </message>
+    <message>
+        <source>X2aso: координата X источника в АСО, м</source>
+        <translation>X2aso: source's X coordinate in the AF, m</translation>
+    </message>
+    <message>
+        <source>Y2aso: координата Y источника в АСО, м</source>
+        <translation>Y2aso: source's Y coordinate in the AF, m</translation>
+    </message>
+    <message>
+        <source>VX1aso: скорость приемника по X в АСО, м/с</source>
+        <translation>VX1aso: receiver's velocity along X in the AF, m/s</translation>
+    </message>
+    <message>
+        <source>VY1aso: скорость приемника по Y в АСО, м/с</source>
+        <translation>VY1aso: receiver's velocity along Y in the AF, m/s</translation>
+    </message>
+    <message>
+        <source>VX2aso: скорость источника по X в АСО, м/с</source>
+        <translation>VX2aso: source's velocity along X in the AF, m/s</translation>
+    </message>
+    <message>
+        <source>VY2aso: скорость источника по Y в АСО, м/с</source>
+        <translation>VY2aso: source's velocity along Y in the AF, m/s</translation>
+    </message>
+    <message>
+        <source>VYiso: скорость ИСО по оси Y относительно АСО, м/с</source>
+        <translation>VYiso: velocity of the IF along Y relative to the AF, m/s</translation>
+    </message>
+    <message>
+        <source>Расчет по (4-5) в ИСО3, движущейся относительно ИСО со скоростью VXiso3</source>
+        <translation>Calculation by (4-5) in IF3 moving relative to the IF at VXiso3</translation>
+    </message>
+    <message>
+        <source>Рисовать также координаты и скорости в АСО</source>
+        <translation>Also draw the coordinates and velocities in the AF</translation>
+    </message>
+    <message>
+        <source>Номер файла рисунка Sonrel_&lt;N&gt;.bmp</source>
+        <translation>Number N of the picture file Sonrel_&lt;N&gt;.bmp</translation>
+    </message>
+    <message>
+        <source>Vs0: заданная скорость сигнала, м/с</source>
+        <translation>Vs0: given signal speed, m/s</translation>
+    </message>
+    <message>
+        <source>Vs: скорость сигнала в расчете, м/с (результат)</source>
+        <translation>Vs: signal speed used, m/s (result)</translation>
+    </message>
+    <message>
+        <source>v0: частота источника, 1/с</source>
+        <translation>v0: source frequency, 1/s</translation>
+    </message>
+    <message>
+        <source>ML: масштаб рисунка по координатам, м/см</source>
+        <translation>ML: picture scale of the coordinates, m/cm</translation>
+    </message>
+    <message>
+        <source>MV: масштаб рисунка по скоростям, (м/с)/см</source>
+        <translation>MV: picture scale of the velocities, (m/s)/cm</translation>
+    </message>
+    <message>
+        <source>VX1iso: скорость приемника по X в ИСО, м/с (результат)</source>
+        <translation>VX1iso: receiver's velocity along X in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>VX2iso: скорость источника по X в ИСО, м/с (результат)</source>
+        <translation>VX2iso: source's velocity along X in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>V1aso: скорость приемника в АСО, м/с (результат)</source>
+        <translation>V1aso: receiver's speed in the AF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>V2aso: скорость источника в АСО, м/с (результат)</source>
+        <translation>V2aso: source's speed in the AF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>V1iso: скорость приемника в ИСО, м/с (результат)</source>
+        <translation>V1iso: receiver's speed in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>V2iso: скорость источника в ИСО, м/с (результат)</source>
+        <translation>V2iso: source's speed in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>Q1aso: угол скорости приемника к лучу зрения в АСО, град (результат)</source>
+        <translation>Q1aso: angle of the receiver's velocity to the line of sight in the AF, deg (result)</translation>
+    </message>
+    <message>
+        <source>Q2aso: угол скорости источника к лучу зрения в АСО, град (результат)</source>
+        <translation>Q2aso: angle of the source's velocity to the line of sight in the AF, deg (result)</translation>
+    </message>
+    <message>
+        <source>Q1iso: угол скорости приемника к лучу зрения в ИСО, град (результат)</source>
+        <translation>Q1iso: angle of the receiver's velocity to the line of sight in the IF, deg (result)</translation>
+    </message>
+    <message>
+        <source>Q2iso: угол скорости источника к лучу зрения в ИСО, град (результат)</source>
+        <translation>Q2iso: angle of the source's velocity to the line of sight in the IF, deg (result)</translation>
+    </message>
+    <message>
+        <source>Q12iso: угол относительной скорости в ИСО, град (результат)</source>
+        <translation>Q12iso: angle of the relative velocity in the IF, deg (result)</translation>
+    </message>
+    <message>
+        <source>V12iso: относительная скорость в ИСО, м/с (результат)</source>
+        <translation>V12iso: relative speed in the IF, m/s (result)</translation>
+    </message>
+    <message>
+        <source>Q3aso: угол луча зрения в АСО, град</source>
+        <translation>Q3aso: angle of the line of sight in the AF, deg</translation>
+    </message>
+    <message>
+        <source>Q3iso: угол луча зрения в ИСО, град (результат)</source>
+        <translation>Q3iso: angle of the line of sight in the IF, deg (result)</translation>
+    </message>
+    <message>
+        <source>Направление сигнала в ИСО при среде, покоящейся в АСО, град (результат)</source>
+        <translation>Direction of the signal in the IF with the medium at rest in the AF, deg (result)</translation>
+    </message>
+    <message>
+        <source>v: частота у приемника, 1/с (результат)</source>
+        <translation>v: frequency at the receiver, 1/s (result)</translation>
+    </message>
+    <message>
+        <source>v/v0: отношение частот (результат)</source>
+        <translation>v/v0: frequency ratio (result)</translation>
+    </message>
+    <message>
+        <source>dT: поправка на запаздывание сигнала, с (результат)</source>
+        <translation>dT: correction for the signal's delay, s (result)</translation>
+    </message>
+    <message>
+        <source>X2 = X2z + VX2*dT: координата X источника с поправкой, м (результат)</source>
+        <translation>X2 = X2z + VX2*dT: source's corrected X coordinate, m (result)</translation>
+    </message>
+    <message>
+        <source>Y2 = Y2z + VY2*dT: координата Y источника с поправкой, м (результат)</source>
+        <translation>Y2 = Y2z + VY2*dT: source's corrected Y coordinate, m (result)</translation>
+    </message>
+    <message>
+        <source>T2iso: время источника в ИСО с поправкой, с (результат)</source>
+        <translation>T2iso: source's corrected time in the IF, s (result)</translation>
+    </message>
+    <message>
+        <source>t1iso: время приемника в ИСО по Лоренцу, с (результат)</source>
+        <translation>t1iso: receiver's Lorentz time in the IF, s (result)</translation>
+    </message>
+    <message>
+        <source>t2iso: время источника в ИСО по Лоренцу, с (результат)</source>
+        <translation>t2iso: source's Lorentz time in the IF, s (result)</translation>
+    </message>
+    <message>
+        <source>dt = t1iso - t2iso: разность времен в ИСО, с (результат)</source>
+        <translation>dt = t1iso - t2iso: time difference in the IF, s (result)</translation>
+    </message>
+    <message>
+        <source>X1iso: координата X приемника после преобразования Лоренца, м (результат)</source>
+        <translation>X1iso: receiver's X coordinate after the Lorentz transformation, m (result)</translation>
+    </message>
+    <message>
+        <source>X2iso: координата X источника после преобразования Лоренца, м (результат)</source>
+        <translation>X2iso: source's X coordinate after the Lorentz transformation, m (result)</translation>
+    </message>
+    <message>
+        <source>Y1iso: координата Y приемника после преобразования Лоренца, м (результат)</source>
+        <translation>Y1iso: receiver's Y coordinate after the Lorentz transformation, m (result)</translation>
+    </message>
+    <message>
+        <source>Y2iso: координата Y источника после преобразования Лоренца, м (результат)</source>
+        <translation>Y2iso: source's Y coordinate after the Lorentz transformation, m (result)</translation>
+    </message>
+    <message>
+        <source>T1iso: время приемника в ИСО, с (результат)</source>
+        <translation>T1iso: receiver's time in the IF, s (result)</translation>
+    </message>
+    <message>
+        <source>T2iso: время источника в ИСО, с (результат)</source>
+        <translation>T2iso: source's time in the IF, s (result)</translation>
+    </message>
+    <message>
+        <source>t1iso123: время приемника после согласования, с (результат)</source>
+        <translation>t1iso123: receiver's time after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>t2iso123: время источника после согласования, с (результат)</source>
+        <translation>t2iso123: source's time after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>dt = t1iso123 - t2iso123: разность времен после согласования, с (результат)</source>
+        <translation>dt = t1iso123 - t2iso123: time difference after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>VXiso: скорость ИСО при согласовании, м/с (результат)</source>
+        <translation>VXiso: velocity of the IF in the alignment, m/s (result)</translation>
+    </message>
+    <message>
+        <source>X1: координата X приемника после согласования, м (результат)</source>
+        <translation>X1: receiver's X coordinate after the alignment, m (result)</translation>
+    </message>
+    <message>
+        <source>X2: координата X источника после согласования, м (результат)</source>
+        <translation>X2: source's X coordinate after the alignment, m (result)</translation>
+    </message>
+    <message>
+        <source>Y1: координата Y приемника после согласования, м (результат)</source>
+        <translation>Y1: receiver's Y coordinate after the alignment, m (result)</translation>
+    </message>
+    <message>
+        <source>Y2: координата Y источника после согласования, м (результат)</source>
+        <translation>Y2: source's Y coordinate after the alignment, m (result)</translation>
+    </message>
+    <message>
+        <source>T1iso: время приемника после согласования, с (результат)</source>
+        <translation>T1iso: receiver's time after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>T2iso: время источника после согласования, с (результат)</source>
+        <translation>T2iso: source's time after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>X1: координата X конца 1 стержня, м</source>
+        <translation>X1: X coordinate of the rod's end 1, m</translation>
+    </message>
+    <message>
+        <source>Y1: координата Y конца 1 стержня, м</source>
+        <translation>Y1: Y coordinate of the rod's end 1, m</translation>
+    </message>
+    <message>
+        <source>X2: координата X конца 2 стержня, м</source>
+        <translation>X2: X coordinate of the rod's end 2, m</translation>
+    </message>
+    <message>
+        <source>Y2: координата Y конца 2 стержня, м</source>
+        <translation>Y2: Y coordinate of the rod's end 2, m</translation>
+    </message>
+    <message>
+        <source>VX1: скорость конца 1 по X, м/с</source>
+        <translation>VX1: velocity of end 1 along X, m/s</translation>
+    </message>
+    <message>
+        <source>VX2: скорость конца 2 по X, м/с</source>
+        <translation>VX2: velocity of end 2 along X, m/s</translation>
+    </message>
+    <message>
+        <source>Xn: положение наблюдателя на оси X, м</source>
+        <translation>Xn: observer's position on the X axis, m</translation>
+    </message>
+    <message>
+        <source>VXiso: скорость движущейся системы, м/с</source>
+        <translation>VXiso: velocity of the moving frame, m/s</translation>
+    </message>
+    <message>
+        <source>Число итераций согласования, шт.</source>
+        <translation>Number of alignment iterations, count</translation>
+    </message>
+    <message>
+        <source>X1: видимое положение конца 1, м</source>
+        <translation>X1: seen position of end 1, m</translation>
+    </message>
+    <message>
+        <source>X2: видимое положение конца 2, м</source>
+        <translation>X2: seen position of end 2, m</translation>
+    </message>
+    <message>
+        <source>T1: время приема сигнала от конца 1, с</source>
+        <translation>T1: reception time of the signal from end 1, s</translation>
+    </message>
+    <message>
+        <source>T2: время приема сигнала от конца 2, с</source>
+        <translation>T2: reception time of the signal from end 2, s</translation>
+    </message>
+    <message>
+        <source>VX1: скорость конца 1 по выбранной теории, м/с (результат)</source>
+        <translation>VX1: velocity of end 1 in the chosen theory, m/s (result)</translation>
+    </message>
+    <message>
+        <source>VX2: скорость конца 2 по выбранной теории, м/с (результат)</source>
+        <translation>VX2: velocity of end 2 in the chosen theory, m/s (result)</translation>
+    </message>
+    <message>
+        <source>G = sqrt(1 - (VXiso/Vs)^2) (результат)</source>
+        <translation>G = sqrt(1 - (VXiso/Vs)^2) (result)</translation>
+    </message>
+    <message>
+        <source>Xn1: положение наблюдателя при приеме от конца 1, м (результат)</source>
+        <translation>Xn1: observer's position at the reception from end 1, m (result)</translation>
+    </message>
+    <message>
+        <source>Xn2: положение наблюдателя при приеме от конца 2, м (результат)</source>
+        <translation>Xn2: observer's position at the reception from end 2, m (result)</translation>
+    </message>
+    <message>
+        <source>X2 - X1: видимая длина стержня, м (результат)</source>
+        <translation>X2 - X1: seen length of the rod, m (result)</translation>
+    </message>
+    <message>
+        <source>X1 = X1 + VX1*dt1: согласованное положение конца 1, м (результат)</source>
+        <translation>X1 = X1 + VX1*dt1: aligned position of end 1, m (result)</translation>
+    </message>
+    <message>
+        <source>X2 = X2 + VX2*dt2: согласованное положение конца 2, м (результат)</source>
+        <translation>X2 = X2 + VX2*dt2: aligned position of end 2, m (result)</translation>
+    </message>
+    <message>
+        <source>dt1: сдвиг времени конца 1, с (результат)</source>
+        <translation>dt1: time shift of end 1, s (result)</translation>
+    </message>
+    <message>
+        <source>dt2: сдвиг времени конца 2, с (результат)</source>
+        <translation>dt2: time shift of end 2, s (result)</translation>
+    </message>
+    <message>
+        <source>R1/Vs: время хода сигнала от конца 1, с (результат)</source>
+        <translation>R1/Vs: travel time of the signal from end 1, s (result)</translation>
+    </message>
+    <message>
+        <source>R2/Vs: время хода сигнала от конца 2, с (результат)</source>
+        <translation>R2/Vs: travel time of the signal from end 2, s (result)</translation>
+    </message>
+    <message>
+        <source>Время приема от конца 1 после согласования, с (результат)</source>
+        <translation>Reception time from end 1 after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>Время приема от конца 2 после согласования, с (результат)</source>
+        <translation>Reception time from end 2 after the alignment, s (result)</translation>
+    </message>
+    <message>
+        <source>Номер файла рисунка Sonrel&lt;N&gt;.bmp</source>
+        <translation>Number N of the picture file Sonrel&lt;N&gt;.bmp</translation>
+    </message>
+    <message>
+        <source>v0: частота перехода ионов, ТГц</source>
+        <translation>v0: transition frequency of the ions, THz</translation>
+    </message>
+    <message>
+        <source>Скорость пучка ионов в долях скорости света</source>
+        <translation>Speed of the ion beam as a fraction of the speed of light</translation>
+    </message>
+    <message>
+        <source>vp: частота лазера, светящего по ходу пучка, ТГц</source>
+        <translation>vp: frequency of the laser shining along the beam, THz</translation>
+    </message>
+    <message>
+        <source>va: частота лазера, светящего навстречу пучку, ТГц</source>
+        <translation>va: frequency of the laser shining against the beam, THz</translation>
+    </message>
+    <message>
+        <source>При поиске брать экспериментальные va и vp для скоростей 0,03, 0,064 или 0,338</source>
+        <translation>Use the experimental va and vp for the speeds 0,03, 0,064 or 0,338 in the search</translation>
+    </message>
+    <message>
+        <source>E: энергия ионов, кэВ</source>
+        <translation>E: ion energy, keV</translation>
+    </message>
+    <message>
+        <source>m: масса иона, кг</source>
+        <translation>m: ion mass, kg</translation>
+    </message>
+    <message>
+        <source>V: скорость ионов в долях скорости света</source>
+        <translation>V: ion speed as a fraction of the speed of light</translation>
+    </message>
+    <message>
+        <source>L0, нм или v0, ТГц: длина волны или частота покоя</source>
+        <translation>L0, nm or v0, THz: rest wavelength or rest frequency</translation>
+    </message>
+    <message>
+        <source>dL, нм или dv, ТГц: сдвиг длины волны или частоты</source>
+        <translation>dL, nm or dv, THz: shift of the wavelength or frequency</translation>
+    </message>
+    <message>
+        <source>Alfa: угол наблюдения, град</source>
+        <translation>Alfa: observation angle, deg</translation>
+    </message>
+    <message>
+        <source>Скорость V в долях скорости света (результат)</source>
+        <translation>Speed V as a fraction of the speed of light (result)</translation>
+    </message>
+    <message>
+        <source>Vmax: наибольшая скорость графика, м/с</source>
+        <translation>Vmax: largest speed of the graph, m/s</translation>
+    </message>
+    <message>
+        <source>MV: масштаб графика по скорости, (м/с)/см</source>
+        <translation>MV: speed scale of the graph, (m/s)/cm</translation>
+    </message>
+    <message>
+        <source>dv/v max: наибольший сдвиг частоты на графике</source>
+        <translation>dv/v max: largest frequency shift of the graph</translation>
+    </message>
+    <message>
+        <source>Mdv/v: масштаб графика по dv/v, ед/см</source>
+        <translation>Mdv/v: dv/v scale of the graph, units/cm</translation>
+    </message>
+    <message>
+        <source>K: коэффициент приближения СТО, dv/v = K*b^2</source>
+        <translation>K: coefficient of the SR approximation, dv/v = K*b^2</translation>
+    </message>
+    <message>
+        <source>V: скорость точки, м/с</source>
+        <translation>V: speed of the point, m/s</translation>
+    </message>
+    <message>
+        <source>dv/v: сдвиг частоты точки</source>
+        <translation>dv/v: frequency shift of the point</translation>
     </message>
 </context>
 <context>
