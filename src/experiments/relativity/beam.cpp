@@ -56,13 +56,13 @@ void Beam::travelAsSeenFromIso() {
 }
 
 void Beam::cacheDirections() {
-    maxVelY = -HUGE_VAL;
+    maxSpeed = 0;
     for (std::size_t j = 0; j < dir.size(); ++j) {
         cosDir_[j] = std::cos(dir[j]);
         sinDir_[j] = std::sin(dir[j]);
         velX[j] = speed[j] * cosDir_[j];
         velY[j] = speed[j] * sinDir_[j];
-        maxVelY = std::max(maxVelY, velY[j]);
+        maxSpeed = std::max(maxSpeed, std::hypot(velX[j], velY[j]));
     }
 }
 

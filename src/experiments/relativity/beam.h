@@ -16,7 +16,7 @@ struct Beam {
     std::vector<double> x, y, nextX, nextY; // current and next point of each ray
     std::vector<double> speed, dir;         // what the rays travel with in this run
     std::vector<double> velX, velY;         // speed * (cos, sin) of dir: a ray's velocity
-    double maxVelY = 0;                     // the fastest climb of any ray
+    double maxSpeed = 0;                    // the fastest ray
 
     int last() const { return static_cast<int>(angle.size()) - 1; }
 

@@ -143,6 +143,13 @@ private:
     void stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev);
     void launchDueBeams();
     void recordEmission(int k);
+    // The time, bodies and ИСО view of one moment of the run.
+    struct Moment {
+        double T, X1, Y1, X2, Y2, T1, T2, X1iso, Y1iso, X2iso, Y2iso, seenLag;
+    };
+    Moment now() const;
+    void restore(const Moment& m);
+    void viewAt(double when);
     bool launchStillAhead();
     bool advanceRays(Canvas& c);
     void recordArrival(Canvas& c, Prompts& p, StepEvents& ev);

@@ -202,7 +202,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     completed = 0;
     everyFront = o.allFronts;
     fronts.clear();
-    if (everyFront) fronts.launch(1, s.X(2), s.Y(2));
+    if (everyFront) fronts.launch(1, s.X(2), s.Y(2), s.T);
     nextLaunch = 2;
 
     runKind = 1;
