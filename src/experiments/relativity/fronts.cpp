@@ -74,7 +74,23 @@ std::optional<double> BeamsInFlight::meets(const Beam& rays, int k, double t, do
         tau = std::clamp(tau, std::max(age - dt, 0.0), age);
         return b.t0 + tau;
     }
-    return kNotYet; // outside the cone of rays
+    // Past the first or the last ray the front goes on along the circle all
+    // rays lie on, down to the emission point's horizontal (a receiver is
+    // never below the source), so a receiver just beyond the edge of the
+    // cone is met where the signal really is.
+    if (qy < 0) return kNotYet;
+    const double ux = vx - rays.driftX, uy = vy - rays.driftY, c = rays.signalSpeed;
+    const double gx = qx - rays.driftX * age, gy = qy - rays.driftY * age;
+    if (std::hypot(gx, gy) > c * age) return kNotYet;
+    // |q - v (age - τ) - drift τ| = c τ: with A = q - v age and u = v - drift,
+    // (u·u - c²) τ² + 2 (A·u) τ + A·A = 0, the root that is not negative.
+    const double ax = qx - vx * age, ay = qy - vy * age;
+    const double qa = ux * ux + uy * uy - c * c, qb = 2 * (ax * ux + ay * uy),
+                 qc = ax * ax + ay * ay;
+    const double disc = qb * qb - 4 * qa * qc;
+    double tau = qa != 0 && disc >= 0 ? (-qb - std::sqrt(disc)) / (2 * qa) : age;
+    if (!std::isfinite(tau)) tau = age;
+    return b.t0 + std::clamp(tau, std::max(age - dt, 0.0), age);
 }
 
 void BeamsInFlight::appendMoves(const Beam& rays, double t, double dt, double inv,
