@@ -5,6 +5,7 @@
 // Positions, velocities, Vs, dt, T, NC0, the step counter, the stop flag and
 // the period record are the shared ones; the ИСО values, clock rates and
 // beam tables belong to this model.
+#include "app/errors.h"
 #include "app/prompts.h"
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
@@ -169,6 +170,12 @@ private:
 public:
     BodyMarks marks;
 };
+
+// A period, a time step or a scale that is not above zero (or no number)
+// cannot be run with: refused as an unreadable field is.
+inline void requirePositive(double x) {
+    if (!(x > 0)) throw InputError("a period, step or scale must be above zero");
+}
 
 // Angle graph: q degrees to x = (q / 90 - 1) * 20.
 inline double angleToX(double degrees) {
