@@ -6,11 +6,13 @@
 #include "experiments/relativity/data_table.h"
 #include "experiments/relativity/graph_points.h"
 #include "experiments/relativity/model.h"
+#include "experiments/relativity/period_csv.h"
 #include "experiments/relativity/report.h"
 #include "recorded_runs.h"
 #include "support/exact_arrival.h"
 #include "support/scripted_prompts.h"
 
+#include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -223,6 +225,61 @@ void expectStoAsoRunShown(Model& m) {
     EXPECT_EQ(start[5], "0");
     EXPECT_EQ(start[6], "-577671");
     EXPECT_EQ(start[7], "979795");
+    // The period table: every column of every period against the record and
+    // the kinematics (the receiver's period from its own clock readings, the
+    // theory from the formula above, angles in degrees, Vs2 the signal speed).
+    std::istringstream csv(periodCsv(m));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "period,dT_src,dT,v,dT_rcv,v_rcv,vn,vk,vsr,Q3_mean,Tn2,Xn2,Yn2,Xk2,Yk2,Tn1,"
+                    "Xn1,Yn1,Tn1p,Q3_emit,Q3_recv,Qn1,Qn2,Vs1,Vs2");
+    const double deg = 180 / std::acos(-1.0);
+    int rows = 0;
+    while (std::getline(csv, line)) {
+        const int i = ++rows;
+        const RecordedPeriod &a = r[i - 1], &b = r[i];
+        const double dT = b.Tn1 - a.Tn1, dTr = b.Tn1p - a.Tn1p;
+        const double vn1 = theory(a.Qn1), vk1 = theory(b.Qn1);
+        const double want[] = {static_cast<double>(i),
+                               b.Tn2iso - a.Tn2iso,
+                               dT,
+                               1 / dT,
+                               dTr,
+                               1 / dTr,
+                               vn1,
+                               vk1,
+                               (vn1 + vk1) / 2,
+                               (a.Q3 + b.Q3) / 2 * deg,
+                               a.Tn2iso,
+                               a.Xn2iso,
+                               a.Yn2iso,
+                               a.Xk2,
+                               a.Yk2,
+                               a.Tn1,
+                               a.Xn1,
+                               a.Yn1,
+                               a.Tn1p,
+                               a.Q3 * deg,
+                               a.Q3 * deg,
+                               a.Qn1 * deg,
+                               a.Qn2 * deg,
+                               a.Vs1,
+                               20};
+        std::size_t col = 0;
+        for (std::size_t at = 0; at <= line.size(); ++col) {
+            std::size_t end = line.find(',', at);
+            if (end == std::string::npos) end = line.size();
+            double got = 0;
+            std::from_chars(line.data() + at, line.data() + end, got);
+            if (col < std::size(want)) {
+                EXPECT_NEAR(got, want[col], 1e-9 * (1 + std::abs(want[col])))
+                    << "period " << i << ", column " << col;
+            }
+            at = end + 1;
+        }
+        EXPECT_EQ(col, std::size(want)) << "period " << i;
+    }
+    EXPECT_EQ(rows, 19);
     // The observed points of the graph are by the receiver's own clock.
     RecordingCanvas c;
     std::vector<double> ratios;
