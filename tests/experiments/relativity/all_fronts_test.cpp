@@ -2,6 +2,7 @@
 // ("все фронты"), against the exact meeting of each beam with the receiver,
 // and the one-beam mode against its period records written down before the
 // all-fronts mode existed.
+#include "app/numbers.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/relativity/data_table.h"
 #include "experiments/relativity/graph_points.h"
@@ -476,31 +477,79 @@ TEST(AllFronts, StopContinueAndQuestionsAsInTheOneBeamMode) {
     EXPECT_NEAR(s.T - t0, s.NC0 * in.dt, 1e-9);
 }
 
-TEST(AllFronts, AnimationDrawsEveryBeamInFlight) {
-    Inputs in; // M = 5 m per picture unit, NC0 = 100
+bool drawn(const RecordingCanvas& c, DrawOp::Kind kind, Color colour, double x, double y,
+           double tol = 1e-3) {
+    for (const DrawOp& op : c.ops)
+        if (op.kind == kind && op.color == colour && std::abs(op.x1 - x) < tol &&
+            std::abs(op.y1 - y) < tol)
+            return true;
+    return false;
+}
+
+TEST(AllFronts, AnimationDrawsEveryBeamInFlightAndTheRunsMarks) {
+    Inputs in; // M = 5 m per picture unit, MT = 5 s, NC0 = 100
     SharedState s;
     Model m(s);
     Options o = allFronts(Frame::Iso, Kinematics::Classic);
     o.animation = true;
+    o.markFronts = true;
+    o.graphXt = true;
+    o.trackScaledTime = true;
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
     ScriptedPrompts p;
+    // The first arrival: the emission and reception marks on the x=f(t')
+    // graph and the history of the received beam, at the exact meeting.
+    const std::vector<double> exact = exactArrivals(in, Frame::Iso, Kinematics::Classic);
+    while (m.N == 1) {
+        c.ops.clear();
+        m.step(c, p);
+    }
+    const double t1 = exact[1], x1 = in.X1 + in.VX1 * t1;
+    const Color red = rgb(250, 0, 0), blue = rgb(0, 0, 250), green = rgb(0, 250, 0);
+    EXPECT_TRUE(drawn(c, DrawOp::Line, red, 0, 1));                 // emission at t = 0, x = 0
+    EXPECT_TRUE(drawn(c, DrawOp::Line, blue, t1 / 5, x1 / 5 + 1));  // reception
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, red, 0, 0));               // emission point
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, blue, x1 / 5, in.Y1 / 5)); // receiving point
+    EXPECT_NE(c.printedText().find("Tn1(1)= " + formatTrunc(t1, 2)), std::string::npos);
+    EXPECT_NE(c.printedText().find("Xn1(1)= " + formatTrunc(x1, 1)), std::string::npos);
+    // At a display step: the bodies' x=f(t') points (ИСО clocks, and with
+    // t' = t kTiso, here 1) and the transmitter's oscillation up to now.
+    while (s.stepCount != s.NC0 - 1)
+        m.step(c, p);
+    c.ops.clear();
+    m.step(c, p);
+    const double T = s.T, xr = in.X1 + in.VX1 * T, xs = in.X2 + in.VX2 * T;
+    for (Color col : {colors::black, red}) {
+        EXPECT_TRUE(drawn(c, DrawOp::Point, col, T / 5, xr / 5));
+        EXPECT_TRUE(drawn(c, DrawOp::Point, col, T / 5, xs / 5));
+    }
+    const double k = std::nearbyint(100 * T) / 100;
+    EXPECT_TRUE(drawn(c, DrawOp::Point, green, k * in.VX2 / 5,
+                      2 * std::sin(k * 2 * std::acos(-1.0) / in.T00)));
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, blue, xr / 5, in.Y1 / 5));
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, red, xs / 5, 0));
+    // Beams 10 and 11 in flight at a display step.
     while (m.fronts.countInFlight() < 2)
         m.step(c, p);
     while (s.stepCount != s.NC0 - 1)
         m.step(c, p);
     c.ops.clear();
-    m.step(c, p); // a display step with beams 10 and 11 in flight
+    m.step(c, p);
     ASSERT_EQ(m.fronts.countInFlight(), 2);
     // Each ray's last step ends on its beam's front: a circle of radius
-    // Vs (T - launch) about the point the source was at its launch.
+    // Vs (T - emission) about the point the source was at its emission, and
+    // is one step long.
     const double launch[] = {9 * in.T00, 10 * in.T00};
     int onFront[2] = {0, 0};
     for (const DrawOp& op : c.ops) {
         if (op.kind != DrawOp::Line || op.color != rgb(0, 255, 255)) continue;
         for (int b = 0; b < 2; ++b) {
             const double r = std::hypot(op.x2 * in.M - in.VX2 * launch[b], op.y2 * in.M);
-            if (std::abs(r - in.Vs0 * (s.T - launch[b])) < 2 * in.Vs0 * in.dt) ++onFront[b];
+            const double r0 = std::hypot(op.x1 * in.M - in.VX2 * launch[b], op.y1 * in.M);
+            if (std::abs(r - in.Vs0 * (s.T - launch[b])) < 1e-6 &&
+                std::abs(r - r0 - in.Vs0 * in.dt) < 1e-6)
+                ++onFront[b];
         }
     }
     EXPECT_EQ(onFront[0], in.Nrays + 1);
