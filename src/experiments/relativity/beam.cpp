@@ -30,6 +30,8 @@ void Beam::build(const SharedState&, int nRays, double firstAngle, double angleS
 }
 
 void Beam::buildViews(const SharedState& s, double vs, double vxIso) {
+    viewSpeed_ = vs;
+    viewDrift_ = -vxIso;
     for (std::size_t j = 0; j < angle.size(); ++j) {
         const double cx = vs * std::cos(angle[j]), cy = vs * std::sin(angle[j]);
         isoSpeed[j] = std::hypot(cx - vxIso, cy);
@@ -46,23 +48,28 @@ void Beam::travelInMedium(double vs) {
         speed[j] = vs;
         dir[j] = angle[j];
     }
+    driftX = driftY = 0;
+    signalSpeed = vs;
     cacheDirections();
 }
 
 void Beam::travelAsSeenFromIso() {
     speed = isoSpeed;
     dir = isoDir;
+    driftX = viewDrift_;
+    driftY = 0;
+    signalSpeed = viewSpeed_;
     cacheDirections();
 }
 
 void Beam::cacheDirections() {
-    maxVelY = -HUGE_VAL;
+    maxSpeed = 0;
     for (std::size_t j = 0; j < dir.size(); ++j) {
         cosDir_[j] = std::cos(dir[j]);
         sinDir_[j] = std::sin(dir[j]);
         velX[j] = speed[j] * cosDir_[j];
         velY[j] = speed[j] * sinDir_[j];
-        maxVelY = std::max(maxVelY, velY[j]);
+        maxSpeed = std::max(maxSpeed, std::hypot(velX[j], velY[j]));
     }
 }
 

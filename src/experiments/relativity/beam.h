@@ -16,7 +16,11 @@ struct Beam {
     std::vector<double> x, y, nextX, nextY; // current and next point of each ray
     std::vector<double> speed, dir;         // what the rays travel with in this run
     std::vector<double> velX, velY;         // speed * (cos, sin) of dir: a ray's velocity
-    double maxVelY = 0;                     // the fastest climb of any ray
+    double maxSpeed = 0;                    // the fastest ray
+    // Every ray's velocity lies on one circle: the signal's speed about the
+    // drift of its medium (none in the medium's own frame, -VXiso along X
+    // in the classical view from ИСО).
+    double driftX = 0, driftY = 0, signalSpeed = 0;
 
     int last() const { return static_cast<int>(angle.size()) - 1; }
 
@@ -56,6 +60,7 @@ struct Beam {
 
 private:
     std::vector<double> cosDir_, sinDir_;
+    double viewSpeed_ = 0, viewDrift_ = 0;
     void cacheDirections();
 };
 

@@ -45,6 +45,9 @@ void Form9::buildControls() {
                                "Text39", "Text40", "Text41", "Text42", "Text44", "Text45",
                                "Text46", "Text47", "Text48", "Text52", "Text54", "Text55",
                                "Text60", "Text61", "Text62", "Text71", "Text72", "Text75"});
+    // A field the design gives no value starts empty rather than with its name.
+    for (QLineEdit* f : content->findChildren<QLineEdit*>())
+        if (f->text() == f->objectName()) f->clear();
     setScrollableContent(content);
 }
 

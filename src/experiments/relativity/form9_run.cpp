@@ -292,13 +292,18 @@ void Form9::findT00Clicked() {
     }
     RunScope scope(*this);
     const SharedState& s = state();
+    // The T00 field shows the time flown so far; a search that ends without
+    // the beam meeting the receiver puts back what the fields held.
+    const QString heldT00 = Text18->text(), heldV0 = Text54->text();
     try {
         for (;;) {
             model_.opt.animation = Check6->isChecked();
             const bool found = search_.step(picture());
-            if (found || s.stepCount == 0) {
+            if (search_.met() || (!found && s.stepCount == 0)) {
                 setNumber(Text18, search_.foundT00());
                 setNumber(Text54, search_.foundV0());
+            }
+            if (found || s.stepCount == 0) {
                 setNumber(Text17, s.T);
                 setNumber(Text28, s.X(1));
                 setNumber(Text30, s.Y(1));
@@ -310,6 +315,10 @@ void Form9::findT00Clicked() {
         }
     } catch (const std::exception&) {
         if (!closeRequested()) showMessage(this, kCalculationError);
+    }
+    if (!search_.met() && !closeRequested()) {
+        Text18->setText(heldT00);
+        Text54->setText(heldV0);
     }
 }
 

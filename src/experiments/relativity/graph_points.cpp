@@ -66,6 +66,8 @@ struct Series {
 // its v/v0. Returns the number of points drawn.
 template <typename Ratio>
 int plotSeries(Model& m, Canvas& c, const Series& look, Ratio ratio, const PointShown& shown) {
+    requirePositive(m.Mv);
+    if (m.opt.byTime) requirePositive(m.MT);
     int drawn = 0;
     bool havePrevious = false;
     double px = 0, py = 0;

@@ -1,10 +1,15 @@
 #include "experiments/relativity/grids.h"
 
+#include "app/errors.h"
 #include "app/numbers.h"
 
 namespace sonrel::relativity {
 
 namespace {
+
+void requireScale(double x) {
+    if (!(x > 0)) throw InputError("a graph scale must be above zero");
+}
 
 void label(Canvas& c, double x, double y, double value) {
     c.setCurrent(x, y);
@@ -39,6 +44,7 @@ void drawAnimationGrid(Canvas& c) {
 }
 
 void drawAngleGrid(Canvas& c, double mv) {
+    requireScale(mv);
     c.scale(-21, 17, 20, -1);
     c.clear();
     graphGrid(c, mv, -20, 20, -21);
@@ -49,6 +55,8 @@ void drawAngleGrid(Canvas& c, double mv) {
 }
 
 void drawTimeGrid(Canvas& c, double mv, double mt) {
+    requireScale(mv);
+    requireScale(mt);
     c.scale(-4, 17, 37, -1);
     c.clear();
     graphGrid(c, mv, -4, 37, -4);

@@ -5,6 +5,7 @@
 // Positions, velocities, Vs, dt, T, NC0, the step counter, the stop flag and
 // the period record are the shared ones; the ИСО values, clock rates and
 // beam tables belong to this model.
+#include "app/errors.h"
 #include "app/prompts.h"
 #include "app/shared_state.h"
 #include "canvas/canvas.h"
@@ -143,6 +144,13 @@ private:
     void stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev);
     void launchDueBeams();
     void recordEmission(int k);
+    // The time, bodies and ИСО view of one moment of the run.
+    struct Moment {
+        double T, X1, Y1, X2, Y2, T1, T2, X1iso, Y1iso, X2iso, Y2iso, seenLag;
+    };
+    Moment now() const;
+    void restore(const Moment& m);
+    void viewAt(double when);
     bool launchStillAhead();
     bool advanceRays(Canvas& c);
     void recordArrival(Canvas& c, Prompts& p, StepEvents& ev);
@@ -162,6 +170,12 @@ private:
 public:
     BodyMarks marks;
 };
+
+// A period, a time step or a scale that is not above zero (or no number)
+// cannot be run with: refused as an unreadable field is.
+inline void requirePositive(double x) {
+    if (!(x > 0)) throw InputError("a period, step or scale must be above zero");
+}
 
 // Angle graph: q degrees to x = (q / 90 - 1) * 20.
 inline double angleToX(double degrees) {

@@ -47,6 +47,12 @@ void Model::keepStartPositions() {
 }
 
 std::string Model::start(const Inputs& i, Options& o) {
+    // Nothing is changed by a start that cannot run: the period, the step
+    // and the picture scale, and the graph scales its marks need.
+    for (double x : {i.T00, i.dt, i.M})
+        requirePositive(x);
+    if (o.theoryAso || o.theoryIso) requirePositive(i.Mv);
+    if (o.graphXt || o.markFronts) requirePositive(i.MT);
     in = i;
     Vs0 = i.Vs0;
     s.Vs = Vs0;
@@ -202,7 +208,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     completed = 0;
     everyFront = o.allFronts;
     fronts.clear();
-    if (everyFront) fronts.launch(1, s.X(2), s.Y(2));
+    if (everyFront) fronts.launch(1, s.X(2), s.Y(2), s.T);
     nextLaunch = 2;
 
     runKind = 1;

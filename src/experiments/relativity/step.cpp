@@ -243,35 +243,77 @@ void Model::recordEmission(int k) {
     if (k > lastEmission) lastEmission = k;
 }
 
-// Every beam whose emission time has come leaves from where the source is.
+Model::Moment Model::now() const {
+    return {s.T, s.X(1), s.Y(1), s.X(2), s.Y(2), T1, T2, X1iso, Y1iso, X2iso, Y2iso, seenLag};
+}
+
+void Model::restore(const Moment& m) {
+    s.T = m.T;
+    s.X(1) = m.X1;
+    s.Y(1) = m.Y1;
+    s.X(2) = m.X2;
+    s.Y(2) = m.Y2;
+    T1 = m.T1;
+    T2 = m.T2;
+    X1iso = m.X1iso;
+    Y1iso = m.Y1iso;
+    X2iso = m.X2iso;
+    Y2iso = m.Y2iso;
+    seenLag = m.seenLag;
+}
+
+// The bodies and their ИСО view at the earlier model time `when` (inside the
+// step just made): both move uniformly, so they are taken back along their
+// velocities and the frame conversion is made there.
+void Model::viewAt(double when) {
+    const double back = s.T - when;
+    for (int k = 1; k <= 2; ++k) {
+        s.X(k) -= back * s.VX(k);
+        s.Y(k) -= back * s.VY(k);
+    }
+    s.T = when;
+    T1 = T2 = when;
+    toIsoCoordinates();
+    if (classic() && opt.seen) whatIsSeen();
+}
+
+// Every beam whose emission time has come leaves from its nominal emission
+// point at its emission time; in АСО its ИСО emission is read there.
 void Model::launchDueBeams() {
     while (nextLaunch <= BeamsInFlight::kBeams && s.T > s.Tn2(nextLaunch)) {
-        fronts.launch(nextLaunch, s.X(2), s.Y(2));
-        recordEmission(nextLaunch);
-        ++nextLaunch;
+        const int k = nextLaunch++;
+        fronts.launch(k, s.Xn2(k), s.Yn2(k), s.Tn2(k));
+        if (modelInIso()) continue;
+        const Moment present = now();
+        viewAt(s.Tn2(k));
+        recordEmission(k);
+        restore(present);
     }
 }
 
 // One step with every beam in flight: launches, the rays' flight, and the
 // arrivals, received in the order the beams left (a receiver slower than the
 // signal cannot meet a later beam before an earlier one; should both pass in
-// the same step, both are received in that order).
+// the same step, both are received in that order). Each arrival is recorded
+// at the moment within the step when the front passed the receiver.
 void Model::stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev) {
     (void)s.Tn2(N); // past the 20th period there is no entry: the run ends
     launchDueBeams();
-    fronts.advance();
     if (opt.animation && s.stepCount == s.NC0) {
         rayMoves.clear();
-        fronts.appendMoves(beam, s.dt, safeDiv(1, M), rayMoves);
+        fronts.appendMoves(beam, s.T, s.dt, safeDiv(1, M), rayMoves);
         c.lines(rayMoves.data(), rayMoves.size() / 4, kRay);
     }
-    const double X1 = s.X(1), Y1 = s.Y(1);
     while (N <= BeamsInFlight::kBeams && fronts.inFlight(N)) {
-        const int state = fronts.meets(beam, N, X1, Y1, s.dt);
-        if (!state) break;
-        arrivalState = state;
+        const std::optional<double> when =
+            fronts.meets(beam, N, s.T, s.dt, s.X(1), s.Y(1), s.VX(1), s.VY(1));
+        if (!when) break;
+        arrivalState = 1;
         fronts.receive(N);
+        const Moment present = now();
+        viewAt(*when);
         recordArrival(c, p, ev);
+        restore(present);
     }
 }
 

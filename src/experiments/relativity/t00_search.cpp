@@ -13,6 +13,8 @@ constexpr Color kSearchRay = rgb(0, 0, 250);
 
 void T00Search::prepare(const Inputs& in, Options& opt) {
     SharedState& s = m_.s;
+    requirePositive(in.dt);
+    requirePositive(in.M);
     m_.in = in;
     m_.Vs0 = in.Vs0;
     s.Vs = in.Vs0;
@@ -76,6 +78,7 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
     }
     m_.beam.launchFrom(X2, Y2);
     s.stopFlag = 0;
+    met_ = false;
     m_.runKind = 2;
     finite(X1 + X2 + VX1 + VX2 + VY1 + VY2 + s.T);
 }
@@ -101,7 +104,7 @@ bool T00Search::step(Canvas& c) {
                    kSearchRay);
         beam.settle(j);
         if (j >= 1 && beam.nextY[j - 1] > Y1 && beam.nextX[j - 1] < X1 && beam.nextX[j] > X1)
-            s.stopFlag = 1;
+            met_ = true;
     }
     t00_ = s.T - m_.T1;
     v0_ = safeDiv(1, t00_);
@@ -114,6 +117,7 @@ bool T00Search::step(Canvas& c) {
         s.stepCount = 0;
         m_.marks.moveTo(c, s, inv, colors::source, colors::source);
     }
+    if (met_) s.stopFlag = 1;
     guard.check();
     return s.stopFlag != 0;
 }

@@ -16,6 +16,8 @@ public:
     void prepare(const Inputs& in, Options& opt);
     // One pass; true once the beam has met the receiver (or a stop was asked).
     bool step(Canvas& c);
+    // The beam has met the receiver: the travel time is found.
+    bool met() const { return met_; }
 
     double foundT00() const { return t00_; }
     double foundV0() const { return v0_; }
@@ -23,6 +25,7 @@ public:
 private:
     Model& m_;
     double t00_ = 0, v0_ = 0;
+    bool met_ = false;
 };
 
 } // namespace sonrel::relativity

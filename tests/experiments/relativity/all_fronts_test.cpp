@@ -2,16 +2,19 @@
 // ("все фронты"), against the exact meeting of each beam with the receiver,
 // and the one-beam mode against its period records written down before the
 // all-fronts mode existed.
+#include "app/numbers.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/relativity/data_table.h"
 #include "experiments/relativity/graph_points.h"
 #include "experiments/relativity/model.h"
+#include "experiments/relativity/period_csv.h"
 #include "experiments/relativity/report.h"
 #include "recorded_runs.h"
 #include "support/exact_arrival.h"
 #include "support/plain_number.h"
 #include "support/scripted_prompts.h"
 
+#include <charconv>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -224,6 +227,61 @@ void expectStoAsoRunShown(Model& m) {
     EXPECT_EQ(start[5], "0");
     EXPECT_EQ(start[6], "-577671");
     EXPECT_EQ(start[7], "979795");
+    // The period table: every column of every period against the record and
+    // the kinematics (the receiver's period from its own clock readings, the
+    // theory from the formula above, angles in degrees, Vs2 the signal speed).
+    std::istringstream csv(periodCsv(m));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "period,dT_src,dT,v,dT_rcv,v_rcv,vn,vk,vsr,Q3_mean,Tn2,Xn2,Yn2,Xk2,Yk2,Tn1,"
+                    "Xn1,Yn1,Tn1p,Q3_emit,Q3_recv,Qn1,Qn2,Vs1,Vs2");
+    const double deg = 180 / std::acos(-1.0);
+    int rows = 0;
+    while (std::getline(csv, line)) {
+        const int i = ++rows;
+        const RecordedPeriod &a = r[i - 1], &b = r[i];
+        const double dT = b.Tn1 - a.Tn1, dTr = b.Tn1p - a.Tn1p;
+        const double vn1 = theory(a.Qn1), vk1 = theory(b.Qn1);
+        const double want[] = {static_cast<double>(i),
+                               b.Tn2iso - a.Tn2iso,
+                               dT,
+                               1 / dT,
+                               dTr,
+                               1 / dTr,
+                               vn1,
+                               vk1,
+                               (vn1 + vk1) / 2,
+                               (a.Q3 + b.Q3) / 2 * deg,
+                               a.Tn2iso,
+                               a.Xn2iso,
+                               a.Yn2iso,
+                               a.Xk2,
+                               a.Yk2,
+                               a.Tn1,
+                               a.Xn1,
+                               a.Yn1,
+                               a.Tn1p,
+                               a.Q3 * deg,
+                               a.Q3 * deg,
+                               a.Qn1 * deg,
+                               a.Qn2 * deg,
+                               a.Vs1,
+                               20};
+        std::size_t col = 0;
+        for (std::size_t at = 0; at <= line.size(); ++col) {
+            std::size_t end = line.find(',', at);
+            if (end == std::string::npos) end = line.size();
+            double got = 0;
+            std::from_chars(line.data() + at, line.data() + end, got);
+            if (col < std::size(want)) {
+                EXPECT_NEAR(got, want[col], 1e-9 * (1 + std::abs(want[col])))
+                    << "period " << i << ", column " << col;
+            }
+            at = end + 1;
+        }
+        EXPECT_EQ(col, std::size(want)) << "period " << i;
+    }
+    EXPECT_EQ(rows, 19);
     // The observed points of the graph are by the receiver's own clock.
     RecordingCanvas c;
     std::vector<double> ratios;
@@ -251,25 +309,44 @@ void expectStoAsoRunShown(Model& m) {
 
 } // namespace
 
-TEST(AllFronts, DefaultRunMeasuresEveryPeriodInBothFramesAndKinematics) {
-    // The window's defaults; the beams from front 10 on need longer than
-    // T00, so several are in flight at once. With VXiso = 4 the frames and
-    // kinematics give different arrival times.
-    for (double vxIso : {0.0, 4.0}) {
+// Configurations where several beams are in flight at once, so that the
+// one-beam mode would lose some, with receivers ahead of, above and behind
+// the source; each is run in both frames with all three kinematics.
+struct FrontsCase {
+    const char* name;
+    double vxIso, x1, y1, vx1, vy1, x2, y2, vx2, T00;
+};
+
+const FrontsCase kFrontsCases[] = {
+    {"defaults", 0, 56.6, 50, 6, 0, 0, 0, 10, 5},
+    {"defaults, VXiso = 4", 4, 56.6, 50, 6, 0, 0, 0, 10, 5},
+    // The receiver up and to the left of the source, the two approaching in ИСО.
+    {"receiver (10; 3), source (15; 0,5)", 12, 10, 3, 6, 0, 15, 0.5, 10, 5},
+    {"receiver receding upward", 8, 30, 20, -3, 2, 0, 0, 5, 1.5},
+    {"source at rest, receiver overhead", -6, 2, 40, 0, -1.5, 0, 0, 0, 1.2},
+};
+
+TEST(AllFronts, EveryPeriodAgreesWithExactArrivalsInBothFramesAndKinematics) {
+    for (const FrontsCase& fc : kFrontsCases) {
         for (Frame frame : {Frame::Aso, Frame::Iso}) {
             for (Kinematics kin : {Kinematics::Classic, Kinematics::Sto, Kinematics::StoPlus}) {
                 if (kin == Kinematics::StoPlus && frame == Frame::Iso) continue; // АСО only
-                SCOPED_TRACE(std::string(nameOf(frame, kin)) +
-                             ", VXiso = " + std::to_string(vxIso));
+                SCOPED_TRACE(std::string(fc.name) + ", " + nameOf(frame, kin));
                 Inputs in;
-                in.VXiso = vxIso;
-                std::vector<double> travel;
-                const std::vector<double> exact = exactArrivals(in, frame, kin, &travel);
-                ASSERT_GT(exact[10] - exact[9], in.T00); // the case the one-beam mode loses
+                in.VXiso = fc.vxIso;
+                in.X1 = fc.x1;
+                in.Y1 = fc.y1;
+                in.VX1 = fc.vx1;
+                in.VY1 = fc.vy1;
+                in.X2 = fc.x2;
+                in.Y2 = fc.y2;
+                in.VX2 = fc.vx2;
+                in.T00 = fc.T00;
                 SharedState s;
                 Model m(s);
                 Options o = allFronts(frame, kin);
                 ASSERT_EQ(m.start(in, o), "");
+                const std::vector<double> exact = exactArrivals(in, frame, kin);
                 RecordingCanvas c;
                 ScriptedPrompts p;
                 const RunEnd end = runToEnd(m, c, p);
@@ -279,33 +356,31 @@ TEST(AllFronts, DefaultRunMeasuresEveryPeriodInBothFramesAndKinematics) {
                 EXPECT_EQ(m.completedPeriods(), 19);
                 EXPECT_EQ(m.unfinishedPeriod(), 20);
                 // Every beam arrives when the exact meeting says, by the
-                // clocks that record it: up to a step late, and early by no
-                // more than the ray spacing at the meeting distance (both
-                // read on ИСО clocks that run at most 1/kTiso faster).
-                const double dTheta = in.cone / in.Nrays * std::acos(-1.0) / 180;
-                const double kTiso = std::sqrt(1 - vxIso * vxIso / (in.Vs0 * in.Vs0));
+                // clocks that record it (within the step: the front is found
+                // between the rays), and so every period is right within 2 dt.
                 for (int k = 1; k <= 20; ++k)
-                    EXPECT_NEAR(s.Tn1(k), exact[k], (in.dt + travel[k] * dTheta) / kTiso * 1.05)
-                        << "beam " << k;
-                for (int i = 10; i <= 19; ++i) {
-                    const double want = 1 / (exact[i + 1] - exact[i]);
-                    const double got = 1 / (s.Tn1(i + 1) - s.Tn1(i));
-                    EXPECT_NEAR(got, want, 0.005 * want) << "period " << i;
-                    if (vxIso == 0) {
-                        EXPECT_NEAR(want, 0.175, 0.002) << "period " << i;
-                    }
+                    EXPECT_NEAR(s.Tn1(k), exact[k], in.dt / 2) << "beam " << k;
+                for (int i = 1; i <= 19; ++i)
+                    EXPECT_NEAR(s.Tn1(i + 1) - s.Tn1(i), exact[i + 1] - exact[i], 2 * in.dt)
+                        << "period " << i;
+                if (fc.vxIso == 0 && fc.x1 == 56.6) {
+                    EXPECT_GT(exact[10] - exact[9], in.T00); // the case the one-beam mode loses
+                    for (int i = 10; i <= 19; ++i)
+                        EXPECT_NEAR(1 / (s.Tn1(i + 1) - s.Tn1(i)), 0.175, 0.002) << "period " << i;
                 }
-                // Each beam is where and when it left (АСО records it at the
-                // launch, ИСО schedules it): the lines of sight start there.
+                // Each beam is where and when it left (АСО reads its emission
+                // on ИСО's clocks, ИСО schedules it): the lines of sight start there.
                 for (int k = 1; k <= 20; ++k)
                     EXPECT_NEAR(m.Q3(k), std::atan2(s.Yn1(k) - m.Yn2iso(k), s.Xn1(k) - m.Xn2iso(k)),
                                 1e-9)
                         << "beam " << k;
                 if (frame == Frame::Aso && kin == Kinematics::Classic) {
-                    for (int k = 1; k <= 20; ++k)
-                        EXPECT_NEAR(m.Xn2iso(k), (k - 1) * in.T00 * (in.VX2 - vxIso),
-                                    2 * in.dt * in.VX2 + in.T00 * (k - 1) * 1e-9)
+                    for (int k = 1; k <= 20; ++k) {
+                        const double te = (k - 1) * in.T00;
+                        EXPECT_NEAR(m.Tn2iso(k), te, 1e-9) << "beam " << k;
+                        EXPECT_NEAR(m.Xn2iso(k), in.X2 + te * (in.VX2 - fc.vxIso), 1e-6)
                             << "beam " << k;
+                    }
                 }
             }
         }
@@ -341,8 +416,10 @@ TEST(AllFronts, SourceAtRestSendsABeamEveryPeriod) {
     }
     // Both at rest, the receiver 100,03 m above the source and 0,1 m aside,
     // between the rays at 90,08° and 89,72°: the front reaches it at
-    // sqrt(0,1² + 100,03²) / 20 = 5,0015025 s, and the ray at 90,08° passes
-    // above it 5 µs later; the arrival is the first step after that.
+    // sqrt(0,1² + 100,03²) / 20 = 5,0015025 s. Between those rays the front
+    // is their chord, which stands cos(0,18°) of the radius from the source
+    // at the middle direction 89,9° and is met at the receiver's direction
+    // q a little later: at front · cos(q - 89,9°) / cos(0,18°), inside the step.
     Inputs still;
     still.X1 = 0.1;
     still.Y1 = 100.03;
@@ -356,9 +433,9 @@ TEST(AllFronts, SourceAtRestSendsABeamEveryPeriod) {
     ScriptedPrompts p;
     for (int n = 0; n < 10000 && m.N == 1; ++n)
         m.step(c, p);
-    const double front = std::hypot(0.1, 100.03) / 20;
-    EXPECT_GT(s.Tn1(1), front);
-    EXPECT_LE(s.Tn1(1), front + still.dt);
+    const double front = std::hypot(0.1, 100.03) / 20, deg = std::acos(-1.0) / 180;
+    const double q = std::atan2(100.03, 0.1);
+    EXPECT_NEAR(s.Tn1(1), front * std::cos(q - 89.9 * deg) / std::cos(0.18 * deg), 1e-9);
 }
 
 TEST(AllFronts, StopContinueAndQuestionsAsInTheOneBeamMode) {
@@ -401,31 +478,79 @@ TEST(AllFronts, StopContinueAndQuestionsAsInTheOneBeamMode) {
     EXPECT_NEAR(s.T - t0, s.NC0 * in.dt, 1e-9);
 }
 
-TEST(AllFronts, AnimationDrawsEveryBeamInFlight) {
-    Inputs in; // M = 5 m per picture unit, NC0 = 100
+bool drawn(const RecordingCanvas& c, DrawOp::Kind kind, Color colour, double x, double y,
+           double tol = 1e-3) {
+    for (const DrawOp& op : c.ops)
+        if (op.kind == kind && op.color == colour && std::abs(op.x1 - x) < tol &&
+            std::abs(op.y1 - y) < tol)
+            return true;
+    return false;
+}
+
+TEST(AllFronts, AnimationDrawsEveryBeamInFlightAndTheRunsMarks) {
+    Inputs in; // M = 5 m per picture unit, MT = 5 s, NC0 = 100
     SharedState s;
     Model m(s);
     Options o = allFronts(Frame::Iso, Kinematics::Classic);
     o.animation = true;
+    o.markFronts = true;
+    o.graphXt = true;
+    o.trackScaledTime = true;
     ASSERT_EQ(m.start(in, o), "");
     RecordingCanvas c;
     ScriptedPrompts p;
+    // The first arrival: the emission and reception marks on the x=f(t')
+    // graph and the history of the received beam, at the exact meeting.
+    const std::vector<double> exact = exactArrivals(in, Frame::Iso, Kinematics::Classic);
+    while (m.N == 1) {
+        c.ops.clear();
+        m.step(c, p);
+    }
+    const double t1 = exact[1], x1 = in.X1 + in.VX1 * t1;
+    const Color red = rgb(250, 0, 0), blue = rgb(0, 0, 250), green = rgb(0, 250, 0);
+    EXPECT_TRUE(drawn(c, DrawOp::Line, red, 0, 1));                 // emission at t = 0, x = 0
+    EXPECT_TRUE(drawn(c, DrawOp::Line, blue, t1 / 5, x1 / 5 + 1));  // reception
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, red, 0, 0));               // emission point
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, blue, x1 / 5, in.Y1 / 5)); // receiving point
+    EXPECT_NE(c.printedText().find("Tn1(1)= " + formatTrunc(t1, 2)), std::string::npos);
+    EXPECT_NE(c.printedText().find("Xn1(1)= " + formatTrunc(x1, 1)), std::string::npos);
+    // At a display step: the bodies' x=f(t') points (ИСО clocks, and with
+    // t' = t kTiso, here 1) and the transmitter's oscillation up to now.
+    while (s.stepCount != s.NC0 - 1)
+        m.step(c, p);
+    c.ops.clear();
+    m.step(c, p);
+    const double T = s.T, xr = in.X1 + in.VX1 * T, xs = in.X2 + in.VX2 * T;
+    for (Color col : {colors::black, red}) {
+        EXPECT_TRUE(drawn(c, DrawOp::Point, col, T / 5, xr / 5));
+        EXPECT_TRUE(drawn(c, DrawOp::Point, col, T / 5, xs / 5));
+    }
+    const double k = std::nearbyint(100 * T) / 100;
+    EXPECT_TRUE(drawn(c, DrawOp::Point, green, k * in.VX2 / 5,
+                      2 * std::sin(k * 2 * std::acos(-1.0) / in.T00)));
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, blue, xr / 5, in.Y1 / 5));
+    EXPECT_TRUE(drawn(c, DrawOp::Circle, red, xs / 5, 0));
+    // Beams 10 and 11 in flight at a display step.
     while (m.fronts.countInFlight() < 2)
         m.step(c, p);
     while (s.stepCount != s.NC0 - 1)
         m.step(c, p);
     c.ops.clear();
-    m.step(c, p); // a display step with beams 10 and 11 in flight
+    m.step(c, p);
     ASSERT_EQ(m.fronts.countInFlight(), 2);
     // Each ray's last step ends on its beam's front: a circle of radius
-    // Vs (T - launch) about the point the source was at its launch.
+    // Vs (T - emission) about the point the source was at its emission, and
+    // is one step long.
     const double launch[] = {9 * in.T00, 10 * in.T00};
     int onFront[2] = {0, 0};
     for (const DrawOp& op : c.ops) {
         if (op.kind != DrawOp::Line || op.color != rgb(0, 255, 255)) continue;
         for (int b = 0; b < 2; ++b) {
             const double r = std::hypot(op.x2 * in.M - in.VX2 * launch[b], op.y2 * in.M);
-            if (std::abs(r - in.Vs0 * (s.T - launch[b])) < 2 * in.Vs0 * in.dt) ++onFront[b];
+            const double r0 = std::hypot(op.x1 * in.M - in.VX2 * launch[b], op.y1 * in.M);
+            if (std::abs(r - in.Vs0 * (s.T - launch[b])) < 1e-6 &&
+                std::abs(r - r0 - in.Vs0 * in.dt) < 1e-6)
+                ++onFront[b];
         }
     }
     EXPECT_EQ(onFront[0], in.Nrays + 1);

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 using namespace sonrel;
@@ -35,6 +36,16 @@ TEST_F(ComparisonWindow, OpensWithDesignDefaults) {
         {"Text43", "5"},    {"Text21", "1"},   {"Text20", "0"},  {"Text22", "0,2"}};
     for (const auto& [name, value] : fields)
         EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
+    // The fields the design gives no value start empty, not with their names.
+    int empty = 0;
+    for (const QLineEdit* e : f->findChildren<QLineEdit*>()) {
+        if (std::any_of(std::begin(fields), std::end(fields),
+                        [&](const auto& d) { return e->objectName() == QLatin1String(d.first); }))
+            continue;
+        EXPECT_EQ(e->text(), QString()) << e->objectName().toStdString();
+        ++empty;
+    }
+    EXPECT_GE(empty, 30); // the display fields
     for (const char* on :
          {"Check1", "Check2", "Check6", "Option2", "Option5", "Option11", "Option3"})
         EXPECT_TRUE(control<QAbstractButton>(f, on)->isChecked()) << on;
@@ -51,6 +62,22 @@ TEST_F(ComparisonWindow, StartRefusesWhatTheExperimentCannotModel) {
         std::function<void()> set;
         const char* expected;
     } cases[] = {
+        // A period, a step or a scale not above zero cannot be run with.
+        {[&] { typeInto(f, "Text18", "-5"); }, "Ошибка решения"},
+        {[&] { typeInto(f, "Text18", "0"); }, "Ошибка решения"},
+        {[&] { typeInto(f, "Text9", "0"); }, "Ошибка решения"},
+        {[&] { typeInto(f, "Text9", "-1E-3"); }, "Ошибка решения"},
+        {[&] { typeInto(f, "Text19", "-5"); }, "Ошибка решения"},
+        {[&] {
+             tick(f, "Check16", true);
+             typeInto(f, "Text27", "0");
+         },
+         "Ошибка решения"},
+        {[&] {
+             tick(f, "Check13", true);
+             typeInto(f, "Text43", "-5");
+         },
+         "Ошибка решения"},
         {[&] {
              choose(f, "Option1");
              choose(f, "Option6");
@@ -67,6 +94,12 @@ TEST_F(ComparisonWindow, StartRefusesWhatTheExperimentCannotModel) {
     };
     for (auto& c : cases) {
         click(f, "Command10");
+        for (auto [name, value] :
+             {std::pair{"Text18", "5"}, std::pair{"Text9", "15E-4"}, std::pair{"Text19", "5"},
+              std::pair{"Text27", "0,2"}, std::pair{"Text43", "5"}})
+            typeInto(f, name, QString::fromUtf8(value));
+        tick(f, "Check16", false);
+        tick(f, "Check13", false);
         tick(f, "Check8", false);
         choose(f, "Option2");
         choose(f, "Option5");
@@ -77,9 +110,24 @@ TEST_F(ComparisonWindow, StartRefusesWhatTheExperimentCannotModel) {
         EXPECT_TRUE(boxes.shown[0].text.contains(QString::fromUtf8(c.expected))) << c.expected;
         EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
         EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("0"));
+        EXPECT_EQ(app->state.stepCount, 0);
     }
     // "+" selects СТО before refusing a frame other than АСО.
     EXPECT_TRUE(control<QRadioButton>(f, "Option6")->isChecked());
+    // The T00 search refuses a step or a picture scale not above zero, and
+    // leaves T00 as it was.
+    choose(f, "Option2");
+    tick(f, "Check8", false);
+    for (auto [name, value] : {std::pair{"Text9", "0"}, std::pair{"Text19", "-5"}}) {
+        typeInto(f, "Text9", "15E-4");
+        typeInto(f, "Text19", "5");
+        typeInto(f, name, value);
+        boxes.shown.clear();
+        click(f, "Command13");
+        ASSERT_EQ(boxes.shown.size(), 1u) << name;
+        EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка рассчета")) << name;
+        EXPECT_EQ(textOf(f, "Text18"), QStringLiteral("5")) << name;
+    }
 }
 
 TEST_F(ComparisonWindow, StopAtStartShowsTheClocksWithoutAStep) {
@@ -120,6 +168,17 @@ TEST_F(ComparisonWindow, NC0StepsAndContinueFollowTheRunKind) {
     click(f, "Command3");
     click(f, "Command4");
     EXPECT_DOUBLE_EQ(app->state.T, afterSearch);
+    // A search that cannot end (the receiver outside a cone pointing down
+    // to the right) stopped by "Остановить" leaves T00 and v0 as they were.
+    typeInto(f, "Text18", "7,5");
+    const QString v0 = textOf(f, "Text54");
+    typeInto(f, "Text35", "-45");
+    typeInto(f, "Text34", "10");
+    QTimer::singleShot(200, f, [f] { click(f, "Command2"); });
+    click(f, "Command13");
+    EXPECT_GT(app->state.T, afterSearch + 10 * 15e-4);
+    EXPECT_EQ(textOf(f, "Text18"), QStringLiteral("7,5"));
+    EXPECT_EQ(textOf(f, "Text54"), v0);
 }
 
 TEST_F(ComparisonWindow, InitialStateButtons) {
