@@ -1,4 +1,6 @@
 #include "app/errors.h"
+#include "canvas/recording_canvas.h"
+#include "experiments/membrane/membrane_drawing.h"
 #include "experiments/membrane/membrane_geometry.h"
 #include "experiments/membrane/membrane_report.h"
 #include "membrane_fixture.h"
@@ -259,6 +261,21 @@ TEST_F(MirrorRun, UprightMirrorSendsTheRayOnAsFromTheSourcesImage) {
     EXPECT_NEAR(m.mirror.rayEnd.x, -10, 1e-9);
     EXPECT_NEAR(m.mirror.rayEnd.y, 108.8339, 1e-4);
     expectLawOfReflection(90);
+    // Drawn in canvas units of 10 m: the incident ray in blue from the
+    // source, the reflected one in green.
+    RecordingCanvas c;
+    drawMirrorRays(c, s, m);
+    ASSERT_EQ(c.count(DrawOp::Line), 2u);
+    const DrawOp& in = c.ops[c.ops.size() - 2];
+    const DrawOp& out = c.ops.back();
+    EXPECT_EQ(in.color, rgb(0, 0, 250));
+    EXPECT_NEAR(in.x1, 0, 1e-12);
+    EXPECT_NEAR(in.x2, 5.66, 1e-9);
+    EXPECT_EQ(out.color, rgb(0, 250, 0));
+    EXPECT_NEAR(out.x1, 5.66, 1e-9);
+    EXPECT_NEAR(out.y1, 5, 1e-9);
+    EXPECT_NEAR(out.x2, -1, 1e-9);
+    EXPECT_NEAR(out.y2, 10.88339, 1e-5);
 
     // The arrival stays recorded: a continued run stops after one step,
     // with the same reflection.
