@@ -22,6 +22,14 @@ constexpr Color receiver = rgb(0, 0, 250);
 constexpr Color source = rgb(250, 0, 0);
 } // namespace colors
 
+// Near-white is the colour of the paper: a primitive drawn in it (white, or
+// the RGB(250, 250, 250) the animations wipe their fronts with) erases what
+// was drawn there, restoring the background layer beneath: the grid and its
+// labels stay.
+constexpr bool erases(Color c) {
+    return (c & 0xff) >= 250 && ((c >> 8) & 0xff) >= 250 && ((c >> 16) & 0xff) >= 250;
+}
+
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -40,7 +48,12 @@ public:
     double scaleBottom() const { return y2_; }
 
     // Fill with the background colour; the current position goes to the top-left corner.
+    // The background layer becomes the plain background colour again.
     virtual void clear() = 0;
+    // What the picture shows now (a grid with its axes and labels) becomes
+    // the background layer that erasing restores. Inside an animation frame
+    // the layer stays as it was.
+    virtual void keepAsBackground() {}
     virtual void line(double x1, double y1, double x2, double y2, Color c) = 0;
     // Circle outline; r in units of the x axis.
     virtual void circle(double x, double y, double r, Color c) = 0;

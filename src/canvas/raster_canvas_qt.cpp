@@ -85,12 +85,23 @@ QImage RasterCanvas::logicalImage() {
 
 void RasterCanvas::setDevicePixelRatio(double ratio) {
     if (!(ratio > 0) || ratio == dpr_) return;
-    // What was drawn so far is kept, scaled, until it is drawn again.
-    const QImage old = image();
+    // What was drawn so far, and the background layer, are kept, scaled,
+    // until they are drawn again.
+    const QImage old = image(), oldPaper = paper_;
     dpr_ = ratio;
     makeImage();
-    QPainter p(&image_);
-    p.drawImage(QRectF(0, 0, w_, h_), old);
+    {
+        QPainter p(&image_);
+        p.drawImage(QRectF(0, 0, w_, h_), old);
+    }
+    if (!oldPaper.isNull()) {
+        paper_ = image_;
+        paper_.detach();
+        QPainter p(&paper_);
+        p.drawImage(QRectF(0, 0, w_, h_), oldPaper);
+        p.end();
+        paper_.setDevicePixelRatio(1);
+    }
 }
 
 void RasterCanvas::makeImage() {
@@ -102,6 +113,7 @@ void RasterCanvas::makeImage() {
                std::max(1, static_cast<int>(std::ceil(h_ * dpr_ - 1e-9))), QImage::Format_RGB32);
     image_.setDevicePixelRatio(dpr_);
     image_.fill(qrgb(background_));
+    paper_ = QImage();
     damage_.resize(w_, h_);
 }
 
@@ -127,7 +139,21 @@ double RasterCanvas::textLineHeightUser() const {
     return lineHeightPx_ * (y2_ - y1_) / h_;
 }
 
+void RasterCanvas::keepAsBackground() {
+    // Within a frame the image does not yet show what the frame draws.
+    if (frameDepth_ > 0) return;
+    paper_ = image();
+    // Kept in device pixels: the texture's scale is set where it is used.
+    paper_.setDevicePixelRatio(1);
+    // The erasing primitives of the previous frame painted the old layer.
+    forgetFrames();
+}
+
 void RasterCanvas::clear() {
+    if (frameDepth_ == 0 && !paper_.isNull()) {
+        paper_ = QImage();
+        forgetFrames();
+    }
     PaintOp op;
     op.kind = PaintOp::Fill;
     op.color = qrgb(background_);
@@ -176,8 +202,10 @@ void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
 }
 
 void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
-    // Inside a frame each line is compared on its own.
-    if (frameDepth_ > 0 || drawWidth_ != 1) return Canvas::lines(ends, n, c);
+    // Inside a frame each line is compared on its own; erasing lines take
+    // their pixels from the background layer one by one.
+    if (frameDepth_ > 0 || drawWidth_ != 1 || (erases(c) && !paper_.isNull()))
+        return Canvas::lines(ends, n, c);
     lineBatch_.clear();
     for (std::size_t k = 0; k < n; ++k) {
         QPointF a, b;

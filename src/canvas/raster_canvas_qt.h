@@ -6,6 +6,7 @@
 #include "canvas/canvas.h"
 #include "canvas/damage_tiles.h"
 
+#include <QBrush>
 #include <QFont>
 #include <QImage>
 #include <QLineF>
@@ -29,6 +30,7 @@ public:
     ~RasterCanvas() override;
 
     void clear() override;
+    void keepAsBackground() override;
     void line(double x1, double y1, double x2, double y2, Color c) override;
     void circle(double x, double y, double r, Color c) override;
     void point(double x, double y, Color c) override;
@@ -99,6 +101,9 @@ private:
     };
 
     QPainter& painter();
+    // What a primitive paints with: its colour, or for a near-white one the
+    // background layer, so that erasing leaves the grid beneath.
+    QBrush ink(const PaintOp& op) const;
     // A segment's ends in pixels; false when it cannot be drawn.
     bool segmentInPixels(const double* ends, QPointF& a, QPointF& b) const;
     void submit(PaintOp op);
@@ -118,8 +123,9 @@ private:
     static int devicePixel(int logical, int deviceSize, int logicalSize);
 
     QImage image_;
-    int w_, h_;                               // logical size
-    double dpr_ = 1;                          // device pixels per logical pixel
+    QImage paper_;   // the background layer; null while it is the plain background colour
+    int w_, h_;      // logical size
+    double dpr_ = 1; // device pixels per logical pixel
     std::shared_ptr<const PixelBatch> batch_; // the last points() batch
     std::vector<double> batchXs_, batchYs_;   // and what it was mapped from
     std::uint64_t batchRevision_ = 0;

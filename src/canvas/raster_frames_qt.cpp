@@ -67,37 +67,48 @@ void RasterCanvas::submit(PaintOp op) {
     changed();
 }
 
+QBrush RasterCanvas::ink(const PaintOp& op) const {
+    if (paper_.isNull() || qRed(op.color) < 250 || qGreen(op.color) < 250 || qBlue(op.color) < 250)
+        return QBrush(QColor(op.color));
+    // The layer's pixels where the primitive's pixels lie: the painter
+    // scales logical to device pixels, the texture is in device pixels.
+    QBrush paper(paper_);
+    paper.setTransform(QTransform::fromScale(1 / dpr_, 1 / dpr_));
+    return paper;
+}
+
 void RasterCanvas::paint(const PaintOp& op) {
     QPainter& p = painter();
+    const QBrush brush = ink(op);
     switch (op.kind) {
     case PaintOp::Fill:
-        p.fillRect(op.box(), QColor(op.color));
+        p.fillRect(op.box(), brush);
         break;
     case PaintOp::Line:
-        p.setPen(QPen(QColor(op.color), op.width));
+        p.setPen(QPen(brush, op.width));
         p.drawLine(QPointF(op.a, op.b), QPointF(op.c, op.d));
         break;
     case PaintOp::Ellipse:
-        p.setPen(QPen(QColor(op.color), op.width));
+        p.setPen(QPen(brush, op.width));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
         break;
     case PaintOp::Pixel:
-        p.setPen(QPen(QColor(op.color), 1));
+        p.setPen(QPen(brush, 1));
         p.drawPoint(QPoint(static_cast<int>(op.a), static_cast<int>(op.b)));
         break;
     case PaintOp::Disc:
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(op.color));
+        p.setBrush(brush);
         p.drawEllipse(QPointF(op.a, op.b), op.c, op.c);
         p.setBrush(Qt::NoBrush);
         break;
     case PaintOp::Pixels:
-        p.setPen(QPen(QColor(op.color), 1));
+        p.setPen(QPen(brush, 1));
         p.drawPoints(op.batch->pixels.data(), static_cast<int>(op.batch->pixels.size()));
         break;
     case PaintOp::Text:
-        p.setPen(QColor(op.color));
+        p.setPen(QPen(brush, 1));
         p.drawStaticText(QPointF(op.a, op.b), *op.text);
         break;
     }
@@ -117,7 +128,7 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         // Single pixels need no clipping: paint the ones within changed tiles.
         const PixelBatch& b = *op.batch;
         p.setClipping(false);
-        p.setPen(QPen(QColor(op.color), 1));
+        p.setPen(QPen(ink(op), 1));
         for (std::size_t k = 0; k < b.tileStarts.size(); ++k) {
             if (!damage_.markedTile(b.tileStarts[k].first)) continue;
             const std::size_t first = b.tileStarts[k].second;
@@ -141,7 +152,7 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         const QRect box = op.box();
         for (const PixelRect& r : runs_) {
             const QRect part = box & QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
-            if (!part.isEmpty()) p.fillRect(part, QColor(op.color));
+            if (!part.isEmpty()) p.fillRect(part, ink(op));
         }
         return;
     }

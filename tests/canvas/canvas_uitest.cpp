@@ -37,6 +37,48 @@ TEST(RasterCanvas, ClearFillsWhiteAndGridLinesSitWhereTheScalePutsThem) {
     EXPECT_EQ(c.pixelAt(0, 7.5), qRgb(1, 0, 0));
 }
 
+// Near-white erases: it restores the grid kept as the background layer,
+// pixel for pixel, at any screen density, in and out of animation frames;
+// after a clear the layer is plain white again.
+TEST(RasterCanvas, ErasingRestoresTheGridKeptAsBackground) {
+    for (double dpr : {1.0, 2.0}) {
+        for (bool inFrame : {false, true}) {
+            RasterCanvas c(787, 342);
+            c.setDevicePixelRatio(dpr);
+            c.clear();
+            drawAnimationGrid(c, true); // keeps itself as the background
+            const QImage grid = c.logicalImage();
+            auto shapes = [&c](Color ink, Color eraser) {
+                c.line(2.3, -2, 12.7, 9, ink);
+                c.line(3, 5, 15, 5, ink); // along a grid line
+                c.circle(10, 5, 0.2, ink);
+                c.circle(6, 2, 1.5, eraser);
+                c.line(0, 0, 0, 6, eraser); // along the axis
+            };
+            if (inFrame) {
+                // The next frame draws the same in the erasing colours.
+                {
+                    const FrameScope frame(c);
+                    shapes(colors::black, colors::black);
+                }
+                const FrameScope frame(c);
+                shapes(colors::white, rgb(250, 250, 250));
+            } else {
+                shapes(colors::black, colors::black);
+                shapes(colors::white, rgb(250, 250, 250));
+            }
+            EXPECT_EQ(c.logicalImage(), grid) << dpr << inFrame;
+        }
+    }
+    RasterCanvas c(787, 342);
+    c.clear();
+    drawAnimationGrid(c, false);
+    c.clear();
+    c.line(3, 5, 15, 5, colors::black);
+    c.line(3, 5, 15, 5, colors::white);
+    EXPECT_EQ(c.pixelAt(10.5, 5), qRgb(255, 255, 255));
+}
+
 TEST(RasterCanvas, PrintMovesToTheNextLineAtTheLeftEdge) {
     RasterCanvas c(400, 400);
     c.scale(0, 100, 10, 0);

@@ -116,6 +116,8 @@ void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
     }
     canvas.line(0, 0, 40, 0, colors::black);
     canvas.line(0, -3, 0, 14, colors::black);
+    // Erasing what moves leaves the grid, the axes and the labels.
+    canvas.keepAsBackground();
 }
 
 void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {

@@ -29,6 +29,8 @@ void drawMediumAnimationGrid(Canvas& c) {
     }
     c.line(-3, 0, 38, 0, colors::black);
     c.line(0, -3, 0, 14, colors::black);
+    // Erasing what moves leaves the grid, the axes and the labels.
+    c.keepAsBackground();
 }
 
 void drawMediumAngleGrid(Canvas& c, double Mv) {

@@ -113,11 +113,11 @@ QWidget* Form8::buildBodies(QWidget* parent) {
     Text4 = g.field("VX2", "Text4", "10");
     Text7 = g.field("VY1", "Text7", "0");
     Text8 = g.field("VY2", "Text8", "0");
-    Text13 = g.field("X1=", "Text13");
-    Text14 = g.field("X2=", "Text14");
-    Text15 = g.field("Y1=", "Text15");
-    Text16 = g.field("Y2=", "Text16");
-    Text17 = g.field(utf8(tr(" T, с")), "Text17");
+    Text13 = g.field("X1=", "Text13", "");
+    Text14 = g.field("X2=", "Text14", "");
+    Text15 = g.field("Y1=", "Text15", "");
+    Text16 = g.field("Y2=", "Text16", "");
+    Text17 = g.field(utf8(tr(" T, с")), "Text17", "");
     return box;
 }
 
@@ -126,7 +126,7 @@ QWidget* Form8::buildMembranes(QWidget* parent) {
     FieldGrid g(box, labels_);
     Text18 = g.field(utf8(tr("T00, c")), "Text18", "2,5");
     Text12 = g.field(utf8(tr("Vs, м/с ")), "Text12", "20");
-    Text11 = g.field("v0=1/T00", "Text11");
+    Text11 = g.field("v0=1/T00", "Text11", "");
     Text25 = g.field(utf8(tr("L1, м")), "Text25", "40");
     Text26 = g.field(utf8(tr("L2, м")), "Text26", "20");
     Text22 = g.field(utf8(tr("А1, град")), "Text22", "90");
@@ -153,24 +153,24 @@ void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
     auto* box = new QWidget(parent);
     FieldGrid g(box, labels_);
     Text20 = g.field(utf8(tr("номер  принятого периода i")), "Text20", "0");
-    Text49 = g.field(utf8(tr("номер вылетевшего фронта")), "Text49");
-    Text24 = g.field(utf8(tr("заданный угол наблюдения i+1")), "Text24");
-    Text59 = g.field(utf8(tr("реальный угол наблюдения i+1")), "Text59");
-    Text28 = g.field(utf8(tr("A1 при приеме фронта i+1")), "Text28");
-    Text29 = g.field(utf8(tr("A2 при излучении фронта i+1")), "Text29");
-    Text38 = g.field("Tn1(i)", "Text38");
-    Text39 = g.field("Tk1(i)", "Text39");
+    Text49 = g.field(utf8(tr("номер вылетевшего фронта")), "Text49", "");
+    Text24 = g.field(utf8(tr("заданный угол наблюдения i+1")), "Text24", "");
+    Text59 = g.field(utf8(tr("реальный угол наблюдения i+1")), "Text59", "");
+    Text28 = g.field(utf8(tr("A1 при приеме фронта i+1")), "Text28", "");
+    Text29 = g.field(utf8(tr("A2 при излучении фронта i+1")), "Text29", "");
+    Text38 = g.field("Tn1(i)", "Text38", "");
+    Text39 = g.field("Tk1(i)", "Text39", "");
     columns->addWidget(box, 0, Qt::AlignTop);
     auto* box2 = new QWidget(parent);
     FieldGrid g2(box2, labels_);
-    Text42 = g2.field("Qn1(i)", "Text42");
-    Text43 = g2.field("Qk1(i)", "Text43");
-    Text44 = g2.field("Qn2(i)", "Text44");
-    Text45 = g2.field("Qk2(i)", "Text45");
-    Text46 = g2.field("vn(i)", "Text46");
-    Text47 = g2.field("vk(i)", "Text47");
-    Text48 = g2.field("vsr(i)= (vn(i) + vk(i)) / 2", "Text48");
-    Text41 = g2.field("v(i)=1/(Tk1(i) -Tn1(i))", "Text41");
+    Text42 = g2.field("Qn1(i)", "Text42", "");
+    Text43 = g2.field("Qk1(i)", "Text43", "");
+    Text44 = g2.field("Qn2(i)", "Text44", "");
+    Text45 = g2.field("Qk2(i)", "Text45", "");
+    Text46 = g2.field("vn(i)", "Text46", "");
+    Text47 = g2.field("vk(i)", "Text47", "");
+    Text48 = g2.field("vsr(i)= (vn(i) + vk(i)) / 2", "Text48", "");
+    Text41 = g2.field("v(i)=1/(Tk1(i) -Tn1(i))", "Text41", "");
     columns->addWidget(box2, 0, Qt::AlignTop);
 }
 

@@ -132,7 +132,8 @@ private:
     bool writeReport(); // false after telling the user it failed
 
     MembraneModel model_;
-    int labels_ = 0; // captions are named Label1, Label2, ... in layout order
+    bool started_ = false; // a run has been set up, so it can be continued
+    int labels_ = 0;       // captions are named Label1, Label2, ... in layout order
 };
 
 } // namespace sonrel

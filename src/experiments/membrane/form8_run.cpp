@@ -82,6 +82,9 @@ void Form8::aimClicked() {
         return;
     }
     try {
+        // The aim is drawn on the picture: its scale must be above zero.
+        if (Check9->isChecked() && !(s.pictureScale > 0))
+            throw MathError("picture scale must be positive");
         const AimResult r = model_.aim(s, Check3->isChecked());
         setNumber(Text17, r.travelTime);
         showDegrees(Text22, r.a1);
@@ -109,9 +112,15 @@ void Form8::startClicked() {
         return;
     }
     try {
+        // A run needs a period, a time step and a picture scale above zero:
+        // the fronts would never leave, time would stand still, or the
+        // picture would divide by zero or be drawn mirrored.
+        if (!(s.T00 > 0) || !(s.dt > 0) || !(s.pictureScale > 0))
+            throw MathError("period, step and picture scale must be positive");
         s.v0 = safeDiv(1, s.T00);
         setNumber(Text11, s.v0);
         model_.start(s, options());
+        started_ = true;
         if (Check5->isChecked()) {
             ReportWindowSink sink(app());
             printLegend(s, sink);
@@ -135,6 +144,8 @@ void Form8::stopClicked() {
 }
 
 void Form8::continueClicked() {
+    // Before the first start there is no run to go on with.
+    if (!started_) return;
     try {
         state().NC0 = integerOf(Text10);
     } catch (const InputError&) {
@@ -146,6 +157,7 @@ void Form8::continueClicked() {
 }
 
 void Form8::stepsClicked() {
+    if (!started_) return;
     try {
         state().NC0 = integerOf(Text10);
     } catch (const InputError&) {

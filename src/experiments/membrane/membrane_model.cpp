@@ -3,8 +3,10 @@
 #include "app/checked_math.h"
 #include "app/signal_delay.h"
 #include "app/translate.h"
+#include "experiments/classic/animation.h"
 #include "theory/formulas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sonrel {
@@ -101,6 +103,7 @@ void MembraneModel::start(SharedState& s, const MembraneOptions& opt) {
     s.frontIndex = 1;
     emittedCount = 1;
     receivedCount = 0;
+    nothingToReceive = false;
     s.stopFlag = 0;
     s.arrivedFlag = 0;
     s.stepCount = 0;
@@ -164,6 +167,27 @@ bool MembraneModel::detectEnds(SharedState& s, int i, double receiverAngle, doub
         endAt(Fax(i), Fay(i));
     }
     return s.arrivedFlag == 12;
+}
+
+bool MembraneModel::cannotArrive(const SharedState& s, int i) const {
+    if (s.arrivedFlag == 12) return false;
+    if (!(Vn > 0)) return true; // the front runs along the line or away from it
+    // An end not yet arrived is lost once it moves away from the receiver's
+    // line (or along it): it is past the line or was never heading for it.
+    const Segment line{pointAt(s, mp::receiverA), pointAt(s, mp::receiverB)};
+    const Point w{Vfx(i) - s.VX(1), Vfy(i) - s.VY(1)};
+    const double rate = rateAcrossLine(w, line, L1);
+    auto lost = [&](double x, double y) {
+        return signedDistanceFromLine({x, y}, line, L1) * rate >= 0;
+    };
+    return (s.arrivedFlag != 1 && lost(Fax(i), Fay(i))) ||
+           (s.arrivedFlag != 2 && lost(Fbx(i), Fby(i)));
+}
+
+void MembraneModel::endNothingToReceive(SharedState& s) {
+    nothingToReceive = true;
+    s.stepCount = s.NC0;
+    s.stopFlag = 1;
 }
 
 bool MembraneModel::receive(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks) {
@@ -243,8 +267,15 @@ bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, Mem
     settleVectorRegisters();
     advance(s);
     // Reception is handled before emission.
-    if (emittedCount >= i && detectEnds(s, i, A1f(i), s.Q3(i)) && !receive(s, opt, hooks))
-        return false;
+    if (emittedCount >= i) {
+        if (detectEnds(s, i, A1f(i), s.Q3(i))) {
+            if (!receive(s, opt, hooks)) return false;
+        } else if (cannotArrive(s, i)) {
+            // Fronts are received in order: with front i lost nothing more
+            // can be received, and the run ends at this step's display.
+            endNothingToReceive(s);
+        }
+    }
     emitFront(s, opt, hooks);
     return true;
 }
@@ -253,7 +284,10 @@ void MembraneModel::stepMirror(SharedState& s) {
     settleVectorRegisters();
     advance(s);
     // The arrival stays recorded, so a continued mirror run stops again.
-    if (mirror.done || detectEnds(s, 1, A1, s.Q3(1))) finishMirror(s);
+    if (mirror.done || detectEnds(s, 1, A1, s.Q3(1)))
+        finishMirror(s);
+    else if (cannotArrive(s, 1))
+        endNothingToReceive(s);
 }
 
 void MembraneModel::finishMirror(SharedState& s) {
@@ -270,10 +304,14 @@ void MembraneModel::finishMirror(SharedState& s) {
     mirror.reflection = midpoint({s.Xn1(1), s.Yn1(1)}, {s.Xk1(1), s.Yk1(1)});
     putPoint(s, mp::aim, mirror.reflection);
     // Law of reflection: the ray along Q3 leaves a mirror lying along
-    // `angle` at 2·angle − Q3 (equal angles on both sides of the normal).
-    const double slope = finite(std::tan(2 * mirror.angle - s.Q3(1)));
-    const double x20 = s.X(mp::sourceStart);
-    mirror.rayEnd = {x20, finite(mirror.reflection.y + (x20 - mirror.reflection.x) * slope)};
+    // `angle` at 2·angle − Q3 (equal angles on both sides of the normal),
+    // and is drawn that way up to the picture's edge.
+    mirror.direction = finite(2 * mirror.angle - s.Q3(1));
+    const double M = s.pictureScale;
+    const Box picture{
+        std::min(kAnimLeft * M, kAnimRight * M), std::min(kAnimBottom * M, kAnimTop * M),
+        std::max(kAnimLeft * M, kAnimRight * M), std::max(kAnimBottom * M, kAnimTop * M)};
+    mirror.rayEnd = rayToEdge(mirror.reflection, mirror.direction, picture);
     mirror.done = true;
     s.stepCount = s.NC0;
     s.stopFlag = 1;

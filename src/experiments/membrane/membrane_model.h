@@ -54,9 +54,10 @@ public:
 // Result of the mirror variant once both ends of front 1 have met the mirror.
 struct MirrorResult {
     bool done = false;
-    double angle = 0; // mirror direction, radians
-    Point reflection; // midpoint of the two reception points
-    Point rayEnd;     // reflected ray drawn up to the X of the start position
+    double angle = 0;     // mirror direction, radians
+    Point reflection;     // midpoint of the two reception points
+    double direction = 0; // of the reflected ray, radians from the X axis
+    Point rayEnd;         // where the reflected ray leaves the picture
 };
 
 // Where things were last drawn, so a display step erases exactly them.
@@ -88,6 +89,9 @@ public:
     double Vn = 0, da = 0, db = 0;
     MirrorResult mirror;
     DrawnPositions drawn;
+    // The front awaited can no longer reach the receiver: the run has ended
+    // with nothing more to receive.
+    bool nothingToReceive = false;
 
     // Tilts the source membrane towards where the receiver will be when the
     // front's centre arrives (X(10), Y(10)); with a1EqualsA2 the receiver
@@ -99,12 +103,14 @@ public:
     void start(SharedState& s, const MembraneOptions& opt);
 
     // One step of the membrane run. Returns false when the run must end now
-    // (the receiver cannot be turned for a front not yet emitted). After the
-    // twentieth front the next one lies outside the record: IndexError.
+    // (the receiver cannot be turned for a front not yet emitted). A front
+    // that can no longer reach the receiver ends the run at the display step.
+    // After the twentieth front the next one lies outside the record: IndexError.
     bool stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
 
     // One step of the mirror run: front 1 alone until both ends meet the
-    // mirror. Once they have, every further step ends the run again.
+    // mirror. Once they have, every further step ends the run again. A
+    // front that can no longer meet it ends the run as well.
     void stepMirror(SharedState& s);
 
     Segment frontEnds(int j) const { return {{Fax(j), Fay(j)}, {Fbx(j), Fby(j)}}; }
@@ -120,6 +126,10 @@ private:
     bool receive(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
     void emitFront(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
     void finishMirror(SharedState& s);
+    // Whether an end of front i not yet arrived moves along or away from the
+    // receiver's line, so that the front can never be received.
+    bool cannotArrive(const SharedState& s, int i) const;
+    void endNothingToReceive(SharedState& s);
     bool bothInOneStep_ = false;
     bool endAFirst_ = false;
 };

@@ -1,4 +1,5 @@
 #include "canvas/form4.h"
+#include "experiments/classic/animation.h"
 #include "experiments/membrane/form8.h"
 #include "support/english.h"
 #include "support/report_columns.h"
@@ -173,11 +174,11 @@ TEST_F(MembraneWindow, DefaultMirrorReflectsAtEqualAnglesAndContinuesForOneStep)
     ASSERT_TRUE(mirror.done);
     // The front aimed from the origin comes in at 30° and meets the upright
     // mirror (A1 = 90°) at (86,6; 50) after 5 s. It leaves at 150° and meets
-    // x = 0 at y = 50 + 86,6·tan 30° = 100.
+    // the picture's left edge x = −10 at y = 50 + 96,6·tan 30° = 105,773.
     EXPECT_NEAR(mirror.reflection.x, 86.6, 0.02);
     EXPECT_NEAR(mirror.reflection.y, 50, 1e-9);
-    EXPECT_NEAR(mirror.rayEnd.x, 0, 1e-12);
-    EXPECT_NEAR(mirror.rayEnd.y, 100, 0.02);
+    EXPECT_NEAR(mirror.rayEnd.x, -10, 1e-12);
+    EXPECT_NEAR(mirror.rayEnd.y, 105.773, 0.02);
     EXPECT_NEAR(number(f, "Text28"), 90, 1e-9);
     // Halfway along each ray (picture scale 10 m/cm): the incident ray stays
     // blue, the reflected one is green.
@@ -195,7 +196,111 @@ TEST_F(MembraneWindow, DefaultMirrorReflectsAtEqualAnglesAndContinuesForOneStep)
     click(f, "Command3");
     EXPECT_NEAR(app->state.T - T, 1e-3, 1e-12);
     EXPECT_EQ(app->state.stopFlag, 1);
-    EXPECT_NEAR(mirror.rayEnd.y, 100, 0.02);
+    EXPECT_NEAR(mirror.rayEnd.y, 105.773, 0.02);
+
+    // At A1 = 50° the ray goes up and to the right, at 2·37,92° − 30° =
+    // 45,83°: green a quarter of the way from (8,66; 5) to the top edge.
+    typeInto(f, "Text22", "50");
+    click(f, "Command1");
+    ASSERT_TRUE(mirror.done);
+    EXPECT_TRUE(
+        colourNear(8.66 + 0.25 * 9 / std::tan(45.83 / 57.29578), 5 + 0.25 * 9, qRgb(0, 250, 0)));
+
+    // At A1 = 45° the front's lower end starts beyond the mirror's line,
+    // moving away: the run ends by itself with nothing reflected.
+    typeInto(f, "Text22", "45");
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, f, [f] { f->Command2->click(); });
+    guard.start(5000);
+    click(f, "Command1");
+    EXPECT_TRUE(guard.isActive());
+    EXPECT_FALSE(mirror.done);
+    EXPECT_TRUE(f->model().nothingToReceive);
+    EXPECT_EQ(app->state.stopFlag, 1);
+    EXPECT_LT(app->state.T, 0.1);
+}
+
+// Erasing the fronts, membranes and markers of a run restores the grid
+// beneath them: no pixel of the grid, its axes or its labels turns white.
+TEST_F(MembraneWindow, ErasingWhatMovesLeavesTheGridAndItsLabels) {
+    Form8* f = openForm8();
+    click(f, "Command13");
+    click(f, "Command1");
+    ASSERT_EQ(app->state.frontIndex, 21);
+    const QImage run = f->picture().logicalImage();
+    RasterCanvas bare(run.width(), run.height());
+    bare.setFontPixelSize(12);
+    drawAnimationGrid(bare, true);
+    const QImage grid = bare.logicalImage();
+    const QRgb white = qRgb(255, 255, 255);
+    int gridPixels = 0, wiped = 0;
+    for (int y = 0; y < grid.height(); ++y)
+        for (int x = 0; x < grid.width(); ++x)
+            if (grid.pixel(x, y) != white) {
+                ++gridPixels;
+                wiped += run.pixel(x, y) == white;
+            }
+    EXPECT_GT(gridPixels, 10000);
+    EXPECT_EQ(wiped, 0);
+}
+
+TEST_F(MembraneWindow, ResultFieldsStartEmptyAndContinuingWithoutARunDoesNothing) {
+    Form8* f = openForm8();
+    const char* results[] = {"Text11", "Text13", "Text14", "Text15", "Text16", "Text17", "Text24",
+                             "Text28", "Text29", "Text38", "Text39", "Text41", "Text42", "Text43",
+                             "Text44", "Text45", "Text46", "Text47", "Text48", "Text49", "Text59"};
+    for (const char* name : results)
+        EXPECT_EQ(textOf(f, name), QString()) << name;
+
+    // After aiming, "Продолжить" and "Сделать NC0 шагов" have no run to go on with.
+    click(f, "Command13");
+    QStringList before;
+    for (QLineEdit* e : f->findChildren<QLineEdit*>())
+        before << e->objectName() + "=" + e->text();
+    const double T = app->state.T;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, f, [f] { f->Command2->click(); });
+    for (const char* button : {"Command3", "Command4"}) {
+        guard.start(3000);
+        click(f, button);
+        EXPECT_TRUE(guard.isActive()) << button;
+    }
+    QStringList after;
+    for (QLineEdit* e : f->findChildren<QLineEdit*>())
+        after << e->objectName() + "=" + e->text();
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(app->state.T, T);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A period, a time step or a picture scale at or below zero cannot make a
+// run: the start refuses it as it refuses T00 = 0, and changes no field.
+TEST_F(MembraneWindow, NonPositivePeriodStepOrScaleIsRefused) {
+    Form8* f = openForm8();
+    const std::pair<const char*, const char*> cases[] = {{"Text18", "0"}, {"Text18", "-5"},
+                                                         {"Text9", "0"},  {"Text9", "-1E-3"},
+                                                         {"Text19", "0"}, {"Text19", "-10"}};
+    for (const auto& [field, value] : cases) {
+        const QString old = textOf(f, field);
+        typeInto(f, field, QString::fromLatin1(value));
+        boxes.shown.clear();
+        click(f, "Command1");
+        ASSERT_EQ(boxes.shown.size(), 1u) << field << value;
+        EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
+        EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+        EXPECT_EQ(textOf(f, "Text11"), QString()) << field << value;
+        EXPECT_EQ(textOf(f, "Text49"), QString()) << field << value;
+        typeInto(f, field, old);
+    }
+    // Aiming draws on the picture: a scale at or below zero is refused there.
+    typeInto(f, "Text19", "-10");
+    boxes.shown.clear();
+    click(f, "Command13");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка рассчета"));
+    EXPECT_EQ(textOf(f, "Text17"), QString());
 }
 
 TEST_F(MembraneWindow, GraphButtonsPlotPeriodsAndStoreTheMeanAngles) {

@@ -1,4 +1,6 @@
 #include "app/errors.h"
+#include "canvas/recording_canvas.h"
+#include "experiments/membrane/membrane_drawing.h"
 #include "experiments/membrane/membrane_geometry.h"
 #include "experiments/membrane/membrane_report.h"
 #include "membrane_fixture.h"
@@ -63,6 +65,7 @@ TEST_F(MembraneRun, DefaultRunAimsEveryFrontAndEndsAtTwentyFronts) {
     for (const PeriodShown& p : hooks.periods)
         EXPECT_NEAR(p.v, p.vsr, 0.002 * p.v);
     EXPECT_TRUE(hooks.told.empty());
+    EXPECT_FALSE(m.nothingToReceive);
 
     // Front 21 has no place in the record: going on is an error at once,
     // before time moves.
@@ -192,15 +195,22 @@ TEST_F(MembraneRun, ManualModeAsksAfterEveryFrontAndNoStops) {
     EXPECT_EQ(s.stopFlag, 1);
 }
 
-TEST_F(MembraneRun, FrontMovingAwayFromTheReceiverNeverArrives) {
+TEST_F(MembraneRun, FrontThatCannotArriveEndsTheRunAtOnce) {
     opt.reAimSource = false;
-    m.A2 = 270 / s.degPerRad; // fronts leave along -X, the receiver is ahead along +X
-    m.start(s, opt);
-    runToEnd(20000);
-    EXPECT_LT(m.Vn, 0);
-    EXPECT_EQ(s.frontIndex, 1);
-    EXPECT_EQ(s.arrivedFlag, 0);
-    EXPECT_EQ(s.stopFlag, 0);
+    opt.turnReceiver = false;
+    // Fronts along -X with the receiver ahead along +X; fronts along +X
+    // chasing a receiver that runs away faster than the signal.
+    for (double a2 : {270.0, 90.0}) {
+        SetUp();
+        if (a2 == 90) s.VX(1) = 25;
+        m.A2 = a2 / s.degPerRad;
+        m.start(s, opt);
+        EXPECT_LE(runToEnd(20000), s.NC0) << a2;
+        EXPECT_TRUE(m.nothingToReceive) << a2;
+        EXPECT_EQ(s.frontIndex, 1);
+        EXPECT_EQ(s.arrivedFlag, 0);
+        EXPECT_EQ(s.stopFlag, 1);
+    }
 }
 
 // A mirror at rest at (56,6; 50) with the front parallel to it, so that
@@ -213,10 +223,15 @@ protected:
         s.VX(1) = 0;
         m.A1 = m.A2 = mirrorDeg / s.degPerRad;
         m.start(s, opt);
-        for (long n = 0; n < 100000 && !(s.stepCount == s.NC0 && s.stopFlag == 1); ++n) {
+        stepMirrorToEnd();
+    }
+    long stepMirrorToEnd() {
+        long n = 0;
+        for (; n < 100000 && !(s.stepCount == s.NC0 && s.stopFlag == 1); ++n) {
             if (s.stepCount == s.NC0) s.stepCount = 0;
             m.stepMirror(s);
         }
+        return n;
     }
     // Angle of incidence equals angle of reflection: the component along
     // the mirror is kept and the one along its normal only changes sign.
@@ -241,10 +256,26 @@ TEST_F(MirrorRun, UprightMirrorSendsTheRayOnAsFromTheSourcesImage) {
     EXPECT_NEAR(m.mirror.reflection.x, 56.6, 1e-9);
     EXPECT_NEAR(m.mirror.reflection.y, 50, 1e-9);
     // The reflected ray leaves at 180° − Q and runs on the line from the
-    // source's image (113,2; 0) through (56,6; 50): at x = 0 it is at y = 100.
-    EXPECT_DOUBLE_EQ(m.mirror.rayEnd.x, 0);
-    EXPECT_NEAR(m.mirror.rayEnd.y, 100, 1e-9);
+    // source's image (113,2; 0) through (56,6; 50), up to the picture's left
+    // edge x = −1·10: y = 50 + 66,6·50/56,6 = 108,8339.
+    EXPECT_NEAR(m.mirror.rayEnd.x, -10, 1e-9);
+    EXPECT_NEAR(m.mirror.rayEnd.y, 108.8339, 1e-4);
     expectLawOfReflection(90);
+    // Drawn in canvas units of 10 m: the incident ray in blue from the
+    // source, the reflected one in green.
+    RecordingCanvas c;
+    drawMirrorRays(c, s, m);
+    ASSERT_EQ(c.count(DrawOp::Line), 2u);
+    const DrawOp& in = c.ops[c.ops.size() - 2];
+    const DrawOp& out = c.ops.back();
+    EXPECT_EQ(in.color, rgb(0, 0, 250));
+    EXPECT_NEAR(in.x1, 0, 1e-12);
+    EXPECT_NEAR(in.x2, 5.66, 1e-9);
+    EXPECT_EQ(out.color, rgb(0, 250, 0));
+    EXPECT_NEAR(out.x1, 5.66, 1e-9);
+    EXPECT_NEAR(out.y1, 5, 1e-9);
+    EXPECT_NEAR(out.x2, -1, 1e-9);
+    EXPECT_NEAR(out.y2, 10.88339, 1e-5);
 
     // The arrival stays recorded: a continued run stops after one step,
     // with the same reflection.
@@ -263,11 +294,12 @@ TEST_F(MirrorRun, TiltedMirrorReflectsAboutItsOwnNormal) {
     ASSERT_TRUE(m.mirror.done);
     EXPECT_NEAR(m.mirror.reflection.x, 56.6, 1e-9);
     EXPECT_NEAR(m.mirror.reflection.y, 50, 1e-9);
-    // Out at 2·120° − Q = 198,543°; the slope is tan(60° − Q) =
-    // (√3 − 50/56,6) / (1 + √3·50/56,6) = 0,335427, so at x = 0 the ray is
-    // 56,6·0,335427 = 18,985 below the reflection point.
-    EXPECT_DOUBLE_EQ(m.mirror.rayEnd.x, 0);
-    EXPECT_NEAR(m.mirror.rayEnd.y, 31.0148, 1e-4);
+    // Out at 2·120° − Q = 198,543°, down and to the left; the slope is
+    // tan(60° − Q) = (√3 − 50/56,6) / (1 + √3·50/56,6) = 0,335427, so at the
+    // picture's left edge x = −10 the ray is 66,6·0,335427 = 22,3394 below
+    // the reflection point.
+    EXPECT_NEAR(m.mirror.rayEnd.x, -10, 1e-9);
+    EXPECT_NEAR(m.mirror.rayEnd.y, 27.6606, 1e-4);
     expectLawOfReflection(120);
 }
 
@@ -286,7 +318,51 @@ TEST_F(MembraneRun, MirrorMetByOneEndAfterTheOtherLiesAlongTheirReceptionPoints)
     // Both reception points lie on the upright mirror: their segment is vertical.
     EXPECT_NEAR(std::fmod(m.mirror.angle + 2 * s.pi, s.pi), s.pi / 2, 1e-3);
     EXPECT_NEAR(m.mirror.reflection.x, 56.6, 0.02); // each end is caught within a step
-    // Up-left at 180° − Q from the reflection point, Q = atan(50 / 56,6).
+    // Up-left at 180° − Q from the reflection point, Q = atan(50 / 56,6),
+    // to the picture's left edge.
     const double slope = -50 / 56.6;
-    EXPECT_NEAR(m.mirror.rayEnd.y, m.mirror.reflection.y - 56.6 * slope, 0.25);
+    EXPECT_NEAR(m.mirror.rayEnd.x, -10, 1e-9);
+    EXPECT_NEAR(m.mirror.rayEnd.y, m.mirror.reflection.y - (56.6 + 10) * slope, 0.25);
+}
+
+// The window's defaults with the mirror turned to A1: the source is aimed at
+// the moving receiver (Q3 = atan(50 / 86,6) = 30°) while its membrane, and so
+// the front, stays upright: ends (0; ±10) moving at 20·(cos 30°, sin 30°).
+// Each end meets the mirror's line (through (56,6 + 6t; 50) along A1) when
+// n·(20t·u + end − (56,6 + 6t; 50)) = 0, n = (sin A1, −cos A1): a time linear
+// in t. The mirror angle is that of the segment between the two meeting
+// points, the reflected ray leaves their midpoint (86,6; 50) at
+// 2·angle − 30° and runs up to the picture's top edge y = 14·10.
+TEST_F(MirrorRun, ReflectedRayLeavesAlongTheLawOfReflectionToThePicturesEdge) {
+    struct Case {
+        double a1, angle, direction, endX;
+    };
+    for (const Case& c : {Case{50, 37.9155, 45.8301, 174.028}, Case{60, 48.5440, 67.0870, 124.641},
+                          Case{70, 60.8874, 91.7738, 83.812}}) {
+        SetUp();
+        m.A1 = c.a1 / s.degPerRad;
+        m.start(s, opt);
+        stepMirrorToEnd();
+        ASSERT_TRUE(m.mirror.done) << c.a1;
+        EXPECT_NEAR(s.Q3(1) * s.degPerRad, 30.001, 1e-3);
+        // Each end is caught up to a few steps early, 0,06 m along its path.
+        EXPECT_NEAR(m.mirror.angle * s.degPerRad, c.angle, 0.05) << c.a1;
+        EXPECT_NEAR(m.mirror.reflection.x, 86.6, 0.1) << c.a1;
+        EXPECT_NEAR(m.mirror.reflection.y, 50, 0.1) << c.a1;
+        EXPECT_NEAR(m.mirror.direction * s.degPerRad, c.direction, 0.1) << c.a1;
+        EXPECT_NEAR(m.mirror.rayEnd.x, c.endX, 0.3) << c.a1;
+        EXPECT_NEAR(m.mirror.rayEnd.y, 140, 1e-9) << c.a1;
+    }
+}
+
+// At A1 = 45 the line of the mirror already has the front's lower end on
+// its far side, moving away: the front can never be reflected whole, and the
+// run ends by itself at once.
+TEST_F(MirrorRun, FrontThatCannotMeetTheMirrorEndsTheRun) {
+    m.A1 = 45 / s.degPerRad;
+    m.start(s, opt);
+    EXPECT_LE(stepMirrorToEnd(), s.NC0);
+    EXPECT_FALSE(m.mirror.done);
+    EXPECT_TRUE(m.nothingToReceive);
+    EXPECT_EQ(s.stopFlag, 1);
 }

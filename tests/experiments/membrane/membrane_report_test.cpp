@@ -3,9 +3,12 @@
 #include "experiments/membrane/membrane_drawing.h"
 #include "experiments/membrane/membrane_graph.h"
 #include "experiments/membrane/membrane_report.h"
+#include "experiments/membrane/period_csv.h"
 #include "membrane_fixture.h"
+#include "support/exact_arrival.h"
 
 #include <cmath>
+#include <sstream>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -203,4 +206,78 @@ TEST_F(MembraneRun, DisplayStepErasesWhatItDrewBefore) {
                       e.y1 == op.y1 && e.x2 == op.x2 && e.y2 == op.y2;
         EXPECT_TRUE(erased);
     }
+    // At the end each received front k is drawn as a blue ray from its
+    // emission point (25·(k − 1); 0) to where the receiver met it, at
+    // (56,6 + 6t; 50) for the exact arrival t, in canvas units of 10 m.
+    runToEnd();
+    RecordingCanvas last;
+    drawDisplayStep(last, s, m);
+    std::vector<DrawOp> rays;
+    for (const DrawOp& op : last.ops)
+        if (op.kind == DrawOp::Line && op.color == rgb(0, 0, 250)) rays.push_back(op);
+    ASSERT_EQ(rays.size(), 20u);
+    for (int k = 1; k <= 20; ++k) {
+        const DrawOp& r = rays[k - 1];
+        const double t = exactFrontArrival(k, 2.5, 56.6, 50, 6, 0, 0, 0, 10, 0, 20);
+        EXPECT_NEAR(r.x1, (56.6 + 6 * t) / 10, 0.01) << k;
+        EXPECT_NEAR(r.y1, 5, 0.01) << k;
+        EXPECT_NEAR(r.x2, 2.5 * (k - 1), 1e-9) << k;
+        EXPECT_NEAR(r.y2, 0, 1e-9) << k;
+    }
+}
+
+// Each column of the period table against the exact run: front k leaves the
+// source (10 m/s along X from the origin) at 2,5·(k − 1) s, its centre
+// meets the receiver (56,6 + 6t; 50) at the exact arrival time of a front
+// from that point, and it travels along the line from its emission point to
+// that meeting point, at the angle q(k) above the X axis; both bodies move
+// along +X, so formula (2) sees the angle q on both sides.
+TEST_F(MembraneReport, PeriodTableColumnsFollowTheExactArrivals) {
+    runDefaults();
+    std::istringstream csv(membranePeriodCsv(s, m));
+    std::string line;
+    std::getline(csv, line);
+    EXPECT_EQ(line, "period,Q3_mean,v,v1,Tn2,Xn2,Yn2,Tk2,Xk2,Yk2,Tn1,Xn1,Yn1,Tk1,Xk1,Yk1");
+    auto arrival = [](int k) { return exactFrontArrival(k, 2.5, 56.6, 50, 6, 0, 0, 0, 10, 0, 20); };
+    auto angle = [&](int k) { return std::atan2(50, 56.6 + 6 * arrival(k) - 25 * (k - 1)); };
+    auto doppler = [&](int k) {
+        const double c = std::cos(angle(k));
+        return 0.4 * (1 - 6 * c / 20) / (1 - 10 * c / 20);
+    };
+    const double bound = s.dt * (20.0 / 14 + 1), deg = 45 / std::atan(1.0);
+    int rows = 0;
+    while (std::getline(csv, line)) {
+        const int i = ++rows;
+        std::vector<double> v;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            v.push_back(std::stod(cell));
+        ASSERT_EQ(v.size(), 16u) << i;
+        const double tn1 = arrival(i), tk1 = arrival(i + 1);
+        const double expected[16] = {double(i),
+                                     (angle(i) + angle(i + 1)) / 2 * deg,
+                                     1 / (tk1 - tn1),
+                                     (doppler(i) + doppler(i + 1)) / 2,
+                                     2.5 * (i - 1),
+                                     25.0 * (i - 1),
+                                     0,
+                                     2.5 * i,
+                                     25.0 * i,
+                                     0,
+                                     tn1,
+                                     56.6 + 6 * tn1,
+                                     50,
+                                     tk1,
+                                     56.6 + 6 * tk1,
+                                     50};
+        const double tolerance[16] = {0,    0.02,  2 * bound / std::pow(tk1 - tn1, 2),
+                                      1e-4, 1e-12, 1e-9,
+                                      0,    1e-12, 1e-9,
+                                      0,    bound, 0.1,
+                                      0.1,  bound, 0.1,
+                                      0.1};
+        for (int c = 0; c < 16; ++c)
+            EXPECT_NEAR(v[c], expected[c], tolerance[c]) << "period " << i << " column " << c;
+    }
+    EXPECT_EQ(rows, 19);
 }
