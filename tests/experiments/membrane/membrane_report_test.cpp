@@ -6,6 +6,7 @@
 #include "experiments/membrane/period_csv.h"
 #include "membrane_fixture.h"
 #include "support/exact_arrival.h"
+#include "support/plain_number.h"
 
 #include <cmath>
 #include <sstream>
@@ -251,7 +252,7 @@ TEST_F(MembraneReport, PeriodTableColumnsFollowTheExactArrivals) {
         std::vector<double> v;
         std::istringstream cells(line);
         for (std::string cell; std::getline(cells, cell, ',');)
-            v.push_back(std::stod(cell));
+            v.push_back(plainNumber(cell));
         ASSERT_EQ(v.size(), 16u) << i;
         const double tn1 = arrival(i), tk1 = arrival(i + 1);
         const double expected[16] = {double(i),
