@@ -22,7 +22,7 @@ struct Pair {
     const char* caption;
     QLineEdit** field;
     const char* fieldName;
-    const char* value; // null: the field holds its own name until written
+    const char* value; // null: a result field, empty until the run writes it
 };
 
 void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int columns) {
@@ -32,8 +32,7 @@ void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int co
         // as X1 or Qn3 have no entry and stay as they are.
         *p.label =
             makeLabel(box, p.labelName, QCoreApplication::translate("sonrel::Form3", p.caption));
-        *p.field = p.value ? makeField(box, p.fieldName, QString::fromUtf8(p.value))
-                           : makeField(box, p.fieldName);
+        *p.field = makeField(box, p.fieldName, p.value ? QString::fromUtf8(p.value) : QString());
         (*p.field)->setFixedWidth(88);
         const int row = i / columns, col = (i % columns) * 2;
         g->addWidget(*p.label, row, col);

@@ -140,21 +140,40 @@ bool runToEnd(MediumExperiment& run, const MediumOptions& o, Prompts& p) {
     return false;
 }
 
-TEST(MediumRun, DefaultRunWarnsOnceAboutTheOverrunAndStopsAfterTwentyArrivals) {
+TEST(MediumRun, DefaultRunReceivesEachBeamOnceAndStopsWhenNoneCanFollow) {
     SharedState st;
     MediumExperiment run(st);
-    ASSERT_EQ(run.start(MediumInputs{}, quiet()), StartOutcome::Running);
+    const MediumInputs in;
+    ASSERT_EQ(run.start(in, quiet()), StartOutcome::Running);
     ScriptedPrompts p;
     ASSERT_TRUE(runToEnd(run, quiet(), p));
-    EXPECT_EQ(run.k, 21);
     ASSERT_EQ(p.asked.size(), 1u);
     EXPECT_EQ(p.titles[0], "Sonrel5m");
     EXPECT_EQ(p.asked[0].rfind("              ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n", 0), 0u);
     EXPECT_NE(p.asked[0].find("  >   Tn2(N+1)=   50\n"), std::string::npos);
-    // The beam after the overrun is never emitted: the late one arrives again.
+    // Beam 10 arrives after the source passed the start of beam 11, which
+    // therefore never leaves: ten arrivals, then the run stops by itself.
+    EXPECT_EQ(run.k, 11);
     EXPECT_GT(st.Tn1(10), st.Tn2(11));
-    // Beam 21 has no period record: the ended run cannot be continued.
-    EXPECT_THROW(run.resume(), IndexError);
+    EXPECT_LT(st.T, st.Tn1(10) + st.NC0 * in.dt + 1e-9);
+    // Arrival i is front i's (within the fan's resolution at up to 110 m), so
+    // each beam is received once and no period is one step long.
+    const double tolerance = 110 * run.da / in.Vs0 + 2 * in.dt;
+    double exact[11];
+    for (int i = 1; i <= 10; ++i) {
+        exact[i] = frontArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2,
+                                in.VX2, in.VY2, in.Vs0);
+        EXPECT_NEAR(st.Tn1(i), exact[i], tolerance) << "arrival " << i;
+    }
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_NEAR(st.Tn1(i + 1) - st.Tn1(i), exact[i + 1] - exact[i], 2 * tolerance)
+            << "period " << i;
+    // Going on receives nothing more and stops again at the next display step.
+    run.resume();
+    st.stopFlag = 0;
+    ASSERT_TRUE(runToEnd(run, quiet(), p));
+    EXPECT_EQ(run.k, 11);
+    EXPECT_EQ(p.asked.size(), 1u);
 }
 
 TEST(MediumRun, OverrunAnsweredNoStopsAtTheNextDisplayStep) {
@@ -184,22 +203,39 @@ TEST(MediumRun, TwentiethArrivalWithTheCheckArmedEndsPastTheTables) {
     EXPECT_THROW(run.resume(), IndexError);
 }
 
-TEST(MediumRun, PictureScaleOfZeroCannotBeDrawnWith) {
-    SharedState st;
-    MediumExperiment run(st);
-    MediumInputs in;
-    in.M = 0;
-    MediumOptions o; // with the animation
-    ASSERT_EQ(run.start(in, o), StartOutcome::Running);
-    RecordingCanvas c;
-    ScriptedPrompts p;
-    EXPECT_THROW(run.step(o, &c, p), MathError);
-    EXPECT_TRUE(c.ops.empty());
-    EXPECT_EQ(st.T, 0);
-    o.animation = false; // nothing drawn, nothing divided
-    EXPECT_NO_THROW(run.step(o, &c, p));
-    o.middleRay = true; // the middle ray's track is drawn at every step
-    EXPECT_THROW(run.step(o, &c, p), MathError);
+TEST(MediumRun, PeriodStepAndScaleThatCannotRunAreRefused) {
+    struct Case {
+        const char* name;
+        void (*set)(MediumInputs&);
+        bool animation, middleRay, run, search; // refused by the start, by the T00 search
+    };
+    const Case cases[] = {
+        {"T00 = 0", [](MediumInputs& in) { in.T00 = 0; }, false, false, true, false},
+        {"T00 < 0", [](MediumInputs& in) { in.T00 = -5; }, false, false, true, false},
+        {"dt = 0", [](MediumInputs& in) { in.dt = 0; }, false, false, true, true},
+        {"dt < 0", [](MediumInputs& in) { in.dt = -1e-3; }, false, false, true, true},
+        {"M = 0, animation", [](MediumInputs& in) { in.M = 0; }, true, false, true, true},
+        {"M < 0, middle ray", [](MediumInputs& in) { in.M = -5; }, false, true, true, true},
+        {"M = 0, nothing drawn", [](MediumInputs& in) { in.M = 0; }, false, false, false, true},
+    };
+    for (const Case& c : cases) {
+        MediumInputs in;
+        c.set(in);
+        MediumOptions o = quiet();
+        o.animation = c.animation;
+        o.middleRay = c.middleRay;
+        SharedState st;
+        MediumExperiment run(st);
+        if (c.run)
+            EXPECT_THROW(run.start(in, o), MathError) << c.name;
+        else
+            EXPECT_EQ(run.start(in, o), StartOutcome::Running) << c.name;
+        MediumExperiment search(st);
+        if (c.search)
+            EXPECT_THROW(search.startSearch(in, o), MathError) << c.name;
+        else
+            EXPECT_NO_THROW(search.startSearch(in, o)) << c.name;
+    }
 }
 
 TEST(MediumRun, QuestionAfterEveryArrivalWithoutAuto) {
