@@ -291,8 +291,6 @@ TEST_F(MediumWindow, AllFrontsRunMeasuresEveryPeriodWithoutTheOverrunQuestion) {
     f->Check6->setChecked(false);
     all->setChecked(true);
     click(f, "Command1");
-    // In the one-beam model the default run warns at beam 10 and then counts
-    // the late beam twice; here every beam is received once, unasked.
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
     const auto arrival = [](int k) {
