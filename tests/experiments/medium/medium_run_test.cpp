@@ -2,11 +2,13 @@
 #include "canvas/recording_canvas.h"
 #include "experiments/medium/medium_experiment.h"
 #include "experiments/medium/medium_report.h"
+#include "experiments/medium/period_csv.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
 #include <deque>
 #include <gtest/gtest.h>
+#include <sstream>
 
 using namespace sonrel;
 
@@ -77,26 +79,34 @@ TEST(MediumRun, HomogeneousMediumGivesTheClassicalObservedPeriod) {
 }
 
 // Within the relativistic frame at rest the receiver's clock runs slow by
-// √(1 − 6²/20²) = 0,953939: its arrival times and the report's period are
-// the exact arrival times, and their difference, scaled by it.
+// kT1 = √(1 − 6²/20²): its arrival times and the report's period are
+// the exact arrival times, and their difference, scaled by it. The period
+// table's every column is checked against the exact fronts: emission from
+// the source's uniform motion, arrival from |R(t) − S(te)| = Vs·(t − te),
+// angles along the line of sight, frequencies by the relativistic formula.
 TEST(MediumRun, RelativisticRunTimesArrivalsOnTheReceiversClock) {
     SharedState st;
     MediumExperiment run(st);
     MediumInputs in;
     in.T00 = 8;
+    in.VY2 = 0.5; // the source climbs
     MediumOptions o = quiet();
     o.frame = DopplerFrame::Relativistic;
     ASSERT_EQ(run.start(in, o), StartOutcome::Running);
     ScriptedPrompts p;
     runUntilArrivals(run, o, p, 3, 40000);
     ASSERT_EQ(run.k, 4);
-    const double kT1 = std::sqrt(1 - 0.09);
-    const double tolerance = 75 * run.da / in.Vs0 + 2 * in.dt;
-    double t[4] = {};
+    const double kT1 = std::sqrt(1 - 36 / 400.0), kT2 = std::sqrt(1 - 100.25 / 400.0);
+    // Neighbouring rays are da apart: a beam that has flown τ brackets the
+    // receiver within Vs·τ·da of the front, which it crosses in τ·da.
+    double t[4] = {}, sight[4] = {}, late[4] = {};
     for (int i = 1; i <= 3; ++i) {
-        t[i] = frontArrival((i - 1) * in.T00, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2, in.VX2,
-                            in.VY2, in.Vs0);
-        EXPECT_NEAR(run.Tn1p(i), kT1 * t[i], tolerance) << i;
+        const double te = (i - 1) * in.T00;
+        t[i] = frontArrival(te, in.X1, in.Y1, in.VX1, in.VY1, in.X2, in.Y2, in.VX2, in.VY2, in.Vs0);
+        late[i] = (t[i] - te) * run.da + 2 * in.dt;
+        sight[i] =
+            std::atan2(in.Y1 + in.VY1 * t[i] - in.VY2 * te, in.X1 + in.VX1 * t[i] - in.VX2 * te);
+        EXPECT_NEAR(run.Tn1p(i), kT1 * t[i], late[i]) << i;
     }
     std::vector<ReportPiece> body;
     mediumReportBody(run, DopplerFrame::Relativistic, body);
@@ -108,7 +118,68 @@ TEST(MediumRun, RelativisticRunTimesArrivalsOnTheReceiversClock) {
     std::string dT = b2.substr(at + key.size(), b2.find(' ', at + key.size()) - at - key.size());
     for (char& ch : dT)
         if (ch == ',') ch = '.';
-    EXPECT_NEAR(std::stod(dT), kT1 * (t[3] - t[2]), 2 * tolerance + 1e-3);
+    EXPECT_NEAR(std::stod(dT), kT1 * (t[3] - t[2]), late[2] + late[3] + 1e-3);
+
+    const double deg = st.degPerRad, angle = 0.5; // degrees: the fan's 0,32° and the delay
+    const double QV1 = std::atan2(in.VY1, in.VX1), QV2 = std::atan2(in.VY2, in.VX2);
+    const auto doppler = [&](int i) {
+        const double v00 = 1 / in.T00 / kT2;
+        return v00 * (1 - 6 * std::cos(QV1 - sight[i]) / 20) * kT2 /
+               ((1 - std::sqrt(100.25) * std::cos(QV2 - sight[i]) / 20) * kT1);
+    };
+    struct Column {
+        const char* name;
+        double (*exact)(int i, const double* t, const double* sight, const MediumInputs& in);
+        double tolerance;
+    };
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream csv(mediumPeriodCsv(run, DopplerFrame::Relativistic));
+    for (std::string line; std::getline(csv, line);) {
+        rows.emplace_back();
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            rows.back().push_back(cell);
+    }
+    ASSERT_EQ(rows.size(), 3u); // the header and two received periods
+    const std::vector<std::string> header{"period", "Qn2", "Qk2", "Qn1", "Qk1", "v",    "vsr",
+                                          "Tn2",    "Xn2", "Yn2", "Tk2", "Xk2", "Yk2",  "Tn1",
+                                          "Xn1",    "Yn1", "Tk1", "Xk1", "Yk1", "Tn1p", "Tk1p"};
+    ASSERT_EQ(rows[0], header);
+    for (int i = 1; i <= 2; ++i) {
+        const double te = (i - 1) * in.T00, tnext = i * in.T00;
+        const double expected[] = {double(i),
+                                   (QV2 - sight[i]) * deg,
+                                   (QV2 - sight[i + 1]) * deg,
+                                   (QV1 - sight[i]) * deg,
+                                   (QV1 - sight[i + 1]) * deg,
+                                   1 / (kT1 * (t[i + 1] - t[i])),
+                                   (doppler(i) + doppler(i + 1)) / 2,
+                                   te,
+                                   in.VX2 * te,
+                                   in.VY2 * te,
+                                   tnext,
+                                   in.VX2 * tnext,
+                                   in.VY2 * tnext,
+                                   t[i],
+                                   in.X1 + in.VX1 * t[i],
+                                   in.Y1 + in.VY1 * t[i],
+                                   t[i + 1],
+                                   in.X1 + in.VX1 * t[i + 1],
+                                   in.Y1 + in.VY1 * t[i + 1],
+                                   kT1 * t[i],
+                                   kT1 * t[i + 1]};
+        const double tn = late[i], tk = late[i + 1], dT = t[i + 1] - t[i];
+        const double bound[] = {0,    angle, angle,  angle, angle, (tn + tk) / (kT1 * dT * dT),
+                                2e-3, 1e-9,  1e-9,   1e-9,  1e-9,  1e-9,
+                                1e-9, tn,    6 * tn, tn,    tk,    6 * tk,
+                                tk,   tn,    tk};
+        ASSERT_EQ(rows[static_cast<std::size_t>(i)].size(), header.size());
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            double off = std::stod(rows[static_cast<std::size_t>(i)][c]) - expected[c];
+            if (c >= 1 && c <= 4) off = std::remainder(off, 360.0); // angles are turns apart
+            EXPECT_NEAR(off, 0, bound[c]) << header[c] << " of period " << i;
+        }
+    }
 }
 
 // A fan of 11 rays 16° apart (cone 160°, mean 90°) leaves the source at
