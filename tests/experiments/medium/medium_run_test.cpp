@@ -323,3 +323,50 @@ TEST(MediumRun, QuestionAfterEveryArrivalWithoutAuto) {
     EXPECT_EQ(p.asked[1], "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
     EXPECT_EQ(p.titles[1], "Sonrel");
 }
+
+// The transmitter's oscillation is drawn as a sine along the source's path,
+// y = 2·sin(2π·v0·t) at x = X2(t)/M, only where the picture (x from −3 to
+// 38,4 cm) shows it; the arrival marks put the source's start point red and
+// the reception point blue. Also with a step of 10⁵ s, whose first display
+// step reaches T = 2·10⁶ s.
+TEST(MediumRun, OscillationAndMarksAreDrawnWhereThePictureShowsThem) {
+    for (const double dt : {1e-3, 1e5}) {
+        SharedState st;
+        MediumExperiment run(st);
+        MediumInputs in;
+        in.dt = dt;
+        MediumOptions o; // with the animation
+        ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+        ScriptedPrompts p;
+        RecordingCanvas c;
+        for (int s = 0; s < st.NC0 || (run.k < 3 && st.T < 12); ++s)
+            run.step(o, &c, p); // at least to the first display step
+        std::size_t points = 0;
+        for (const DrawOp& op : c.ops) {
+            if (op.kind != DrawOp::Point) continue;
+            ++points;
+            EXPECT_EQ(op.color, rgb(0, 250, 0));
+            const double t = op.x1 * in.M / in.VX2;
+            EXPECT_NEAR(op.y1, 2 * std::sin(2 * st.pi * t / in.T00), 1e-9) << dt;
+            EXPECT_GE(op.x1, -3) << dt;
+            EXPECT_LE(op.x1, 38.4) << dt;
+        }
+        EXPECT_GT(points, 0u) << dt;
+        EXPECT_LE(points, 2000u) << dt; // 0,01 s apart over 19,2 s of the path
+        if (dt > 1) continue;
+        // After the second arrival: the marks of both received beams.
+        for (int i = 1; i <= 2; ++i) {
+            bool source = false, receiver = false;
+            for (const DrawOp& op : c.ops) {
+                if (op.kind != DrawOp::Circle || op.x2 != 0.2) continue;
+                source |= op.color == rgb(250, 0, 0) &&
+                          std::fabs(op.x1 - 50.0 * (i - 1) / in.M) < 1e-9 && op.y1 == 0;
+                receiver |= op.color == rgb(0, 0, 250) &&
+                            std::fabs(op.x1 - st.Xk1(i) / in.M) < 1e-9 &&
+                            std::fabs(op.y1 - 10) < 1e-9;
+            }
+            EXPECT_TRUE(source) << i;
+            EXPECT_TRUE(receiver) << i;
+        }
+    }
+}
