@@ -201,10 +201,10 @@ QWidget* Form3::buildRun(QWidget* parent) {
     Command16 = makeButton(box, "Command16", tr("Выход"));
     g->addWidget(Command5, r, 0);
     g->addWidget(Command16, r++, 1);
-    // At 5× the default run (about 96 s of model time) lasts about 19 s.
+    // At 2× the default run (about 50 s of model time) lasts about 25 s.
     pacer = new RunPacer(
         *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
-        3);
+        2);
     g->addWidget(pacer->row(), r++, 0, 1, 2);
     for (QLineEdit* f : {Text49, Text50, Text9, Text10, Text18, Text19, Text21})
         f->setFixedWidth(70);
