@@ -4,6 +4,7 @@
 #include "experiments/medium/medium_report.h"
 #include "experiments/medium/medium_table.h"
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -162,7 +163,10 @@ TEST(MediumGraph, ObservedPointsReplaceTheMeansAndCalculatedOnesNeedAnExperiment
     ASSERT_EQ(c.count(DrawOp::Circle), 2u);
     EXPECT_EQ(c.count(DrawOp::Line), 1u);
     const DrawOp& first = c.ops[0];
-    EXPECT_NEAR(first.x1, (seen[0].Qm * st.degPerRad / 90 - 1) * 20, 1e-12);
+    // At the mean of the lines of sight from where beams 1 and 2 left to
+    // where they were received (0° at −20, 180° at 20).
+    const double q1 = std::atan2(st.Yk1(1), st.Xk1(1)), q2 = std::atan2(st.Yk1(2), st.Xk1(2) - 50);
+    EXPECT_NEAR(first.x1, ((q1 + q2) / 2 * st.degPerRad / 90 - 1) * 20, 1e-9);
     EXPECT_NEAR(first.y1, seen[0].ratio / g.Mv, 1e-12);
 
     // Both bodies move along +X: the mean of the angles between their
