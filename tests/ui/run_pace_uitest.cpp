@@ -104,7 +104,7 @@ TEST_F(RunPace, WindowsStartAtAPaceThatShowsTheDefaultRunInSeconds) {
     RunPacer::setStartingChoice(-1);
     app->windows.unload(1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const std::pair<int, const char*> defaults[] = {{1, "5×"}, {3, "5×"}, {8, "2×"}, {9, "2×"}};
+    const std::pair<int, const char*> defaults[] = {{1, "5×"}, {3, "2×"}, {8, "2×"}, {9, "2×"}};
     std::map<int, double> pace;
     for (const auto& [n, caption] : defaults) {
         auto* box = control<QComboBox>(open(n), "ComboPace");

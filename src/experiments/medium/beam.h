@@ -8,15 +8,15 @@ namespace sonrel {
 
 struct Beam {
     // Per ray j = 0 .. Nr; sized once per run, so stepping never allocates.
-    std::vector<double> thetaE;    // emission angle from the layers' normal (+Y), towards +X
-    std::vector<double> theta1;    // emission direction as seen in the frame
-    std::vector<double> sinA;      // sine of the current angle from the normal
-    std::vector<double> dir;       // +1 upwards, −1 after total internal reflection
-    std::vector<double> Pr;        // density of the layer of the previous step
-    std::vector<double> Xo, Yo;    // position at the start of the step
-    std::vector<double> Xn, Yn;    // position after the step
-    std::vector<double> Vs2;       // speed while in layer 1
-    double prevDx = 0, prevDy = 0; // direction of the last finished ray
+    std::vector<double> thetaE; // emission angle from the layers' normal (+Y), towards +X
+    std::vector<double> theta1; // emission direction as seen in the frame
+    std::vector<double> sinA;   // sine of the current angle from the normal
+    std::vector<double> dir;    // +1 upwards, −1 after total internal reflection
+    std::vector<double> Pr;     // density of the layer of the previous step
+    std::vector<double> Xo, Yo; // position at the start of the step
+    std::vector<double> Xn, Yn; // position after the step
+    std::vector<double> Vs2;    // speed while in layer 1
+    double emittedAt = 0;       // model time at which the beam left the source
     bool moving = true; // some ray moved in the last step; a beam that stands still stays so
 
     int rays() const { return static_cast<int>(sinA.size()); }

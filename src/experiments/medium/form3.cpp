@@ -22,7 +22,7 @@ struct Pair {
     const char* caption;
     QLineEdit** field;
     const char* fieldName;
-    const char* value; // null: the field holds its own name until written
+    const char* value; // null: a result field, empty until the run writes it
 };
 
 void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int columns) {
@@ -32,8 +32,7 @@ void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int co
         // as X1 or Qn3 have no entry and stay as they are.
         *p.label =
             makeLabel(box, p.labelName, QCoreApplication::translate("sonrel::Form3", p.caption));
-        *p.field = p.value ? makeField(box, p.fieldName, QString::fromUtf8(p.value))
-                           : makeField(box, p.fieldName);
+        *p.field = makeField(box, p.fieldName, p.value ? QString::fromUtf8(p.value) : QString());
         (*p.field)->setFixedWidth(88);
         const int row = i / columns, col = (i % columns) * 2;
         g->addWidget(*p.label, row, col);
@@ -202,10 +201,10 @@ QWidget* Form3::buildRun(QWidget* parent) {
     Command16 = makeButton(box, "Command16", tr("Выход"));
     g->addWidget(Command5, r, 0);
     g->addWidget(Command16, r++, 1);
-    // At 5× the default run (about 96 s of model time) lasts about 19 s.
+    // At 2× the default run (about 50 s of model time) lasts about 25 s.
     pacer = new RunPacer(
         *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
-        3);
+        2);
     g->addWidget(pacer->row(), r++, 0, 1, 2);
     for (QLineEdit* f : {Text49, Text50, Text9, Text10, Text18, Text19, Text21})
         f->setFixedWidth(70);

@@ -10,6 +10,8 @@ namespace sonrel {
 
 namespace {
 constexpr Color kGreen = rgb(0, 250, 0);
+// Left and right edges of the animation picture, in centimetres.
+constexpr double kAnimationLeft = -3, kAnimationRight = 38.4;
 
 void label(Canvas& c, double x, double y, const std::string& text) {
     c.setCurrent(x, y);
@@ -18,7 +20,7 @@ void label(Canvas& c, double x, double y, const std::string& text) {
 } // namespace
 
 void drawMediumAnimationGrid(Canvas& c) {
-    c.scale(-3, 14, 38.4, -4);
+    c.scale(kAnimationLeft, 14, kAnimationRight, -4);
     for (int i = -2; i <= 38; ++i) {
         c.line(i, -3, i, 14, colors::grid);
         label(c, i - 0.3, -3.3, std::to_string(i));
@@ -86,14 +88,26 @@ void MediumExperiment::drawArrivalMarks(Canvas& c, const MediumOptions& o) const
 
 void MediumExperiment::drawOscillationAndBodies(Canvas& c, const MediumOptions& o) {
     // The transmitter's signal as a sine along the source's path, one point
-    // per 0,01 s; points already on the picture are not drawn again.
-    const double last = std::nearbyint(100 * st.T);
-    const long long upTo = last > 0 ? static_cast<long long>(std::fmin(last, 1e12)) : 0;
-    for (long long m = oscillationDrawn_ + 1; m <= upTo; ++m) {
-        const double t = m / 100.0 - T0;
+    // per 0,01 s; points already on the picture are not drawn again. Only the
+    // part of the path inside the picture is drawn, and at most kMaxPoints
+    // per display step (the rest follow at the next ones): however long the
+    // step, a display step draws no more than the picture can show.
+    constexpr double kMaxPoints = 20000;
+    double next = oscillationDrawn_ + 1;
+    double last = std::nearbyint(100 * st.T);
+    if (VX2draw != 0) {
+        const double t1 = T0 + (kAnimationLeft * M - X2s) / VX2draw;
+        const double t2 = T0 + (kAnimationRight * M - X2s) / VX2draw;
+        next = std::fmax(next, std::ceil(100 * std::fmin(t1, t2)));
+        last = std::fmin(last, std::floor(100 * std::fmax(t1, t2)));
+    }
+    const double end = std::fmin(last, next + kMaxPoints - 1);
+    const long long count = end >= next ? static_cast<long long>(end - next) + 1 : 0;
+    for (long long i = 0; i < count; ++i) {
+        const double t = (next + static_cast<double>(i)) / 100.0 - T0;
         c.point((t * VX2draw + X2s) / M, 2 * std::sin(t * omega), kGreen);
     }
-    if (upTo > oscillationDrawn_) oscillationDrawn_ = upTo;
+    if (count > 0) oscillationDrawn_ = end;
 
     const double shift = o.frameThroughMedium() ? VXiso * st.T : 0;
     c.circle(prevX1_ / M, prevY1_ / M, 0.2, colors::white);

@@ -69,8 +69,18 @@ void MediumExperiment::transformToFrame(const MediumInputs& in) {
     st.T = T1;
 }
 
+namespace {
+// A step of no length never moves the run on, a negative one runs it
+// backwards; a picture scale that is not positive cannot draw it.
+void checkStepAndScale(const MediumInputs& in, bool drawn) {
+    if (!(in.dt > 0)) throw MathError("solving step not positive");
+    if (drawn && !(in.M > 0)) throw MathError("picture scale not positive");
+}
+} // namespace
+
 StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions& o) {
     setUpBeam(in);
+    checkStepAndScale(in, o.animation || o.middleRay);
     // The layers stay where the source and the receiver were typed.
     medium.setUp(in.law, in.Kp, in.Np, in.Y2, (in.Y1 - in.Y2) / in.Np);
     placeBodies(in);
@@ -105,6 +115,8 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
     st.V(2) = V2;
     if (st.VX(2) <= 0) return StartOutcome::SourceNotMovingRight;
 
+    // A period of no length or a negative one emits no sequence of beams.
+    if (!(st.T00 > 0)) throw MathError("period not positive");
     st.v0 = safeDiv(1, st.T00);
     v00 = safeDiv(st.v0, G2);
     omega = 2 * st.pi * st.v0;
@@ -125,7 +137,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
         Vs1(i) = Vs2(i) = st.Vs;
     }
     beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
-    beam.prevDx = beam.prevDy = 0;
+    beamInFlight = true;
     allFronts = o.allFronts;
     emitted = 0;
     if (allFronts) {
@@ -137,7 +149,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
         pending_.assign(21, 0);
         arrivals_.assign(21, RayArrival{});
         flight_[1].emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
-        flight_[1].prevDx = flight_[1].prevDy = 0;
+        flight_[1].emittedAt = st.T;
         inFlight_[1] = 1;
         emitted = 1;
     }
@@ -156,6 +168,8 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
 void MediumExperiment::startSearch(const MediumInputs& in, const MediumOptions& o) {
     // The search divides by both when it lays out the fan and the layers.
     if (in.Np == 0 || in.Nr <= 0) throw MathError("no layers or no rays");
+    // The search marks the bodies on the picture whatever the animation.
+    checkStepAndScale(in, true);
     setUpBeam(in);
     placeBodies(in);
     T1 = T2 = 0;

@@ -132,6 +132,8 @@ public:
     double X2s = 0, Y2s = 0, VX2draw = 0, V1 = 0, V2 = 0, v00 = 0, omega = 0;
     double QV1start = 0, QV2start = 0;
     bool overrunArmed = false;
+    // The one beam of the default mode has left and is not yet received.
+    bool beamInFlight = false;
     // "все фронты": every beam leaves at its emission time and is traced on
     // its own until it arrives, whatever the earlier beams do.
     bool allFronts = false;
@@ -146,8 +148,15 @@ private:
     // The ray loop of one beam; its steps are collected for one batch. True
     // when two of its rays bracket the receiver (what is kept in `arrival`);
     // the rays after the arriving one are then not moved in this step.
+    // The rays move for h (the step, or its part after the beam left). A
+    // beam not under test is traced and drawn only. With `exact` the
+    // arrival is where the front between two neighbouring rays meets the
+    // receiver, at its moment within the step; otherwise two rays bracket
+    // the receiver's X with one of them above it, at the step's end.
     bool traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift, bool displayStep,
-                   RayArrival& arrival);
+                   double h, bool test, bool exact, RayArrival& arrival);
+    // The source has still to pass the start point of beam k.
+    bool launchStillAhead() const;
     // One step of every beam in flight ("все фронты"); true when at least one
     // arrival was recorded.
     bool traceAllBeams(const MediumOptions& o, Canvas* canvas, double shift, bool displayStep);
@@ -179,7 +188,7 @@ private:
     std::vector<RayArrival> arrivals_;
     std::vector<double> beamMoves_; // the rays' steps of a display step, drawn as one batch
     double prevX1_ = 0, prevY1_ = 0, prevX2_ = 0, prevY2_ = 0;
-    long long oscillationDrawn_ = 0;
+    double oscillationDrawn_ = 0; // points of the oscillation drawn, counted from t = 0,01 s
 };
 
 // The bodies' start values seen from a frame moving along X with VXiso, by

@@ -16,6 +16,45 @@ namespace {
 constexpr Color kBeamColor = rgb(0, 255, 255);
 constexpr Color kSearchBeamColor = rgb(0, 0, 250);
 
+double cross(double ax, double ay, double bx, double by) {
+    return ax * by - ay * bx;
+}
+
+// The front between two neighbouring rays over one step, seen from the
+// receiver: the point s of the segment joining the rays (0 at the first, 1 at
+// the second) at the fraction u of the step lies at A + s·B + u·C + s·u·E,
+// A and B from the rays' start points, C and E from their moves (less the
+// receiver's). The front meets the receiver where that vector is zero.
+struct FrontSegment {
+    double Ax, Ay, Bx, By, Cx, Cy, Ex, Ey;
+};
+
+// The fraction of the step at which the front meets the receiver, when the
+// receiver lies between the two rays' tracks (the quadratic below then
+// changes sign over 0 .. 1); outside 0 .. 1 when they meet in another step.
+double frontMeetsReceiver(const FrontSegment& f) {
+    // A + s·B and C + s·E are parallel at the meeting point.
+    const double a = cross(f.Bx, f.By, f.Ex, f.Ey);
+    const double b = cross(f.Ax, f.Ay, f.Ex, f.Ey) + cross(f.Bx, f.By, f.Cx, f.Cy);
+    const double c = cross(f.Ax, f.Ay, f.Cx, f.Cy);
+    double s;
+    if (std::fabs(a) <= 1e-12 * (std::fabs(b) + std::fabs(c))) {
+        if (b == 0) return -1;
+        s = -c / b;
+    } else {
+        const double disc = b * b - 4 * a * c;
+        if (disc < 0) return -1;
+        const double q = -0.5 * (b + std::copysign(std::sqrt(disc), b));
+        const double s1 = q / a;
+        s = s1 >= 0 && s1 <= 1 ? s1 : c / q;
+    }
+    s = std::clamp(s, 0.0, 1.0);
+    const double wx = f.Cx + s * f.Ex, wy = f.Cy + s * f.Ey;
+    const double w2 = wx * wx + wy * wy;
+    if (!(w2 > 0)) return -1;
+    return -((f.Ax + s * f.Bx) * wx + (f.Ay + s * f.By) * wy) / w2;
+}
+
 void moveBodies(SharedState& st) {
     st.T += st.dt;
     st.X(1) += st.dt * st.VX(1);
@@ -43,13 +82,21 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
     if (allFronts) {
         emitDueBeams();
         if (traceAllBeams(o, canvas, shift, displayStep)) arrivalFlag_ = 1;
-    } else if (k <= 20 && !(st.X(2) < st.Xn2(k))) {
-        // Beams past the twentieth have no period records: nothing is emitted.
-        const double startX = st.Xn2(k);
-        if (st.X(2) > startX && startX + 1.01 * st.dt * st.VX(2) > st.X(2))
-            beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
-        arrivalsThisStep_ = 0;
-        traceBeam(o, canvas, prompts, shift, displayStep);
+    } else {
+        if (k <= 20 && !(st.X(2) < st.Xn2(k))) {
+            // Beams past the twentieth have no period records: nothing is emitted.
+            const double startX = st.Xn2(k);
+            if (st.X(2) > startX && startX + 1.01 * st.dt * st.VX(2) > st.X(2)) {
+                beam.emitFan(st.X(2), st.Y(2), a0, da, medium.density(1));
+                beamInFlight = true;
+            }
+            arrivalsThisStep_ = 0;
+            traceBeam(o, canvas, prompts, shift, displayStep);
+        }
+        // With the beam received and the source past the start point of the
+        // next one, that beam can never leave and nothing can arrive any
+        // more: the run stops at its next display step.
+        if (!beamInFlight && k <= 20 && !launchStillAhead()) st.stopFlag = 1;
     }
 
     if (arrivalFlag_ != 0) {
@@ -86,7 +133,8 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
     beamMoves_.clear();
     RayArrival arrival;
     try {
-        if (!traceRays(beam, o, canvas, shift, displayStep, arrival)) {
+        // A received beam flies on and is drawn, but it is received once.
+        if (!traceRays(beam, o, canvas, shift, displayStep, st.dt, beamInFlight, false, arrival)) {
             flushBeam(canvas);
             return;
         }
@@ -95,8 +143,14 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
         throw;
     }
     arrivalFlag_ = arrival.flag;
+    beamInFlight = false;
     acceptArrival(o, arrival);
     checkOverrun(o, prompts, k - 1);
+}
+
+bool MediumExperiment::launchStillAhead() const {
+    const double vx = st.VX(2);
+    return vx > 0 && st.X(2) < st.Xn2(k) + 1.01 * st.dt * vx;
 }
 
 void MediumExperiment::acceptArrival(const MediumOptions& o, const RayArrival& a) {
@@ -109,17 +163,18 @@ void MediumExperiment::acceptArrival(const MediumOptions& o, const RayArrival& a
 }
 
 void MediumExperiment::emitDueBeams() {
-    // Beam m leaves at T0 + (m − 1)·T00 from where the source then is; it is
-    // placed there at the start of the step nearest that moment.
-    while (emitted < 20 && st.T >= T0 + emitted * st.T00 + st.dt / 2) {
+    // Beam m leaves at T0 + (m − 1)·T00 from where the source then is; in
+    // the step in which that moment falls its rays fly only for the part of
+    // the step after it.
+    while (emitted < 20 && st.T >= st.Tn2(emitted + 1)) {
         const int m = ++emitted;
         Beam& b = flight_[m];
         b.resize(Nr + 1);
         b.emitFan(st.Xn2(m), st.Yn2(m), a0, da, medium.density(1));
+        b.emittedAt = st.Tn2(m);
         // A source that has left layer 1 emits rays that never pass through
         // it: they keep the speed of layer 1 as their emission speed.
         std::fill(b.Vs2.begin(), b.Vs2.end(), Vs0 / medium.density(1));
-        b.prevDx = b.prevDy = 0;
         inFlight_[m] = 1;
     }
 }
@@ -130,7 +185,10 @@ bool MediumExperiment::traceAllBeams(const MediumOptions& o, Canvas* canvas, dou
     try {
         for (int m = std::max(k, 1); m <= emitted; ++m) {
             if (!inFlight_[m]) continue;
-            const bool arrived = traceRays(flight_[m], o, canvas, shift, displayStep, arrivals_[m]);
+            const double h = std::min(st.dt, st.T - flight_[m].emittedAt);
+            if (!(h > 0)) continue; // leaves at the very end of this step
+            const bool arrived =
+                traceRays(flight_[m], o, canvas, shift, displayStep, h, true, true, arrivals_[m]);
             // A beam that has arrived has done its work; one whose every ray
             // stands (above the last traced layer or in too thin a layer) can
             // never arrive, since a ray that is not moved is not tested either.
@@ -163,13 +221,17 @@ void MediumExperiment::flushBeam(Canvas* canvas) {
 }
 
 bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift,
-                                 bool displayStep, RayArrival& arrival) {
-    const double dt = st.dt, X1 = st.X(1), Y1 = st.Y(1);
+                                 bool displayStep, double h, bool test, bool exact,
+                                 RayArrival& arrival) {
+    const double X1 = st.X(1), Y1 = st.Y(1);
     const double layerLimit = static_cast<double>(medium.layers()) + 20;
     const bool through = o.frameThroughMedium();
     const bool correct = through && VXiso != 0; // the identity when the frame is at rest
     const bool drawBeam = o.animation && displayStep && canvas;
     const int middle = (o.middleRay && canvas && Nr % 2 == 0) ? Nr / 2 : -1;
+    // The receiver's move over the rays' part of the step.
+    const double rdx = h * st.VX(1), rdy = h * st.VY(1);
+    const double rx = X1 - rdx, ry = Y1 - rdy;
     const int n = b.rays();
     double* sinA = b.sinA.data();
     double* dir = b.dir.data();
@@ -178,18 +240,29 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
     double* Yo = b.Yo.data();
     double* Xn = b.Xn.data();
     double* Yn = b.Yn.data();
-    int flag = 0, moved = 0;
+    int moved = 0;
+    // Ray j − 1 as this step left it: whether it moved, where from, how far,
+    // its direction and the receiver's side of its track.
+    bool prevMoved = false;
+    double prevOx = 0, prevOy = 0, prevDx = 0, prevDy = 0, prevA = 0, prevSide = 0;
 
     for (int j = 0; j < n; ++j) {
         const double layer = medium.layerOf(Yo[j]);
         if (std::isnan(layer)) throw MathError("layer of a ray undefined");
-        if (layer > layerLimit) continue;
+        // A ray that is not moved takes no part in an arrival.
+        if (layer > layerLimit) {
+            prevMoved = false;
+            continue;
+        }
         const double P = medium.density(layer);
-        if (P < 0.1) continue;
+        if (P < 0.1) {
+            prevMoved = false;
+            continue;
+        }
         // A totally reflected ray keeps the density it still travels in.
         const bool reflected = P != Pr[j] && refract(sinA[j], dir[j], Pr[j], P);
         const double Vs = Vs0 / P;
-        const double ds = Vs * dt;
+        const double ds = Vs * h;
         const double sn = sinA[j];
         const double cs = std::sqrt(1 - sn * sn);
         Xn[j] = Xo[j] + ds * sn;
@@ -209,45 +282,72 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
 
         // Direction of the ray; seen from a frame moving through the medium
         // its velocity is (Vs·cos a − VXiso, Vs·sin a).
-        double dx = Xn[j] - Xo[j], dy = Yn[j] - Yo[j], speed = Vs;
+        const double mx = Xn[j] - Xo[j], my = Yn[j] - Yo[j];
+        double dx = mx, dy = my, speed = Vs;
         if (correct) {
-            const bool moved = dx != 0 || dy != 0;
-            dx = Vs * (moved ? sn : 1) - VXiso;
-            dy = Vs * (moved ? dir[j] * cs : 0);
+            const bool still = mx == 0 && my == 0;
+            dx = Vs * (still ? 1 : sn) - VXiso;
+            dy = Vs * (still ? 0 : dir[j] * cs);
             speed = std::sqrt(dx * dx + dy * dy);
         }
+        const double a = rayAngle(dx, dy);
         if (layer == 1) {
             b.Vs2[j] = speed;
-            if (through) b.theta1[j] = st.pi / 2 - rayAngle(dx, dy);
+            if (through) b.theta1[j] = st.pi / 2 - a;
         }
 
-        if (j >= 1 && Xn[j - 1] < X1 && Xn[j] > X1) {
-            if (Yn[j - 1] > Y1) flag = 1;
-            if (Yn[j] > Y1) flag = 2;
+        // Seen from the receiver, the side of this ray's track it lies on.
+        const double side = cross(Xo[j] - rx, Yo[j] - ry, mx - rdx, my - rdy);
+        int flag = 0;
+        double tArr = st.T;
+        if (test && j >= 1 && prevMoved) {
+            if (exact) {
+                // The front between the two rays meets the receiver where
+                // the receiver crosses from one side of the tracks to the other.
+                if ((prevSide <= 0) != (side <= 0)) {
+                    const double u = frontMeetsReceiver({prevOx - rx, prevOy - ry, Xo[j] - prevOx,
+                                                         Yo[j] - prevOy, prevDx - rdx, prevDy - rdy,
+                                                         mx - prevDx, my - prevDy});
+                    if (u >= -1e-9 && u <= 1) {
+                        flag = 2;
+                        tArr = st.T - (1 - std::max(u, 0.0)) * h;
+                    }
+                }
+            } else if (Xn[j - 1] < X1 && Xn[j] > X1) {
+                if (Yn[j - 1] > Y1) flag = 1;
+                if (Yn[j] > Y1) flag = 2;
+            }
         }
         if (flag != 0) {
             flushBeam(canvas);
+            // The bodies where they were at the arrival, within the step.
+            const double back = st.T - tArr;
             arrival.j = j;
             arrival.flag = flag;
-            arrival.T = st.T;
-            arrival.X1 = X1;
-            arrival.Y1 = Y1;
-            arrival.X2 = st.X(2);
-            arrival.Y2 = st.Y(2);
-            arrival.shift = shift;
+            arrival.T = tArr;
+            arrival.X1 = X1 - back * st.VX(1);
+            arrival.Y1 = Y1 - back * st.VY(1);
+            arrival.X2 = st.X(2) - back * st.VX(2);
+            arrival.Y2 = st.Y(2) - back * st.VY(2);
+            arrival.shift = through ? shift - back * VXiso : shift;
             arrival.speed = speed;
-            arrival.a = rayAngle(dx, dy);
-            arrival.prevA = rayAngle(b.prevDx, b.prevDy);
+            arrival.a = a;
+            arrival.prevA = prevA;
             arrival.layerVs = Vs;
             arrival.Vs2 = b.Vs2[j];
             arrival.theta1 = b.theta1[j];
             return true; // the rays after j wait for the next step
         }
+        prevMoved = true;
+        prevOx = Xo[j];
+        prevOy = Yo[j];
+        prevDx = mx;
+        prevDy = my;
+        prevA = a;
+        prevSide = side;
         if (!reflected) Pr[j] = P;
         Xo[j] = Xn[j];
         Yo[j] = Yn[j];
-        b.prevDx = dx;
-        b.prevDy = dy;
     }
     b.moving = moved > 0;
     return false;

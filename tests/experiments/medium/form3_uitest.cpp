@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QRadioButton>
+#include <QTest>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -34,9 +35,15 @@ TEST_F(MediumWindow, OpensWithDesignDefaults) {
         {"Text23", "100"}, {"Text33", "0,00"}, {"Text32", "500"}, {"Text34", "160"},
         {"Text35", "90"},  {"Text12", "20"},   {"Text49", "20"},  {"Text50", "0"},
         {"Text9", "1E-3"}, {"Text10", "20"},   {"Text18", "5"},   {"Text19", "5"},
-        {"Text27", "0,2"}, {"Text43", "5"},    {"Text21", "1"},   {"Text44", "Text44"}};
+        {"Text27", "0,2"}, {"Text43", "5"},    {"Text21", "1"},   {"Text44", ""}};
     for (const auto& [name, value] : fields)
         EXPECT_EQ(textOf(f, name), QString::fromUtf8(value)) << name;
+    // Result fields have no default: they start empty.
+    for (const char* result :
+         {"Text11", "Text13", "Text14", "Text15", "Text16", "Text17", "Text20", "Text22", "Text24",
+          "Text25", "Text26", "Text28", "Text29", "Text30", "Text31", "Text36", "Text37", "Text38",
+          "Text39", "Text40", "Text41", "Text42", "Text45", "Text46", "Text47", "Text48", "Text51"})
+        EXPECT_EQ(textOf(f, result), QString()) << result;
     for (const char* on : {"Check1", "Check6"})
         EXPECT_TRUE(control<QCheckBox>(f, on)->isChecked()) << on;
     for (const char* off : {"Check2", "Check3", "Check5", "Check7", "Check8", "Check9", "Check10",
@@ -61,7 +68,7 @@ TEST_F(MediumWindow, SourceMovingLeftIsRefused) {
                                                   "       только при движении источника \n"
                                                   "и только при движении его слева направо"));
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
-    EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("Text20"));
+    EXPECT_EQ(textOf(f, "Text20"), QString());
 }
 
 TEST_F(MediumWindow, BadFieldGivesTheDataMessage) {
@@ -181,14 +188,54 @@ TEST_F(MediumWindow, ReportShowsTheLegendAndOneBlockPerArrival) {
     EXPECT_FALSE(text.contains(QStringLiteral("1/dT= -")));
 }
 
-TEST_F(MediumWindow, PictureScaleOfZeroWithTheAnimationEndsTheRun) {
+TEST_F(MediumWindow, PeriodStepAndScaleThatCannotRunAreRefused) {
+    struct Case {
+        const char *field, *value, *button, *message;
+    };
+    const Case cases[] = {
+        {"Text18", "-5", "Command1", "Ошибка решения"},
+        {"Text18", "0", "Command1", "Ошибка решения"},
+        {"Text9", "0", "Command1", "Ошибка решения"},
+        {"Text9", "-1E-3", "Command1", "Ошибка решения"},
+        {"Text19", "0", "Command1", "Ошибка решения"}, // the animation draws with it
+        {"Text19", "-5", "Command1", "Ошибка решения"},
+        {"Text9", "0", "Command13", "Ошибка рассчета"},
+        {"Text19", "-5", "Command13", "Ошибка рассчета"},
+    };
+    for (const Case& c : cases) {
+        Form3* f = form();
+        typeInto(f, c.field, c.value);
+        boxes.shown.clear();
+        click(f, c.button);
+        ASSERT_EQ(boxes.shown.size(), 1u) << c.field << " " << c.value;
+        EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8(c.message)) << c.field << " " << c.value;
+        EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
+        EXPECT_EQ(app->state.T, 0) << c.field << " " << c.value;
+        EXPECT_EQ(textOf(f, "Text20"), QString()) << c.field << " " << c.value;
+        app->windows.unload(3);
+    }
+}
+
+TEST_F(MediumWindow, RunWithAHugeStepStopsAtTheNextEvent) {
+    // The fan points down, away from the receiver: no beam ever arrives, so
+    // only the stop ends these runs. Each ends at the next event sent to it.
+    for (const char* step : {"1E5", "1E15"}) {
+        Form3* f = form();
+        typeInto(f, "Text9", step);
+        typeInto(f, "Text35", "270");
+        QTimer::singleShot(0, f, [f] { click(f, "Command2"); });
+        click(f, "Command1");
+        EXPECT_EQ(app->state.stopFlag, 1) << step;
+        EXPECT_EQ(f->experiment().k, 1) << step;
+        EXPECT_TRUE(boxes.shown.empty()) << step;
+    }
     Form3* f = form();
-    typeInto(f, "Text19", "0");
-    click(f, "Command1");
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("Ошибка решения"));
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
-    EXPECT_LT(app->state.T, 0.01);
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    QTimer::singleShot(0, f, [f] { QTest::keyClick(f, Qt::Key_Escape); });
+    click(f, "Command1"); // still 1E15
+    EXPECT_EQ(app->state.stopFlag, 1);
+    EXPECT_EQ(f->experiment().k, 1);
 }
 
 TEST_F(MediumWindow, SearchWithNoLayersOrNoRaysIsACalculationError) {
@@ -210,7 +257,9 @@ TEST_F(MediumWindow, RunEndedAtTheLimitEndsAgainAtOnce) {
     f->Check7->setChecked(true); // a dragged medium can be continued
     typeInto(f, "Text9", "0,01");
     typeInto(f, "Text32", "100");
-    click(f, "Command1"); // warns once about the overrun, then runs to 20 arrivals
+    typeInto(f, "Text3", "10"); // the receiver keeps its distance: no beam is late
+    typeInto(f, "Text18", "8");
+    click(f, "Command1"); // runs to 20 arrivals, the last past the period record
     ASSERT_EQ(f->experiment().k, 21);
     const auto shown = boxes.shown.size();
     const double T = app->state.T;
@@ -242,8 +291,6 @@ TEST_F(MediumWindow, AllFrontsRunMeasuresEveryPeriodWithoutTheOverrunQuestion) {
     f->Check6->setChecked(false);
     all->setChecked(true);
     click(f, "Command1");
-    // In the one-beam model the default run warns at beam 10 and then counts
-    // the late beam twice; here every beam is received once, unasked.
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
     const auto arrival = [](int k) {
@@ -308,10 +355,10 @@ TEST_F(EnglishWindowTest, MediumDefaultRunAndItsTableAreTheSameInEnglish) {
     const MediumRunRecord en = defaultMediumRun(*app, boxes);
     EXPECT_EQ(en.record, ru.record);
     EXPECT_EQ(en.fields, ru.fields);
-    EXPECT_EQ(en.fields[0], QStringLiteral("19"));
+    EXPECT_EQ(en.fields[0], QStringLiteral("9"));
 
-    // The run warns once that a beam started late; the warning's numbers are
-    // the same in both languages.
+    // The run warns once that a beam started late (beam 10, after which it
+    // stops); the warning's numbers are the same in both languages.
     ASSERT_EQ(ru.boxes.size(), 1u);
     ASSERT_EQ(en.boxes.size(), 1u);
     EXPECT_EQ(en.boxes[0].title, QStringLiteral("Sonrel5m"));
@@ -333,7 +380,7 @@ TEST_F(EnglishWindowTest, MediumDefaultRunAndItsTableAreTheSameInEnglish) {
     EXPECT_FALSE(hasCyrillic(en.report)) << en.report.toStdString();
     EXPECT_TRUE(
         en.report.contains(QStringLiteral("processing the signals of nominal period No. 1")));
-    EXPECT_TRUE(en.report.contains(QStringLiteral("period 20 not received")));
+    EXPECT_TRUE(en.report.contains(QStringLiteral("period 10 not received")));
     const QString ruHeader = lineStartingWith(ru.report, QStringLiteral("№ периода"));
     const QString enHeader = lineStartingWith(en.report, QStringLiteral("period No."));
     ASSERT_EQ(columnStarts(ruHeader).size(), 4u);
@@ -366,7 +413,7 @@ TEST_F(EnglishWindowTest, MediumDefaultRunAndItsTableAreTheSameInEnglish) {
     click(f, "Command7");
     EXPECT_EQ(boxes.shown.size(), shown); // read and plotted without a question
     const SharedState& st = app->state;
-    for (int i = 1; i <= 19; ++i) {
+    for (int i = 1; i <= 9; ++i) {
         const std::size_t at = 10 * static_cast<std::size_t>(i);
         EXPECT_NEAR(st.Tn1(i), ru.record[at], 1e-6) << i;
         EXPECT_NEAR(f->experiment().Tn1p(i), ru.record[at + 8], 1e-6) << i;

@@ -152,12 +152,13 @@ TEST(Refraction, RaysTurnBackWhereTheirSineWouldPassOne) {
 
 TEST(Refraction, RayAcrossManyLayersFollowsTheSnellIntegral) {
     // In layer n a ray with invariant K runs at sin θn = K/P(n), so crossing
-    // it moves it 0,5·tan θn sideways: x(top of layer m) = Σ 0,5·tan θn.
+    // it moves it 0,5·tan θn sideways: x(top of layer m) = Σ 0,5·tan θn,
+    // in Σ 0,5·P(n)/(20·cos θn) seconds.
     SnellRun r;
     const double K = 1.99 * std::sin(40 / r.st.degPerRad);
     // The fan leaves where the source is at the end of the first step.
     r.run.step(r.o, nullptr, r.p);
-    double sideways = r.st.X(2);
+    double sideways = r.st.X(2), elapsed = r.st.T;
     int layer = 1;
     for (int s = 0; s < 20000 && layer <= 72; ++s) {
         const double x0 = r.run.beam.Xo[1], y0 = r.run.beam.Yo[1];
@@ -165,15 +166,54 @@ TEST(Refraction, RayAcrossManyLayersFollowsTheSnellIntegral) {
         const double x1 = r.run.beam.Xo[1], y1 = r.run.beam.Yo[1];
         if (y1 < layer * 0.5) continue;
         // Crossing the top of layer `layer`: interpolate the crossing point.
-        const double sn = K / SnellRun::density(0.5 * layer - 0.25);
+        const double P = SnellRun::density(0.5 * layer - 0.25), sn = K / P;
         sideways += 0.5 * sn / std::sqrt(1 - sn * sn);
-        const double xCross = x0 + (x1 - x0) * (layer * 0.5 - y0) / (y1 - y0);
+        elapsed += 0.5 * P / (20 * std::sqrt(1 - sn * sn));
+        const double f = (layer * 0.5 - y0) / (y1 - y0);
+        const double xCross = x0 + (x1 - x0) * f, tCross = r.st.T - (1 - f) * 1e-3;
         // The ray turns at the first step inside a layer, so each boundary
-        // costs at most one step (0,011 m) at the previous layer's angle.
+        // costs at most one step (0,011 m) at the previous layer's angle and
+        // speed.
         EXPECT_NEAR(xCross, sideways, 0.002 * layer + 1e-9) << "layer " << layer;
+        EXPECT_NEAR(tCross, elapsed, 2e-3) << "layer " << layer;
         ++layer;
     }
     EXPECT_GT(layer, 72);
+}
+
+TEST(Refraction, RayThatStandsTakesNoPartInAnArrival) {
+    // Law 3 with Kp = 0,01: rays at 0° and 40° from the normal. The vertical
+    // one rises past layer Np + 20 = 120 (y = 60) in Σ 0,5·P/20 = 4,19 s and
+    // stands there above the receiver at (110; 50), left of it; the 40° one
+    // turns back at y = 36, x = 72,3 and passes x = 110 on its way down.
+    // The two then bracket the receiver's X, one of them above it, but the
+    // one that stands takes no part: no beam ever arrives.
+    for (const bool everyFront : {false, true}) {
+        SharedState st;
+        MediumExperiment run(st);
+        MediumInputs in;
+        in.Kp = 0.01;
+        in.Nr = 1;
+        in.cone = 40;
+        in.meanAngle = 70;
+        in.X1 = 110;
+        in.VX1 = 0;
+        in.T00 = 1000;
+        MediumOptions o;
+        o.animation = false;
+        o.allFronts = everyFront;
+        ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+        sonrel::testing::ScriptedPrompts p;
+        for (int s = 0; s < 12000; ++s)
+            run.step(o, nullptr, p);
+        EXPECT_EQ(run.k, 1) << everyFront;
+        if (!everyFront) {
+            EXPECT_GE(run.beam.Yo[0], 60);
+            EXPECT_LT(run.beam.Xo[0], 1);
+            EXPECT_GT(run.beam.Xo[1], 110);
+            EXPECT_LT(run.beam.Yo[1], 36);
+        }
+    }
 }
 
 TEST(Refraction, GrazingRayInAThinningMediumTurnsDown) {
