@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>&lt;Темп&gt; - список под кнопками эксперимента в формах 1, 3, 8 и 9: сколько модельных секунд показывается за секунду; &quot;макс.&quot; - считать так быстро, как может компьютер; результаты от темпа не зависят.</source>
-        <translation>No buttons. The window closes with the cross in its upper right corner.</translation>
+        <translation>&lt;Pace&gt; - the list under the experiment buttons of forms 1, 3, 8 and 9: how many model seconds are shown per second; "max" - compute as fast as the computer can; the results do not depend on the pace.</translation>
     </message>
     <message>
         <source>&lt;все фронты&gt; - флажок форм 1, 3 и 9, который ставится до начала эксперимента: каждый фронт излучается в свое время и принимается отдельно, так что все 20 периодов совпадают с точными временами прихода, а предупреждение о коротком периоде не показывается.</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Правая кнопка мыши на рисунке открывает меню: &quot;Сохранить как...&quot; (PNG или BMP) и &quot;Сохранить таблицу CSV...&quot; (периоды последнего эксперимента окна); в окне отчета - &quot;Сохранить отчет...&quot; (Ctrl+S) и &quot;Копировать отчет&quot; (Ctrl+C). Сообщение о сохранении называет путь к файлу.</source>
-        <translation>No buttons. The window closes with the cross in its upper right corner.</translation>
+        <translation>The right mouse button on a picture opens its menu: "Save as..." (PNG or BMP) and "Save CSV table..." (the periods of the window's last experiment); in the report window - "Save report..." (Ctrl+S) and "Copy report" (Ctrl+C). The message after saving names the path of the file.</translation>
     </message>
     <message>
         <source>Sonrel6 - свободная программа: ее можно распространять и изменять на условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней версии (GPL-3.0-or-later); текст лицензии - в файле LICENSE.</source>
@@ -754,7 +754,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>NC0: шагов между обновлениями рисунка и для кнопки &quot;NC0 шагов&quot;, шт.</source>
-        <translation>X1: receiver's start X coordinate, m</translation>
+        <translation>NC0: steps between picture updates and for the "NC0 steps" button, count</translation>
     </message>
     <message>
         <source>T00: период сигналов передатчика источника, с</source>
@@ -770,7 +770,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Auto: без остановок; снят - вопрос &quot;ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ&quot; после каждого периода</source>
-        <translation>T00: period of the source's transmitter, s</translation>
+        <translation>Auto: no stops; unticked - the question "CONTINUE THE EXPERIMENT" after every period</translation>
     </message>
     <message>
         <source>Все фронты: каждый фронт излучается в свое время и принимается отдельно (отметить до начала)</source>
@@ -794,7 +794,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>.txt: &quot;Сохранить рисунок №&quot; пишет таблицу Sonrel_&lt;N&gt;.txt, &quot;Экспериментальные точки&quot; читают ее</source>
-        <translation>All fronts: every front is emitted at its own time and received on its own (tick before the start)</translation>
+        <translation>.txt: "Save picture No." writes the table Sonrel_&lt;N&gt;.txt, "Experimental points" read it</translation>
     </message>
     <message>
         <source>Масштаб графика v/v0, ед/см</source>
@@ -890,7 +890,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>v0 = 1/T00: частота передатчика, 1/с (пишет &quot;1-Задать T00, с&quot;)</source>
-        <translation>Graph scale of v/v0, units/cm</translation>
+        <translation>v0 = 1/T00: transmitter frequency, 1/s (written by "1-Set T00, s")</translation>
     </message>
     <message>
         <source>+ текст: подписи периодов на рисунке</source>
@@ -898,7 +898,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Вариант СТО (4-2): v = v0*G/(1 - V12&apos;/Vs)</source>
-        <translation>+ text: labels of the periods on the picture</translation>
+        <translation>SR variant (4-2): v = v0*G/(1 - V12'/Vs)</translation>
     </message>
     <message>
         <source>Вариант СТО (4-1): v = v0*(1 - V12&apos;/Vs)/G</source>
@@ -1118,7 +1118,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Расчетная частота в АСО, 1/с (результат; VX1 после &quot;VX1 и VX2&quot;)</source>
-        <translation>SR variant (4-5): v = v(2)*G2/G1</translation>
+        <translation>Calculated frequency in the AF, 1/s (result; VX1 after "VX1 and VX2")</translation>
     </message>
     <message>
         <source>Расчетная частота в ИСО, 1/с (результат; VX2 после &quot;VX1 и VX2&quot;)</source>
@@ -1154,7 +1154,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>+ фронт: отмечать излучения и приходы на графике x = f(t&apos;)</source>
-        <translation>Measured source period by the IF's clocks, s (result)</translation>
+        <translation>+ front: mark the emissions and arrivals on the graph x = f(t')</translation>
     </message>
     <message>
         <source>+ график x = f(t&apos;): координата от времени t&apos; на каждом шаге показа</source>
@@ -1174,7 +1174,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>++T2=T1: не переносить источник к T1 в первый раз (с &quot;+&quot;)</source>
-        <translation>+: the variant with IF3 moving at VXiso3</translation>
+        <translation>++T2=T1: do not carry the source to T1 the first time (with "+")</translation>
     </message>
     <message>
         <source>+T2=T1: переносить источник по его пути в ИСО ко времени приемника</source>
