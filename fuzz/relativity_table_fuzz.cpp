@@ -4,6 +4,7 @@
 #include "app/errors.h"
 #include "app/text_file.h"
 #include "experiments/relativity/data_table.h"
+#include "long_line.h"
 
 #include <cmath>
 #include <cstdint>
@@ -31,26 +32,13 @@ bool refused(const std::string& text) {
     return false;
 }
 
-// The input with no line breaks, repeated until it is longer than any line
-// of a table (empty input: blanks).
-std::string longLine(const std::string& data) {
-    std::string piece;
-    for (char c : data)
-        if (c != '\n') piece += c;
-    if (piece.empty()) piece = " ";
-    std::string line;
-    while (line.size() <= kMaxTableLine + 1)
-        line += piece;
-    return line;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     refused(text);
     // As the title, and as the start values after a short title.
-    if (!refused(longLine(text) + "\n" + text)) std::abort();
-    if (!refused("title\r\n" + longLine(text) + "\r\n" + text)) std::abort();
+    if (!refused(longerThanAnyTableLine(text) + "\n" + text)) std::abort();
+    if (!refused("title\r\n" + longerThanAnyTableLine(text) + "\r\n" + text)) std::abort();
     return 0;
 }
