@@ -174,9 +174,20 @@ TEST_F(ComparisonWindow, NC0StepsAndContinueFollowTheRunKind) {
     const QString v0 = textOf(f, "Text54");
     typeInto(f, "Text35", "-45");
     typeInto(f, "Text34", "10");
-    QTimer::singleShot(200, f, [f] { click(f, "Command2"); });
+    // "Остановить" once the search has run past the earlier search's time.
+    bool stopped = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, f, [&] {
+        if (app->state.T <= afterSearch + 10 * 15e-4) return;
+        poll.stop();
+        stopped = true;
+        click(f, "Command2");
+    });
+    poll.start();
     click(f, "Command13");
-    EXPECT_GT(app->state.T, afterSearch + 10 * 15e-4);
+    poll.stop();
+    EXPECT_TRUE(stopped);
     EXPECT_EQ(textOf(f, "Text18"), QStringLiteral("7,5"));
     EXPECT_EQ(textOf(f, "Text54"), v0);
 }
