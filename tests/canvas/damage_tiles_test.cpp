@@ -51,6 +51,8 @@ TEST(DamageTiles, ShapesReachEveryTileTheirPixelsFallInButNotTheInside) {
     // Off the picture a shape reaches nothing; a box clips to the picture.
     EXPECT_TRUE(tilesOf(d, {TileShape::Segment, -500, -500, -100, -90, 2.5}).empty());
     EXPECT_EQ(tilesOf(d, {TileShape::Box, -50, -50, 40, 10, 0}).size(), 2u);
+    // The pen's margin reaches into the next row and column.
+    EXPECT_EQ(tilesOf(d, {TileShape::Box, 5, 5, T - 1, T - 1, 2.5}).size(), 4u);
 }
 
 TEST(DamageTiles, ChangedRunsMergeNeighboursAlongARowAndStopAtThePictureEdge) {
@@ -87,6 +89,12 @@ TEST(DamageTiles, ChangedRunsMergeNeighboursAlongARowAndStopAtThePictureEdge) {
     EXPECT_EQ(runs[0].right, 4 * T - 1);
     EXPECT_EQ(runs[0].top, 0);
     EXPECT_EQ(runs[0].bottom, 2 * T - 1);
+
+    // A tile is found by its pixel: column from x, row from y.
+    d.clear();
+    d.markTile(d.tileOf(3 * T + 1, 2 * T + 1));
+    EXPECT_TRUE(d.marked(3, 2));
+    EXPECT_FALSE(d.marked(2, 0));
 
     d.markAll();
     EXPECT_TRUE(d.all());

@@ -319,3 +319,34 @@ TEST(MediumStart, MovingFrameShiftsTheSourceToTheReceiversStartTime) {
     EXPECT_NEAR(L.VX2, 0, 1e-15);
     EXPECT_NEAR(L.VX1, (6 - 10) / (1 - 60 / 400.0), 1e-12);
 }
+
+// Only a classical frame moving through a medium at rest sees the rays and
+// bodies shifted by VXiso·T; a dragged medium, or special relativity, not.
+// A stop ends the loop at a display step or when there are none (NC0 <= 0).
+TEST(MediumOptions, FrameShiftAndStopAtADisplayStep) {
+    const struct {
+        DopplerFrame frame;
+        bool dragged, shifted;
+    } frames[] = {{DopplerFrame::Classic, false, true},
+                  {DopplerFrame::Classic, true, false},
+                  {DopplerFrame::Relativistic, false, false},
+                  {DopplerFrame::Relativistic, true, false}};
+    for (const auto& f : frames) {
+        MediumOptions o;
+        o.frame = f.frame;
+        o.dragged = f.dragged;
+        EXPECT_EQ(o.frameThroughMedium(), f.shifted) << f.dragged;
+    }
+    const struct {
+        int stop, count, NC0;
+        bool ends;
+    } stops[] = {{0, 0, 20, false}, {1, 0, 20, true}, {1, 7, 20, false}, {1, 7, 0, true}};
+    SharedState st;
+    MediumExperiment run(st);
+    for (const auto& c : stops) {
+        st.stopFlag = c.stop;
+        st.stepCount = c.count;
+        st.NC0 = c.NC0;
+        EXPECT_EQ(run.finished(), c.ends) << c.stop << " " << c.count << " " << c.NC0;
+    }
+}

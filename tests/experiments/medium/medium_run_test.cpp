@@ -308,6 +308,19 @@ TEST(MediumRun, PeriodStepAndScaleThatCannotRunAreRefused) {
         else
             EXPECT_NO_THROW(search.startSearch(in, o)) << c.name;
     }
+    // The animation ticked during a run of scale zero is refused at the next step.
+    SharedState st;
+    MediumExperiment run(st);
+    MediumInputs in;
+    in.M = 0;
+    MediumOptions o = quiet();
+    o.animation = false;
+    o.middleRay = false;
+    ASSERT_EQ(run.start(in, o), StartOutcome::Running);
+    o.animation = true;
+    RecordingCanvas canvas;
+    ScriptedPrompts p;
+    EXPECT_THROW(run.step(o, &canvas, p), MathError);
 }
 
 TEST(MediumRun, QuestionAfterEveryArrivalWithoutAuto) {

@@ -87,6 +87,11 @@ TEST_F(MembraneRun, WithoutReAimingEveryFrontKeepsTheFirstDirection) {
         EXPECT_DOUBLE_EQ(s.Q3(k), 20 / s.degPerRad) << k;
         EXPECT_DOUBLE_EQ(m.Vfx(k), m.Vfx(1));
         EXPECT_DOUBLE_EQ(m.Vfy(k), m.Vfy(1));
+        // A front is a segment across its velocity, as long as the source membrane.
+        const Segment e = m.frontEnds(k);
+        const double ex = e.b.x - e.a.x, ey = e.b.y - e.a.y;
+        EXPECT_NEAR((ex * m.Vfx(k) + ey * m.Vfy(k)) / std::hypot(m.Vfx(k), m.Vfy(k)), 0, 1e-9) << k;
+        EXPECT_NEAR(std::hypot(ex, ey), m.L2, 1e-9) << k;
     }
     // The fronts meet the upright receiver at 20° to its normal: one end
     // 3,42 m (10·sin 20°) ahead of the centre, the other as far behind. The

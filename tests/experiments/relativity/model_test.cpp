@@ -108,6 +108,34 @@ TEST(RelativityStart, RefusalsAndCoupledChoices) {
     EXPECT_EQ(m.start(in, plus), "");
     EXPECT_EQ(plus.frame, Frame::Aso);
     EXPECT_TRUE(plus.carrySource);
+    // A period, step or scale of zero, below zero or no number cannot be run with.
+    for (double bad : {0.0, -1.0, std::nan("")}) {
+        for (double Inputs::*field : {&Inputs::T00, &Inputs::dt, &Inputs::M}) {
+            Inputs z;
+            z.*field = bad;
+            EXPECT_THROW(m.start(z, o), InputError) << bad;
+        }
+    }
+}
+
+// A stop is honoured at a display step (the counter back at 0), at once when
+// there are no display steps (NC0 <= 0) or when the counter is past NC0.
+TEST(RelativityStep, StopHonouredOnlyWhereADisplayStepAllowsIt) {
+    const struct {
+        int stop, count, NC0;
+        bool ends;
+    } cases[] = {
+        {0, 0, 20, false}, {1, 0, 20, true}, {1, 5, 20, false}, {1, 20, 20, false},
+        {1, 21, 20, true}, {1, 5, 0, true},  {1, 5, -3, true},  {0, 21, 20, false},
+    };
+    SharedState s;
+    Model m(s);
+    for (const auto& c : cases) {
+        s.stopFlag = c.stop;
+        s.stepCount = c.count;
+        s.NC0 = c.NC0;
+        EXPECT_EQ(m.runEnds(), c.ends) << c.stop << " " << c.count << " " << c.NC0;
+    }
 }
 
 TEST(RelativityStep, StoPlusInAsoRunsIsoClocksSlowerEverywhere) {
