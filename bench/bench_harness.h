@@ -1,7 +1,7 @@
 #pragma once
 // A plain benchmark harness: scenarios register a run; main times each run
 // several times and prints medians.
-#include "app/app_context_qt.h"
+#include "ui/app_context_qt.h"
 
 #include <QMessageBox>
 #include <QString>

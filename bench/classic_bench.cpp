@@ -1,6 +1,6 @@
 // The main window's default experiment: 20 fronts, through the window with
 // its animation and labels, and through the core model alone.
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "bench_harness.h"
 #include "experiments/classic/classic_model.h"
 #include "ui/form_base_window.h"

@@ -2,7 +2,7 @@
 // The fuzz input with no line breaks, repeated until it is longer than any
 // line of a data table (empty input: blanks), for the harnesses that check
 // that such a line is always refused.
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 #include <string>
 

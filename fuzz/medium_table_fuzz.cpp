@@ -1,8 +1,8 @@
 // Any file read back as a medium data table: refused with a table error
 // (the run untouched), or read without touching memory it does not own.
 // The same input behind a line longer than any table line is always refused.
-#include "app/shared_state.h"
-#include "app/text_file.h"
+#include "base/shared_state.h"
+#include "base/text_file.h"
 #include "experiments/medium/medium_table.h"
 #include "long_line.h"
 

@@ -1,7 +1,7 @@
 // Any text typed into a field: reading never crashes, and a number that is
 // read comes back unchanged through formatting (to 15 significant digits).
-#include "app/errors.h"
-#include "app/numbers.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Any file read back as a comparison data table: refused with an input
 // error, or read into at most 20 rows of finite values. The same input
 // behind a line longer than any table line is always refused.
-#include "app/errors.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/text_file.h"
 #include "experiments/relativity/data_table.h"
 #include "long_line.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Screenshot scenes: each file in tools/scenes registers one or more scenes
 // that open real windows offscreen, drive them, and save PNGs.
-#include "app/app_context_qt.h"
+#include "ui/app_context_qt.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,6 +1,6 @@
 // Renders the program's windows offscreen and saves them as PNG files for the README.
 #include "app/application_qt.h"
-#include "app/language.h"
+#include "base/language.h"
 #include "scene_registry.h"
 #include "ui/run_pacer_qt.h"
 

@@ -1,8 +1,8 @@
 #include "app/application_qt.h"
 
-#include "app/app_context_qt.h"
 #include "app/language_qt.h"
-#include "app/version.h"
+#include "base/version.h"
+#include "ui/app_context_qt.h"
 
 #include <QApplication>
 #include <QIcon>

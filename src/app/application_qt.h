@@ -1,5 +1,5 @@
 #pragma once
-#include "app/language.h"
+#include "base/language.h"
 
 #include <functional>
 

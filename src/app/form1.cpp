@@ -3,11 +3,11 @@
 #include "canvas/export_qt.h"
 #include "canvas/period_table_export_qt.h"
 
+#include "app/form1_classic.h"
+#include "app/form1_theory.h"
 #include "canvas/form4.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
-#include "experiments/classic/form1_classic.h"
-#include "theory/form1_theory.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"

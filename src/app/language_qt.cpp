@@ -1,6 +1,6 @@
 #include "app/language_qt.h"
 
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

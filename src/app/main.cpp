@@ -1,9 +1,9 @@
 // Sonrel6: a simulator of the Doppler effect. Starts the main window.
 #include "app/application_qt.h"
-#include "app/language.h"
 #include "app/language_qt.h"
-#include "app/translate.h"
-#include "app/version.h"
+#include "base/language.h"
+#include "base/translate.h"
+#include "base/version.h"
 
 #include <cstdio>
 #include <cstdlib>

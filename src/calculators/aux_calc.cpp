@@ -1,8 +1,8 @@
 #include "calculators/aux_calc.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/translate.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/translate.h"
 
 #include <cmath>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "canvas/export_qt.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 #include "calculators/frame_drawing.h"
 #include "canvas/picture_file_qt.h"
 #include "ui/button_tooltips_qt.h"

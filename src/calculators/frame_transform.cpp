@@ -1,7 +1,7 @@
 #include "calculators/frame_transform.h"
 
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
 #include "theory/formulas.h"
 
 #include <cmath>

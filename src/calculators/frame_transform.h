@@ -3,7 +3,7 @@
 // frame АСО into an inertial frame ИСО moving along X (Galilean or Lorentz),
 // with the optional signal-delay correction, time alignment, a further frame
 // (ИСО3 or a body's rest frame), and the instantaneous Doppler shift there.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #include "calculators/rod_time.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/signal_delay.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // Coordinate time of a rod's two ends seen by an observer on the X axis:
 // the light travel times, the visible positions, and the alignment of both
 // ends to one observation time, under four theories.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "calculators/shift_graph.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <cmath>
 #include <string>

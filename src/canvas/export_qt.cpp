@@ -1,6 +1,6 @@
 #include "canvas/export_qt.h"
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "ui/message_box_qt.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "canvas/picture_file_qt.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "canvas/export_qt.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "canvas/raster_canvas_qt.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <QFontMetrics>
 #include <algorithm>

@@ -8,7 +8,7 @@
 // the whole frame is painted again in order, clipped to them.
 #include "canvas/raster_canvas_qt.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 namespace sonrel {
 

@@ -2,7 +2,7 @@
 // The line that stands where a report, a table or a list of graph points
 // would show a period whose end has not been received (after a stop, or at
 // the last front of the record): such a period has no observed frequency.
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <string>
 

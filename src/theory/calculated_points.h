@@ -1,7 +1,7 @@
 #pragma once
 // Single theory calculations without an experiment: at a typed angle for a
 // speed given as a fraction of Vs, or from the bodies' coordinates and velocities.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
 #include "theory/formulas.h"
 

@@ -1,6 +1,6 @@
 #include "theory/formulas.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The reference set of Doppler formulas that the experiments are compared with.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 namespace sonrel {
 

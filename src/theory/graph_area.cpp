@@ -1,7 +1,7 @@
 #include "theory/graph_area.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
 
 #include <charconv>
 

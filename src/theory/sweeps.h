@@ -1,7 +1,7 @@
 #pragma once
 // Graph sweeps: 5000 theory points against the receiver's speed VX1, the
 // source's speed VX2 or the observation angle, with a report line every 100.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
 #include "theory/calculated_points.h"
 #include "theory/formulas.h"

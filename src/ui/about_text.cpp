@@ -1,6 +1,6 @@
 #include "ui/about_text.h"
 
-#include "app/translate.h"
+#include "base/translate.h"
 
 namespace sonrel {
 

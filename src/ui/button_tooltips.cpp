@@ -1,6 +1,6 @@
 #include "ui/button_tooltips.h"
 
-#include "app/translate.h"
+#include "base/translate.h"
 #include "ui/about_text.h"
 
 namespace sonrel {

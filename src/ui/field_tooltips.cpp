@@ -1,6 +1,6 @@
 #include "ui/field_tooltips.h"
 
-#include "app/translate.h"
+#include "base/translate.h"
 
 namespace sonrel {
 

@@ -1,7 +1,7 @@
 #include "ui/fields_qt.h"
 
-#include "app/errors.h"
-#include "app/numbers.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "ui/form2.h"
 
-#include "app/version.h"
+#include "base/version.h"
 #include "ui/about_text.h"
 #include "ui/button_tooltips_qt.h"
 

@@ -2,7 +2,7 @@
 // Common base of the ten windows: access to the shared state and registry,
 // unloading on close, and the bookkeeping that lets a window be closed while
 // its experiment loop is running (the loop stops, then the window goes).
-#include "app/app_context_qt.h"
+#include "ui/app_context_qt.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

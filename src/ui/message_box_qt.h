@@ -4,7 +4,7 @@
 // Russian source texts; they are translated (context "Message") when shown,
 // so a text marked anywhere with QT_TRANSLATE_NOOP("Message", ...) or
 // SONREL_TR_NOOP("Message", ...) can be passed as it is.
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ui/run_pace.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 #include <initializer_list>
 

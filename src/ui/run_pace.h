@@ -2,7 +2,7 @@
 // Holding an experiment run to the wall clock: the "Темп" choices (model
 // seconds per wall second), the clock arithmetic that says when a display
 // step may be shown, and the texts of the status line under the run buttons.
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <array>
 #include <string>

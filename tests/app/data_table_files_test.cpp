@@ -1,6 +1,6 @@
-#include "app/errors.h"
-#include "app/shared_state.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/shared_state.h"
+#include "base/text_file.h"
 #include "experiments/medium/medium_table.h"
 #include "experiments/relativity/data_table.h"
 

@@ -6,8 +6,8 @@
 // itself with exit code 0. Exit code 3 means the moment was not reached.
 // The scenario "t00" presses "1-Задать T00, с" with the defaults and prints
 // the frequency field, or the message that came instead, before the exit.
-#include "app/app_context_qt.h"
 #include "app/application_qt.h"
+#include "ui/app_context_qt.h"
 #include "ui/form_base_window.h"
 
 #include <QAbstractButton>

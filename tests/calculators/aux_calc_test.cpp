@@ -1,6 +1,6 @@
 #include "calculators/aux_calc.h"
 
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "canvas/recording_canvas.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "calculators/frame_drawing.h"
 #include "calculators/frame_scheme.h"
 #include "canvas/recording_canvas.h"

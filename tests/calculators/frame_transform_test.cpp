@@ -1,5 +1,5 @@
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
 #include "calculators/frame_transform.h"
 
 #include <cmath>

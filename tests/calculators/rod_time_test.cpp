@@ -1,6 +1,6 @@
 #include "calculators/rod_time.h"
 
-#include "app/signal_delay.h"
+#include "base/signal_delay.h"
 #include "canvas/recording_canvas.h"
 
 #include <cmath>

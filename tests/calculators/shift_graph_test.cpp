@@ -1,6 +1,6 @@
 #include "calculators/shift_graph.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/recording_canvas.h"
 
 #include <cmath>

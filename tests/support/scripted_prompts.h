@@ -1,7 +1,7 @@
 #pragma once
 // Answers a run's questions from a script (Yes when the script is empty) and
 // remembers what was asked, with its title.
-#include "app/prompts.h"
+#include "base/prompts.h"
 
 #include <deque>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for window tests: find controls by design name, click, type, and
 // answer the message boxes a handler shows.
-#include "app/app_context_qt.h"
+#include "ui/app_context_qt.h"
 #include "ui/form_base_window.h"
 
 #include <QAbstractButton>

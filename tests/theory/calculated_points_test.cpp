@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/recording_canvas.h"
 #include "theory/calculated_points.h"
 #include "theory/sweeps.h"

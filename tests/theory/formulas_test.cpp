@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/recording_canvas.h"
 #include "theory/formula_table.h"
 #include "theory/formulas.h"

@@ -1,6 +1,6 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/recording_canvas.h"
-#include "theory/experimental_points.h"
+#include "experiments/classic/experimental_points.h"
 #include "theory/graph_area.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "experiments/classic/animation.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,29 +96,6 @@ void drawFrontsInFlight(Canvas& c, SharedState& s, const ToCanvas& cv) {
 }
 
 } // namespace
-
-void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
-    canvas.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
-    // Each grid line once: the picture is the same as drawing it per index pair.
-    for (int iy = -3; iy <= 14; ++iy)
-        canvas.line(-3, iy, 40, iy, colors::grid);
-    for (int ix = 0; ix <= 40; ++ix)
-        canvas.line(ix, -3, ix, 14, colors::grid);
-    if (withNumbers) {
-        for (int ix = 0; ix <= 40; ++ix) {
-            canvas.setCurrent(ix - 0.3, -3.3);
-            canvas.print(std::to_string(ix));
-        }
-        for (int iy = -3; iy <= 14; ++iy) {
-            canvas.setCurrent(-1, iy + 0.5);
-            canvas.print(std::to_string(iy));
-        }
-    }
-    canvas.line(0, 0, 40, 0, colors::black);
-    canvas.line(0, -3, 0, 14, colors::black);
-    // Erasing what moves leaves the grid, the axes and the labels.
-    canvas.keepAsBackground();
-}
 
 void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {
     const ToCanvas cv(s.pictureScale);

@@ -2,28 +2,15 @@
 // The animation picture of the main window's experiment: its scale, grid and
 // axes, the initial configuration of "1-Задать T00, с" and the drawing made
 // at every display step of a run.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
+#include "experiments/animation_grid.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace sonrel {
-
-// Animation scale (-1, 14)-(40, -4): one unit per canvas centimetre.
-constexpr double kAnimLeft = -1, kAnimTop = 14, kAnimRight = 40, kAnimBottom = -4;
-
-namespace colors {
-constexpr Color frontErase = rgb(250, 250, 250);
-constexpr Color front = rgb(255, 0, 0);
-constexpr Color sightLine = rgb(255, 0, 255);
-constexpr Color ray = rgb(0, 250, 0); // rays, the wave and the number rings
-} // namespace colors
-
-// Sets the animation scale and draws the grid, the axes and, with numbers,
-// the grid numbers 0..40 below and -3..14 at the left. Does not clear.
-void drawAnimationGrid(Canvas& canvas, bool withNumbers);
 
 // The first two emission points, the receiver at T = 0 and T = T00 and the
 // two initial lines of sight, after "1-Задать T00, с" placed them.

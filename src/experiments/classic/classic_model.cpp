@@ -1,7 +1,7 @@
 #include "experiments/classic/classic_model.h"
 
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 // front every T00, the front spreads with Vs from its emission point, and the
 // receiver (body 1) records the step at which each front reaches it. The run
 // is exposed one step at a time; the window owns the loop.
-#include "app/prompts.h"
-#include "app/shared_state.h"
-#include "app/translate.h"
+#include "base/prompts.h"
+#include "base/shared_state.h"
+#include "base/translate.h"
 
 namespace sonrel {
 

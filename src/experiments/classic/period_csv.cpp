@@ -1,6 +1,6 @@
 #include "experiments/classic/period_csv.h"
 
-#include "app/csv_text.h"
+#include "base/csv_text.h"
 #include "experiments/classic/period_report.h"
 
 namespace sonrel {

@@ -6,7 +6,7 @@
 // receiver (Xk2, Yk2), the receiver at j·T00 (Tn1, Xn1, Yn1), and the
 // receiver at the start and the end of receiving the period (Tk1_prev,
 // Xk1_prev, Yk1_prev and Tk1, Xk1, Yk1). Only received periods have a row.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 #include <string>
 

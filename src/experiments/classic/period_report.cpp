@@ -1,9 +1,9 @@
 #include "experiments/classic/period_report.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/signal_delay.h"
-#include "app/translate.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/signal_delay.h"
+#include "base/translate.h"
 #include "experiments/unreceived_period.h"
 #include "theory/formulas.h"
 

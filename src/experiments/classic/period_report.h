@@ -1,7 +1,7 @@
 #pragma once
 // Per-period processing of the classical experiment and its report: the
 // legend, one block per received period and a summary table.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 #include <functional>
 #include <string>

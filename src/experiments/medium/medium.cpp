@@ -1,6 +1,6 @@
 #include "experiments/medium/medium.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "experiments/medium/medium_drawing.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "experiments/medium/medium_experiment.h"
 
 #include <cmath>

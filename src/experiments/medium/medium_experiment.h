@@ -3,9 +3,9 @@
 // the source emits a beam of rays; the period's signal arrives when two
 // neighbouring rays bracket the receiver. The window owns the loop and calls
 // step() (or searchStep() while looking for T00) once per pass.
-#include "app/errors.h"
-#include "app/prompts.h"
-#include "app/shared_state.h"
+#include "base/errors.h"
+#include "base/prompts.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
 #include "experiments/medium/beam.h"
 #include "experiments/medium/medium.h"

@@ -1,7 +1,7 @@
 #include "experiments/medium/medium_graph.h"
 
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
 
 #include <algorithm>
 

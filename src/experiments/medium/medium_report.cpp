@@ -2,9 +2,9 @@
 
 #include "experiments/unreceived_period.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/translate.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/translate.h"
 #include "experiments/medium/medium_texts.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "experiments/medium/medium_experiment.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/signal_delay.h"
 #include "experiments/medium/medium_drawing.h"
 #include "experiments/medium/medium_texts.h"
 

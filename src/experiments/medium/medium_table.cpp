@@ -1,8 +1,8 @@
 #include "experiments/medium/medium_table.h"
 
-#include "app/errors.h"
-#include "app/numbers.h"
-#include "app/text_file.h"
+#include "base/errors.h"
+#include "base/numbers.h"
+#include "base/text_file.h"
 
 #include <array>
 #include <cmath>

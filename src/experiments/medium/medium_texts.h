@@ -1,6 +1,6 @@
 #pragma once
 // Fixed texts of the medium window: questions, refusals and report lines.
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <string>
 

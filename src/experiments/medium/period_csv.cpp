@@ -1,7 +1,7 @@
 #include "experiments/medium/period_csv.h"
 
-#include "app/checked_math.h"
-#include "app/csv_text.h"
+#include "base/checked_math.h"
+#include "base/csv_text.h"
 
 #include <algorithm>
 

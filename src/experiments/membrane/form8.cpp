@@ -3,13 +3,13 @@
 
 #include "canvas/export_qt.h"
 
-#include "app/window_registry_qt.h"
 #include "canvas/picture_file_qt.h"
-#include "experiments/classic/animation.h"
+#include "experiments/animation_grid.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
+#include "ui/window_registry_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 // The membrane window's handlers that compute: aiming, the run and its
 // control buttons, the report and the graph.
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 #include "canvas/form4.h"
 #include "canvas/period_table_export_qt.h"
 #include "experiments/membrane/form8.h"

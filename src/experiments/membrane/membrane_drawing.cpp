@@ -1,7 +1,7 @@
 #include "experiments/membrane/membrane_drawing.h"
 
-#include "app/checked_math.h"
-#include "experiments/classic/animation.h"
+#include "base/checked_math.h"
+#include "experiments/animation_grid.h"
 
 namespace sonrel {
 

@@ -1,6 +1,6 @@
 #include "experiments/membrane/membrane_geometry.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <algorithm>
 #include <cmath>

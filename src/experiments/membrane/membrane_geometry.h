@@ -1,6 +1,6 @@
 #pragma once
 // Flat membranes and plane fronts as segments in the model plane.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 namespace sonrel {
 

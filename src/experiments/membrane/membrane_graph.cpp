@@ -1,7 +1,7 @@
 #include "experiments/membrane/membrane_graph.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
 #include "experiments/membrane/membrane_report.h"
 
 namespace sonrel {

@@ -1,9 +1,9 @@
 #include "experiments/membrane/membrane_model.h"
 
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
-#include "app/translate.h"
-#include "experiments/classic/animation.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
+#include "base/translate.h"
+#include "experiments/animation_grid.h"
 #include "theory/formulas.h"
 
 #include <algorithm>

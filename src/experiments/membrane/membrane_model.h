@@ -4,8 +4,8 @@
 // receiver membrane records when each end of a front crosses its line. The
 // window drives the run one step at a time; the shared state holds the
 // bodies, time, counters and the period record.
-#include "app/prompts.h"
-#include "app/shared_state.h"
+#include "base/prompts.h"
+#include "base/shared_state.h"
 #include "experiments/membrane/membrane_geometry.h"
 
 #include <array>

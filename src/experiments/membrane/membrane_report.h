@@ -1,6 +1,6 @@
 #pragma once
 // Per-period values and the report texts of the membrane experiment.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "experiments/membrane/membrane_model.h"
 
 #include <string>

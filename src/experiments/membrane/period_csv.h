@@ -5,7 +5,7 @@
 // and end of transmitting the period (Tn2, Xn2, Yn2, Tk2, Xk2, Yk2) and the
 // receiver at the start and end of receiving it (Tn1, Xn1, Yn1, Tk1, Xk1,
 // Yk1). Only complete periods have a row.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "experiments/membrane/membrane_model.h"
 
 #include <string>

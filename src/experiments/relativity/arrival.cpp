@@ -1,9 +1,9 @@
 // What happens when a beam reaches the receiver: the arrival is recorded by
 // ИСО clocks and by the receiver's clock, the elapsed period is compared with
 // the theory, and the next beam's launch is checked for having been missed.
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/signal_delay.h"
 #include "experiments/relativity/messages.h"
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/theory.h"

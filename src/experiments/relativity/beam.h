@@ -3,7 +3,7 @@
 // 0..Nrays sweep from mean + cone/2 down to mean - cone/2. For the classical
 // kinematics each ray also has its speed and direction as seen from ИСО and
 // the reverse view (a signal running toward the ИСО origin).
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 #include <vector>
 

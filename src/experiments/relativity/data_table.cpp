@@ -1,9 +1,9 @@
 #include "experiments/relativity/data_table.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/signal_delay.h"
-#include "app/text_file.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/signal_delay.h"
+#include "base/text_file.h"
 #include "experiments/unreceived_period.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // The marks a run draws on the comparison window's picture: the moving
 // bodies and the transmitter's oscillation, the x=f(t') tracks, the fronts,
 // and the history of the received periods.
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
 #include "experiments/relativity/grids.h"
 #include "experiments/relativity/model.h"
 

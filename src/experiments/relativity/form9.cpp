@@ -1,10 +1,10 @@
 #include "experiments/relativity/form9.h"
 
-#include "app/window_registry_qt.h"
 #include "experiments/relativity/grids.h"
 #include "experiments/relativity/theory.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/message_box_qt.h"
+#include "ui/window_registry_qt.h"
 
 namespace sonrel {
 

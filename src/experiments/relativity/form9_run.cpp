@@ -1,6 +1,6 @@
 // Running the comparison experiment from the window: start, stop, continue,
 // NC0 steps, the T00 search, the fields refreshed by a run and the report.
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/form4.h"
 #include "canvas/period_table_export_qt.h"
 #include "experiments/relativity/form9.h"

@@ -1,6 +1,6 @@
 #include "experiments/relativity/fronts.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <algorithm>
 #include <cmath>

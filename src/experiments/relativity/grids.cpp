@@ -1,7 +1,7 @@
 #include "experiments/relativity/grids.h"
 
-#include "app/errors.h"
-#include "app/numbers.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 
 namespace sonrel::relativity {
 

@@ -1,6 +1,6 @@
 #include "experiments/relativity/messages.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 namespace sonrel::relativity {
 

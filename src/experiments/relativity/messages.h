@@ -1,7 +1,7 @@
 #pragma once
 // Texts of the comparison window's refusals and questions, and the filling
 // of the translated texts that carry numbers.
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <string>
 

@@ -5,9 +5,9 @@
 // Positions, velocities, Vs, dt, T, NC0, the step counter, the stop flag and
 // the period record are the shared ones; the ИСО values, clock rates and
 // beam tables belong to this model.
-#include "app/errors.h"
-#include "app/prompts.h"
-#include "app/shared_state.h"
+#include "base/errors.h"
+#include "base/prompts.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
 #include "experiments/relativity/beam.h"
 #include "experiments/relativity/fronts.h"

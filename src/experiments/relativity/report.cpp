@@ -2,8 +2,8 @@
 
 #include "experiments/unreceived_period.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
 #include "experiments/relativity/messages.h"
 
 namespace sonrel::relativity {

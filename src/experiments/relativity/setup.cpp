@@ -1,7 +1,7 @@
 // Preparing a run: the АСО → ИСО conversion of the initial state, the
 // emission schedule, the clock rates and the beam.
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
 #include "experiments/relativity/messages.h"
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/theory.h"

@@ -1,7 +1,7 @@
 // One solving step of the comparison experiment: bodies, frame conversion,
 // per-step theory, what is seen, the beam and its arrival at the receiver.
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
 #include "experiments/relativity/messages.h"
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/theory.h"

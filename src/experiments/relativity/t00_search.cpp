@@ -1,6 +1,6 @@
 #include "experiments/relativity/t00_search.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 #include "experiments/relativity/theory.h"
 
 namespace sonrel::relativity {

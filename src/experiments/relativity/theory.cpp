@@ -1,6 +1,6 @@
 #include "experiments/relativity/theory.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/default_run_record.h"
 #include "experiments/classic/period_report.h"

@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "canvas/form4.h"
 #include "support/ui_helpers.h"
 

@@ -1,5 +1,5 @@
-#include "app/csv_text.h"
-#include "app/errors.h"
+#include "base/csv_text.h"
+#include "base/errors.h"
 #include "experiments/classic/period_csv.h"
 #include "support/plain_number.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's default fields, as the start button reads them into the state.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 namespace sonrel::testing {
 

@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/medium/medium_graph.h"
 #include "experiments/medium/medium_report.h"

@@ -1,4 +1,4 @@
-#include "app/signal_delay.h"
+#include "base/signal_delay.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/medium/medium_experiment.h"
 #include "experiments/medium/medium_report.h"

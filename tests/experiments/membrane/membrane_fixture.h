@@ -1,7 +1,7 @@
 #pragma once
 // A membrane run driven without windows: the window's default fields, a
 // scripted answerer, and a loop that steps like the window does.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "experiments/membrane/membrane_model.h"
 
 #include <gtest/gtest.h>

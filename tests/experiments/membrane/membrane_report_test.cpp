@@ -1,4 +1,4 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/membrane/membrane_drawing.h"
 #include "experiments/membrane/membrane_graph.h"

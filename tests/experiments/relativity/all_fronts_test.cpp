@@ -2,7 +2,7 @@
 // ("все фронты"), against the exact meeting of each beam with the receiver,
 // and the one-beam mode against its period records written down before the
 // all-fronts mode existed.
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/relativity/data_table.h"
 #include "experiments/relativity/graph_points.h"

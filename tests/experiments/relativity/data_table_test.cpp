@@ -1,9 +1,9 @@
-#include "app/errors.h"
+#include "base/errors.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/relativity/data_table.h"
 #include "experiments/relativity/graph_points.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "canvas/form4.h"
 #include "experiments/relativity/form9.h"
 #include "support/english.h"

@@ -1,4 +1,4 @@
-#include "app/prompts.h"
+#include "base/prompts.h"
 #include "canvas/recording_canvas.h"
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/report.h"

@@ -1,7 +1,7 @@
-#include "experiments/classic/form1_classic.h"
+#include "app/form1_classic.h"
 
 #include "app/form1.h"
-#include "app/numbers.h"
+#include "base/numbers.h"
 #include "canvas/form4.h"
 #include "canvas/period_table_export_qt.h"
 #include "experiments/classic/classic_model.h"

@@ -1,6 +1,6 @@
 // Choice of the interface language from the command line and the environment.
-#include "app/language.h"
-#include "app/translate.h"
+#include "base/language.h"
+#include "base/translate.h"
 
 #include <gtest/gtest.h>
 #include <vector>

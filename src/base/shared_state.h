@@ -1,7 +1,7 @@
 #pragma once
 // The process-wide record every window shares: bodies, signal, period record,
 // formula inputs and results, report text and constants.
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <array>
 #include <cstdint>

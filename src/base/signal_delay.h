@@ -1,6 +1,6 @@
 #pragma once
 // Signal-delay solvers and vector angles shared by every experiment.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 
 namespace sonrel {
 

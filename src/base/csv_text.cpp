@@ -1,6 +1,6 @@
-#include "app/csv_text.h"
+#include "base/csv_text.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "theory/experimental_points.h"
+#include "experiments/classic/experimental_points.h"
 
-#include "app/checked_math.h"
-#include "app/numbers.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/numbers.h"
+#include "base/signal_delay.h"
 #include "experiments/classic/period_report.h"
 #include "experiments/unreceived_period.h"
 #include "theory/graph_area.h"

@@ -1,5 +1,5 @@
-#include "app/checked_math.h"
-#include "app/signal_delay.h"
+#include "base/checked_math.h"
+#include "base/signal_delay.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #pragma once
 // What the application hands to every window: the shared state and the
 // window registry.
-#include "app/shared_state.h"
-#include "app/window_registry_qt.h"
+#include "base/shared_state.h"
 #include "canvas/report_notice_qt.h"
+#include "ui/window_registry_qt.h"
 
 namespace sonrel {
 

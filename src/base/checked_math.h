@@ -1,6 +1,6 @@
 #pragma once
 // Checked arithmetic: every floating-point fault becomes a MathError.
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <cfenv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // The experiment's received periods as points of the graph against the
 // observation angle: one point per period, with one report line each.
-#include "app/shared_state.h"
+#include "base/shared_state.h"
 #include "canvas/canvas.h"
 
 namespace sonrel {

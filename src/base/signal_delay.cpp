@@ -1,6 +1,6 @@
-#include "app/signal_delay.h"
+#include "base/signal_delay.h"
 
-#include "app/checked_math.h"
+#include "base/checked_math.h"
 
 #include <cmath>
 

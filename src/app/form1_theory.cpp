@@ -1,9 +1,9 @@
-#include "theory/form1_theory.h"
+#include "app/form1_theory.h"
 
-#include "app/checked_math.h"
 #include "app/form1.h"
+#include "base/checked_math.h"
 #include "canvas/form4.h"
-#include "theory/experimental_points.h"
+#include "experiments/classic/experimental_points.h"
 #include "theory/formula_table.h"
 #include "theory/sweeps.h"
 #include "ui/message_box_qt.h"

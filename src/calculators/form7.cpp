@@ -1,4 +1,4 @@
-#include "ui/form7.h"
+#include "calculators/form7.h"
 
 #include "calculators/frame_scheme.h"
 

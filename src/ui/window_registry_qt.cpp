@@ -1,6 +1,6 @@
-#include "app/window_registry_qt.h"
+#include "ui/window_registry_qt.h"
 
-#include "app/app_context_qt.h"
+#include "ui/app_context_qt.h"
 #include "ui/form_base_window.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "app/language.h"
+#include "base/language.h"
 
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <algorithm>
 #include <cctype>

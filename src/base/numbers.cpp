@@ -1,6 +1,6 @@
-#include "app/numbers.h"
+#include "base/numbers.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <cerrno>
 #include <clocale>

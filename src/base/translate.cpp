@@ -1,4 +1,4 @@
-#include "app/translate.h"
+#include "base/translate.h"
 
 #include <atomic>
 

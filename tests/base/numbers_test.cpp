@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/numbers.h"
+#include "base/errors.h"
+#include "base/numbers.h"
 
 #include <clocale>
 #include <cmath>
