@@ -62,6 +62,14 @@ struct SharedState {
         pi = p;
         degPerRad = 180.0 / p;
     }
+    // A window's own record starts each run with the program's constants.
+    void takeConstantsFrom(const SharedState& o) {
+        pi = o.pi;
+        degPerRad = o.degPerRad;
+        million = o.million;
+        c = o.c;
+        e = o.e;
+    }
 
     // Bodies: 1 receiver, 2 source, further indices for other windows' points.
     IndexedArray<double, 0, 48> X, Y;

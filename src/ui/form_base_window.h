@@ -19,7 +19,9 @@ public:
     ~FormBase() override;
 
     AppContext& app() { return app_; }
-    SharedState& state() { return app_.state; }
+    // The record this window's computations work in: the shared one, or an
+    // experiment window's own, so that its runs never move another's.
+    virtual SharedState& state() { return app_.state; }
     WindowRegistry& windows() { return app_.windows; }
     int number() const { return number_; }
 

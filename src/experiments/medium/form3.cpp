@@ -48,7 +48,7 @@ QGridLayout* grid(QWidget* box) {
 }
 } // namespace
 
-Form3::Form3(AppContext& app) : FormBase(app, 3), run_(app.state) {
+Form3::Form3(AppContext& app) : FormBase(app, 3), run_(record_) {
     setWindowTitle(tr(
         "Sonrel6     form3     Распространение сигнала в среде переменной оптической плотности "));
     buildControls();

@@ -17,6 +17,12 @@ class Form3 : public FormBase {
     Q_OBJECT
 public:
     explicit Form3(AppContext& app);
+    // This window's own record: its runs, searches and aims never touch the
+    // main window's experiment, which lives in the shared one.
+    SharedState& state() override {
+        record_.takeConstantsFrom(app().state);
+        return record_;
+    }
 
     RasterCanvas& picture() { return Picture1->canvas(); }
     MediumExperiment& experiment() { return run_; }
@@ -142,6 +148,7 @@ private:
     DensityLaw law() const;
     bool askToContinue(const GraphPoint& p, bool calculated);
 
+    SharedState record_;
     MediumExperiment run_;
 };
 

@@ -18,6 +18,12 @@ class Form8 : public FormBase {
     Q_OBJECT
 public:
     explicit Form8(AppContext& app);
+    // This window's own record: its runs, searches and aims never touch the
+    // main window's experiment, which lives in the shared one.
+    SharedState& state() override {
+        record_.takeConstantsFrom(app().state);
+        return record_;
+    }
 
     RasterCanvas& picture() { return Picture1->canvas(); }
     MembraneModel& model() { return model_; }
@@ -131,6 +137,7 @@ private:
     void displayStep(bool mirror);
     bool writeReport(); // false after telling the user it failed
 
+    SharedState record_;
     MembraneModel model_;
     bool started_ = false; // a run has been set up, so it can be continued
     int labels_ = 0;       // captions are named Label1, Label2, ... in layout order

@@ -15,7 +15,7 @@ const QString kSetDataCorrectly =
 
 } // namespace
 
-Form9::Form9(AppContext& app) : FormBase(app, 9), model_(app.state) {
+Form9::Form9(AppContext& app) : FormBase(app, 9), model_(record_) {
     setWindowTitle(tr("Sonrel6     form9     Сравнение двух вариантов представления "
                       "принципа относительности "));
     buildControls();

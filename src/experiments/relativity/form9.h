@@ -18,6 +18,12 @@ class Form9 : public FormBase {
     Q_OBJECT
 public:
     explicit Form9(AppContext& app);
+    // This window's own record: its runs, searches and aims never touch the
+    // main window's experiment, which lives in the shared one.
+    SharedState& state() override {
+        record_.takeConstantsFrom(app().state);
+        return record_;
+    }
 
     RasterCanvas& picture() { return Picture1->canvas(); }
     relativity::Model& model() { return model_; }
@@ -170,6 +176,7 @@ private:
     void saveClicked();
     bool showPoint(const relativity::GraphPoint& p);
 
+    SharedState record_;
     relativity::Model model_;
     relativity::T00Search search_{model_};
 };
