@@ -68,18 +68,15 @@ QWidget* Form3::buildBodiesAndMedium(QWidget* parent) {
     v->setContentsMargins(0, 0, 0, 0);
     auto* bodies = new QWidget(box);
     panel(bodies, kTableWidth)
-        .rows(
-            {
-                {"X1", &Text1, "Text1", "56,6", "Label68", &Label68},
-                {"X2", &Text2, "Text2", "0", "Label69", &Label69},
-                {"Y1", &Text5, "Text5", "50", "Label58", &Label58},
-                {"Y2", &Text6, "Text6", "0", "Label1", &Label1},
-                {"VX1", &Text3, "Text3", "6", "Label70", &Label70},
-                {"VX2", &Text4, "Text4", "10", "Label71", &Label71},
-                {"VY1", &Text7, "Text7", "0", "Label2", &Label2},
-                {"VY2", &Text8, "Text8", "0", "Label3", &Label3},
-            },
-            2);
+        .rows({{"X1", &Text1, "Text1", "56,6", "Label68", &Label68},
+               {"X2", &Text2, "Text2", "0", "Label69", &Label69},
+               {"Y1", &Text5, "Text5", "50", "Label58", &Label58},
+               {"Y2", &Text6, "Text6", "0", "Label1", &Label1},
+               {"VX1", &Text3, "Text3", "6", "Label70", &Label70},
+               {"VX2", &Text4, "Text4", "10", "Label71", &Label71},
+               {"VY1", &Text7, "Text7", "0", "Label2", &Label2},
+               {"VY2", &Text8, "Text8", "0", "Label3", &Label3}},
+              2);
     v->addWidget(bodies);
 
     auto* medium = new QWidget(box);
@@ -172,41 +169,38 @@ QWidget* Form3::buildRun(QWidget* parent) {
 QWidget* Form3::buildResults(QWidget* parent) {
     auto* box = new QWidget(parent);
     panel(box, kTableWidth)
-        .rows(
-            {
-                {"v0", &Text22, "Text22", nullptr, "Label5", &Label5},
-                {QT_TRANSLATE_NOOP("sonrel::Form3", "v00, 1/с ="), &Text51, "Text51", nullptr,
-                 "Label16", &Label16},
-                {"QV1", &Text13, "Text13", nullptr, "Label8", &Label8},
-                {"QV2", &Text14, "Text14", nullptr, "Label9", &Label9},
-                {" VX1iso", &Text11, "Text11", nullptr, "Label24", &Label24},
-                {" VX2iso", &Text25, "Text25", nullptr, "Label25", &Label25},
-                {QT_TRANSLATE_NOOP("sonrel::Form3", "№ периода"), &Text20, "Text20", nullptr,
-                 "Label15", &Label15},
-                {QT_TRANSLATE_NOOP("sonrel::Form3", "  T, с"), &Text17, "Text17", nullptr,
-                 "Label12", &Label12},
-                {"Tn1", &Text15, "Text15", nullptr, "Label38", &Label38},
-                {"Tk1", &Text16, "Text16", nullptr, "Label39", &Label39},
-                {"v=1/(Tk1-Tn1)", &Text24, "Text24", nullptr, "Label6", &Label6},
-                {"vsr= (vn+vk)/2", &Text44, "Text44", nullptr, "Label7", &Label7},
-                {"Qn3", &Text26, "Text26", nullptr, "Label10", &Label10},
-                {"Qk3", &Text36, "Text36", nullptr, "Label11", &Label11},
-                {"Xk1", &Text28, "Text28", nullptr, "Label13", &Label13},
-                {"Yk1", &Text30, "Text30", nullptr, "Label34", &Label34},
-                {"Xk2", &Text29, "Text29", nullptr, "Label19", &Label19},
-                {"Yk2", &Text31, "Text31", nullptr, "Label35", &Label35},
-                {"Qn1", &Text39, "Text39", nullptr, "Label27", &Label27},
-                {"Qk1", &Text40, "Text40", nullptr, "Label20", &Label20},
-                {"Qn2", &Text41, "Text41", nullptr, "Label29", &Label29},
-                {"Qk2", &Text42, "Text42", nullptr, "Label26", &Label26},
-                {"Vs1n", &Text45, "Text45", nullptr, "Label32", &Label32},
-                {"Vs1k", &Text46, "Text46", nullptr, "Label33", &Label33},
-                {"Vs2n", &Text47, "Text47", nullptr, "Label36", &Label36},
-                {"Vs2k", &Text48, "Text48", nullptr, "Label37", &Label37},
-                {"vn", &Text37, "Text37", nullptr, "Label30", &Label30},
-                {"vk", &Text38, "Text38", nullptr, "Label31", &Label31},
-            },
-            2);
+        .rows({{"v0", &Text22, "Text22", nullptr, "Label5", &Label5},
+               {QT_TRANSLATE_NOOP("sonrel::Form3", "v00, 1/с ="), &Text51, "Text51", nullptr,
+                "Label16", &Label16},
+               {"QV1", &Text13, "Text13", nullptr, "Label8", &Label8},
+               {"QV2", &Text14, "Text14", nullptr, "Label9", &Label9},
+               {" VX1iso", &Text11, "Text11", nullptr, "Label24", &Label24},
+               {" VX2iso", &Text25, "Text25", nullptr, "Label25", &Label25},
+               {QT_TRANSLATE_NOOP("sonrel::Form3", "№ периода"), &Text20, "Text20", nullptr,
+                "Label15", &Label15},
+               {QT_TRANSLATE_NOOP("sonrel::Form3", "  T, с"), &Text17, "Text17", nullptr, "Label12",
+                &Label12},
+               {"Tn1", &Text15, "Text15", nullptr, "Label38", &Label38},
+               {"Tk1", &Text16, "Text16", nullptr, "Label39", &Label39},
+               {"v=1/(Tk1-Tn1)", &Text24, "Text24", nullptr, "Label6", &Label6},
+               {"vsr= (vn+vk)/2", &Text44, "Text44", nullptr, "Label7", &Label7},
+               {"Qn3", &Text26, "Text26", nullptr, "Label10", &Label10},
+               {"Qk3", &Text36, "Text36", nullptr, "Label11", &Label11},
+               {"Xk1", &Text28, "Text28", nullptr, "Label13", &Label13},
+               {"Yk1", &Text30, "Text30", nullptr, "Label34", &Label34},
+               {"Xk2", &Text29, "Text29", nullptr, "Label19", &Label19},
+               {"Yk2", &Text31, "Text31", nullptr, "Label35", &Label35},
+               {"Qn1", &Text39, "Text39", nullptr, "Label27", &Label27},
+               {"Qk1", &Text40, "Text40", nullptr, "Label20", &Label20},
+               {"Qn2", &Text41, "Text41", nullptr, "Label29", &Label29},
+               {"Qk2", &Text42, "Text42", nullptr, "Label26", &Label26},
+               {"Vs1n", &Text45, "Text45", nullptr, "Label32", &Label32},
+               {"Vs1k", &Text46, "Text46", nullptr, "Label33", &Label33},
+               {"Vs2n", &Text47, "Text47", nullptr, "Label36", &Label36},
+               {"Vs2k", &Text48, "Text48", nullptr, "Label37", &Label37},
+               {"vn", &Text37, "Text37", nullptr, "Label30", &Label30},
+               {"vk", &Text38, "Text38", nullptr, "Label31", &Label31}},
+              2);
     return box;
 }
 
