@@ -7,7 +7,6 @@
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 

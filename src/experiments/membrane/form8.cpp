@@ -11,7 +11,6 @@
 #include "ui/run_pacer_qt.h"
 #include "ui/window_registry_qt.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 

@@ -5,7 +5,6 @@
 #include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
