@@ -14,8 +14,9 @@ namespace sonrel {
 
 // One captioned field.
 struct FieldRow {
-    // UTF-8, translated in the grid's context when shown; a symbol such as
-    // X1 or Qn3 has no entry in the catalogue and stays as it is.
+    // UTF-8, translated in the grid's context when shown. A worded caption is
+    // marked QT_TRANSLATE_NOOP("<that context>", "...") so that lupdate finds
+    // it; a symbol such as X1 or Qn3 has no entry and stays as it is.
     const char* caption;
     QLineEdit** field;           // the window's member the field goes to
     const char* name;            // the field's design name
