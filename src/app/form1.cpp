@@ -9,6 +9,7 @@
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
 #include "ui/button_tooltips_qt.h"
+#include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 #include "ui/run_pacer_qt.h"
 
@@ -19,6 +20,13 @@
 #include <algorithm>
 
 namespace sonrel {
+
+namespace {
+// The width of the bodies' fields; the theory's numbers of a dozen digits need no more room.
+int fieldWidth() {
+    return twips(855) + 20;
+}
+} // namespace
 
 Form1::Form1(AppContext& app) : FormBase(app, 1) {
     setWindowTitle(tr("Sonrel6         form1       Распространение фронтов волн с "
@@ -96,107 +104,69 @@ void Form1::buildControls() {
 
 QWidget* Form1::buildBodies(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    struct Row {
-        QLabel** label;
-        const char* labelName;
-        const char* caption;
-        QLineEdit** field;
-        const char* fieldName;
-        const char* value; // null: the field starts empty
-    };
-    const Row rows[] = {
-        {&Label68, "Label68", "X1n", &Text1, "Text1", "86,60254"},
-        {&Label69, "Label69", "X2n", &Text2, "Text2", "50"},
-        {&Label58, "Label58", "Y1n", &Text5, "Text5", "50"},
-        {&Label1, "Label1", "Y2n", &Text6, "Text6", "0"},
-        {&Label70, "Label70", "VX1", &Text3, "Text3", "6"},
-        {&Label71, "Label71", "VX2", &Text4, "Text4", "10"},
-        {&Label2, "Label2", "VY1", &Text7, "Text7", "0"},
-        {&Label3, "Label3", "VY2", &Text8, "Text8", "0"},
-        {&Label8, "Label8", "X1=", &Text13, "Text13", nullptr},
-        {&Label9, "Label9", "X2=", &Text14, "Text14", nullptr},
-        {&Label10, "Label10", "Y1=", &Text15, "Text15", nullptr},
-        {&Label11, "Label11", "Y2=", &Text16, "Text16", nullptr},
-    };
-    int r = 0;
-    for (const Row& row : rows) {
-        *row.label = makeLabel(box, row.labelName, QString::fromUtf8(row.caption));
-        *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
-                               : makeField(box, row.fieldName, QString());
-        (*row.field)->setFixedWidth(twips(855) + 20);
-        g->addWidget(*row.label, r, 0);
-        g->addWidget(*row.field, r, 1);
-        ++r;
-    }
+    FieldGrid(box, {"sonrel::Form1", fieldWidth()})
+        .rows({{"X1n", &Text1, "Text1", "86,60254", "Label68", &Label68},
+               {"X2n", &Text2, "Text2", "50", "Label69", &Label69},
+               {"Y1n", &Text5, "Text5", "50", "Label58", &Label58},
+               {"Y2n", &Text6, "Text6", "0", "Label1", &Label1},
+               {"VX1", &Text3, "Text3", "6", "Label70", &Label70},
+               {"VX2", &Text4, "Text4", "10", "Label71", &Label71},
+               {"VY1", &Text7, "Text7", "0", "Label2", &Label2},
+               {"VY2", &Text8, "Text8", "0", "Label3", &Label3},
+               {"X1=", &Text13, "Text13", nullptr, "Label8", &Label8},
+               {"X2=", &Text14, "Text14", nullptr, "Label9", &Label9},
+               {"Y1=", &Text15, "Text15", nullptr, "Label10", &Label10},
+               {"Y2=", &Text16, "Text16", nullptr, "Label11", &Label11}});
     return box;
 }
 
 QWidget* Form1::buildSignal(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    Label18 = makeLabel(box, "Label18", tr("скорость сигнала Vs, м/с "));
-    Text12 = makeField(box, "Text12", QStringLiteral("20"));
-    Label7 = makeLabel(box, "Label7", QStringLiteral(" R="));
-    Text11 = makeField(box, "Text11", QString());
+    FieldGrid g(box, {"sonrel::Form1"});
+    g.rows({{QT_TRANSLATE_NOOP("sonrel::Form1", "скорость сигнала Vs, м/с "), &Text12, "Text12",
+             "20", "Label18", &Label18},
+            {" R=", &Text11, "Text11", nullptr, "Label7", &Label7}});
     Command13 = makeButton(box, "Command13", tr("1-Задать T00, с"));
-    Text18 = makeField(box, "Text18", QStringLiteral("5"));
-    Label6 = makeLabel(box, "Label6", tr(" v0, 1/c="));
-    Text24 = makeField(box, "Text24", QString());
-    Label12 = makeLabel(box, "Label12", tr("T, с="));
-    Text17 = makeField(box, "Text17", QString());
-    Label4 = makeLabel(box, "Label4", tr(" шаг решения, с"));
-    Text9 = makeField(box, "Text9", QStringLiteral("1E-3"));
-    QWidget* left[] = {Label18, Label7, Command13, Label6, Label12, Label4};
-    QLineEdit* right[] = {Text12, Text11, Text18, Text24, Text17, Text9};
-    for (int r = 0; r < 6; ++r) {
-        g->addWidget(left[r], r, 0);
-        g->addWidget(right[r], r, 1);
-    }
+    Text18 = g.after(Command13, "Text18", "5");
+    g.rows({{QT_TRANSLATE_NOOP("sonrel::Form1", " v0, 1/c="), &Text24, "Text24", nullptr, "Label6",
+             &Label6},
+            {QT_TRANSLATE_NOOP("sonrel::Form1", "T, с="), &Text17, "Text17", nullptr, "Label12",
+             &Label12},
+            {QT_TRANSLATE_NOOP("sonrel::Form1", " шаг решения, с"), &Text9, "Text9", "1E-3",
+             "Label4", &Label4}});
     return box;
 }
 
 QWidget* Form1::buildControl(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
+    FieldGrid g(box, {"sonrel::Form1"});
     Command1 = makeButton(box, "Command1", tr("2-Начать эксперимент"));
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
     CheckAllFronts = makeCheck(box, "CheckAllFronts", tr("все фронты"), false);
-    Command2 = makeButton(box, "Command2", tr("Остановить"));
-    Command3 = makeButton(box, "Command3", tr("Продолжить"));
-    Command4 = makeButton(box, "Command4", tr("NC0 шагов="));
-    Text10 = makeField(box, "Text10", QStringLiteral("20"));
-    Check9 = makeCheck(box, "Check9", tr("+ текст"), true);
-    Check5 = makeCheck(box, "Check5", tr("+ отчет"), false);
-    Label14 = makeLabel(box, "Label14", tr("Масштаб рисунка, м/см"));
-    Text19 = makeField(box, "Text19", QStringLiteral("5"));
-    Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
-    Command6 = makeButton(box, "Command6", tr("Сохранить в файл рисунок с №"));
-    Text21 = makeField(box, "Text21", QStringLiteral("1"));
-    g->addWidget(Command1, 0, 0);
     auto* modes = new QHBoxLayout;
     modes->addWidget(Check1);
     modes->addWidget(CheckAllFronts);
-    g->addLayout(modes, 0, 1);
-    g->addWidget(Command2, 1, 0);
-    g->addWidget(Command3, 1, 1);
-    g->addWidget(Command4, 2, 0);
-    g->addWidget(Text10, 2, 1);
-    g->addWidget(Check9, 3, 0);
-    g->addWidget(Check5, 3, 1);
-    g->addWidget(Label14, 4, 0);
-    g->addWidget(Text19, 4, 1);
-    g->addWidget(Command5, 5, 0, 1, 2);
-    g->addWidget(Command6, 6, 0);
-    g->addWidget(Text21, 6, 1);
+    g.layout()->addLayout(modes, g.nextRow(), 1);
+    g.add(Command1, nullptr); // beside the modes in the same row
+    Command2 = makeButton(box, "Command2", tr("Остановить"));
+    Command3 = makeButton(box, "Command3", tr("Продолжить"));
+    g.add(Command2, Command3);
+    Command4 = makeButton(box, "Command4", tr("NC0 шагов="));
+    Text10 = g.after(Command4, "Text10", "20");
+    Check9 = makeCheck(box, "Check9", tr("+ текст"), true);
+    Check5 = makeCheck(box, "Check5", tr("+ отчет"), false);
+    g.add(Check9, Check5);
+    g.row({QT_TRANSLATE_NOOP("sonrel::Form1", "Масштаб рисунка, м/см"), &Text19, "Text19", "5",
+           "Label14", &Label14});
+    Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
+    g.span(Command5);
+    Command6 = makeButton(box, "Command6", tr("Сохранить в файл рисунок с №"));
+    Text21 = g.after(Command6, "Text21", "1");
     // At 5× the default run (about 123 s of model time) lasts about 25 s.
     pacer = new RunPacer(
         *this, {Command1, Command2, Command3, Command4},
         [this] { return std::max(0, state().frontIndex - 1); }, 3);
-    g->addWidget(pacer->row(), 7, 0, 1, 2);
+    g.span(pacer->row());
     return box;
 }
 
@@ -242,24 +212,21 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     outer->addWidget(Frame1, 0, Qt::AlignTop);
 
     auto* right = new QWidget(box);
-    auto* g = new QGridLayout(right);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setHorizontalSpacing(4);
-    g->setHorizontalSpacing(4);
-    Label16 = makeLabel(right, "Label16", QStringLiteral("v0(L0)"));
-    Text29 = makeField(right, "Text29", QStringLiteral("656,28"));
-    Label17 = makeLabel(right, "Label17", QStringLiteral("dv (dL)"));
-    Text23 = makeField(right, "Text23", QStringLiteral("0"));
-    Label13 = makeLabel(right, "Label13", QStringLiteral("X, V/Vs"));
-    Text25 = makeField(right, "Text25", QStringLiteral("0"));
-    Label19 = makeLabel(right, "Label19", QStringLiteral("Y, v/v0"));
-    Text26 = makeField(right, "Text26", QStringLiteral("1"));
-    Label20 = makeLabel(right, "Label20", tr("Масштаб графика v/v0, ед/см"));
-    Text27 = makeField(right, "Text27", QStringLiteral("0,2"));
+    FieldGrid g(right, {"sonrel::Form1", fieldWidth()});
+    g.layout()->setHorizontalSpacing(4);
+    g.rows({{"v0(L0)", &Text29, "Text29", "656,28", "Label16", &Label16},
+            {"dv (dL)", &Text23, "Text23", "0", "Label17", &Label17},
+            {"X, V/Vs", &Text25, "Text25", "0", "Label13", &Label13},
+            {"Y, v/v0", &Text26, "Text26", "1", "Label19", &Label19}},
+           2);
+    g.row({QT_TRANSLATE_NOOP("sonrel::Form1", "Масштаб графика v/v0, ед/см"), &Text27, "Text27",
+           "0,2", "Label20", &Label20},
+          3);
     Command18 =
         makeButton(right, "Command18", tr("Расчет по координатам и скоростям с нахождением Q"));
+    g.span(Command18, 4);
     Command17 = makeButton(right, "Command17", tr("Расчет по V1, V2 или V12 = X при заданном Q="));
-    Text28 = makeField(right, "Text28", QStringLiteral("0"));
+    Text28 = g.after(Command17, "Text28", "0", 3);
     Command12 = makeButton(right, "Command12", tr("Построить график в функции от"));
     Frame3 = makeFrame(right, "Frame3", QString());
     auto* f3 = new QHBoxLayout(Frame3);
@@ -271,30 +238,12 @@ QWidget* Form1::buildTheory(QWidget* parent) {
     f3->addWidget(Option6);
     f3->addWidget(Option7);
     f3->addWidget(Option8);
+    g.add(Command12, Frame3, 2);
     Command7 = makeButton(right, "Command7", tr("На график экспериментальные точки"));
     Command15 = makeButton(right, "Command15", tr("Поставить точку по X Y"));
+    g.add(Command7, Command15, 2);
     Command14 = makeButton(right, "Command14", tr("Очистить график"));
-    // Numbers of a dozen digits need no more room than the bodies' fields.
-    for (QLineEdit* f : {Text29, Text23, Text25, Text26, Text27, Text28})
-        f->setFixedWidth(twips(855) + 20);
-    g->addWidget(Label16, 0, 0);
-    g->addWidget(Text29, 0, 1);
-    g->addWidget(Label17, 0, 2);
-    g->addWidget(Text23, 0, 3);
-    g->addWidget(Label13, 1, 0);
-    g->addWidget(Text25, 1, 1);
-    g->addWidget(Label19, 1, 2);
-    g->addWidget(Text26, 1, 3);
-    g->addWidget(Label20, 2, 0, 1, 3);
-    g->addWidget(Text27, 2, 3);
-    g->addWidget(Command18, 3, 0, 1, 4);
-    g->addWidget(Command17, 4, 0, 1, 3);
-    g->addWidget(Text28, 4, 3);
-    g->addWidget(Command12, 5, 0, 1, 2);
-    g->addWidget(Frame3, 5, 2, 1, 2);
-    g->addWidget(Command7, 6, 0, 1, 2);
-    g->addWidget(Command15, 6, 2, 1, 2);
-    g->addWidget(Command14, 7, 0, 1, 2);
+    g.span(Command14);
     outer->addWidget(right, 1, Qt::AlignTop);
     return box;
 }

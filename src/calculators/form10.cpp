@@ -4,10 +4,9 @@
 
 #include "canvas/picture_file_qt.h"
 #include "ui/button_tooltips_qt.h"
+#include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 
-#include <QCoreApplication>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -16,27 +15,6 @@ namespace sonrel {
 namespace {
 constexpr int kPictureW = 800, kPictureH = 350;
 
-struct FieldRow {
-    const char* labelName;
-    const char* caption; // translated where shown, context of the window
-    QLineEdit** field;
-    const char* fieldName;
-    const char* value; // null: the field starts empty
-};
-
-// Label and field pairs, one pair per grid row from row `first` on.
-void addRows(QWidget* box, QGridLayout* g, int first, std::initializer_list<FieldRow> rows) {
-    int r = first;
-    for (const FieldRow& row : rows) {
-        *row.field = row.value ? makeField(box, row.fieldName, QString::fromUtf8(row.value))
-                               : makeField(box, row.fieldName, QString());
-        g->addWidget(makeLabel(box, row.labelName,
-                               QCoreApplication::translate("sonrel::Form10", row.caption)),
-                     r, 0);
-        g->addWidget(*row.field, r, 1);
-        ++r;
-    }
-}
 } // namespace
 
 Form10::Form10(AppContext& app) : FormBase(app, 10), model_(app.state) {
@@ -79,35 +57,29 @@ void Form10::buildControls() {
 
 QWidget* Form10::buildRodColumn(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    addRows(box, g, 0,
-            {{"Label1", "X1", &Text1, "Text1", "100"},
-             {"Label2", "Y1", &Text3, "Text3", "60"},
-             {"Label3", "X2", &Text2, "Text2", "200"},
-             {"Label4", "Y2", &Text4, "Text4", "60"},
-             {"Label5", "VX1", &Text10, "Text10", "0"},
-             {"Label6", "VX2", &Text17, "Text17", "0"},
-             {"Label7", QT_TRANSLATE_NOOP("sonrel::Form10", "Xn (наблюдателя)"), &Text6, "Text6",
-              "0"}});
+    FieldGrid g(box, {"sonrel::Form10"});
+    g.rows({{"X1", &Text1, "Text1", "100", "Label1"},
+            {"Y1", &Text3, "Text3", "60", "Label2"},
+            {"X2", &Text2, "Text2", "200", "Label3"},
+            {"Y2", &Text4, "Text4", "60", "Label4"},
+            {"VX1", &Text10, "Text10", "0", "Label5"},
+            {"VX2", &Text17, "Text17", "0", "Label6"},
+            {QT_TRANSLATE_NOOP("sonrel::Form10", "Xn (наблюдателя)"), &Text6, "Text6", "0",
+             "Label7"}});
     Command13 = makeButton(box, "Command13", tr("Рассчитать координатное время при VXiso="));
-    Text9 = makeField(box, "Text9", QStringLiteral("10"));
-    g->addWidget(Command13, 7, 0);
-    g->addWidget(Text9, 7, 1);
-    addRows(
-        box, g, 8,
-        {{"Label8", QT_TRANSLATE_NOOP("sonrel::Form10", "и Vs, м/с"), &Text32, "Text32", "20"},
-         {"Label9", QT_TRANSLATE_NOOP("sonrel::Form10", "Масштаб, м/см"), &Text19, "Text19", "10"},
-         {"Label10", QT_TRANSLATE_NOOP("sonrel::Form10", "к-во итераций"), &Text24, "Text24",
-          "100"},
-         {"Label11", "sqrt(1- (VXiso/Vs)^2)", &Text5, "Text5", nullptr}});
+    Text9 = g.after(Command13, "Text9", "10");
+    g.rows(
+        {{QT_TRANSLATE_NOOP("sonrel::Form10", "и Vs, м/с"), &Text32, "Text32", "20", "Label8"},
+         {QT_TRANSLATE_NOOP("sonrel::Form10", "Масштаб, м/см"), &Text19, "Text19", "10", "Label9"},
+         {QT_TRANSLATE_NOOP("sonrel::Form10", "к-во итераций"), &Text24, "Text24", "100",
+          "Label10"},
+         {"sqrt(1- (VXiso/Vs)^2)", &Text5, "Text5", nullptr, "Label11"}});
     return box;
 }
 
 QWidget* Form10::buildSeenColumn(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
+    FieldGrid g(box, {"sonrel::Form10"});
     Frame1 = makeFrame(box, "Frame1", tr("теория"));
     auto* f1 = new QVBoxLayout(Frame1);
     Option1 = makeOption(Frame1, "Option1", tr("Классика в АСО"), false);
@@ -116,24 +88,22 @@ QWidget* Form10::buildSeenColumn(QWidget* parent) {
     Option4 = makeOption(Frame1, "Option4", tr("СТО+"), false);
     for (QRadioButton* o : {Option1, Option2, Option3, Option4})
         f1->addWidget(o);
-    g->addWidget(Frame1, 0, 0, 1, 2);
-    addRows(box, g, 1,
-            {{"Label12", "X1", &Text7, "Text7", "100"},
-             {"Label13", "X2", &Text8, "Text8", "200"},
-             {"Label14", "T1", &Text27, "Text27", "0"},
-             {"Label15", "T2", &Text28, "Text28", "0"},
-             {"Label16", "VX1", &Text18, "Text18", "0"},
-             {"Label17", "VX2", &Text20, "Text20", "0"},
-             {"Label18", "Xn1", &Text15, "Text15", nullptr},
-             {"Label19", "Xn2", &Text16, "Text16", nullptr},
-             {"Label20", "X2-X1=", &Text31, "Text31", nullptr}});
+    g.span(Frame1);
+    g.rows({{"X1", &Text7, "Text7", "100", "Label12"},
+            {"X2", &Text8, "Text8", "200", "Label13"},
+            {"T1", &Text27, "Text27", "0", "Label14"},
+            {"T2", &Text28, "Text28", "0", "Label15"},
+            {"VX1", &Text18, "Text18", "0", "Label16"},
+            {"VX2", &Text20, "Text20", "0", "Label17"},
+            {"Xn1", &Text15, "Text15", nullptr, "Label18"},
+            {"Xn2", &Text16, "Text16", nullptr, "Label19"},
+            {"X2-X1=", &Text31, "Text31", nullptr, "Label20"}});
     return box;
 }
 
 QWidget* Form10::buildAlignColumn(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
+    FieldGrid g(box, {"sonrel::Form10"});
     Command1 = makeButton(box, "Command1", tr("Согласовать время по"));
     Frame2 = makeFrame(box, "Frame2", QString());
     auto* f2 = new QHBoxLayout(Frame2);
@@ -141,25 +111,21 @@ QWidget* Form10::buildAlignColumn(QWidget* parent) {
     Option9 = makeOption(Frame2, "Option9", QStringLiteral("T2"), false);
     f2->addWidget(Option8);
     f2->addWidget(Option9);
-    g->addWidget(Command1, 0, 0);
-    g->addWidget(Frame2, 0, 1);
-    addRows(box, g, 1,
-            {{"Label21", "X1=X1+VX1*dt1", &Text11, "Text11", nullptr},
-             {"Label22", "X2=X2+VX2*dt2", &Text12, "Text12", nullptr},
-             {"Label23", "dt1", &Text22, "Text22", nullptr},
-             {"Label24", "dt2", &Text23, "Text23", nullptr},
-             {"Label25", "R1/Vs", &Text25, "Text25", nullptr},
-             {"Label26", "R2/Vs", &Text26, "Text26", nullptr},
-             {"Label27", "+dt1=", &Text13, "Text13", nullptr},
-             {"Label28", "+dt2=", &Text14, "Text14", nullptr}});
+    g.add(Command1, Frame2);
+    g.rows({{"X1=X1+VX1*dt1", &Text11, "Text11", nullptr, "Label21"},
+            {"X2=X2+VX2*dt2", &Text12, "Text12", nullptr, "Label22"},
+            {"dt1", &Text22, "Text22", nullptr, "Label23"},
+            {"dt2", &Text23, "Text23", nullptr, "Label24"},
+            {"R1/Vs", &Text25, "Text25", nullptr, "Label25"},
+            {"R2/Vs", &Text26, "Text26", nullptr, "Label26"},
+            {"+dt1=", &Text13, "Text13", nullptr, "Label27"},
+            {"+dt2=", &Text14, "Text14", nullptr, "Label28"}});
     Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
+    g.span(Command5);
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));
-    Text21 = makeField(box, "Text21", QStringLiteral("1"));
+    Text21 = g.after(Command6, "Text21", "1");
     Command16 = makeButton(box, "Command16", tr("Закрыть форму"));
-    g->addWidget(Command5, 9, 0, 1, 2);
-    g->addWidget(Command6, 10, 0);
-    g->addWidget(Text21, 10, 1);
-    g->addWidget(Command16, 11, 0, 1, 2);
+    g.span(Command16);
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "calculators/form5.h"
 #include "canvas/export_qt.h"
 #include "ui/button_tooltips_qt.h"
+#include "ui/field_grid_qt.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -11,15 +12,6 @@ namespace sonrel {
 namespace {
 constexpr int kFrameW = 560, kFrameH = 420; // the graph's visible frame, pixels
 
-// A label and a field side by side in a grid row.
-QLineEdit* labelledField(QWidget* box, QGridLayout* g, int row, int col, const char* labelName,
-                         const QString& caption, const char* fieldName, const char* value) {
-    QLineEdit* f = value ? makeField(box, fieldName, QString::fromUtf8(value))
-                         : makeField(box, fieldName, QString());
-    g->addWidget(makeLabel(box, labelName, caption), row, col);
-    g->addWidget(f, row, col + 1);
-    return f;
-}
 } // namespace
 
 Form5::Form5(AppContext& app) : FormBase(app, 5) {
@@ -65,41 +57,36 @@ Form5::Form5(AppContext& app) : FormBase(app, 5) {
 
 QWidget* Form5::buildCalculations(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    int r = 0;
-    Text9 = labelledField(box, g, r++, 0, "Label1", tr("v0, ТГц"), "Text9", "546,467");
+    FieldGrid g(box, {"sonrel::Form5"});
+    g.row({QT_TRANSLATE_NOOP("sonrel::Form5", "v0, ТГц"), &Text9, "Text9", "546,467", "Label1"});
     Command4 = makeButton(box, "Command4",
                           tr("Рассчитать по (4-1) частоты лазеров для скорости пучка ионов 7Li+="));
-    g->addWidget(Command4, r++, 0, 1, 2);
-    Text10 = labelledField(box, g, r++, 0, "Label2", QStringLiteral("V7Li+="), "Text10", "0,338");
-    Text11 = labelledField(box, g, r++, 0, "Label3", tr("vp, ТГц"), "Text11", nullptr);
-    Text12 = labelledField(box, g, r++, 0, "Label4", tr("va, ТГц"), "Text12", nullptr);
+    g.span(Command4);
+    g.rows({{"V7Li+=", &Text10, "Text10", "0,338", "Label2"},
+            {QT_TRANSLATE_NOOP("sonrel::Form5", "vp, ТГц"), &Text11, "Text11", nullptr, "Label3"},
+            {QT_TRANSLATE_NOOP("sonrel::Form5", "va, ТГц"), &Text12, "Text12", nullptr, "Label4"}});
     Command5 = makeButton(box, "Command5",
                           tr("Найти по частотам лазеров скорость пучка по формуле (2), "
                              "когда эффективные частоты совпадут"));
-    g->addWidget(Command5, r++, 0, 1, 2);
+    g.span(Command5);
     Check2 = makeCheck(box, "Check2",
                        tr("+ при поиске использовать экспериментальные va и vp задав "
                           "скорости 0,03 , 0,064 или 0,338"),
                        false);
-    g->addWidget(Check2, r++, 0, 1, 2);
+    g.span(Check2);
 
     Command6 = makeButton(box, "Command6", tr("E, кэВ = m * V^2 / 2 ="));
-    Text14 = makeField(box, "Text14", QStringLiteral("150"));
+    Text14 = g.after(Command6, "Text14", "150");
     Command7 = makeButton(box, "Command7", tr("m, кг = 2 * E / V^2 ="));
-    Text15 = makeField(box, "Text15", QStringLiteral("3,344556E-27"));
+    Text15 = g.after(Command7, "Text15", "3,344556E-27");
     Command8 = makeButton(box, "Command8", QStringLiteral("V = sqrt( 2 * E / m ) ="));
-    Text16 = makeField(box, "Text16", QStringLiteral("0,012645"));
-    for (auto [button, field] :
-         {std::pair{Command6, Text14}, {Command7, Text15}, {Command8, Text16}}) {
-        g->addWidget(button, r, 0);
-        g->addWidget(field, r++, 1);
-    }
+    Text16 = g.after(Command8, "Text16", "0,012645");
 
-    Text17 = labelledField(box, g, r++, 0, "Label5", tr("L0, нм / v0, ТГц"), "Text17", "656,28");
-    Text18 = labelledField(box, g, r++, 0, "Label6", tr("dL, нм / dv, ТГц"), "Text18", "10");
-    Text19 = labelledField(box, g, r++, 0, "Label8", tr("Alfa, град"), "Text19", "0");
+    g.rows({{QT_TRANSLATE_NOOP("sonrel::Form5", "L0, нм / v0, ТГц"), &Text17, "Text17", "656,28",
+             "Label5"},
+            {QT_TRANSLATE_NOOP("sonrel::Form5", "dL, нм / dv, ТГц"), &Text18, "Text18", "10",
+             "Label6"},
+            {QT_TRANSLATE_NOOP("sonrel::Form5", "Alfa, град"), &Text19, "Text19", "0", "Label8"}});
     Frame3 = makeFrame(box, "Frame3", QString());
     auto* f3 = new QHBoxLayout(Frame3);
     Option6 = makeOption(Frame3, "Option6", QStringLiteral("L0, dL"), true);
@@ -112,16 +99,15 @@ QWidget* Form5::buildCalculations(QWidget* parent) {
     Option9 = makeOption(Frame4, "Option9", tr("приемник"), false);
     f4->addWidget(Option8);
     f4->addWidget(Option9);
-    g->addWidget(Frame3, r, 0);
-    g->addWidget(Frame4, r++, 1);
+    g.add(Frame3, Frame4);
     Command9 =
         makeButton(box, "Command9", tr("Рассчитать скорость по (2) при заданном угле наблюдения"));
-    g->addWidget(Command9, r++, 0, 1, 2);
-    Text20 = labelledField(box, g, r++, 0, "Label9", tr("скорость V / Vsv"), "Text20", nullptr);
+    g.span(Command9);
+    g.row({QT_TRANSLATE_NOOP("sonrel::Form5", "скорость V / Vsv"), &Text20, "Text20", nullptr,
+           "Label9"});
     Command11 = makeButton(box, "Command11", tr("Эксперименты Кауфмана"));
     Command10 = makeButton(box, "Command10", tr("Закрыть"));
-    g->addWidget(Command11, r, 0);
-    g->addWidget(Command10, r++, 1);
+    g.add(Command11, Command10);
     return box;
 }
 
@@ -151,12 +137,14 @@ QWidget* Form5::buildGraph(QWidget* parent) {
 
 QWidget* Form5::buildGraphControls(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    Text1 = labelledField(box, g, 0, 0, "Label10", tr("Vmax, м/с"), "Text1", "3E2");
-    Text3 = labelledField(box, g, 1, 0, "Label11", tr("MV, (м/с)/см"), "Text3", "1,5E1");
-    Text2 = labelledField(box, g, 2, 0, "Label12", QStringLiteral("dv/v max"), "Text2", "1E-12");
-    Text4 = labelledField(box, g, 3, 0, "Label13", tr("Mdv/v, ед/см"), "Text4", "1E-13");
+    // The scales' fields on the left, the theory and what moves beside them.
+    FieldGrid g(box, {"sonrel::Form5"});
+    g.rows(
+        {{QT_TRANSLATE_NOOP("sonrel::Form5", "Vmax, м/с"), &Text1, "Text1", "3E2", "Label10"},
+         {QT_TRANSLATE_NOOP("sonrel::Form5", "MV, (м/с)/см"), &Text3, "Text3", "1,5E1", "Label11"},
+         {"dv/v max", &Text2, "Text2", "1E-12", "Label12"},
+         {QT_TRANSLATE_NOOP("sonrel::Form5", "Mdv/v, ед/см"), &Text4, "Text4", "1E-13",
+          "Label13"}});
 
     Frame1 = makeFrame(box, "Frame1", tr("теория"));
     auto* f1 = new QGridLayout(Frame1);
@@ -170,7 +158,7 @@ QWidget* Form5::buildGraphControls(QWidget* parent) {
     f1->addWidget(Label7, 0, 2);
     f1->addWidget(Option2, 1, 0);
     f1->addWidget(Option5, 2, 0);
-    g->addWidget(Frame1, 0, 2, 3, 2);
+    g.layout()->addWidget(Frame1, 0, 2, 3, 2);
 
     Frame2 = makeFrame(box, "Frame2", tr("движется"));
     auto* f2 = new QHBoxLayout(Frame2);
@@ -178,20 +166,19 @@ QWidget* Form5::buildGraphControls(QWidget* parent) {
     Option4 = makeOption(Frame2, "Option4", tr("излучатель"), false);
     f2->addWidget(Option3);
     f2->addWidget(Option4);
-    g->addWidget(Frame2, 3, 2, 1, 2);
+    g.layout()->addWidget(Frame2, 3, 2, 1, 2);
 
     Command1 = makeButton(box, "Command1", tr("Построить график dv/v"));
     Command3 = makeButton(box, "Command3", tr("Поставить на график точку"));
-    g->addWidget(Command1, 4, 0, 1, 2);
-    g->addWidget(Command3, 4, 2, 1, 2);
-    Text7 = labelledField(box, g, 5, 0, "Label14", tr("V, м/с"), "Text7", "150");
-    Text8 = labelledField(box, g, 5, 2, "Label15", QStringLiteral("dv/v"), "Text8", "1E-13");
+    g.add(Command1, Command3, 2);
+    g.rows({{QT_TRANSLATE_NOOP("sonrel::Form5", "V, м/с"), &Text7, "Text7", "150", "Label14"},
+            {"dv/v", &Text8, "Text8", "1E-13", "Label15"}},
+           2);
+    const int last = g.nextRow();
     Command2 = makeButton(box, "Command2", tr("Сохранить рисунок №"));
-    Text6 = makeField(box, "Text6", QStringLiteral("20"));
+    Text6 = g.after(Command2, "Text6", "20");
     Command16 = makeButton(box, "Command16", tr("Очистить рисунок"));
-    g->addWidget(Command2, 6, 0);
-    g->addWidget(Text6, 6, 1);
-    g->addWidget(Command16, 6, 2, 1, 2);
+    g.layout()->addWidget(Command16, last, 2, 1, 2);
     return box;
 }
 

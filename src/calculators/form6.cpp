@@ -6,9 +6,9 @@
 #include "calculators/frame_drawing.h"
 #include "canvas/picture_file_qt.h"
 #include "ui/button_tooltips_qt.h"
+#include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -18,15 +18,8 @@ namespace sonrel {
 
 namespace {
 
-// A labelled field: caption (translated where shown, context of the window),
-// where the field goes, its design name and its
-// default text (null: the field holds its own name until written).
-struct FieldRow {
-    const char* caption;
-    QLineEdit** field;
-    const char* name;
-    const char* value;
-};
+// The width of the window's fields, pixels.
+constexpr int kFieldWidth = 78;
 
 constexpr int kTruncDigits = 6;
 
@@ -183,27 +176,6 @@ QLabel* Form6::label(QWidget* parent, const QString& caption) {
     return makeLabel(parent, name.constData(), caption);
 }
 
-namespace {
-
-// Fills a grid with caption / field pairs, `columns` pairs per grid row.
-template <typename MakeLabel>
-void addFieldRows(QGridLayout* g, QWidget* parent, std::initializer_list<FieldRow> rows,
-                  int columns, MakeLabel makeCaption, int firstRow = 0) {
-    int i = 0;
-    for (const FieldRow& row : rows) {
-        *row.field = row.value ? makeField(parent, row.name, QString::fromUtf8(row.value))
-                               : makeField(parent, row.name, QString());
-        (*row.field)->setFixedWidth(78);
-        const int r = firstRow + i / columns, c = 2 * (i % columns);
-        g->addWidget(makeCaption(parent, QCoreApplication::translate("sonrel::Form6", row.caption)),
-                     r, c);
-        g->addWidget(*row.field, r, c + 1);
-        ++i;
-    }
-}
-
-} // namespace
-
 void Form6::buildControls() {
     auto* content = new QWidget;
     auto* root = new QVBoxLayout(content);
@@ -256,18 +228,18 @@ QWidget* Form6::buildInputs(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
+    const FieldGrid::Style style{"sonrel::Form6", kFieldWidth, &labelCount_};
     auto* g = new QGridLayout;
-    auto lbl = [this](QWidget* p, const QString& c) { return label(p, c); };
-    addFieldRows(g, box,
-                 {{"X1aso", &Text22, "Text22", "6"},
-                  {"Y1aso", &Text24, "Text24", "6"},
-                  {"X2aso", &Text23, "Text23", "1"},
-                  {"Y2aso", &Text25, "Text25", "1"},
-                  {"VX1aso", &Text14, "Text14", "16"},
-                  {"VY1aso", &Text18, "Text18", "0"},
-                  {"VX2aso", &Text15, "Text15", "12"},
-                  {"VY2aso", &Text19, "Text19", "0"}},
-                 2, lbl);
+    FieldGrid(box, g, style)
+        .rows({{"X1aso", &Text22, "Text22", "6"},
+               {"Y1aso", &Text24, "Text24", "6"},
+               {"X2aso", &Text23, "Text23", "1"},
+               {"Y2aso", &Text25, "Text25", "1"},
+               {"VX1aso", &Text14, "Text14", "16"},
+               {"VY1aso", &Text18, "Text18", "0"},
+               {"VX2aso", &Text15, "Text15", "12"},
+               {"VY2aso", &Text19, "Text19", "0"}},
+              2);
     v->addLayout(g);
 
     auto* run = new QGridLayout;
@@ -288,13 +260,13 @@ QWidget* Form6::buildInputs(QWidget* parent) {
     v->addLayout(run);
 
     auto* sig = new QGridLayout;
-    addFieldRows(sig, box,
-                 {{"Vs0", &Text8, "Text8", "20"},
-                  {"Vs", &Text57, "Text57", nullptr},
-                  {"v0", &Text70, "Text70", "1"},
-                  {QT_TRANSLATE_NOOP("sonrel::Form6", " ML, м/см"), &Text6, "Text6", "1"},
-                  {QT_TRANSLATE_NOOP("sonrel::Form6", " MV, (м/с)/см"), &Text35, "Text35", "4"}},
-                 2, lbl);
+    FieldGrid(box, sig, style)
+        .rows({{"Vs0", &Text8, "Text8", "20"},
+               {"Vs", &Text57, "Text57"},
+               {"v0", &Text70, "Text70", "1"},
+               {QT_TRANSLATE_NOOP("sonrel::Form6", " ML, м/см"), &Text6, "Text6", "1"},
+               {QT_TRANSLATE_NOOP("sonrel::Form6", " MV, (м/с)/см"), &Text35, "Text35", "4"}},
+              2);
     v->addLayout(sig);
     v->addWidget(buildChoices(box));
     return box;
@@ -328,12 +300,12 @@ QWidget* Form6::buildChoices(QWidget* parent) {
     f1->addWidget(Option5, 0, 1);
     f1->addWidget(Option6, 0, 2);
     auto* f1rows = new QGridLayout;
-    addFieldRows(f1rows, Frame1,
-                 {{"dT", &Text32, "Text32", nullptr},
-                  {"T2iso", &Text37, "Text37", nullptr},
-                  {"X2= X2z + VX2*dT", &Text33, "Text33", nullptr},
-                  {"Y2= Y2z + VY2*dT", &Text36, "Text36", nullptr}},
-                 2, [this](QWidget* p, const QString& c) { return label(p, c); });
+    FieldGrid(Frame1, f1rows, {"sonrel::Form6", kFieldWidth, &labelCount_})
+        .rows({{"dT", &Text32, "Text32"},
+               {"T2iso", &Text37, "Text37"},
+               {"X2= X2z + VX2*dT", &Text33, "Text33"},
+               {"Y2= Y2z + VY2*dT", &Text36, "Text36"}},
+              2);
     f1->addLayout(f1rows, 1, 0, 1, 3);
     v->addWidget(Frame1);
     return box;
@@ -341,42 +313,42 @@ QWidget* Form6::buildChoices(QWidget* parent) {
 
 QWidget* Form6::buildResults(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    auto lbl = [this](QWidget* p, const QString& c) { return label(p, c); };
-    addFieldRows(g, box,
-                 {{"X1iso", &Text26, "Text26", nullptr},
-                  {"Y1iso", &Text28, "Text28", nullptr},
-                  {"X2iso", &Text27, "Text27", nullptr},
-                  {"Y2iso", &Text29, "Text29", nullptr},
-                  {"VX1iso", &Text16, "Text16", nullptr},
-                  {"VY1iso", &Text20, "Text20", nullptr},
-                  {"VX2iso", &Text17, "Text17", nullptr},
-                  {"VY2iso", &Text21, "Text21", nullptr},
-                  {"V1aso", &Text1, "Text1", nullptr},
-                  {"V2aso", &Text2, "Text2", nullptr},
-                  {"V1iso", &Text4, "Text4", nullptr},
-                  {"V2iso", &Text5, "Text5", nullptr},
-                  {"Q1aso", &Text9, "Text9", nullptr},
-                  {"Q2aso", &Text10, "Text10", nullptr},
-                  {"Q1iso", &Text11, "Text11", nullptr},
-                  {"Q2iso", &Text12, "Text12", nullptr},
-                  {"Q12iso", &Text13, "Text13", nullptr},
-                  {"V12iso", &Text34, "Text34", nullptr}},
-                 2, lbl);
-    int row = 9;
-    g->addWidget(label(box, tr("угол луча зрения Q3aso")), row, 0, 1, 2);
+    FieldGrid g(box, {"sonrel::Form6", kFieldWidth, &labelCount_});
+    g.rows({{"X1iso", &Text26, "Text26"},
+            {"Y1iso", &Text28, "Text28"},
+            {"X2iso", &Text27, "Text27"},
+            {"Y2iso", &Text29, "Text29"},
+            {"VX1iso", &Text16, "Text16"},
+            {"VY1iso", &Text20, "Text20"},
+            {"VX2iso", &Text17, "Text17"},
+            {"VY2iso", &Text21, "Text21"},
+            {"V1aso", &Text1, "Text1"},
+            {"V2aso", &Text2, "Text2"},
+            {"V1iso", &Text4, "Text4"},
+            {"V2iso", &Text5, "Text5"},
+            {"Q1aso", &Text9, "Text9"},
+            {"Q2aso", &Text10, "Text10"},
+            {"Q1iso", &Text11, "Text11"},
+            {"Q2iso", &Text12, "Text12"},
+            {"Q12iso", &Text13, "Text13"},
+            {"V12iso", &Text34, "Text34"}},
+           2);
+    // The line-of-sight angles, their captions across two columns.
+    QGridLayout* grid = g.layout();
+    const int row = g.nextRow();
+    grid->addWidget(label(box, tr("угол луча зрения Q3aso")), row, 0, 1, 2);
     Text30 = makeField(box, "Text30", QStringLiteral("30"));
-    g->addWidget(Text30, row, 2, 1, 2, Qt::AlignLeft);
-    g->addWidget(label(box, tr("угол луча зрения Q3iso")), ++row, 0, 1, 2);
+    grid->addWidget(Text30, row, 2, 1, 2, Qt::AlignLeft);
+    grid->addWidget(label(box, tr("угол луча зрения Q3iso")), row + 1, 0, 1, 2);
     Text31 = makeField(box, "Text31", QString());
     Text58 = makeField(box, "Text58", QString());
-    g->addWidget(Text31, row, 2);
-    g->addWidget(Text58, row, 3);
+    grid->addWidget(Text31, row + 1, 2);
+    grid->addWidget(Text58, row + 1, 3);
     for (QLineEdit* f : {Text30, Text31, Text58})
-        f->setFixedWidth(78);
-    addFieldRows(g, box, {{"v", &Text69, "Text69", nullptr}, {"v/v0", &Text68, "Text68", nullptr}},
-                 2, lbl, ++row);
+        f->setFixedWidth(kFieldWidth);
+    g.skipRow();
+    g.skipRow();
+    g.rows({{"v", &Text69, "Text69"}, {"v/v0", &Text68, "Text68"}}, 2);
     return box;
 }
 
@@ -384,12 +356,12 @@ QWidget* Form6::buildTimeFrames(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* h = new QHBoxLayout(box);
     h->setContentsMargins(0, 0, 0, 0);
-    auto lbl = [this](QWidget* p, const QString& c) { return label(p, c); };
+    const FieldGrid::Style style{"sonrel::Form6", kFieldWidth, &labelCount_};
 
     Frame2 = makeFrame(box, "Frame2",
                        tr("для СТО согласовать в ИСО координаты по времени при "
                           "t1aso=t2aso"));
-    auto* f2 = new QGridLayout(Frame2);
+    FieldGrid f2(Frame2, new QGridLayout(Frame2), style);
     auto* f2options = new QHBoxLayout;
     Option7 = makeOption(Frame2, "Option7", tr("источника"), false);
     Option8 = makeOption(Frame2, "Option8", tr("приемника"), false);
@@ -398,48 +370,42 @@ QWidget* Form6::buildTimeFrames(QWidget* parent) {
     for (QRadioButton* o : {Option7, Option8, Option11, Option12})
         f2options->addWidget(o);
     f2options->addStretch(1);
-    f2->addLayout(f2options, 0, 0, 1, 4);
-    addFieldRows(f2, Frame2,
-                 {{"t1iso= (taso - VXiso * X1aso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)=", &Text40,
-                   "Text40", nullptr},
-                  {"t2iso= (taso - VXiso * X2aso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)=", &Text41,
-                   "Text41", nullptr},
-                  {"dt= t1iso - t2iso", &Text42, "Text42", nullptr}},
-                 1, lbl, 1);
+    f2.layout()->addLayout(f2options, f2.nextRow(), 0, 1, 4);
+    f2.skipRow();
+    f2.rows({{"t1iso= (taso - VXiso * X1aso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)=", &Text40, "Text40"},
+             {"t2iso= (taso - VXiso * X2aso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)=", &Text41, "Text41"},
+             {"dt= t1iso - t2iso", &Text42, "Text42"}});
     auto* f2pos = new QGridLayout;
-    addFieldRows(f2pos, Frame2,
-                 {{"X1iso", &Text45, "Text45", nullptr},
-                  {"X2iso", &Text43, "Text43", nullptr},
-                  {"Y1iso", &Text46, "Text46", nullptr},
-                  {"Y2iso", &Text44, "Text44", nullptr},
-                  {"T1iso", &Text38, "Text38", nullptr},
-                  {"T2iso", &Text39, "Text39", nullptr}},
-                 2, lbl);
-    f2->addLayout(f2pos, 4, 0, 1, 4);
+    FieldGrid(Frame2, f2pos, style)
+        .rows({{"X1iso", &Text45, "Text45"},
+               {"X2iso", &Text43, "Text43"},
+               {"Y1iso", &Text46, "Text46"},
+               {"Y2iso", &Text44, "Text44"},
+               {"T1iso", &Text38, "Text38"},
+               {"T2iso", &Text39, "Text39"}},
+              2);
+    f2.layout()->addLayout(f2pos, f2.nextRow(), 0, 1, 4);
     h->addWidget(Frame2, 0, Qt::AlignTop);
 
     Frame4 = makeFrame(box, "Frame4",
                        tr("+согласование координат по времени в ИСО1, 2 или 3 при "
                           "T1iso и T2iso"));
-    auto* f4 = new QGridLayout(Frame4);
-    addFieldRows(f4, Frame4,
-                 {{"t1iso123= (T1iso - VXiso * X1iso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)", &Text50,
-                   "Text50", nullptr},
-                  {"t2iso123= (T2iso - VXiso * X2iso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)", &Text51,
-                   "Text51", nullptr},
-                  {"dt= t1iso123 - t2iso123", &Text52, "Text52", nullptr}},
-                 1, lbl);
+    FieldGrid f4(Frame4, new QGridLayout(Frame4), style);
+    f4.rows(
+        {{"t1iso123= (T1iso - VXiso * X1iso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)", &Text50, "Text50"},
+         {"t2iso123= (T2iso - VXiso * X2iso / Vs^2 ) / sqrt(1- VXiso^2/ Vs^2)", &Text51, "Text51"},
+         {"dt= t1iso123 - t2iso123", &Text52, "Text52"}});
     auto* f4pos = new QGridLayout;
-    addFieldRows(f4pos, Frame4,
-                 {{"VXiso", &Text59, "Text59", nullptr},
-                  {"X1", &Text55, "Text55", nullptr},
-                  {"X2", &Text53, "Text53", nullptr},
-                  {"Y1", &Text56, "Text56", nullptr},
-                  {"Y2", &Text54, "Text54", nullptr},
-                  {"T1iso", &Text48, "Text48", nullptr},
-                  {"T2iso", &Text49, "Text49", nullptr}},
-                 2, lbl);
-    f4->addLayout(f4pos, 3, 0, 1, 2);
+    FieldGrid(Frame4, f4pos, style)
+        .rows({{"VXiso", &Text59, "Text59"},
+               {"X1", &Text55, "Text55"},
+               {"X2", &Text53, "Text53"},
+               {"Y1", &Text56, "Text56"},
+               {"Y2", &Text54, "Text54"},
+               {"T1iso", &Text48, "Text48"},
+               {"T2iso", &Text49, "Text49"}},
+              2);
+    f4.layout()->addLayout(f4pos, f4.nextRow(), 0, 1, 2);
     h->addWidget(Frame4, 0, Qt::AlignTop);
     h->addStretch(1);
     return box;

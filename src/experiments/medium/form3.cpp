@@ -5,9 +5,9 @@
 
 #include "experiments/medium/medium_drawing.h"
 #include "ui/button_tooltips_qt.h"
+#include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -15,37 +15,15 @@
 namespace sonrel {
 
 namespace {
-// A label and its field side by side in a grid row.
-struct Pair {
-    QLabel** label;
-    const char* labelName;
-    const char* caption;
-    QLineEdit** field;
-    const char* fieldName;
-    const char* value; // null: a result field, empty until the run writes it
-};
-
-void addPairs(QWidget* box, QGridLayout* g, const Pair* pairs, int count, int columns) {
-    for (int i = 0; i < count; ++i) {
-        const Pair& p = pairs[i];
-        // Worded captions are marked for this window's context; symbols such
-        // as X1 or Qn3 have no entry and stay as they are.
-        *p.label =
-            makeLabel(box, p.labelName, QCoreApplication::translate("sonrel::Form3", p.caption));
-        *p.field = makeField(box, p.fieldName, p.value ? QString::fromUtf8(p.value) : QString());
-        (*p.field)->setFixedWidth(88);
-        const int row = i / columns, col = (i % columns) * 2;
-        g->addWidget(*p.label, row, col);
-        g->addWidget(*p.field, row, col + 1);
-    }
-}
-
-QGridLayout* grid(QWidget* box) {
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(0, 0, 0, 0);
-    g->setVerticalSpacing(2);
+// A panel of rows a little closer together than a grid's own spacing.
+FieldGrid panel(QWidget* box, int fieldWidth) {
+    FieldGrid g(box, {"sonrel::Form3", fieldWidth});
+    g.layout()->setVerticalSpacing(2);
     return g;
 }
+
+constexpr int kTableWidth = 88; // the fields of the bodies, the medium and the results
+constexpr int kRunWidth = 70;   // the fields beside the run's buttons
 } // namespace
 
 Form3::Form3(AppContext& app) : FormBase(app, 3), run_(record_) {
@@ -89,36 +67,34 @@ QWidget* Form3::buildBodiesAndMedium(QWidget* parent) {
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
     auto* bodies = new QWidget(box);
-    const Pair bodyPairs[] = {
-        {&Label68, "Label68", "X1", &Text1, "Text1", "56,6"},
-        {&Label69, "Label69", "X2", &Text2, "Text2", "0"},
-        {&Label58, "Label58", "Y1", &Text5, "Text5", "50"},
-        {&Label1, "Label1", "Y2", &Text6, "Text6", "0"},
-        {&Label70, "Label70", "VX1", &Text3, "Text3", "6"},
-        {&Label71, "Label71", "VX2", &Text4, "Text4", "10"},
-        {&Label2, "Label2", "VY1", &Text7, "Text7", "0"},
-        {&Label3, "Label3", "VY2", &Text8, "Text8", "0"},
-    };
-    addPairs(bodies, grid(bodies), bodyPairs, 8, 2);
+    panel(bodies, kTableWidth)
+        .rows({{"X1", &Text1, "Text1", "56,6", "Label68", &Label68},
+               {"X2", &Text2, "Text2", "0", "Label69", &Label69},
+               {"Y1", &Text5, "Text5", "50", "Label58", &Label58},
+               {"Y2", &Text6, "Text6", "0", "Label1", &Label1},
+               {"VX1", &Text3, "Text3", "6", "Label70", &Label70},
+               {"VX2", &Text4, "Text4", "10", "Label71", &Label71},
+               {"VY1", &Text7, "Text7", "0", "Label2", &Label2},
+               {"VY2", &Text8, "Text8", "0", "Label3", &Label3}},
+              2);
     v->addWidget(bodies);
 
     auto* medium = new QWidget(box);
-    auto* g = grid(medium);
-    const Pair mediumPairs[] = {
-        {&Label17, "Label17", QT_TRANSLATE_NOOP("sonrel::Form3", "количество слоев среды Np"),
-         &Text23, "Text23", "100"},
-        {&Label21, "Label21", QT_TRANSLATE_NOOP("sonrel::Form3", "коэффициент плотности Kp "),
-         &Text33, "Text33", "0,00"},
-        {&Label18, "Label18", QT_TRANSLATE_NOOP("sonrel::Form3", "Vs0, м/с "), &Text12, "Text12",
-         "20"},
-        {&Label22, "Label22", QT_TRANSLATE_NOOP("sonrel::Form3", "кол-во лучей"), &Text32, "Text32",
-         "500"},
-        {&Label23, "Label23", QT_TRANSLATE_NOOP("sonrel::Form3", "угол конуса"), &Text34, "Text34",
-         "160"},
-        {&Label28, "Label28", QT_TRANSLATE_NOOP("sonrel::Form3", "средний угол"), &Text35, "Text35",
-         "90"},
-    };
-    addPairs(medium, g, mediumPairs, 6, 1);
+    panel(medium, kTableWidth)
+        .rows({
+            {QT_TRANSLATE_NOOP("sonrel::Form3", "количество слоев среды Np"), &Text23, "Text23",
+             "100", "Label17", &Label17},
+            {QT_TRANSLATE_NOOP("sonrel::Form3", "коэффициент плотности Kp "), &Text33, "Text33",
+             "0,00", "Label21", &Label21},
+            {QT_TRANSLATE_NOOP("sonrel::Form3", "Vs0, м/с "), &Text12, "Text12", "20", "Label18",
+             &Label18},
+            {QT_TRANSLATE_NOOP("sonrel::Form3", "кол-во лучей"), &Text32, "Text32", "500",
+             "Label22", &Label22},
+            {QT_TRANSLATE_NOOP("sonrel::Form3", "угол конуса"), &Text34, "Text34", "160", "Label23",
+             &Label23},
+            {QT_TRANSLATE_NOOP("sonrel::Form3", "средний угол"), &Text35, "Text35", "90", "Label28",
+             &Label28},
+        });
     v->addWidget(medium);
 
     Frame1 = makeFrame(box, "Frame1", tr("изменение плотности по слоям"));
@@ -143,125 +119,98 @@ QWidget* Form3::buildBodiesAndMedium(QWidget* parent) {
 
 QWidget* Form3::buildRun(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = grid(box);
-    int r = 0;
+    FieldGrid g = panel(box, kRunWidth);
     Frame3 = makeFrame(box, "Frame3", tr("эффект Доплера"));
     auto* f3 = new QHBoxLayout(Frame3);
     Option5 = makeOption(Frame3, "Option5", tr("классика"), true);
     Option6 = makeOption(Frame3, "Option6", tr("СТО"), false);
     f3->addWidget(Option5);
     f3->addWidget(Option6);
-    g->addWidget(Frame3, r++, 0, 1, 2);
+    g.span(Frame3);
     Check7 = makeCheck(box, "Check7", tr("+ увлечение среды"), false);
-    g->addWidget(Check7, r++, 0, 1, 2);
+    g.span(Check7);
     Check10 =
         makeCheck(box, "Check10", tr("+ учесть задержку видимого сигнала при Vsv, м/с"), false);
-    Text49 = makeField(box, "Text49", QStringLiteral("20"));
-    g->addWidget(Check10, r, 0);
-    g->addWidget(Text49, r++, 1);
+    Text49 = g.after(Check10, "Text49", "20");
     Command1 = makeButton(box, "Command1", tr("Начать эксперимент с VXiso, м/с"));
-    Text50 = makeField(box, "Text50", QStringLiteral("0"));
-    g->addWidget(Command1, r, 0);
-    g->addWidget(Text50, r++, 1);
-    Label4 = makeLabel(box, "Label4", tr("шаг решения уравнений, с"));
-    Text9 = makeField(box, "Text9", QStringLiteral("1E-3"));
-    g->addWidget(Label4, r, 0);
-    g->addWidget(Text9, r++, 1);
+    Text50 = g.after(Command1, "Text50", "0");
+    g.row({QT_TRANSLATE_NOOP("sonrel::Form3", "шаг решения уравнений, с"), &Text9, "Text9", "1E-3",
+           "Label4", &Label4});
     Command4 = makeButton(box, "Command4", tr("Сделать NC0 шагов при NC0="));
-    Text10 = makeField(box, "Text10", QStringLiteral("20"));
-    g->addWidget(Command4, r, 0);
-    g->addWidget(Text10, r++, 1);
+    Text10 = g.after(Command4, "Text10", "20");
     Command2 = makeButton(box, "Command2", tr("Остановить"));
     Command3 = makeButton(box, "Command3", tr("Продолжить"));
-    g->addWidget(Command2, r, 0);
-    g->addWidget(Command3, r++, 1);
+    g.add(Command2, Command3);
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
     Check6 = makeCheck(box, "Check6", tr("+ анимация"), true);
-    g->addWidget(Check1, r, 0);
-    g->addWidget(Check6, r++, 1);
+    g.add(Check1, Check6);
     Command13 = makeButton(box, "Command13", tr("Найти T00, с"));
-    Text18 = makeField(box, "Text18", QStringLiteral("5"));
-    g->addWidget(Command13, r, 0);
-    g->addWidget(Text18, r++, 1);
+    Text18 = g.after(Command13, "Text18", "5");
     Check5 = makeCheck(box, "Check5", tr("+ отчет"), false);
     CheckAllFronts = makeCheck(box, "CheckAllFronts", tr("все фронты"), false);
-    g->addWidget(Check5, r, 0);
-    g->addWidget(CheckAllFronts, r++, 1);
-    Label14 = makeLabel(box, "Label14", tr("Масштаб, м/см"));
-    Text19 = makeField(box, "Text19", QStringLiteral("5"));
-    g->addWidget(Label14, r, 0);
-    g->addWidget(Text19, r++, 1);
+    g.add(Check5, CheckAllFronts);
+    g.row({QT_TRANSLATE_NOOP("sonrel::Form3", "Масштаб, м/см"), &Text19, "Text19", "5", "Label14",
+           &Label14});
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));
-    Text21 = makeField(box, "Text21", QStringLiteral("1"));
-    g->addWidget(Command6, r, 0);
-    g->addWidget(Text21, r++, 1);
+    Text21 = g.after(Command6, "Text21", "1");
     Check3 = makeCheck(box, "Check3", QStringLiteral(".txt"), false);
-    g->addWidget(Check3, r++, 0);
+    g.add(Check3, nullptr);
     Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
     Command16 = makeButton(box, "Command16", tr("Выход"));
-    g->addWidget(Command5, r, 0);
-    g->addWidget(Command16, r++, 1);
+    g.add(Command5, Command16);
     // At 2× the default run (about 50 s of model time) lasts about 25 s.
     pacer = new RunPacer(
         *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
         2);
-    g->addWidget(pacer->row(), r++, 0, 1, 2);
-    for (QLineEdit* f : {Text49, Text50, Text9, Text10, Text18, Text19, Text21})
-        f->setFixedWidth(70);
+    g.span(pacer->row());
     return box;
 }
 
 QWidget* Form3::buildResults(QWidget* parent) {
     auto* box = new QWidget(parent);
-    const Pair results[] = {
-        {&Label5, "Label5", "v0", &Text22, "Text22", nullptr},
-        {&Label16, "Label16", QT_TRANSLATE_NOOP("sonrel::Form3", "v00, 1/с ="), &Text51, "Text51",
-         nullptr},
-        {&Label8, "Label8", "QV1", &Text13, "Text13", nullptr},
-        {&Label9, "Label9", "QV2", &Text14, "Text14", nullptr},
-        {&Label24, "Label24", " VX1iso", &Text11, "Text11", nullptr},
-        {&Label25, "Label25", " VX2iso", &Text25, "Text25", nullptr},
-        {&Label15, "Label15", QT_TRANSLATE_NOOP("sonrel::Form3", "№ периода"), &Text20, "Text20",
-         nullptr},
-        {&Label12, "Label12", QT_TRANSLATE_NOOP("sonrel::Form3", "  T, с"), &Text17, "Text17",
-         nullptr},
-        {&Label38, "Label38", "Tn1", &Text15, "Text15", nullptr},
-        {&Label39, "Label39", "Tk1", &Text16, "Text16", nullptr},
-        {&Label6, "Label6", "v=1/(Tk1-Tn1)", &Text24, "Text24", nullptr},
-        {&Label7, "Label7", "vsr= (vn+vk)/2", &Text44, "Text44", nullptr},
-        {&Label10, "Label10", "Qn3", &Text26, "Text26", nullptr},
-        {&Label11, "Label11", "Qk3", &Text36, "Text36", nullptr},
-        {&Label13, "Label13", "Xk1", &Text28, "Text28", nullptr},
-        {&Label34, "Label34", "Yk1", &Text30, "Text30", nullptr},
-        {&Label19, "Label19", "Xk2", &Text29, "Text29", nullptr},
-        {&Label35, "Label35", "Yk2", &Text31, "Text31", nullptr},
-        {&Label27, "Label27", "Qn1", &Text39, "Text39", nullptr},
-        {&Label20, "Label20", "Qk1", &Text40, "Text40", nullptr},
-        {&Label29, "Label29", "Qn2", &Text41, "Text41", nullptr},
-        {&Label26, "Label26", "Qk2", &Text42, "Text42", nullptr},
-        {&Label32, "Label32", "Vs1n", &Text45, "Text45", nullptr},
-        {&Label33, "Label33", "Vs1k", &Text46, "Text46", nullptr},
-        {&Label36, "Label36", "Vs2n", &Text47, "Text47", nullptr},
-        {&Label37, "Label37", "Vs2k", &Text48, "Text48", nullptr},
-        {&Label30, "Label30", "vn", &Text37, "Text37", nullptr},
-        {&Label31, "Label31", "vk", &Text38, "Text38", nullptr},
-    };
-    addPairs(box, grid(box), results, 28, 2);
+    panel(box, kTableWidth)
+        .rows({{"v0", &Text22, "Text22", nullptr, "Label5", &Label5},
+               {QT_TRANSLATE_NOOP("sonrel::Form3", "v00, 1/с ="), &Text51, "Text51", nullptr,
+                "Label16", &Label16},
+               {"QV1", &Text13, "Text13", nullptr, "Label8", &Label8},
+               {"QV2", &Text14, "Text14", nullptr, "Label9", &Label9},
+               {" VX1iso", &Text11, "Text11", nullptr, "Label24", &Label24},
+               {" VX2iso", &Text25, "Text25", nullptr, "Label25", &Label25},
+               {QT_TRANSLATE_NOOP("sonrel::Form3", "№ периода"), &Text20, "Text20", nullptr,
+                "Label15", &Label15},
+               {QT_TRANSLATE_NOOP("sonrel::Form3", "  T, с"), &Text17, "Text17", nullptr, "Label12",
+                &Label12},
+               {"Tn1", &Text15, "Text15", nullptr, "Label38", &Label38},
+               {"Tk1", &Text16, "Text16", nullptr, "Label39", &Label39},
+               {"v=1/(Tk1-Tn1)", &Text24, "Text24", nullptr, "Label6", &Label6},
+               {"vsr= (vn+vk)/2", &Text44, "Text44", nullptr, "Label7", &Label7},
+               {"Qn3", &Text26, "Text26", nullptr, "Label10", &Label10},
+               {"Qk3", &Text36, "Text36", nullptr, "Label11", &Label11},
+               {"Xk1", &Text28, "Text28", nullptr, "Label13", &Label13},
+               {"Yk1", &Text30, "Text30", nullptr, "Label34", &Label34},
+               {"Xk2", &Text29, "Text29", nullptr, "Label19", &Label19},
+               {"Yk2", &Text31, "Text31", nullptr, "Label35", &Label35},
+               {"Qn1", &Text39, "Text39", nullptr, "Label27", &Label27},
+               {"Qk1", &Text40, "Text40", nullptr, "Label20", &Label20},
+               {"Qn2", &Text41, "Text41", nullptr, "Label29", &Label29},
+               {"Qk2", &Text42, "Text42", nullptr, "Label26", &Label26},
+               {"Vs1n", &Text45, "Text45", nullptr, "Label32", &Label32},
+               {"Vs1k", &Text46, "Text46", nullptr, "Label33", &Label33},
+               {"Vs2n", &Text47, "Text47", nullptr, "Label36", &Label36},
+               {"Vs2k", &Text48, "Text48", nullptr, "Label37", &Label37},
+               {"vn", &Text37, "Text37", nullptr, "Label30", &Label30},
+               {"vk", &Text38, "Text38", nullptr, "Label31", &Label31}},
+              2);
     return box;
 }
 
 QWidget* Form3::buildGraph(QWidget* parent) {
     auto* box = new QWidget(parent);
-    auto* g = grid(box);
-    int r = 0;
+    FieldGrid g = panel(box, kRunWidth);
     Command14 = makeButton(box, "Command14", tr("Очистить график по углам  с М(v/v0), ед/см"));
-    Text27 = makeField(box, "Text27", QStringLiteral("0,2"));
-    g->addWidget(Command14, r, 0);
-    g->addWidget(Text27, r++, 1);
+    Text27 = g.after(Command14, "Text27", "0,2");
     Check11 = makeCheck(box, "Check11", tr("график по T с MT, с/см"), false);
-    Text43 = makeField(box, "Text43", QStringLiteral("5"));
-    g->addWidget(Check11, r, 0);
-    g->addWidget(Text43, r++, 1);
+    Text43 = g.after(Check11, "Text43", "5");
     Frame4 = makeFrame(box, "Frame4", tr("графики строить по"));
     auto* f4 = new QHBoxLayout(Frame4);
     Option11 = makeOption(Frame4, "Option11", QStringLiteral("Q3"), true);
@@ -269,21 +218,17 @@ QWidget* Form3::buildGraph(QWidget* parent) {
     Option13 = makeOption(Frame4, "Option13", QStringLiteral("Q30"), false);
     for (QRadioButton* o : {Option11, Option12, Option13})
         f4->addWidget(o);
-    g->addWidget(Frame4, r++, 0, 1, 2);
+    g.span(Frame4);
     Check8 = makeCheck(box, "Check8", tr("расчет для графиков по средним"), false);
+    g.span(Check8);
     Check9 = makeCheck(box, "Check9", tr("расчет для графиков при Vs=Vs0"), false);
+    g.span(Check9);
     Check2 = makeCheck(box, "Check2", QStringLiteral("+T0=0"), false);
     Check15 = makeCheck(box, "Check15", QStringLiteral("+ kTiso= 1"), false);
-    g->addWidget(Check8, r++, 0, 1, 2);
-    g->addWidget(Check9, r++, 0, 1, 2);
-    g->addWidget(Check2, r, 0);
-    g->addWidget(Check15, r++, 1);
+    g.add(Check2, Check15);
     Command7 = makeButton(box, "Command7", tr("Экспериментальные точки"));
     Command18 = makeButton(box, "Command18", tr("Расчетные"));
-    g->addWidget(Command7, r, 0);
-    g->addWidget(Command18, r++, 1);
-    for (QLineEdit* f : {Text27, Text43})
-        f->setFixedWidth(70);
+    g.add(Command7, Command18);
     return box;
 }
 

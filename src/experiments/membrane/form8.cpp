@@ -11,17 +11,13 @@
 #include "ui/run_pacer_qt.h"
 #include "ui/window_registry_qt.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace sonrel {
 
 namespace {
-// The field grid takes its captions as UTF-8.
-QByteArray utf8(const QString& caption) {
-    return caption.toUtf8();
-}
+constexpr int kFieldWidth = 130;
 } // namespace
 
 Form8::Form8(AppContext& app) : FormBase(app, 8) {
@@ -104,33 +100,37 @@ void Form8::buildControls() {
 
 QWidget* Form8::buildBodies(QWidget* parent) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labels_);
-    Text1 = g.field("X1n", "Text1", "56,6");
-    Text2 = g.field("X2n", "Text2", "0");
-    Text5 = g.field("Y1n", "Text5", "50");
-    Text6 = g.field("Y2n", "Text6", "0");
-    Text3 = g.field("VX1", "Text3", "6");
-    Text4 = g.field("VX2", "Text4", "10");
-    Text7 = g.field("VY1", "Text7", "0");
-    Text8 = g.field("VY2", "Text8", "0");
-    Text13 = g.field("X1=", "Text13", "");
-    Text14 = g.field("X2=", "Text14", "");
-    Text15 = g.field("Y1=", "Text15", "");
-    Text16 = g.field("Y2=", "Text16", "");
-    Text17 = g.field(utf8(tr(" T, с")), "Text17", "");
+    FieldGrid g(box, {"sonrel::Form8", kFieldWidth, &labels_});
+    g.rows({
+        {"X1n", &Text1, "Text1", "56,6"},
+        {"X2n", &Text2, "Text2", "0"},
+        {"Y1n", &Text5, "Text5", "50"},
+        {"Y2n", &Text6, "Text6", "0"},
+        {"VX1", &Text3, "Text3", "6"},
+        {"VX2", &Text4, "Text4", "10"},
+        {"VY1", &Text7, "Text7", "0"},
+        {"VY2", &Text8, "Text8", "0"},
+        {"X1=", &Text13, "Text13"},
+        {"X2=", &Text14, "Text14"},
+        {"Y1=", &Text15, "Text15"},
+        {"Y2=", &Text16, "Text16"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", " T, с"), &Text17, "Text17"},
+    });
     return box;
 }
 
 QWidget* Form8::buildMembranes(QWidget* parent) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labels_);
-    Text18 = g.field(utf8(tr("T00, c")), "Text18", "2,5");
-    Text12 = g.field(utf8(tr("Vs, м/с ")), "Text12", "20");
-    Text11 = g.field("v0=1/T00", "Text11", "");
-    Text25 = g.field(utf8(tr("L1, м")), "Text25", "40");
-    Text26 = g.field(utf8(tr("L2, м")), "Text26", "20");
-    Text22 = g.field(utf8(tr("А1, град")), "Text22", "90");
-    Text23 = g.field(utf8(tr("А2, град")), "Text23", "90");
+    FieldGrid g(box, {"sonrel::Form8", kFieldWidth, &labels_});
+    g.rows({
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "T00, c"), &Text18, "Text18", "2,5"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "Vs, м/с "), &Text12, "Text12", "20"},
+        {"v0=1/T00", &Text11, "Text11"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "L1, м"), &Text25, "Text25", "40"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "L2, м"), &Text26, "Text26", "20"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "А1, град"), &Text22, "Text22", "90"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "А2, град"), &Text23, "Text23", "90"},
+    });
     Command13 = makeButton(box, "Command13", tr("1-Рассчитать угол А2"));
     Check3 = makeCheck(box, "Check3", QStringLiteral("+ A1=A2"), true);
     g.add(Command13, Check3);
@@ -151,32 +151,36 @@ QWidget* Form8::buildMembranes(QWidget* parent) {
 
 void Form8::buildResults(QWidget* parent, QBoxLayout* columns) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labels_);
-    Text20 = g.field(utf8(tr("номер  принятого периода i")), "Text20", "0");
-    Text49 = g.field(utf8(tr("номер вылетевшего фронта")), "Text49", "");
-    Text24 = g.field(utf8(tr("заданный угол наблюдения i+1")), "Text24", "");
-    Text59 = g.field(utf8(tr("реальный угол наблюдения i+1")), "Text59", "");
-    Text28 = g.field(utf8(tr("A1 при приеме фронта i+1")), "Text28", "");
-    Text29 = g.field(utf8(tr("A2 при излучении фронта i+1")), "Text29", "");
-    Text38 = g.field("Tn1(i)", "Text38", "");
-    Text39 = g.field("Tk1(i)", "Text39", "");
+    FieldGrid g(box, {"sonrel::Form8", kFieldWidth, &labels_});
+    g.rows({
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "номер  принятого периода i"), &Text20, "Text20", "0"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "номер вылетевшего фронта"), &Text49, "Text49"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "заданный угол наблюдения i+1"), &Text24, "Text24"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "реальный угол наблюдения i+1"), &Text59, "Text59"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "A1 при приеме фронта i+1"), &Text28, "Text28"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "A2 при излучении фронта i+1"), &Text29, "Text29"},
+        {"Tn1(i)", &Text38, "Text38"},
+        {"Tk1(i)", &Text39, "Text39"},
+    });
     columns->addWidget(box, 0, Qt::AlignTop);
     auto* box2 = new QWidget(parent);
-    FieldGrid g2(box2, labels_);
-    Text42 = g2.field("Qn1(i)", "Text42", "");
-    Text43 = g2.field("Qk1(i)", "Text43", "");
-    Text44 = g2.field("Qn2(i)", "Text44", "");
-    Text45 = g2.field("Qk2(i)", "Text45", "");
-    Text46 = g2.field("vn(i)", "Text46", "");
-    Text47 = g2.field("vk(i)", "Text47", "");
-    Text48 = g2.field("vsr(i)= (vn(i) + vk(i)) / 2", "Text48", "");
-    Text41 = g2.field("v(i)=1/(Tk1(i) -Tn1(i))", "Text41", "");
+    FieldGrid g2(box2, {"sonrel::Form8", kFieldWidth, &labels_});
+    g2.rows({
+        {"Qn1(i)", &Text42, "Text42"},
+        {"Qk1(i)", &Text43, "Text43"},
+        {"Qn2(i)", &Text44, "Text44"},
+        {"Qk2(i)", &Text45, "Text45"},
+        {"vn(i)", &Text46, "Text46"},
+        {"vk(i)", &Text47, "Text47"},
+        {"vsr(i)= (vn(i) + vk(i)) / 2", &Text48, "Text48"},
+        {"v(i)=1/(Tk1(i) -Tn1(i))", &Text41, "Text41"},
+    });
     columns->addWidget(box2, 0, Qt::AlignTop);
 }
 
 QWidget* Form8::buildControl(QWidget* parent) {
     auto* box = new QWidget(parent);
-    FieldGrid g(box, labels_);
+    FieldGrid g(box, {"sonrel::Form8", kFieldWidth, &labels_});
     Check1 = makeCheck(box, "Check1", QStringLiteral("Auto"), true);
     Check9 = makeCheck(box, "Check9", tr("+ анимация процесса"), true);
     g.add(Check1, Check9);
@@ -187,14 +191,15 @@ QWidget* Form8::buildControl(QWidget* parent) {
     g.add(Command2, Command3);
     Command4 = makeButton(box, "Command4", tr("Сделать NC0 шагов"));
     g.span(Command4);
-    Text10 = g.field("NC0", "Text10", "20");
-    Text9 = g.field(utf8(tr(" шаг решения, с")), "Text9", "1E-3");
-    Text19 = g.field(utf8(tr("Масштаб рисунка, м/см")), "Text19", "10");
-    Text27 = g.field(utf8(tr("Масштаб графика v/v0, ед/см")), "Text27", "0,25");
+    g.rows({
+        {"NC0", &Text10, "Text10", "20"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", " шаг решения, с"), &Text9, "Text9", "1E-3"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "Масштаб рисунка, м/см"), &Text19, "Text19", "10"},
+        {QT_TRANSLATE_NOOP("sonrel::Form8", "Масштаб графика v/v0, ед/см"), &Text27, "Text27",
+         "0,25"},
+    });
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок с №"));
-    Text21 = makeField(box, "Text21", QStringLiteral("1"));
-    Text21->setFixedWidth(130);
-    g.add(Command6, Text21);
+    Text21 = g.after(Command6, "Text21", "1");
     Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
     Command14 = makeButton(box, "Command14", tr("Очистить график"));
     g.add(Command5, Command14);

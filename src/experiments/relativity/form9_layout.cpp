@@ -5,7 +5,6 @@
 #include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -16,6 +15,10 @@ namespace {
 constexpr int kFieldWidth = 118;
 
 int labelCount = 0;
+
+FieldGrid::Style fieldStyle() {
+    return {"sonrel::Form9", kFieldWidth, &labelCount};
+}
 
 } // namespace
 
@@ -45,29 +48,28 @@ void Form9::buildControls() {
                                "Text39", "Text40", "Text41", "Text42", "Text44", "Text45",
                                "Text46", "Text47", "Text48", "Text52", "Text54", "Text55",
                                "Text60", "Text61", "Text62", "Text71", "Text72", "Text75"});
-    // A field the design gives no value starts empty rather than with its name.
-    for (QLineEdit* f : content->findChildren<QLineEdit*>())
-        if (f->text() == f->objectName()) f->clear();
     setScrollableContent(content);
 }
 
 QWidget* Form9::buildInitialState(QWidget* parent) {
-    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    FieldGrid g(new QWidget(parent), fieldStyle());
     g.layout()->setVerticalSpacing(2);
-    Text1 = g.field("X1", "Text1", "56,6");
-    Text5 = g.field("Y1", "Text5", "50");
-    Text3 = g.field("VX1", "Text3", "6");
-    Text7 = g.field("VY1", "Text7", "0");
-    Text2 = g.field("X2", "Text2", "0");
-    Text6 = g.field("Y2", "Text6", "0");
-    Text4 = g.field("VX2", "Text4", "10");
-    Text8 = g.field("VY2", "Text8", "0");
-    Text12 = g.field(tr(" Vs0, м/с ").toUtf8(), "Text12", "20");
-    Text32 = g.field(tr("кол-во лучей").toUtf8(), "Text32", "500");
-    Text35 = g.field(tr("средний угол").toUtf8(), "Text35", "89");
-    Text34 = g.field(tr("угол конуса").toUtf8(), "Text34", "180");
-    Text9 = g.field(tr("шаг решения, с").toUtf8(), "Text9", "15E-4");
-    Text19 = g.field(tr("Масштаб, м/см").toUtf8(), "Text19", "5");
+    g.rows({
+        {"X1", &Text1, "Text1", "56,6"},
+        {"Y1", &Text5, "Text5", "50"},
+        {"VX1", &Text3, "Text3", "6"},
+        {"VY1", &Text7, "Text7", "0"},
+        {"X2", &Text2, "Text2", "0"},
+        {"Y2", &Text6, "Text6", "0"},
+        {"VX2", &Text4, "Text4", "10"},
+        {"VY2", &Text8, "Text8", "0"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", " Vs0, м/с "), &Text12, "Text12", "20"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "кол-во лучей"), &Text32, "Text32", "500"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "средний угол"), &Text35, "Text35", "89"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "угол конуса"), &Text34, "Text34", "180"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "шаг решения, с"), &Text9, "Text9", "15E-4"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "Масштаб, м/см"), &Text19, "Text19", "5"},
+    });
     Command10 = makeButton(g.widget(), "Command10", QStringLiteral("X=X0"));
     Command11 = makeButton(g.widget(), "Command11", QStringLiteral("X=Xiso"));
     g.add(Command10, Command11);
@@ -77,52 +79,56 @@ QWidget* Form9::buildInitialState(QWidget* parent) {
 }
 
 QWidget* Form9::buildIsoValues(QWidget* parent) {
-    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    FieldGrid g(new QWidget(parent), fieldStyle());
     g.layout()->setVerticalSpacing(2);
-    Text28 = g.field("X1iso", "Text28");
-    Text29 = g.field("X2iso", "Text29");
-    Text30 = g.field("Y1iso", "Text30");
-    Text31 = g.field("Y2iso", "Text31");
-    Text11 = g.field("VX1iso", "Text11");
-    Text25 = g.field("VX2iso", "Text25");
-    Text15 = g.field("VY1iso", "Text15");
-    Text16 = g.field("VY2iso", "Text16");
-    Text13 = g.field(tr("угол QV1").toUtf8(), "Text13");
-    Text14 = g.field(tr("угол QV2").toUtf8(), "Text14");
-    Text72 = g.field("kT00", "Text72");
-    Text60 = g.field("kTiso", "Text60");
-    Text61 = g.field("kT1iso", "Text61");
-    Text62 = g.field("kT2iso", "Text62");
-    Text52 = g.field("kT2aso", "Text52");
-    Text22 = g.field(" T002=T00*kT2 =", "Text22", "0,2");
-    Text54 = g.field("v0=1/T002=", "Text54");
+    g.rows({
+        {"X1iso", &Text28, "Text28"},
+        {"X2iso", &Text29, "Text29"},
+        {"Y1iso", &Text30, "Text30"},
+        {"Y2iso", &Text31, "Text31"},
+        {"VX1iso", &Text11, "Text11"},
+        {"VX2iso", &Text25, "Text25"},
+        {"VY1iso", &Text15, "Text15"},
+        {"VY2iso", &Text16, "Text16"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "угол QV1"), &Text13, "Text13"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "угол QV2"), &Text14, "Text14"},
+        {"kT00", &Text72, "Text72"},
+        {"kTiso", &Text60, "Text60"},
+        {"kT1iso", &Text61, "Text61"},
+        {"kT2iso", &Text62, "Text62"},
+        {"kT2aso", &Text52, "Text52"},
+        {" T002=T00*kT2 =", &Text22, "Text22", "0,2"},
+        {"v0=1/T002=", &Text54, "Text54"},
+    });
     return g.finish();
 }
 
 QWidget* Form9::buildPeriodValues(QWidget* parent) {
-    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    FieldGrid g(new QWidget(parent), fieldStyle());
     g.layout()->setVerticalSpacing(2);
-    Text17 = g.field("Taso, Tiso", "Text17");
-    Text20 = g.field(tr("№ периода").toUtf8(), "Text20", "0");
-    Text41 = g.field(" Tn1", "Text41");
-    Text42 = g.field(" Tk1", "Text42");
-    Text26 = g.field("Qn3", "Text26");
-    Text36 = g.field("Qk3", "Text36");
-    Text39 = g.field("Qn1", "Text39");
-    Text40 = g.field("Qk1", "Text40");
-    Text45 = g.field("Vs1n", "Text45");
-    Text46 = g.field("Vs1k", "Text46");
-    Text37 = g.field("vn", "Text37");
-    Text38 = g.field("vk", "Text38");
-    Text44 = g.field("vsr= (vn+vk)/2=", "Text44");
-    Text23 = g.field("v=1 / (Tk1-Tn1)=", "Text23");
-    Text24 = g.field("/ kT1=", "Text24");
-    Text33 = g.field("v/v0=", "Text33");
+    g.rows({
+        {"Taso, Tiso", &Text17, "Text17"},
+        {QT_TRANSLATE_NOOP("sonrel::Form9", "№ периода"), &Text20, "Text20", "0"},
+        {" Tn1", &Text41, "Text41"},
+        {" Tk1", &Text42, "Text42"},
+        {"Qn3", &Text26, "Text26"},
+        {"Qk3", &Text36, "Text36"},
+        {"Qn1", &Text39, "Text39"},
+        {"Qk1", &Text40, "Text40"},
+        {"Vs1n", &Text45, "Text45"},
+        {"Vs1k", &Text46, "Text46"},
+        {"vn", &Text37, "Text37"},
+        {"vk", &Text38, "Text38"},
+        {"vsr= (vn+vk)/2=", &Text44, "Text44"},
+        {"v=1 / (Tk1-Tn1)=", &Text23, "Text23"},
+        {"/ kT1=", &Text24, "Text24"},
+        {"v/v0=", &Text33, "Text33"},
+    });
     return g.finish();
 }
 
 QWidget* Form9::buildRunControls(QWidget* parent) {
-    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    FieldGrid g(new QWidget(parent), fieldStyle());
     g.layout()->setVerticalSpacing(2);
     QWidget* p = g.widget();
     Command1 = makeButton(p, "Command1", tr("Начать эксперимент с VXiso, м/с"));
@@ -158,8 +164,8 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     Check12 = makeCheck(p, "Check12", QStringLiteral("++Tn2= f(T1)"), false);
     Check7 = makeCheck(p, "Check7", tr("+ видимые в АСО"), false);
     g.add(Check12, Check7);
-    Text74 = g.after(g.label(tr("после").toUtf8()), "Text74", "100");
-    Text75 = g.after(g.label(tr("итераций dt=").toUtf8()), "Text75");
+    Text74 = g.after(g.label(tr("после")), "Text74", "100");
+    Text75 = g.after(g.label(tr("итераций dt=")), "Text75");
     // At 2× the default run (about 50 s of model time) lasts about 25 s.
     pacer = new RunPacer(
         *this, {Command1, Command2, Command3, Command4}, [this] { return Text20->text().toInt(); },
@@ -212,7 +218,7 @@ QWidget* Form9::buildOptions(QWidget* parent) {
 }
 
 QWidget* Form9::buildGraphControls(QWidget* parent) {
-    FieldGrid g(new QWidget(parent), labelCount, kFieldWidth);
+    FieldGrid g(new QWidget(parent), fieldStyle());
     g.layout()->setVerticalSpacing(2);
     QWidget* p = g.widget();
     Command14 = makeButton(p, "Command14", tr("Очистить график с М(v/v0), ед/см="));
