@@ -6,28 +6,22 @@
 
 using namespace sonrel;
 
-namespace {
 const double kPi = std::acos(-1.0);
-} // namespace
 
 // Speeds chosen so that every clock rate is a Pythagorean ratio (3-4-5).
 TEST(Kinematics, ClockRatesAndTheLorentzChangeOfEvents) {
     EXPECT_DOUBLE_EQ(clockRate(0.6, 1), 0.8);
-    EXPECT_DOUBLE_EQ(clockRate(-12, 20), 0.8);
-    EXPECT_DOUBLE_EQ(clockRate(16, 20), 0.6);
+    EXPECT_DOUBLE_EQ(clockRate(-16, 20), 0.6);
     EXPECT_EQ(clockRate(20, 20), 0);
     EXPECT_THROW(clockRate(25, 20), MathError);
     EXPECT_THROW(clockRate(1, 0), MathError);
     // A frame at the signal speed has no clock: every time seen from it fails.
     EXPECT_THROW(lorentzTime(1, 1, 20, 20, clockRate(20, 20)), MathError);
-
     // Event t = 2 s, x = 30 m seen from a frame moving with 12 m/s at c = 20 m/s:
-    // t' = (2 - 12·30/400) / 0,8 = 1,375 s, x' = (30 - 24) / 0,8 = 7,5 m; the
-    // interval c²t² - x² = 700 m² is the same in both frames.
-    const double t = lorentzTime(2, 30, 12, 20, 0.8), x = lorentzPosition(2, 30, 12, 0.8);
-    EXPECT_DOUBLE_EQ(t, 1.375);
-    EXPECT_DOUBLE_EQ(x, 7.5);
-    EXPECT_NEAR(400 * t * t - x * x, 700, 1e-9);
+    // t' = (2 - 12·30/400) / 0,8 = 1,375 s, x' = (30 - 24) / 0,8 = 7,5 m, and
+    // c²t'² - x'² = 700 m² as before.
+    EXPECT_DOUBLE_EQ(lorentzTime(2, 30, 12, 20, 0.8), 1.375);
+    EXPECT_DOUBLE_EQ(lorentzPosition(2, 30, 12, 0.8), 7.5);
 }
 
 TEST(Kinematics, VelocitiesComposeBelowTheSignalSpeed) {
