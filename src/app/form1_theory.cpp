@@ -216,7 +216,7 @@ void TheoryController::calculateAtAngle() {
             const double Vs = numberOf(form_.Text12);
             const double Qdeg = numberOf(form_.Text28);
             calculateInteractive(
-                inputsAtAngle(form_.state(), speedArgument(), X, fieldValue, Vs, Qdeg),
+                inputsAtAngle(form_.state().pi, speedArgument(), X, fieldValue, Vs, Qdeg),
                 sharedBodies());
         },
         kSolutionError, [this] { clearResult(); });
@@ -234,7 +234,7 @@ void TheoryController::calculateFromBodies() {
             const double M = numberOf(form_.Text19);
             const FormulaSelection sel = selection();
             const BodiesCalculation calc =
-                inputsFromBodies(s, b, fieldValue, Vs, sel, form_.Check11->isChecked());
+                inputsFromBodies(s.pi, b, fieldValue, Vs, sel, form_.Check11->isChecked());
             calculateInteractive(calc.in, calc.bodies);
             const bool relative =
                 sel.formula == MainFormula::Relativity || sel.formula == MainFormula::Classical;

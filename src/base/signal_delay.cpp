@@ -49,12 +49,12 @@ double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, dou
     return r.t2 >= 0 ? r.t2 : r.t1;
 }
 
-double vectorAngleDeg(const SharedState& s, double x, double y) {
+double vectorAngleDeg(double pi, double x, double y) {
     if (x == 0) {
         if (y == 0) return 0.0;
         return y > 0 ? 90.0 : 270.0;
     }
-    double q = std::atan(y / x) * s.degPerRad;
+    double q = std::atan(y / x) * (180.0 / pi);
     if (x < 0)
         q += 180;
     else if (y < 0)
@@ -62,16 +62,16 @@ double vectorAngleDeg(const SharedState& s, double x, double y) {
     return q;
 }
 
-double vectorAngleRad(const SharedState& s, double x, double y) {
+double vectorAngleRad(double pi, double x, double y) {
     if (x == 0) {
         if (y == 0) return 0.0;
-        return y > 0 ? s.pi / 2 : 3 * s.pi / 2;
+        return y > 0 ? pi / 2 : 3 * pi / 2;
     }
     double q = std::atan(y / x);
     if (x < 0)
-        q += s.pi;
+        q += pi;
     else if (y < 0)
-        q += 2 * s.pi;
+        q += 2 * pi;
     return q;
 }
 

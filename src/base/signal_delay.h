@@ -21,10 +21,12 @@ double arrivalTimeMinusFirst(double Vs, double px, double py, double cx, double 
 double arrivalTimePlusFirst(SharedState& s, double px, double py, double cx, double cy, double vx,
                             double vy);
 
-// Direction of (x, y) in degrees in [0, 360); the zero vector gives 0.
-double vectorAngleDeg(const SharedState& s, double x, double y);
+// Direction of (x, y) in degrees in [0, 360); the zero vector gives 0. `pi`
+// is the caller's π (the frame window works with its own), which sets the
+// degree and the full turn.
+double vectorAngleDeg(double pi, double x, double y);
 
 // The same in radians in [0, 2π).
-double vectorAngleRad(const SharedState& s, double x, double y);
+double vectorAngleRad(double pi, double x, double y);
 
 } // namespace sonrel

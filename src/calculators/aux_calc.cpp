@@ -1,6 +1,7 @@
 #include "calculators/aux_calc.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/numbers.h"
 #include "base/translate.h"
 
@@ -45,7 +46,7 @@ void printAt(Canvas& canvas, double x, double y, const std::string& text) {
 LaserPair laserFrequencies41(double v0, double beta) {
     const double V = beta * kLightSpeed41;
     const double ratio = V / kLightSpeed41;
-    const double G = safeSqrt(1 - safeDiv(V * V, kLightSpeed41 * kLightSpeed41));
+    const double G = clockRate(V, kLightSpeed41);
     return {finite(safeDiv((ratio + 1) * v0, G)), finite(safeDiv((1 - ratio) * v0, G))};
 }
 

@@ -86,7 +86,7 @@ void Form6::calculate() {
         showMessage(this, kEnterDataCorrectly);
         return;
     }
-    const FrameResult r = transformFrames(in, state());
+    const FrameResult r = transformFrames(in, state().pi);
     lastV_ = r.v;
     try {
         showSteps(r);
@@ -149,7 +149,7 @@ void Form6::quickCalculation() {
         const double VX2 = numberOf(Text15);
         const double Q3deg = numberOf(Text30);
         FpGuard guard;
-        const double v = quickDoppler(formula(), Vs, v0, VX1, VX2, Q3deg, state(), lastV_);
+        const double v = quickDoppler(formula(), Vs, v0, VX1, VX2, Q3deg, state().pi, lastV_);
         const double ratio = safeDiv(v, v0);
         guard.check();
         lastV_ = v;

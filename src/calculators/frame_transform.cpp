@@ -1,6 +1,7 @@
 #include "calculators/frame_transform.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/signal_delay.h"
 #include "theory/formulas.h"
 
@@ -10,24 +11,15 @@ namespace sonrel {
 
 namespace {
 
-double sq(double x) {
-    return x * x;
-}
-
 double length(double x, double y) {
     return finite(std::sqrt(x * x + y * y));
 }
 
-// sqrt(1 − (u/Vs)²): the time dilation factor of a speed u.
-double gammaFactor(double u, double Vs) {
-    return safeSqrt(1 - sq(safeDiv(u, Vs)));
-}
-
 // Relativistic velocity of a body seen from a frame moving along X with U.
-void transformVelocity(double& VX, double& VY, double U, double Vs, double kT) {
-    const double d = 1 - safeDiv(VX * U, Vs * Vs);
-    VY = safeDiv(VY * kT, d);
-    VX = safeDiv(VX - U, d);
+void transformVelocity(double& VX, double& VY, double U, double Vs) {
+    const Velocity v = boostVelocity({VX, VY}, U, Vs);
+    VX = v.x;
+    VY = v.y;
 }
 
 const DelayShown& checked(const DelayShown& d) {
@@ -44,8 +36,8 @@ const TimeStepShown& checked(const TimeStepShown& s) {
 
 class Calculation {
 public:
-    Calculation(const FrameInputs& in, const SharedState& k, FrameResult& r)
-        : in_(in), k_(k), r_(r), twoPi_(2 * k.pi) {}
+    Calculation(const FrameInputs& in, double pi, FrameResult& r)
+        : in_(in), pi_(pi), r_(r), twoPi_(2 * pi) {}
 
     void run() {
         BodyPair& aso = r_.aso;
@@ -81,8 +73,8 @@ public:
             r_.V2iso = length(b.VX2, b.VY2);
             align();
             r_.firstStep = checked(shown(in_.VXiso));
-            r_.factors = LorentzFactors{r_.kTiso, gammaFactor(r_.V1iso, r_.Vs),
-                                        gammaFactor(r_.V2iso, r_.Vs)};
+            r_.factors =
+                LorentzFactors{r_.kTiso, clockRate(r_.V1iso, r_.Vs), clockRate(r_.V2iso, r_.Vs)};
         }
 
         switch (in_.formula) {
@@ -121,8 +113,8 @@ public:
     }
 
 private:
-    double angle(double x, double y) const { return vectorAngleRad(k_, x, y); }
-    double unfoldBelow(double a) const { return a < -k_.pi ? a + twoPi_ : a; }
+    double angle(double x, double y) const { return vectorAngleRad(pi_, x, y); }
+    double unfoldBelow(double a) const { return a < -pi_ ? a + twoPi_ : a; }
 
     // How long ago the source's signal left it to reach the receiver now.
     static double delay(const BodyPair& b, double Vs) {
@@ -133,21 +125,20 @@ private:
     void lorentz(double U, double positionTime1, double positionTime2) {
         BodyPair& b = r_.iso;
         const double Vs = r_.Vs;
-        const double kT = gammaFactor(U, Vs);
+        const double kT = clockRate(U, Vs);
         r_.kTiso = kT;
         eventTimes(U, kT);
-        b.X1 = safeDiv(b.X1 - U * positionTime1, kT);
-        b.X2 = safeDiv(b.X2 - U * positionTime2, kT);
-        transformVelocity(b.VX1, b.VY1, U, Vs, kT);
-        transformVelocity(b.VX2, b.VY2, U, Vs, kT);
+        b.X1 = lorentzPosition(positionTime1, b.X1, U, kT);
+        b.X2 = lorentzPosition(positionTime2, b.X2, U, kT);
+        transformVelocity(b.VX1, b.VY1, U, Vs);
+        transformVelocity(b.VX2, b.VY2, U, Vs);
     }
 
     // The two bodies' present events seen in a frame moving with U.
     void eventTimes(double U, double kT) {
         const BodyPair& b = r_.iso;
-        const double Vs2 = r_.Vs * r_.Vs;
-        t1_ = safeDiv(T1iso_ - safeDiv(U * b.X1, Vs2), kT);
-        t2_ = safeDiv(T2iso_ - safeDiv(U * b.X2, Vs2), kT);
+        t1_ = lorentzTime(T1iso_, b.X1, U, r_.Vs, kT);
+        t2_ = lorentzTime(T2iso_, b.X2, U, r_.Vs, kT);
         dt_ = t1_ - t2_;
         T1iso_ = t1_;
         T2iso_ = t2_;
@@ -188,18 +179,18 @@ private:
         BodyPair& b = r_.iso;
         const double Vs = r_.Vs;
         const double U = ofSource ? b.VX2 : b.VX1;
-        const double kT = gammaFactor(U, Vs);
+        const double kT = clockRate(U, Vs);
         r_.kTiso = kT;
         eventTimes(U, kT);
         b.X1 = safeDiv(b.X1, kT);
         b.X2 = safeDiv(b.X2, kT);
         if (ofSource) {
-            transformVelocity(b.VX1, b.VY1, U, Vs, kT);
+            transformVelocity(b.VX1, b.VY1, U, Vs);
             b.VX2 = b.VY2 = 0;
             r_.V1iso = length(b.VX1, b.VY1);
             r_.V2iso = 0;
         } else {
-            transformVelocity(b.VX2, b.VY2, U, Vs, kT);
+            transformVelocity(b.VX2, b.VY2, U, Vs);
             b.VX1 = b.VY1 = 0;
             r_.V1iso = 0;
             r_.V2iso = length(b.VX2, b.VY2);
@@ -218,11 +209,11 @@ private:
         const double X2 = aso.X2 - aso.VX2 * dT;
         const double Y2 = aso.Y2 - aso.VY2 * dT;
         double a = angle(aso.X1 - X2, aso.Y1 - Y2);
-        if (a > k_.pi) a -= twoPi_;
+        if (a > pi_) a -= twoPi_;
         const double Wx = in_.Vs0 * std::cos(a) - in_.VXiso;
         const double Wy = in_.Vs0 * std::sin(a);
         r_.Vs = length(Wx, Wy);
-        r_.signalDirectionDeg = finite(angle(Wx, Wy) * k_.degPerRad);
+        r_.signalDirectionDeg = finite(angle(Wx, Wy) * (180.0 / pi_));
     }
 
     void delayInFinalFrame() {
@@ -236,7 +227,7 @@ private:
     void angleSet() {
         const BodyPair& b = r_.iso;
         double q3 = angle(b.X1 - b.X2, b.Y1 - b.Y2);
-        if (q3 > k_.pi) q3 -= twoPi_;
+        if (q3 > pi_) q3 -= twoPi_;
         r_.Q3iso = q3;
         r_.V12iso = length(b.VX1 - b.VX2, b.VY1 - b.VY2);
         r_.Q12iso = unfoldBelow(angle(b.VX1 - b.VX2, b.VY1 - b.VY2) - q3);
@@ -251,18 +242,16 @@ private:
         case FrameFormula::Classic2:
             return formula2(v0, r_.V1iso, r_.V2iso, Vs, r_.Q1iso, r_.Q2iso);
         case FrameFormula::Sto41: {
-            const double G = gammaFactor(r_.V12iso, Vs);
-            return safeDiv(v0 * (1 - safeDiv(r_.V12iso * std::cos(r_.Q12iso), Vs)), G);
+            const double G = clockRate(r_.V12iso, Vs);
+            return safeDiv(v0 * sightFactor(r_.V12iso, r_.Q12iso, Vs), G);
         }
         case FrameFormula::Sto43: {
-            const double G = gammaFactor(r_.V12iso, Vs);
+            const double G = clockRate(r_.V12iso, Vs);
             return safeDiv(v0 * G, 1 + safeDiv(r_.V12iso * std::cos(r_.Q12iso), Vs));
         }
-        case FrameFormula::Sto45: {
-            const double G1 = gammaFactor(r_.V1iso, Vs);
-            const double G2 = gammaFactor(r_.V2iso, Vs);
-            return safeDiv(formula2(v0, r_.V1iso, r_.V2iso, Vs, r_.Q1iso, r_.Q2iso) * G2, G1);
-        }
+        case FrameFormula::Sto45:
+            return finite(
+                v0 * relativisticDopplerRatio(r_.V1iso, r_.Q1iso, Vs, r_.V2iso, r_.Q2iso, Vs, Vs));
         }
         return r_.v;
     }
@@ -278,7 +267,7 @@ private:
     }
 
     const FrameInputs& in_;
-    const SharedState& k_;
+    const double pi_;
     FrameResult& r_;
     const double twoPi_;
     double T1iso_ = 0, T2iso_ = 0; // times of the receiver's and the source's events
@@ -287,11 +276,11 @@ private:
 
 } // namespace
 
-FrameResult transformFrames(const FrameInputs& in, const SharedState& constants) {
+FrameResult transformFrames(const FrameInputs& in, double pi) {
     FrameResult r;
     try {
         FpGuard guard;
-        Calculation(in, constants, r).run();
+        Calculation(in, pi, r).run();
         guard.check();
     } catch (const MathError&) {
         r.complete = false;
@@ -300,16 +289,13 @@ FrameResult transformFrames(const FrameInputs& in, const SharedState& constants)
 }
 
 double quickDoppler(FrameFormula formula, double Vs, double v0, double VX1, double VX2,
-                    double Q3deg, const SharedState& constants, double previousV) {
-    const double Q3 = Q3deg * constants.pi / 180;
+                    double Q3deg, double pi, double previousV) {
+    const double Q3 = Q3deg * pi / 180;
     switch (formula) {
     case FrameFormula::Classic2:
         return finite(formula2(v0, VX1, VX2, Vs, Q3, Q3));
-    case FrameFormula::Sto45: {
-        const double G1 = gammaFactor(VX1, Vs);
-        const double G2 = gammaFactor(VX2, Vs);
-        return safeDiv(formula2(v0, VX1, VX2, Vs, Q3, Q3) * G2, G1);
-    }
+    case FrameFormula::Sto45:
+        return finite(v0 * relativisticDopplerRatio(VX1, Q3, Vs, VX2, Q3, Vs, Vs));
     case FrameFormula::Sto41:
     case FrameFormula::Sto43:
         break;

@@ -3,8 +3,6 @@
 // frame АСО into an inertial frame ИСО moving along X (Galilean or Lorentz),
 // with the optional signal-delay correction, time alignment, a further frame
 // (ИСО3 or a body's rest frame), and the instantaneous Doppler shift there.
-#include "base/shared_state.h"
-
 #include <optional>
 
 namespace sonrel {
@@ -85,13 +83,13 @@ struct FrameResult {
     double ratio = 0; // v / v0
 };
 
-// The whole calculation. Reads only the constants (π) of the state.
-FrameResult transformFrames(const FrameInputs& in, const SharedState& constants);
+// The whole calculation, with the window's own π (3,141592654) for the angles.
+FrameResult transformFrames(const FrameInputs& in, double pi);
 
 // The quick evaluation from X speeds and the line-of-sight angle Q3 in
 // degrees: formula (2) or (4-5); the rest-frame formulas keep previousV.
 // A floating-point fault throws MathError.
 double quickDoppler(FrameFormula formula, double Vs, double v0, double VX1, double VX2,
-                    double Q3deg, const SharedState& constants, double previousV);
+                    double Q3deg, double pi, double previousV);
 
 } // namespace sonrel

@@ -1,6 +1,7 @@
 #include "calculators/rod_time.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/numbers.h"
 #include "base/signal_delay.h"
 
@@ -13,8 +14,8 @@ constexpr Color kSightLine = rgb(0, 200, 0);
 
 // Directions are kept in (-π, π] so that rays pointing slightly below the
 // X axis compare as small negative angles.
-double folded(const SharedState& s, double a) {
-    return a > s.pi ? a - 2 * s.pi : a;
+double folded(double pi, double a) {
+    return a > pi ? a - 2 * pi : a;
 }
 
 double distance(double dx, double dy) {
@@ -22,15 +23,15 @@ double distance(double dx, double dy) {
 }
 } // namespace
 
-void RayTable::build(const SharedState& s, double Vs, double VXiso) {
+void RayTable::build(double pi, double Vs, double VXiso) {
     speed_.assign(kRays + 1, 0.0);
     dir_.assign(kRays + 1, 0.0);
     for (int j = 0; j <= kRays; ++j) {
-        const double q = (179.0 - j * 180.0 / kRays) / s.degPerRad;
+        const double q = (179.0 - j * 180.0 / kRays) / (180.0 / pi);
         const double wx = Vs * std::cos(q) + VXiso;
         const double wy = Vs * std::sin(q);
         speed_[j] = std::sqrt(wx * wx + wy * wy);
-        dir_[j] = folded(s, vectorAngleRad(s, wx, wy));
+        dir_[j] = folded(pi, vectorAngleRad(pi, wx, wy));
     }
 }
 
@@ -89,10 +90,9 @@ double RodModel::begin(const RodInput& in, Canvas& canvas) {
     seenVX_[1] = in.VX1;
     seenVX_[2] = in.VX2;
     observerAt_[1] = observerAt_[2] = in.Xn;
-    rays_.build(s_, in.Vs, in.VXiso);
+    rays_.build(s_.pi, in.Vs, in.VXiso);
     drawRod(canvas, in.X1, in.Y1, in.X2, in.Y2, 0, colors::receiver, 0, 0);
-    const double beta = safeDiv(in.VXiso, in.Vs);
-    G_ = safeSqrt(1 - beta * beta);
+    G_ = clockRate(in.VXiso, in.Vs);
     return G_;
 }
 
@@ -118,12 +118,12 @@ RodView RodModel::solve() {
     switch (in_.theory) {
     case RodTheory::Sto: {
         // Lorentz transformation: the ends' clocks disagree by the time shift.
-        v.T1 = safeDiv(-VXiso * in_.X1, Vs * Vs * G_);
-        v.T2 = safeDiv(-VXiso * in_.X2, Vs * Vs * G_);
+        v.T1 = lorentzTime(0, in_.X1, VXiso, Vs, G_);
+        v.T2 = lorentzTime(0, in_.X2, VXiso, Vs, G_);
         v.X1 = safeDiv(in_.X1, G_);
         v.X2 = safeDiv(in_.X2, G_);
-        v.VX1 = safeDiv(in_.VX1 - VXiso, 1 - safeDiv(VXiso * in_.VX1, Vs * Vs));
-        v.VX2 = safeDiv(in_.VX2 - VXiso, 1 - safeDiv(VXiso * in_.VX2, Vs * Vs));
+        v.VX1 = relativeVelocity(in_.VX1, VXiso, Vs);
+        v.VX2 = relativeVelocity(in_.VX2, VXiso, Vs);
         break;
     }
     case RodTheory::StoPlus:
@@ -136,9 +136,9 @@ RodView RodModel::solve() {
     case RodTheory::ClassicIso: {
         v.VX1 = in_.VX1 - VXiso;
         v.VX2 = in_.VX2 - VXiso;
-        const double a1 = folded(s_, vectorAngleRad(s_, in_.X1 - in_.Xn, in_.Y1));
+        const double a1 = folded(s_.pi, vectorAngleRad(s_.pi, in_.X1 - in_.Xn, in_.Y1));
         v.T1 = safeDiv(distance(in_.X1 - in_.Xn, in_.Y1), rays_.effectiveSpeed(a1, false));
-        const double a2 = folded(s_, vectorAngleRad(s_, in_.X2 - in_.Xn, in_.Y2));
+        const double a2 = folded(s_.pi, vectorAngleRad(s_.pi, in_.X2 - in_.Xn, in_.Y2));
         v.T2 = safeDiv(distance(in_.X2 - in_.Xn, in_.Y2), rays_.effectiveSpeed(a2, false));
         break;
     }
@@ -182,7 +182,7 @@ void RodModel::alignClassicIso(AlignView& v, int k, double target, int n) {
     for (int i = 0; i < n; ++i) {
         v.dt[k] += (target - v.T[k]) / 4;
         v.X[k] = startX(k) + seenVX_[k] * v.dt[k];
-        const double a = folded(s_, vectorAngleRad(s_, v.X[k] - xn, v.Y[k]));
+        const double a = folded(s_.pi, vectorAngleRad(s_.pi, v.X[k] - xn, v.Y[k]));
         v.travel[k] = safeDiv(distance(v.X[k] - xn, v.Y[k]), rays_.effectiveSpeed(a, true));
         v.T[k] = v.reception[k] = v.dt[k] + v.travel[k];
         v.computed[k] = true;

@@ -20,7 +20,8 @@ class RayTable {
 public:
     static constexpr int kRays = 5000;
 
-    void build(const SharedState& s, double Vs, double VXiso);
+    // `pi` is the caller's π, which sets the degree and the folding of directions.
+    void build(double pi, double Vs, double VXiso);
     bool empty() const { return speed_.empty(); }
     // Speed along the direction a in (-π, π]. For a >= 0 the first upper ray
     // (in falling direction order) whose direction is at most a (strict:

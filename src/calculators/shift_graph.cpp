@@ -1,6 +1,7 @@
 #include "calculators/shift_graph.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 
 #include <cmath>
 #include <string>
@@ -68,7 +69,7 @@ double frequencyShift(ShiftTheory theory, ShiftMover mover, double K, double V, 
         return finite(absorber ? s : -s);
     }
     case ShiftTheory::StoExact: {
-        const double root = safeSqrt(1 - beta * beta);
+        const double root = clockRate(V, c);
         return absorber ? safeDiv(1, root) - 1 : root - 1;
     }
     case ShiftTheory::Classic:

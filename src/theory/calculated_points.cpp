@@ -1,23 +1,24 @@
 #include "theory/calculated_points.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/signal_delay.h"
 
 #include <cmath>
 
 namespace sonrel {
 
-FormulaInputs inputsAtAngle(const SharedState& s, SpeedArgument arg, double X, double fieldValue,
-                            double Vs, double Qdeg) {
+FormulaInputs inputsAtAngle(double pi, SpeedArgument arg, double X, double fieldValue, double Vs,
+                            double Qdeg) {
     FormulaInputs in;
     in.v0 = fieldValue;
     in.fieldValue = fieldValue;
     in.Vs = Vs;
-    in.pi = s.pi;
+    in.pi = pi;
     if (arg == SpeedArgument::VX1) in.V1 = X * Vs;
     if (arg == SpeedArgument::VX2) in.V2 = X * Vs;
     in.V12 = std::fabs(in.V1 - in.V2);
-    in.Q1 = in.Q2 = in.Q12 = Qdeg * s.pi / 180;
+    in.Q1 = in.Q2 = in.Q12 = Qdeg * pi / 180;
     in.Q3 = 0;
     in.mode = FormulaMode::Interactive;
     return in;
@@ -28,17 +29,16 @@ namespace {
 // The Lorentz change at time 0 of the starting frame to a frame moving along
 // X with speed U; afterwards the source is carried to the receiver's time.
 void changeToMovingFrame(Bodies& b, double U, double Vs) {
-    const double Vs2 = Vs * Vs;
-    const double kU = safeSqrt(1 - safeDiv(U, Vs) * safeDiv(U, Vs));
+    const double kU = clockRate(U, Vs);
     auto transform = [&](double& VX, double& VY) {
-        const double d = 1 - safeDiv(U * VX, Vs2);
-        VY = safeDiv(kU * VY, d);
-        VX = safeDiv(VX - U, d);
+        const Velocity v = boostVelocity({VX, VY}, U, Vs);
+        VX = v.x;
+        VY = v.y;
     };
     transform(b.VX1, b.VY1);
     transform(b.VX2, b.VY2);
-    const double t1 = safeDiv(0 - safeDiv(U * b.X1, Vs2), kU);
-    const double t2 = safeDiv(0 - safeDiv(U * b.X2, Vs2), kU);
+    const double t1 = lorentzTime(0, b.X1, U, Vs, kU);
+    const double t2 = lorentzTime(0, b.X2, U, Vs, kU);
     const double dt = t1 - t2;
     b.X1 = b.X1 / kU;
     b.X2 = b.X2 / kU;
@@ -48,8 +48,8 @@ void changeToMovingFrame(Bodies& b, double U, double Vs) {
 
 } // namespace
 
-BodiesCalculation inputsFromBodies(const SharedState& s, const Bodies& typed, double fieldValue,
-                                   double Vs, const FormulaSelection& sel, bool delayCorrected) {
+BodiesCalculation inputsFromBodies(double pi, const Bodies& typed, double fieldValue, double Vs,
+                                   const FormulaSelection& sel, bool delayCorrected) {
     Bodies b = typed;
     if (sel.formula == MainFormula::Relativity) {
         double U = 0;
@@ -67,16 +67,16 @@ BodiesCalculation inputsFromBodies(const SharedState& s, const Bodies& typed, do
     }
     for (double p : {b.X1, b.Y1, b.X2, b.Y2})
         finite(p, "position overflows");
-    const double rad = 1 / s.degPerRad;
+    const double rad = 1 / (180.0 / pi);
     FormulaInputs in;
-    in.Q3 = vectorAngleDeg(s, b.X1 - b.X2, b.Y1 - b.Y2) * rad;
-    in.Q1 = vectorAngleDeg(s, b.VX1, b.VY1) * rad - in.Q3;
-    in.Q2 = vectorAngleDeg(s, b.VX2, b.VY2) * rad - in.Q3;
-    in.Q12 = vectorAngleDeg(s, dVX, dVY) * rad - in.Q3;
+    in.Q3 = vectorAngleDeg(pi, b.X1 - b.X2, b.Y1 - b.Y2) * rad;
+    in.Q1 = vectorAngleDeg(pi, b.VX1, b.VY1) * rad - in.Q3;
+    in.Q2 = vectorAngleDeg(pi, b.VX2, b.VY2) * rad - in.Q3;
+    in.Q12 = vectorAngleDeg(pi, dVX, dVY) * rad - in.Q3;
     in.v0 = fieldValue;
     in.fieldValue = fieldValue;
     in.Vs = Vs;
-    in.pi = s.pi;
+    in.pi = pi;
     in.V1 = std::sqrt(b.VX1 * b.VX1 + b.VY1 * b.VY1);
     in.V2 = std::sqrt(b.VX2 * b.VX2 + b.VY2 * b.VY2);
     in.V12 = std::sqrt(dVX * dVX + dVY * dVY);

@@ -13,10 +13,10 @@ enum class SpeedArgument { VX1, VX2, Angle };
 
 // The inputs of one calculation at the angle Qdeg (degrees): V1 or V2 = X·Vs
 // by the argument, the other 0; every angle = Q, Q3 = 0. Ready for an
-// interactive call. Reads only π from the shared state: a paused experiment
-// keeps its speeds and v0.
-FormulaInputs inputsAtAngle(const SharedState& s, SpeedArgument arg, double X, double fieldValue,
-                            double Vs, double Qdeg);
+// interactive call. `pi` is the caller's π; the shared record is not read, so
+// a paused experiment keeps its speeds and v0.
+FormulaInputs inputsAtAngle(double pi, SpeedArgument arg, double X, double fieldValue, double Vs,
+                            double Qdeg);
 
 // A calculation from the bodies: its inputs and the bodies as it sees them.
 struct BodiesCalculation {
@@ -30,9 +30,9 @@ struct BodiesCalculation {
 // signal the receiver gets now. Then finds the line of sight and the angles.
 // Works on its own copy of the bodies: the shared record (a paused
 // experiment's bodies) is not touched. A speed U ≥ Vs or a source as fast as
-// the signal throws MathError.
-BodiesCalculation inputsFromBodies(const SharedState& s, const Bodies& typed, double fieldValue,
-                                   double Vs, const FormulaSelection& sel, bool delayCorrected);
+// the signal throws MathError. Angles with the caller's π.
+BodiesCalculation inputsFromBodies(double pi, const Bodies& typed, double fieldValue, double Vs,
+                                   const FormulaSelection& sel, bool delayCorrected);
 
 // Draws both bodies, the line of sight, their velocities (m/s drawn as half
 // units) and, with relativeVelocity, the relative velocity at the receiver,

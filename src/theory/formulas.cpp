@@ -1,6 +1,7 @@
 #include "theory/formulas.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 
 #include <cmath>
 
@@ -10,9 +11,9 @@ namespace {
 
 constexpr double kFloor = 0.00001; // smallest G factor and denominator the formulas accept
 
-double lorentzFactor(double V, double Vs) {
-    const double ratio = safeDiv(V, Vs);
-    const double g = safeSqrt(1 - ratio * ratio);
+// The clock rate, kept from falling below the floor near Vs.
+double flooredClockRate(double V, double Vs) {
+    const double g = clockRate(V, Vs);
     return g < kFloor ? kFloor : g;
 }
 
@@ -69,14 +70,13 @@ bool mainFormula(const FormulaInputs& in, const FormulaSelection& sel, double v0
         return true;
     case MainFormula::Welt: {
         weltCorrections(in, sel, v0, pi, r);
-        const double factor = safeDiv(1 - std::cos(in.Q1) * safeDiv(in.V1, Vs),
-                                      1 - std::cos(in.Q2) * safeDiv(in.V2, Vs));
+        const double factor = classicalDopplerRatio(in.V1, in.Q1, Vs, in.V2, in.Q2, Vs);
         r.v = sel.welt == WeltVariant::V3_1 ? v0 * factor + r.dv2 + r.dv1
                                             : (v0 + r.dv2) * factor + r.dv1;
         return true;
     }
     case MainFormula::Classical:
-        r.v = v0 * (1 - safeDiv(in.V12 * std::cos(in.Q12), Vs));
+        r.v = v0 * sightFactor(in.V12, in.Q12, Vs);
         return true;
     case MainFormula::Relativity:
         break;
@@ -97,9 +97,10 @@ bool mainFormula(const FormulaInputs& in, const FormulaSelection& sel, double v0
         r.v = v0 * r.G / (1 + projected);
         return true;
     case RelativityVariant::V4_5: {
-        const double sourceFactor = 1 - std::cos(in.Q2) * safeDiv(in.V2, Vs);
+        // The relativistic Doppler ratio with the floored clock rates G1, G2.
+        const double sourceFactor = sightFactor(in.V2, in.Q2, Vs);
         if (sourceFactor == 0) return false;
-        r.v = v0 * r.G2 * (1 - std::cos(in.Q1) * safeDiv(in.V1, Vs)) / sourceFactor / r.G1;
+        r.v = v0 * r.G2 * sightFactor(in.V1, in.Q1, Vs) / sourceFactor / r.G1;
         return true;
     }
     case RelativityVariant::None:
@@ -126,9 +127,7 @@ bool speedsBelowSignal(const FormulaInputs& in, const FormulaSelection& sel) {
 } // namespace
 
 double formula2(double v0, double V1, double V2, double Vs, double Qn1, double Qn2) {
-    const double receiverFactor = 1 - std::cos(Qn1) * safeDiv(V1, Vs);
-    const double sourceFactor = 1 - std::cos(Qn2) * safeDiv(V2, Vs);
-    return safeDiv(v0 * receiverFactor, sourceFactor);
+    return safeDiv(v0 * sightFactor(V1, Qn1, Vs), sightFactor(V2, Qn2, Vs));
 }
 
 FormulaResult calculateFrequency(const FormulaInputs& in, const FormulaSelection& sel,
@@ -144,9 +143,9 @@ FormulaResult calculateFrequency(const FormulaInputs& in, const FormulaSelection
     FormulaResult fresh = r;
     // In a sweep the relative speed may reach Vs where the formula does not contain it.
     const bool noRelativeFactor = in.mode == FormulaMode::Sweep && std::fabs(in.V12) >= in.Vs;
-    fresh.G = noRelativeFactor ? kFloor : lorentzFactor(in.V12, in.Vs);
-    fresh.G2 = lorentzFactor(in.V2, in.Vs);
-    fresh.G1 = lorentzFactor(in.V1, in.Vs);
+    fresh.G = noRelativeFactor ? kFloor : flooredClockRate(in.V12, in.Vs);
+    fresh.G2 = flooredClockRate(in.V2, in.Vs);
+    fresh.G1 = flooredClockRate(in.V1, in.Vs);
     fresh.Vs1 = fresh.Vs2 = in.Vs;
     fresh.dv1 = fresh.dv2 = 0;
     if (!mainFormula(in, sel, fresh.v0, in.pi, fresh)) return r;

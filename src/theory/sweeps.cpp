@@ -1,6 +1,7 @@
 #include "theory/sweeps.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/numbers.h"
 #include "base/translate.h"
 #include "theory/graph_area.h"
@@ -13,12 +14,11 @@ namespace {
 // receiver (4-2, 4-3), with the relativistic relative speed.
 void toVariantFrame(double& V1, double& V2, double Vs, const FormulaSelection& sel) {
     if (sel.formula != MainFormula::Relativity) return;
-    const double Vs2 = Vs * Vs;
     if (sel.variant == RelativityVariant::V4_1) {
-        V1 = safeDiv(V1 - V2, 1 - safeDiv(V1 * V2, Vs2));
+        V1 = relativeVelocity(V1, V2, Vs);
         V2 = 0;
     } else if (sel.variant == RelativityVariant::V4_2 || sel.variant == RelativityVariant::V4_3) {
-        V2 = safeDiv(V2 - V1, 1 - safeDiv(V1 * V2, Vs2));
+        V2 = relativeVelocity(V2, V1, Vs);
         V1 = 0;
     }
 }

@@ -9,25 +9,25 @@ using namespace sonrel;
 
 TEST(VectorAngle, QuadrantsAndAxes) {
     SharedState s;
-    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 0, 0), 0);
-    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 0, 5), 90);
-    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 0, -5), 270);
-    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, -1, 0), 180);
-    EXPECT_NEAR(vectorAngleDeg(s, 1, -1), 315, 1e-12);
-    EXPECT_NEAR(vectorAngleDeg(s, -1, -1), 225, 1e-12);
-    EXPECT_NEAR(vectorAngleDeg(s, 1, 1), 45, 1e-12);
-    EXPECT_DOUBLE_EQ(vectorAngleRad(s, 0, 0), 0);
-    EXPECT_NEAR(vectorAngleRad(s, -1, -1), 1.25 * s.pi, 1e-12);
-    EXPECT_NEAR(vectorAngleRad(s, 0, -2), 1.5 * s.pi, 1e-12);
-    EXPECT_NEAR(vectorAngleRad(s, 0, 2), 0.5 * s.pi, 1e-12);
-    EXPECT_NEAR(vectorAngleRad(s, 1, -1), 1.75 * s.pi, 1e-12);
-    EXPECT_NEAR(vectorAngleRad(s, -1, 1), 0.75 * s.pi, 1e-12);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s.pi, 0, 0), 0);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s.pi, 0, 5), 90);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s.pi, 0, -5), 270);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s.pi, -1, 0), 180);
+    EXPECT_NEAR(vectorAngleDeg(s.pi, 1, -1), 315, 1e-12);
+    EXPECT_NEAR(vectorAngleDeg(s.pi, -1, -1), 225, 1e-12);
+    EXPECT_NEAR(vectorAngleDeg(s.pi, 1, 1), 45, 1e-12);
+    EXPECT_DOUBLE_EQ(vectorAngleRad(s.pi, 0, 0), 0);
+    EXPECT_NEAR(vectorAngleRad(s.pi, -1, -1), 1.25 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s.pi, 0, -2), 1.5 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s.pi, 0, 2), 0.5 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s.pi, 1, -1), 1.75 * s.pi, 1e-12);
+    EXPECT_NEAR(vectorAngleRad(s.pi, -1, 1), 0.75 * s.pi, 1e-12);
 }
 
 TEST(VectorAngle, FollowsTheSharedPi) {
     SharedState s;
     s.setPi(3.141592654);
-    EXPECT_DOUBLE_EQ(vectorAngleDeg(s, 1, 1), std::atan(1.0) * 180.0 / 3.141592654);
+    EXPECT_DOUBLE_EQ(vectorAngleDeg(s.pi, 1, 1), std::atan(1.0) * 180.0 / 3.141592654);
 }
 
 TEST(SignalDelay, StaticPointsAndCoincidence) {

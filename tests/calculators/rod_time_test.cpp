@@ -247,11 +247,11 @@ TEST(RodTime, RaySearchAtMostOrBelowAndItsMirrorBelowTheAxis) {
     SharedState s;
     RayTable rays;
     EXPECT_THROW(rays.effectiveSpeed(0.5, false), MathError); // no rays yet
-    rays.build(s, 20, 10);
+    rays.build(s.pi, 20, 10);
     const double q0 = 179 / s.degPerRad, q1 = (179 - 180.0 / RayTable::kRays) / s.degPerRad;
     const double wx0 = 20 * std::cos(q0) + 10, wy0 = 20 * std::sin(q0);
     const double wx1 = 20 * std::cos(q1) + 10, wy1 = 20 * std::sin(q1);
-    const double a0 = vectorAngleRad(s, wx0, wy0);
+    const double a0 = vectorAngleRad(s.pi, wx0, wy0);
     EXPECT_DOUBLE_EQ(rays.effectiveSpeed(a0, false), std::hypot(wx0, wy0));
     EXPECT_DOUBLE_EQ(rays.effectiveSpeed(a0, true), std::hypot(wx1, wy1));
     EXPECT_DOUBLE_EQ(rays.effectiveSpeed(-a0, false), std::hypot(wx0, wy0));

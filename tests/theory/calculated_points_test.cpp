@@ -23,19 +23,19 @@ FormulaSelection choose(MainFormula f, RelativityVariant var = RelativityVariant
 
 TEST(CalculatedPoints, AtAGivenAngle) {
     SharedState s;
-    const FormulaInputs in = inputsAtAngle(s, SpeedArgument::VX1, 0.5, 656.28, 20, 0);
+    const FormulaInputs in = inputsAtAngle(s.pi, SpeedArgument::VX1, 0.5, 656.28, 20, 0);
     EXPECT_DOUBLE_EQ(in.V1, 10);
     EXPECT_DOUBLE_EQ(in.V12, 10);
     EXPECT_EQ(in.mode, FormulaMode::Interactive);
     EXPECT_NEAR(calculateFrequency(in, choose(MainFormula::Classical), {}).ratio, 0.5, 1e-12);
 
     // Source at 0,5·Vs, 60° off the line of sight: (2) gives 1/(1 − 0,5·0,5) = 4/3.
-    const FormulaInputs source = inputsAtAngle(s, SpeedArgument::VX2, 0.5, 656.28, 20, 60);
+    const FormulaInputs source = inputsAtAngle(s.pi, SpeedArgument::VX2, 0.5, 656.28, 20, 60);
     EXPECT_DOUBLE_EQ(s.V(1), 0);
     EXPECT_DOUBLE_EQ(source.V12, 10);
     EXPECT_NEAR(calculateFrequency(source, choose(MainFormula::Lorentz), {}).ratio, 4.0 / 3, 1e-12);
 
-    const FormulaInputs still = inputsAtAngle(s, SpeedArgument::Angle, 0.5, 656.28, 20, 60);
+    const FormulaInputs still = inputsAtAngle(s.pi, SpeedArgument::Angle, 0.5, 656.28, 20, 60);
     EXPECT_DOUBLE_EQ(still.V1 + still.V2 + still.V12, 0);
     EXPECT_NEAR(still.Q12, s.pi / 3, 1e-12);
 }
@@ -43,7 +43,7 @@ TEST(CalculatedPoints, AtAGivenAngle) {
 TEST(CalculatedPoints, FromCoordinatesAndVelocities) {
     SharedState s;
     FormulaInputs in =
-        inputsFromBodies(s, defaults, 656.28, 20, choose(MainFormula::Lorentz), false).in;
+        inputsFromBodies(s.pi, defaults, 656.28, 20, choose(MainFormula::Lorentz), false).in;
     EXPECT_DOUBLE_EQ(in.V1, 6);
     EXPECT_DOUBLE_EQ(in.V2, 10);
     EXPECT_DOUBLE_EQ(in.V12, 4);
@@ -56,7 +56,7 @@ TEST(CalculatedPoints, FromCoordinatesAndVelocities) {
 
     // The signal the receiver gets now left the source 5 s ago, at about the origin.
     const BodiesCalculation delayed =
-        inputsFromBodies(s, defaults, 656.28, 20, choose(MainFormula::Lorentz), true);
+        inputsFromBodies(s.pi, defaults, 656.28, 20, choose(MainFormula::Lorentz), true);
     EXPECT_NEAR(delayed.bodies.X2, 0, 1e-4);
     EXPECT_NEAR(delayed.bodies.Y2, 0, 1e-12);
     EXPECT_NEAR(delayed.in.Q3 * 180 / s.pi, 30, 1e-4);
@@ -65,7 +65,7 @@ TEST(CalculatedPoints, FromCoordinatesAndVelocities) {
 TEST(CalculatedPoints, RelativityChangesToTheSourceFrame) {
     SharedState s;
     const Bodies b =
-        inputsFromBodies(s, defaults, 656.28, 20,
+        inputsFromBodies(s.pi, defaults, 656.28, 20,
                          choose(MainFormula::Relativity, RelativityVariant::V4_1), false)
             .bodies;
     const double kU = std::sqrt(1 - 0.25);
@@ -78,7 +78,7 @@ TEST(CalculatedPoints, RelativityChangesToTheSourceFrame) {
     // The receiver's frame at the signal speed has no Lorentz factor.
     Bodies light = defaults;
     light.VX1 = 20;
-    EXPECT_THROW(inputsFromBodies(s, light, 656.28, 20,
+    EXPECT_THROW(inputsFromBodies(s.pi, light, 656.28, 20,
                                   choose(MainFormula::Relativity, RelativityVariant::V4_2), false),
                  MathError);
 }
@@ -86,7 +86,7 @@ TEST(CalculatedPoints, RelativityChangesToTheSourceFrame) {
 TEST(CalculatedPoints, BodiesAndVelocitiesDrawing) {
     SharedState s;
     const Bodies b =
-        inputsFromBodies(s, defaults, 656.28, 20, choose(MainFormula::Classical), false).bodies;
+        inputsFromBodies(s.pi, defaults, 656.28, 20, choose(MainFormula::Classical), false).bodies;
     RecordingCanvas c;
     drawBodiesAndVelocities(c, b, 5, true);
     ASSERT_EQ(c.count(DrawOp::Circle), 2u);
@@ -122,7 +122,7 @@ TEST(CalculatedPoints, RestFrameFormulasAgreeWithFormula45AfterTheChangeOfFrame)
         for (RelativityVariant var : {RelativityVariant::V4_5, k.restFrame}) {
             SharedState s;
             const FormulaSelection sel = choose(MainFormula::Relativity, var);
-            const FormulaInputs in = inputsFromBodies(s, k.bodies, 100, 20, sel, true).in;
+            const FormulaInputs in = inputsFromBodies(s.pi, k.bodies, 100, 20, sel, true).in;
             EXPECT_NEAR(calculateFrequency(in, sel, {}).v, k.v, 1e-7) << static_cast<int>(var);
         }
     }

@@ -53,14 +53,14 @@ void recordArrivalEntries(SharedState& s, int i, const StepChecks& checks) {
     s.Xk2(i) = s.X(2);
     s.Yk2(i) = s.Y(2);
     if (checks.delayInCoordinates)
-        s.Q3(i) = vectorAngleDeg(s, s.Xk1(i - 1) - s.Xn2(i), s.Yk1(i - 1) - s.Yn2(i));
+        s.Q3(i) = vectorAngleDeg(s.pi, s.Xk1(i - 1) - s.Xn2(i), s.Yk1(i - 1) - s.Yn2(i));
     else
-        s.Q3(i) = vectorAngleDeg(s, s.Xn1(i) - s.Xn2(i + 1), s.Yn1(i) - s.Yn2(i + 1));
+        s.Q3(i) = vectorAngleDeg(s.pi, s.Xn1(i) - s.Xn2(i + 1), s.Yn1(i) - s.Yn2(i + 1));
     // Angles between the line of sight and each velocity. Taken from the
     // velocities themselves, so a front recorded again (after a stop) does not
     // subtract Q3 twice.
-    s.QV1(i) = vectorAngleDeg(s, s.VX(1), s.VY(1)) - s.Q3(i);
-    s.QV2(i) = vectorAngleDeg(s, s.VX(2), s.VY(2)) - s.Q3(i);
+    s.QV1(i) = vectorAngleDeg(s.pi, s.VX(1), s.VY(1)) - s.Q3(i);
+    s.QV2(i) = vectorAngleDeg(s.pi, s.VX(2), s.VY(2)) - s.Q3(i);
 }
 
 void recordArrival(SharedState& s, const StepChecks& checks, Prompts& prompts) {
@@ -148,8 +148,8 @@ void setupRun(SharedState& s) {
     s.sgnX1 = signOf(s.VX(1));
     s.sgnX2 = signOf(s.VX(2));
     s.sgnY2 = signOf(s.VY(2));
-    s.QV1.fill(vectorAngleDeg(s, s.VX(1), s.VY(1)));
-    s.QV2.fill(vectorAngleDeg(s, s.VX(2), s.VY(2)));
+    s.QV1.fill(vectorAngleDeg(s.pi, s.VX(1), s.VY(1)));
+    s.QV2.fill(vectorAngleDeg(s.pi, s.VX(2), s.VY(2)));
     s.stopFlag = 0;
     s.arrivedFlag = 0;
     s.warnPending = 1;

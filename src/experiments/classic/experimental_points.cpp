@@ -20,8 +20,8 @@ void plotExperimentalPoints(SharedState& s, Canvas& canvas, double My, bool dela
             s.reportText += unreceivedPeriodLine(k) + "\n";
             break;
         }
-        const double a1 = vectorAngleDeg(s, Xr(k - 1) - s.Xn2(k), Yr(k - 1) - s.Yn2(k));
-        const double a2 = vectorAngleDeg(s, Xr(k) - s.Xn2(k + 1), Yr(k) - s.Yn2(k + 1));
+        const double a1 = vectorAngleDeg(s.pi, Xr(k - 1) - s.Xn2(k), Yr(k - 1) - s.Yn2(k));
+        const double a2 = vectorAngleDeg(s.pi, Xr(k) - s.Xn2(k + 1), Yr(k) - s.Yn2(k + 1));
         const double Asr = (a1 + a2) / 2;
         const double T = s.Tk1(k) - s.Tk1(k - 1);
         const double v = safeDiv(1, T);

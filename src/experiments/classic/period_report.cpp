@@ -37,7 +37,7 @@ struct EndAngles {
 
 EndAngles anglesOfFront(const SharedState& s, int front) {
     if (front <= PeriodArray::hi()) return {s.Q3(front), s.QV1(front), s.QV2(front)};
-    return {0, vectorAngleDeg(s, s.VX(1), s.VY(1)), vectorAngleDeg(s, s.VX(2), s.VY(2))};
+    return {0, vectorAngleDeg(s.pi, s.VX(1), s.VY(1)), vectorAngleDeg(s.pi, s.VX(2), s.VY(2))};
 }
 
 double observedFrequency(const SharedState& s, int j) {
@@ -183,14 +183,14 @@ std::string reportLegend(const SharedState& s) {
         t += trText("ClassicReport", text) + kCrLf;
     t += fillPlaceholders(
              trText("ClassicReport", " QV1= %1 - угол между скоростью приемника и осью X"),
-             {r2(vectorAngleDeg(s, s.VX(1), s.VY(1)))}) +
+             {r2(vectorAngleDeg(s.pi, s.VX(1), s.VY(1)))}) +
          kCrLf;
     t += trText("ClassicReport",
                 " Qn1(i) - угол между лучом зрения с источника и скоростью приемника ") +
          kCrLf;
     t += fillPlaceholders(
              trText("ClassicReport", " QV2= %1 - угол между скоростью источника и осью X"),
-             {r2(vectorAngleDeg(s, s.VX(2), s.VY(2)))}) +
+             {r2(vectorAngleDeg(s.pi, s.VX(2), s.VY(2)))}) +
          kCrLf;
     t += trText("ClassicReport",
                 " Qn2(i) - угол между лучом зрения с источника и скоростью источника ") +

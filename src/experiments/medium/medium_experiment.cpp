@@ -1,6 +1,7 @@
 #include "experiments/medium/medium_experiment.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/signal_delay.h"
 
 #include <cmath>
@@ -10,17 +11,17 @@ namespace sonrel {
 LorentzStart lorentzStart(double X1, double X2, double VX1, double VY1, double VX2, double VY2,
                           double VXiso, double Vs) {
     LorentzStart r{};
-    r.kTiso = safeSqrt(1 - safeDiv(VXiso, Vs) * safeDiv(VXiso, Vs));
-    const double Vs2 = Vs * Vs;
-    r.T1 = safeDiv(-safeDiv(VXiso * X1, Vs2), r.kTiso);
-    r.T2 = safeDiv(-safeDiv(VXiso * X2, Vs2), r.kTiso);
+    r.kTiso = clockRate(VXiso, Vs);
+    r.T1 = lorentzTime(0, X1, VXiso, Vs, r.kTiso);
+    r.T2 = lorentzTime(0, X2, VXiso, Vs, r.kTiso);
     r.X1 = safeDiv(X1, r.kTiso);
     r.X2 = safeDiv(X2, r.kTiso);
-    const double d1 = 1 - safeDiv(VXiso * VX1, Vs2), d2 = 1 - safeDiv(VXiso * VX2, Vs2);
-    r.VY1 = safeDiv(r.kTiso * VY1, d1);
-    r.VX1 = safeDiv(VX1 - VXiso, d1);
-    r.VY2 = safeDiv(r.kTiso * VY2, d2);
-    r.VX2 = safeDiv(VX2 - VXiso, d2);
+    const Velocity v1 = boostVelocity({VX1, VY1}, VXiso, Vs);
+    const Velocity v2 = boostVelocity({VX2, VY2}, VXiso, Vs);
+    r.VX1 = v1.x;
+    r.VY1 = v1.y;
+    r.VX2 = v2.x;
+    r.VY2 = v2.y;
     return r;
 }
 
@@ -100,8 +101,8 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
     if (o.frame == DopplerFrame::Relativistic) {
         transformToFrame(in);
         VX2draw = st.VX(2);
-        G1 = safeSqrt(1 - safeDiv(st.VX(1), st.Vs) * safeDiv(st.VX(1), st.Vs));
-        G2 = safeSqrt(1 - safeDiv(st.VX(2), st.Vs) * safeDiv(st.VX(2), st.Vs));
+        G1 = clockRate(st.VX(1), st.Vs);
+        G2 = clockRate(st.VX(2), st.Vs);
         G = kTiso;
         T0 = st.T;
         X2s = st.X(2);
@@ -120,8 +121,8 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
     st.v0 = safeDiv(1, st.T00);
     v00 = safeDiv(st.v0, G2);
     omega = 2 * st.pi * st.v0;
-    QV1start = vectorAngleRad(st, st.VX(1) - shift, st.VY(1));
-    QV2start = vectorAngleRad(st, st.VX(2) - shift, st.VY(2));
+    QV1start = vectorAngleRad(st.pi, st.VX(1) - shift, st.VY(1));
+    QV2start = vectorAngleRad(st.pi, st.VX(2) - shift, st.VY(2));
 
     st.clearPeriodRecord();
     for (PeriodArray* a : {&Tn1p, &Xe, &Vs1, &Vs2, &Qa, &Qe, &Q3, &vn, &vk, &vsr})
@@ -206,12 +207,9 @@ void MediumExperiment::endRun(const MediumOptions& o) {
 }
 
 double MediumExperiment::frequencyAt(int i, DopplerFrame frame, double Vs) const {
-    const double receiver = 1 - safeDiv(V1 * std::cos(st.QV1(i)), Vs1(i));
-    const double source = 1 - safeDiv(V2 * std::cos(st.QV2(i)), Vs2(i));
-    if (frame == DopplerFrame::Classic) return finite(v00 * safeDiv(receiver, source));
-    const double g2 = safeSqrt(1 - safeDiv(V2, Vs) * safeDiv(V2, Vs));
-    const double g1 = safeSqrt(1 - safeDiv(V1, Vs) * safeDiv(V1, Vs));
-    return finite(safeDiv(v00 * receiver * g2, source * g1));
+    if (frame == DopplerFrame::Classic)
+        return finite(v00 * classicalDopplerRatio(V1, st.QV1(i), Vs1(i), V2, st.QV2(i), Vs2(i)));
+    return finite(v00 * relativisticDopplerRatio(V1, st.QV1(i), Vs1(i), V2, st.QV2(i), Vs2(i), Vs));
 }
 
 } // namespace sonrel

@@ -39,12 +39,13 @@ struct Axes {
             case AngleBasis::Q1Q2:
                 return -(st.QV1(i) + st.QV2(i)) / 2;
             case AngleBasis::Q30:
-                return vectorAngleDeg(st, st.Xk1(i) - st.Xk2(i), st.Yk1(i) - st.Yk2(i)) /
+                return vectorAngleDeg(st.pi, st.Xk1(i) - st.Xk2(i), st.Yk1(i) - st.Yk2(i)) /
                        st.degPerRad;
             case AngleBasis::Q3:
                 break;
             }
-            return vectorAngleDeg(st, st.Xk1(i) - st.Xn2(i), st.Yk1(i) - st.Yn2(i)) / st.degPerRad;
+            return vectorAngleDeg(st.pi, st.Xk1(i) - st.Xn2(i), st.Yk1(i) - st.Yn2(i)) /
+                   st.degPerRad;
         };
         Qs = at(k);
         Qe = at(k + 1);

@@ -67,7 +67,7 @@ void moveBodies(SharedState& st) {
 } // namespace
 
 double MediumExperiment::rayAngle(double dx, double dy) const {
-    return vectorAngleRad(st, dx, dy);
+    return vectorAngleRad(st.pi, dx, dy);
 }
 
 void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& prompts) {

@@ -40,7 +40,7 @@ std::string plotObservedPoints(Canvas& canvas, SharedState& s, const MembraneMod
     std::string lines;
     const int N = reportedPeriods(m);
     for (int i = 1; i <= N; ++i) {
-        const double asr = meanAngleDeg(s, m, i);
+        const double asr = meanAngleDeg(s.pi, m, i);
         const double ratio = safeDiv(safeDiv(1, observedPeriod(s, i)), s.v0);
         canvas.circle(graphX(asr), safeDiv(ratio, My), kMarker, kObserved);
         lines += graphPointLine(i, asr, ratio);
@@ -53,7 +53,7 @@ void plotCalculatedPoints(Canvas& canvas, SharedState& s, const MembraneModel& m
     const int N = reportedPeriods(m);
     double px = 0, py = 0;
     for (int i = 1; i <= N; ++i) {
-        s.Q3(i) = meanAngleDeg(s, m, i);
+        s.Q3(i) = meanAngleDeg(s.pi, m, i);
         const double x = graphX(s.Q3(i));
         const double y = safeDiv(safeDiv(periodFormulaValue(s, i), s.v0), My);
         canvas.circle(x, y, kMarker, kCalculated);

@@ -29,7 +29,7 @@ double MembraneModel::aimDirection(SharedState& s) {
     const double t = arrivalTimePlusFirst(s, s.X(1), s.Y(1), s.X(2), s.Y(2), s.VX(1), s.VY(1));
     s.X(mp::aim) = finite(s.X(1) + t * s.VX(1));
     s.Y(mp::aim) = finite(s.Y(1) + t * s.VY(1));
-    return vectorAngleRad(s, s.X(mp::aim) - s.X(2), s.Y(mp::aim) - s.Y(2));
+    return vectorAngleRad(s.pi, s.X(mp::aim) - s.X(2), s.Y(mp::aim) - s.Y(2));
 }
 
 void MembraneModel::buildReceiver(SharedState& s, Point centre, double angle) {
@@ -72,8 +72,8 @@ void MembraneModel::start(SharedState& s, const MembraneOptions& opt) {
     const double vfx = s.Vs * std::cos(q3), vfy = s.Vs * std::sin(q3);
     s.V(1) = safeSqrt(s.VX(1) * s.VX(1) + s.VY(1) * s.VY(1));
     s.V(2) = safeSqrt(s.VX(2) * s.VX(2) + s.VY(2) * s.VY(2));
-    const double qv1 = vectorAngleRad(s, s.VX(1), s.VY(1));
-    const double qv2 = vectorAngleRad(s, s.VX(2), s.VY(2));
+    const double qv1 = vectorAngleRad(s.pi, s.VX(1), s.VY(1));
+    const double qv2 = vectorAngleRad(s.pi, s.VX(2), s.VY(2));
     for (int j = 1; j <= kMembraneFronts; ++j) {
         const double t = (j - 1) * s.T00;
         s.Tn2(j) = t;
@@ -197,7 +197,7 @@ bool MembraneModel::receive(SharedState& s, const MembraneOptions& opt, Membrane
     s.Xk1(i - 1) = (s.Xn1(i) + s.Xk1(i)) / 2;
     s.Yk1(i - 1) = (s.Yn1(i) + s.Yk1(i)) / 2;
     s.Tk1(i - 1) = (s.Tn1(i) + s.Tk1(i)) / 2;
-    Q3r(i) = vectorAngleRad(s, s.Xk1(i - 1) - s.Xn2(i), s.Yk1(i - 1) - s.Yn2(i));
+    Q3r(i) = vectorAngleRad(s.pi, s.Xk1(i - 1) - s.Xn2(i), s.Yk1(i - 1) - s.Yn2(i));
     // QV1/QV2 hold the velocity directions until they become Qn1/Qn2.
     s.QV1(i - 1) = s.QV1(i) - Q3r(i);
     s.QV2(i - 1) = s.QV2(i) - Q3r(i);
@@ -298,7 +298,7 @@ void MembraneModel::finishMirror(SharedState& s) {
         s.Xn1(1) = s.Xk1(1) = s.X(1);
         s.Yn1(1) = s.Yk1(1) = s.Y(1);
     } else {
-        mirror.angle = vectorAngleRad(s, s.Xk1(1) - s.Xn1(1), s.Yk1(1) - s.Yn1(1));
+        mirror.angle = vectorAngleRad(s.pi, s.Xk1(1) - s.Xn1(1), s.Yk1(1) - s.Yn1(1));
         if (endAFirst_) mirror.angle -= s.pi;
     }
     mirror.reflection = midpoint({s.Xn1(1), s.Yn1(1)}, {s.Xk1(1), s.Yk1(1)});

@@ -74,8 +74,8 @@ double observedPeriod(SharedState& s, int i) {
     return s.dT(i);
 }
 
-double meanAngleDeg(const SharedState& s, const MembraneModel& m, int i) {
-    return (m.Q3r(i) + m.Q3r(i + 1)) * s.degPerRad / 2;
+double meanAngleDeg(double pi, const MembraneModel& m, int i) {
+    return (m.Q3r(i) + m.Q3r(i + 1)) * (180.0 / pi) / 2;
 }
 
 std::string periodBlock(SharedState& s, const MembraneModel& m, int i, int N) {
@@ -131,7 +131,7 @@ std::string periodTable(SharedState& s, const MembraneModel& m, int N) {
     t += kBreak;
     for (int i = 1; i <= N; ++i) {
         const double v = safeDiv(1, observedPeriod(s, i));
-        t += "   " + num(i) + "               " + r2(meanAngleDeg(s, m, i)) +
+        t += "   " + num(i) + "               " + r2(meanAngleDeg(s.pi, m, i)) +
              "                            " + r6(v) + "                     " +
              r6(periodFormulaValue(s, i)) + kBreak;
     }

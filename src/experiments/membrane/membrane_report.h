@@ -37,8 +37,8 @@ double periodFormulaValue(SharedState& s, int i);
 // Observed period Tk1(i) - Tk1(i - 1), stored in dT(i).
 double observedPeriod(SharedState& s, int i);
 
-// Mean observation angle of period i in degrees.
-double meanAngleDeg(const SharedState& s, const MembraneModel& m, int i);
+// Mean observation angle of period i in degrees of the caller's π.
+double meanAngleDeg(double pi, const MembraneModel& m, int i);
 
 std::string periodBlock(SharedState& s, const MembraneModel& m, int i, int N);
 std::string periodTable(SharedState& s, const MembraneModel& m, int N);

@@ -16,7 +16,7 @@ std::string membranePeriodCsv(const SharedState& s, const MembraneModel& m) {
         // and close the period (radians).
         const double v1n = formula2(s.v0, s.V(1), s.V(2), s.Vs, s.QV1(i - 1), s.QV2(i - 1));
         const double v1k = formula2(s.v0, s.V(1), s.V(2), s.Vs, s.QV1(i), s.QV2(i));
-        csv.row(i, {meanAngleDeg(s, m, i), v, (v1n + v1k) / 2, s.Tn2(i), s.Xn2(i), s.Yn2(i),
+        csv.row(i, {meanAngleDeg(s.pi, m, i), v, (v1n + v1k) / 2, s.Tn2(i), s.Xn2(i), s.Yn2(i),
                     s.Tn2(i + 1), s.Xn2(i + 1), s.Yn2(i + 1), s.Tk1(i - 1), s.Xk1(i - 1),
                     s.Yk1(i - 1), s.Tk1(i), s.Xk1(i), s.Yk1(i)});
     }

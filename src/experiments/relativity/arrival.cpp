@@ -27,7 +27,7 @@ void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
         Tr(N) = s.T;
         if (opt.emissionFromArrival) emissionFromArrival();
     }
-    Q3(N) = vectorAngleRad(s, s.Xn1(N) - Xn2iso(N), s.Yn1(N) - Yn2iso(N));
+    Q3(N) = vectorAngleRad(s.pi, s.Xn1(N) - Xn2iso(N), s.Yn1(N) - Yn2iso(N));
     Vs1(N) = Vs2(N) = classic() ? beam.isoSpeedToward(Q3(N)) : Vs0;
     Q3(N + 20) = Q3(N);
     if (opt.markFronts) markFront(c, true);
@@ -65,8 +65,8 @@ void Model::emissionFromArrival() {
     } else {
         for (int n = 0; n < Niter; ++n) {
             lag = arrivalTimeMinusFirst(s, X1iso, Y1iso, X2iso, Y2iso, VX2iso, VY2iso);
-            const double sight =
-                vectorAngleRad(s, X1iso - (X2iso - VX2iso * lag), Y1iso - (Y2iso - VY2iso * lag));
+            const double sight = vectorAngleRad(s.pi, X1iso - (X2iso - VX2iso * lag),
+                                                Y1iso - (Y2iso - VY2iso * lag));
             s.Vs = beam.isoSpeedBelow(sight);
         }
         lag = arrivalTimeMinusFirst(s, X1iso, Y1iso, X2iso, Y2iso, VX2iso, VY2iso);

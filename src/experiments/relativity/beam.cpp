@@ -19,7 +19,7 @@ double firstNotAbove(const std::vector<double>& dir, const std::vector<double>& 
 
 } // namespace
 
-void Beam::build(const SharedState&, int nRays, double firstAngle, double angleStep) {
+void Beam::build(int nRays, double firstAngle, double angleStep) {
     if (nRays < 1) throw MathError("a beam needs at least two rays");
     const auto n = static_cast<std::size_t>(nRays) + 1;
     for (auto* v : {&angle, &isoDir, &isoSpeed, &revDir, &revSpeed, &x, &y, &nextX, &nextY, &speed,
@@ -29,16 +29,16 @@ void Beam::build(const SharedState&, int nRays, double firstAngle, double angleS
         angle[j] = finite(firstAngle - static_cast<double>(j) * angleStep);
 }
 
-void Beam::buildViews(const SharedState& s, double vs, double vxIso) {
+void Beam::buildViews(double pi, double vs, double vxIso) {
     viewSpeed_ = vs;
     viewDrift_ = -vxIso;
     for (std::size_t j = 0; j < angle.size(); ++j) {
         const double cx = vs * std::cos(angle[j]), cy = vs * std::sin(angle[j]);
         isoSpeed[j] = std::hypot(cx - vxIso, cy);
-        isoDir[j] = vectorAngleRad(s, cx - vxIso, cy);
+        isoDir[j] = vectorAngleRad(pi, cx - vxIso, cy);
         revSpeed[j] = std::hypot(cx + vxIso, cy);
-        double r = vectorAngleRad(s, cx + vxIso, cy);
-        if (r > s.pi) r -= 2 * s.pi;
+        double r = vectorAngleRad(pi, cx + vxIso, cy);
+        if (r > pi) r -= 2 * pi;
         revDir[j] = r;
     }
 }

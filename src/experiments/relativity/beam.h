@@ -25,9 +25,10 @@ struct Beam {
     int last() const { return static_cast<int>(angle.size()) - 1; }
 
     // Sizes the tables for rays 0..nRays and fills the angles.
-    void build(const SharedState& s, int nRays, double firstAngle, double angleStep);
-    // Fills the ИСО-view and reverse-view tables for the frame speed vxIso.
-    void buildViews(const SharedState& s, double vs, double vxIso);
+    void build(int nRays, double firstAngle, double angleStep);
+    // Fills the ИСО-view and reverse-view tables for the frame speed vxIso
+    // (directions with the caller's π).
+    void buildViews(double pi, double vs, double vxIso);
     // Every ray travels in its own direction with vs, or with its ИСО view.
     void travelInMedium(double vs);
     void travelAsSeenFromIso();

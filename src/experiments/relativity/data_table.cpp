@@ -204,7 +204,7 @@ void loadTable(Model& m, const TableData& t) {
     m.V1iso = std::hypot(t.VX1, t.VY1);
     m.V2iso = std::hypot(t.VX2, t.VY2);
     m.V12iso = std::hypot(t.VX1 - t.VX2, t.VY1 - t.VY2);
-    m.QV12iso = vectorAngleRad(s, t.VX1 - t.VX2, t.VY1 - t.VY2);
+    m.QV12iso = vectorAngleRad(s.pi, t.VX1 - t.VX2, t.VY1 - t.VY2);
     m.T0 = t.T0;
     m.kTiso3 = t.kTiso;
     m.kT00 = t.kT00;
@@ -228,7 +228,7 @@ void loadTable(Model& m, const TableData& t) {
         m.Vs1(i) = r.Vs1;
         m.Vs2(i) = r.Vs2;
         // The line of sight of the arrival, as the run recorded it.
-        m.Q3(i) = m.Q3(i + 20) = vectorAngleRad(s, r.Xn1 - r.Xn2iso, r.Yn1 - r.Yn2iso);
+        m.Q3(i) = m.Q3(i + 20) = vectorAngleRad(s.pi, r.Xn1 - r.Xn2iso, r.Yn1 - r.Yn2iso);
     }
 }
 

@@ -85,18 +85,18 @@ void Form9::velocitiesBackToAso() {
         const double uy1 = numberOf(Text15), uy2 = numberOf(Text16);
         const double vs = numberOf(Text12), vxIso = numberOf(Text50), vxIso3 = numberOf(Text49);
         const relativity::Options o = readOptions();
-        relativity::Velocity v1{ux1, uy1}, v2{ux2, uy2};
+        Velocity v1{ux1, uy1}, v2{ux2, uy2};
         switch (o.kinematics) {
         case Kinematics::Classic:
             v1.x += vxIso;
             v2.x += vxIso;
             break;
         case Kinematics::Sto:
-            v1 = relativity::boostVelocity(v1, -vxIso, vs);
-            v2 = relativity::boostVelocity(v2, -vxIso, vs);
+            v1 = boostVelocity(v1, -vxIso, vs);
+            v2 = boostVelocity(v2, -vxIso, vs);
             if (o.thirdFrame) {
-                v1 = relativity::boostVelocity(v1, -vxIso3, vs);
-                v2 = relativity::boostVelocity(v2, -vxIso3, vs);
+                v1 = boostVelocity(v1, -vxIso3, vs);
+                v2 = boostVelocity(v2, -vxIso3, vs);
             }
             break;
         case Kinematics::StoPlus:

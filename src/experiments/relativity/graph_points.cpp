@@ -20,7 +20,7 @@ double sightAt(Model& m, int k) {
     const bool fromEmission = m.opt.sight == SightLine::FromEmission;
     const double sx = fromEmission ? m.Xn2iso(k) : s.Xk2(k);
     const double sy = fromEmission ? m.Yn2iso(k) : s.Yk2(k);
-    return vectorAngleDeg(s, s.Xn1(k) - sx, s.Yn1(k) - sy);
+    return vectorAngleDeg(s.pi, s.Xn1(k) - sx, s.Yn1(k) - sy);
 }
 
 double timeScale(const Model& m) {

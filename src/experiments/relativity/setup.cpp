@@ -1,6 +1,7 @@
 // Preparing a run: the АСО → ИСО conversion of the initial state, the
 // emission schedule, the clock rates and the beam.
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/signal_delay.h"
 #include "experiments/relativity/messages.h"
 #include "experiments/relativity/model.h"
@@ -67,7 +68,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     Niter = i.Niter;
     placeBodies(i.X1, i.Y1, i.VX1, i.VY1, i.X2, i.Y2, i.VX2, i.VY2);
     const double toRad = 1 / s.degPerRad;
-    beam.build(s, i.Nrays, (i.mean + i.cone / 2) * toRad, safeDiv(i.cone, i.Nrays) * toRad);
+    beam.build(i.Nrays, (i.mean + i.cone / 2) * toRad, safeDiv(i.cone, i.Nrays) * toRad);
     T1 = T2 = T0 = 0;
     kT1 = kT2 = kT1iso = kT2used = kTiso3 = kTiso = 1;
 
@@ -105,9 +106,8 @@ std::string Model::start(const Inputs& i, Options& o) {
         kTiso = clockRate(VXiso, s.Vs);
         kTiso3 = kTiso;
         lorentzVelocities(VXiso);
-        const double c2 = s.Vs * s.Vs;
-        T1 = -safeDiv(safeDiv(VXiso * i.X1, c2), kTiso);
-        T2 = -safeDiv(safeDiv(VXiso * i.X2, c2), kTiso);
+        T1 = lorentzTime(0, i.X1, VXiso, s.Vs, kTiso);
+        T2 = lorentzTime(0, i.X2, VXiso, s.Vs, kTiso);
         const double lag = T1 - T2;
         X1iso = safeDiv(i.X1, kTiso);
         X2iso = safeDiv(i.X2, kTiso);
@@ -173,8 +173,8 @@ std::string Model::start(const Inputs& i, Options& o) {
     omega = safeDiv(2 * s.pi, s.T00);
     periodShift = safeDiv(s.T00 * s.VX(2), M);
     keepStartPositions();
-    QV1 = vectorAngleRad(s, VX1iso, VY1iso);
-    QV2 = vectorAngleRad(s, VX2iso, VY2iso);
+    QV1 = vectorAngleRad(s.pi, VX1iso, VY1iso);
+    QV2 = vectorAngleRad(s.pi, VX2iso, VY2iso);
     for (PeriodTable* t : {&Tn1p, &Xr, &Yr, &Tr, &vn, &vk, &vsr})
         t->fill(0);
     for (PeriodArray* t : {&s.Tn1, &s.Xn1, &s.Yn1, &s.Xk2, &s.Yk2})
@@ -187,12 +187,12 @@ std::string Model::start(const Inputs& i, Options& o) {
     Qn2.fill(QV2);
     Vs1.fill(s.Vs);
     Vs2.fill(s.Vs);
-    QV12iso = vectorAngleRad(s, VX1iso - VX2iso, VY1iso - VY2iso);
-    QV12 = vectorAngleRad(s, s.VX(1) - s.VX(2), s.VY(1) - s.VY(2));
+    QV12iso = vectorAngleRad(s.pi, VX1iso - VX2iso, VY1iso - VY2iso);
+    QV12 = vectorAngleRad(s.pi, s.VX(1) - s.VX(2), s.VY(1) - s.VY(2));
 
     beam.travelInMedium(s.Vs);
     if (opt.kinematics == Kinematics::Classic) {
-        beam.buildViews(s, s.Vs, VXiso);
+        beam.buildViews(s.pi, s.Vs, VXiso);
         if (modelIso) beam.travelAsSeenFromIso();
     }
     beam.launchFrom(s.X(2), s.Y(2));

@@ -1,6 +1,7 @@
 // One solving step of the comparison experiment: bodies, frame conversion,
 // per-step theory, what is seen, the beam and its arrival at the receiver.
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "base/signal_delay.h"
 #include "experiments/relativity/messages.h"
 #include "experiments/relativity/model.h"
@@ -74,7 +75,7 @@ void Model::moveBodies() {
 double Model::retardedSight(double x1, double y1, double x2, double y2, double vx, double vy,
                             double lagFactor) {
     const double lag = arrivalTimeMinusFirst(s, x1, y1, x2, y2, vx, vy) * lagFactor;
-    return vectorAngleRad(s, x1 - (x2 - lag * vx), y1 - (y2 - lag * vy));
+    return vectorAngleRad(s.pi, x1 - (x2 - lag * vx), y1 - (y2 - lag * vy));
 }
 
 void Model::plotTheory(Canvas& c, double q3, double v, Color colour) {
@@ -84,8 +85,8 @@ void Model::plotTheory(Canvas& c, double q3, double v, Color colour) {
 void Model::theoryInModellingFrame(Canvas& c) {
     const double X1 = s.X(1), Y1 = s.Y(1), X2 = s.X(2), Y2 = s.Y(2);
     const double q3 = retardedSight(X1, Y1, X2, Y2, s.VX(2), s.VY(2), 1);
-    const double qn1 = vectorAngleRad(s, s.VX(1), s.VY(1)) - q3;
-    const double qn2 = vectorAngleRad(s, s.VX(2), s.VY(2)) - q3;
+    const double qn1 = vectorAngleRad(s.pi, s.VX(1), s.VY(1)) - q3;
+    const double qn2 = vectorAngleRad(s.pi, s.VX(2), s.VY(2)) - q3;
     if (!classic())
         vAso = relativisticFrequency(s.v0, V1, V2, qn1, qn2, s.Vs, s.Vs, s.Vs);
     else if (opt.relativeVelocity)
@@ -110,12 +111,11 @@ void Model::toIsoCoordinates() {
         X2iso = X2 - T * VXiso;
         break;
     case Kinematics::Sto: {
-        const double c2 = s.Vs * s.Vs;
-        T1 = safeDiv(T - safeDiv(VXiso * X1, c2), kTiso);
-        T2 = safeDiv(T - safeDiv(VXiso * X2, c2), kTiso);
+        T1 = lorentzTime(T, X1, VXiso, s.Vs, kTiso);
+        T2 = lorentzTime(T, X2, VXiso, s.Vs, kTiso);
         double lag = T1 - T2;
-        X1iso = safeDiv(X1 - VXiso * T, kTiso);
-        X2iso = safeDiv(X2 - VXiso * T, kTiso);
+        X1iso = lorentzPosition(T, X1, VXiso, kTiso);
+        X2iso = lorentzPosition(T, X2, VXiso, kTiso);
         if (opt.carrySource && !(opt.thirdFrame && opt.thirdFrameSkipCarry)) {
             X2iso += lag * VX2f;
             Y2iso += lag * VY2f;
@@ -123,11 +123,11 @@ void Model::toIsoCoordinates() {
         }
         if (opt.thirdFrame) {
             const double t1 = T1, t2 = T2;
-            T1 = safeDiv(t1 - safeDiv(VXiso3 * X1iso, c2), kTiso3);
-            T2 = safeDiv(t2 - safeDiv(VXiso3 * X2iso, c2), kTiso3);
+            T1 = lorentzTime(t1, X1iso, VXiso3, s.Vs, kTiso3);
+            T2 = lorentzTime(t2, X2iso, VXiso3, s.Vs, kTiso3);
             lag = T1 - T2;
-            X1iso = safeDiv(X1iso - VXiso3 * t1, kTiso3);
-            X2iso = safeDiv(X2iso - VXiso3 * t2, kTiso3);
+            X1iso = lorentzPosition(t1, X1iso, VXiso3, kTiso3);
+            X2iso = lorentzPosition(t2, X2iso, VXiso3, kTiso3);
             if (opt.carrySource) {
                 X2iso += VX2iso * lag;
                 Y2iso += VY2iso * lag;
@@ -156,7 +156,7 @@ void Model::whatIsSeen() {
 // origin with the reverse-view ray speed of its direction.
 void Model::seenFromIsoOrigin() {
     auto towardOrigin = [&](double x, double y) {
-        double q = vectorAngleRad(s, x, y);
+        double q = vectorAngleRad(s.pi, x, y);
         if (q > s.pi) q -= 2 * s.pi;
         return safeDiv(std::hypot(x, y), beam.reverseSpeedToward(q));
     };

@@ -1,6 +1,7 @@
 #include "experiments/relativity/t00_search.h"
 
 #include "base/checked_math.h"
+#include "base/kinematics.h"
 #include "experiments/relativity/theory.h"
 
 namespace sonrel::relativity {
@@ -23,7 +24,7 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
     s.dt = in.dt;
     s.NC0 = in.NC0;
     const double toRad = 1 / s.degPerRad;
-    m_.beam.build(s, in.Nrays, (in.mean + in.cone / 2) * toRad, safeDiv(in.cone, in.Nrays) * toRad);
+    m_.beam.build(in.Nrays, (in.mean + in.cone / 2) * toRad, safeDiv(in.cone, in.Nrays) * toRad);
     m_.T1 = m_.T2 = s.T = 0;
     s.stepCount = 0;
     if (opt.kinematics == Kinematics::StoPlus) opt.frame = Frame::Aso;
@@ -42,11 +43,10 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
             VX1 -= vxIso;
             VX2 -= vxIso;
         } else {
-            const double c2 = s.Vs * s.Vs;
             const double k = clockRate(vxIso, s.Vs);
             m_.kTiso = k;
-            m_.T1 = -safeDiv(safeDiv(vxIso * X1, c2), k);
-            m_.T2 = -safeDiv(safeDiv(vxIso * X2, c2), k);
+            m_.T1 = lorentzTime(0, X1, vxIso, s.Vs, k);
+            m_.T2 = lorentzTime(0, X2, vxIso, s.Vs, k);
             const double lag = m_.T1 - m_.T2;
             s.T = m_.T1;
             X1 = safeDiv(X1, k);
@@ -73,7 +73,7 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
 
     m_.beam.travelInMedium(s.Vs);
     if (opt.frame == Frame::Iso && opt.kinematics == Kinematics::Classic) {
-        m_.beam.buildViews(s, s.Vs, vxIso);
+        m_.beam.buildViews(s.pi, s.Vs, vxIso);
         m_.beam.travelAsSeenFromIso();
     }
     m_.beam.launchFrom(X2, Y2);

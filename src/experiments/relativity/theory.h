@@ -1,6 +1,9 @@
 #pragma once
 // Doppler frequencies the comparison window sets beside its observations,
-// all from the retarded line of sight (angles in radians).
+// all from the retarded line of sight (angles in radians). The clock rates and
+// the Lorentz change of velocities are those of base/kinematics.h.
+#include "base/kinematics.h"
+
 namespace sonrel::relativity {
 
 // Classical: v0 (1 - V1 cos Qn1 / vs1) / (1 - V2 cos Qn2 / vs2).
@@ -14,17 +17,5 @@ double relativeVelocityFrequency(double v0, double V12, double QV12, double Q3, 
 // and receiver, sqrt(1 - (V2/vs)^2) / sqrt(1 - (V1/vs)^2).
 double relativisticFrequency(double v0, double V1, double V2, double Qn1, double Qn2, double vs1,
                              double vs2, double vs);
-
-// Clock rate sqrt(1 - (v / vs)^2): 0 at vs (every division by it then fails),
-// a speed above vs is a MathError.
-double clockRate(double v, double vs);
-
-struct Velocity {
-    double x = 0, y = 0;
-};
-
-// Velocity u seen from a frame moving along +X with `frame` (Lorentz):
-// ((ux - frame), k uy) / (1 - frame ux / vs^2), k the frame's clock rate.
-Velocity boostVelocity(Velocity u, double frame, double vs);
 
 } // namespace sonrel::relativity
