@@ -61,7 +61,7 @@ TEST_P(BadInput, EveryFieldEveryButtonAnswersSafely) {
 
     // A run started by a button is stopped shortly after it starts.
     QTimer stopper;
-    QObject::connect(&stopper, &QTimer::timeout, [this] { app->state.stopFlag = 1; });
+    QObject::connect(&stopper, &QTimer::timeout, [form] { form->state().stopFlag = 1; });
 
     int combinations = 0;
     const QList<QLineEdit*> fields = form->findChildren<QLineEdit*>();
