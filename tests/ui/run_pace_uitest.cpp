@@ -118,7 +118,7 @@ TEST_F(RunPace, WindowsStartAtAPaceThatShowsTheDefaultRunInSeconds) {
     auto modelTime = [this](int n, const std::vector<const char*>& buttons) {
         for (const char* b : buttons)
             click(app->windows.get(n), b);
-        return app->state.T;
+        return app->windows.get(n)->state().T;
     };
     const double t1 = modelTime(1, {"Command13", "Command1"});
     EXPECT_GE(t1 / pace[1], 20.0);
