@@ -1,11 +1,16 @@
 // The real program started as a child: its answers to the command line, and
 // its start without a display.
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#ifndef SONREL_EXIT_DRIVER
+#error "SONREL_EXIT_DRIVER names the driver program"
+#endif
 #ifndef SONREL_PROGRAM
 #error "SONREL_PROGRAM names the program"
 #endif
@@ -141,4 +146,35 @@ TEST(CommandLine, HelpVersionAndUnknownArguments) {
             EXPECT_TRUE(o.err.isEmpty()) << what << "\n" << o.err.toStdString();
         }
     }
+}
+
+// Experiment files named at the start open in their windows, filled in, once
+// the main window is up; one that cannot be read is told, the rest still open.
+TEST(CommandLine, ExperimentFilesOpenInTheirWindows) {
+    const QString dir = QDir::tempPath() + QStringLiteral("/sonrel_cmdline_files");
+    QDir().mkpath(dir);
+    const QString good = dir + QStringLiteral("/calc.sonrel"),
+                  bad = dir + QStringLiteral("/bad.sonrel");
+    for (const auto& [path, text] :
+         {std::pair{good, QByteArray(R"({"format": "sonrel6-experiment", "version": 1,
+             "window": "Form5", "values": {"Text9": {"caption": "v0", "value": 7.5}}})")},
+          std::pair{bad, QByteArray("Sonrel6")}}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(SONREL_EXIT_DRIVER), {bad, good, QStringLiteral("opened")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    QDir(dir).removeRecursively();
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("message: Файл «%1» не является файлом опыта").arg(bad)))
+        << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("Form1\nForm5\nText9=7,5\n"))) << out.toStdString();
 }
