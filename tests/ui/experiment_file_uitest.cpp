@@ -149,8 +149,12 @@ TEST_F(ExperimentFileWindows, BadFileLeavesTheWindowAsItWas) {
     // Dropped on a field, the file is opened, not typed in as its name.
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QDir::current().absoluteFilePath("tick.sonrel"))});
+    QLineEdit* field = control<QLineEdit>(form, "Text1");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(control<QLineEdit>(form, "Text1"), &drop);
+    QApplication::sendEvent(field, &drop);
     ASSERT_TRUE(waitFor([this] { return !boxes.shown.empty(); }));
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("tick.sonrel")));
     EXPECT_EQ(inputsOf(form), before);
