@@ -62,7 +62,7 @@ Json parseJson(const std::string& text) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         refuse(kNotExperiment, tr(SONREL_TR_NOOP("ExperimentFile", "файл пуст")));
     try {
-        // Nesting is bounded before any value is built: the document is shallow.
+        // The document is shallow: deeper nesting is refused as it is read.
         return Json::parse(text, [](int depth, Json::parse_event_t, Json&) {
             if (depth > kMaxDepth) throw TooDeep{};
             return true;
@@ -71,7 +71,7 @@ Json parseJson(const std::string& text) {
         refuse(kNotExperiment,
                tr(SONREL_TR_NOOP("ExperimentFile", "слишком глубокая вложенность скобок")));
     } catch (const Json::parse_error& e) {
-        if (e.byte >= text.size())
+        if (e.byte > text.size()) // the error is at the end of the input
             refuse(kNotExperiment,
                    tr(SONREL_TR_NOOP("ExperimentFile", "текст обрывается раньше конца документа")));
         refuse(kNotExperiment,
