@@ -175,10 +175,8 @@ const char* usageText() {
 const char* experimentUsageText() {
     return SONREL_TR_NOOP("CommandLine",
                           "\n"
-                          "Файл опыта:\n"
-                          "  %1 ФАЙЛ.sonrel  открывает опыт, сохраненный кнопкой меню «Сохранить "
-                          "опыт…»,\n"
-                          "                    в его окне с его значениями\n");
+                          "Файл опыта (его пишет пункт меню окна «Сохранить опыт…»):\n"
+                          "  %1 ФАЙЛ.sonrel   открывает опыт в его окне с его значениями\n");
 }
 
 const char* refusedArgumentText() {
