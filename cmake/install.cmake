@@ -5,6 +5,9 @@ include(GNUInstallDirs)
 install(TARGETS sonrel6 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES packaging/${SONREL_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The experiment files' type (*.sonrel), registered by the desktop's
+# shared-mime-info trigger.
+install(FILES packaging/${SONREL_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES packaging/${SONREL_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES packaging/icons/${SONREL_APP_ID}.svg

@@ -3,9 +3,13 @@
 #include "app/language_qt.h"
 #include "base/version.h"
 #include "ui/app_context_qt.h"
+#include "ui/experiment_file_qt.h"
+#include "ui/form_base_window.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -65,7 +69,8 @@ void setUpApplication(QApplication& app, Language language) {
 }
 
 int runProgram(int argc, char** argv, Language language,
-               const std::function<void(AppContext&)>& started) {
+               const std::function<void(AppContext&)>& started,
+               const std::vector<std::string>& files) {
     noDisplayLine = translateEarly(language, "CommandLine", noDisplayText());
     passOn = qInstallMessageHandler(&holdWhileConnecting);
     QApplication qapp(argc, argv);
@@ -77,7 +82,13 @@ int runProgram(int argc, char** argv, Language language,
     // The shared record lives as long as the process, as windows may outlive each other.
     auto* app = new AppContext;
     app->windows.setEndsProgram(true);
-    app->windows.show(1);
+    FormBase* main = app->windows.show(1);
+    // Opened from the event loop, so that a message about a bad file shows
+    // over the main window that is already up.
+    for (const std::string& file : files)
+        QTimer::singleShot(0, main, [main, path = QFile::decodeName(file.c_str())] {
+            openExperiment(*main, path);
+        });
     if (started) started(*app);
     return qapp.exec();
 }

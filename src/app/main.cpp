@@ -30,13 +30,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (line.action == StartAction::Help) {
-        std::fputs(
-            fillPlaceholders(translateEarly(language, "CommandLine", usageText()), {"sonrel6"})
-                .c_str(),
-            stdout);
+        for (const char* text : {usageText(), experimentUsageText()})
+            std::fputs(fillPlaceholders(translateEarly(language, "CommandLine", text), {"sonrel6"})
+                           .c_str(),
+                       stdout);
         return 0;
     }
     if (!line.choice.warning.empty())
         std::fprintf(stderr, "sonrel6: %s\n", line.choice.warning.c_str());
-    return runProgram(argc, argv, language);
+    return runProgram(argc, argv, language, {}, line.files);
 }

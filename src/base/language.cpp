@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -78,6 +79,21 @@ template <std::size_t N> bool listed(const std::string_view (&names)[N], std::st
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
+// An experiment file by its suffix (it may not exist yet: the program then
+// says so), or any existing file, which the program reads as one.
+bool isExperimentFile(std::string_view arg) {
+    constexpr std::string_view suffix = ".sonrel";
+    if (arg.size() > suffix.size()) {
+        std::string tail(arg.substr(arg.size() - suffix.size()));
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (tail == suffix) return true;
+    }
+    std::error_code error;
+    return !arg.empty() && arg[0] != '-' &&
+           std::filesystem::is_regular_file(std::filesystem::path(arg), error);
+}
+
 } // namespace
 
 CommandLine readCommandLine(int argc, const char* const* argv, const char* environmentValue) {
@@ -112,6 +128,10 @@ CommandLine readCommandLine(int argc, const char* const* argv, const char* envir
                 ++k;
                 continue;
             }
+        }
+        if (isExperimentFile(arg)) {
+            line.files.emplace_back(arg);
+            continue;
         }
         if (line.action != StartAction::Refuse) {
             line.action = StartAction::Refuse;
@@ -150,6 +170,13 @@ const char* usageText() {
                           "  Sonrel_<N>.txt                 таблицы данных окон «АСО или ИСО» и "
                           "«Среда»\n"
                           "  PNG, отчет, таблицы CSV        куда укажет диалог «Сохранить как…»\n");
+}
+
+const char* experimentUsageText() {
+    return SONREL_TR_NOOP("CommandLine",
+                          "\n"
+                          "Файл опыта (его пишет пункт меню окна «Сохранить опыт…»):\n"
+                          "  %1 ФАЙЛ.sonrel   открывает опыт в его окне с его значениями\n");
 }
 
 const char* refusedArgumentText() {

@@ -3,6 +3,7 @@
 // locale; English is chosen explicitly, on the command line or in the
 // environment variable SONREL_LANG.
 #include <string>
+#include <vector>
 
 namespace sonrel {
 
@@ -28,16 +29,19 @@ enum class StartAction { Run, Help, Version, Refuse };
 
 struct CommandLine {
     StartAction action = StartAction::Run;
-    LanguageChoice choice; // choice.error set: the program does not start
-    std::string refused;   // the argument refused (Refuse)
+    LanguageChoice choice;          // choice.error set: the program does not start
+    std::string refused;            // the argument refused (Refuse)
+    std::vector<std::string> files; // experiment files to open, in order
 };
 
 CommandLine readCommandLine(int argc, const char* const* argv, const char* environmentValue);
 
 // The command line's answers, Russian source texts for the translation
 // catalogue (context "CommandLine"): the usage (%1 the program's name), the
-// refusal of an argument (%1 the argument) and the start without a display.
+// refusal of an argument (%1 the argument) and the start without a display;
+// the usage's paragraph on experiment files follows the usage (%1 the same).
 const char* usageText();
+const char* experimentUsageText();
 const char* refusedArgumentText();
 const char* noDisplayText();
 

@@ -28,6 +28,7 @@ Form10::Form10(AppContext& app) : FormBase(app, 10), model_(app.state) {
     connect(Command6, &QPushButton::clicked, this, &Form10::savePictureClicked);
     connect(Command16, &QPushButton::clicked, this, &Form10::unload);
     applyButtonTooltips(this, 10);
+    installExperimentFileActions(*this);
 }
 
 void Form10::buildControls() {

@@ -53,6 +53,7 @@ Form5::Form5(AppContext& app) : FormBase(app, 5) {
     connect(Command9, &QPushButton::clicked, this, &Form5::speedFromShiftClicked);
     connect(Command10, &QPushButton::clicked, this, &Form5::unload);
     applyButtonTooltips(this, 5);
+    installExperimentFileActions(*this);
 }
 
 QWidget* Form5::buildCalculations(QWidget* parent) {

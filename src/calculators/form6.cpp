@@ -44,6 +44,7 @@ Form6::Form6(AppContext& app) : FormBase(app, 6) {
     connect(Command5, &QPushButton::clicked, this, &Form6::savePictureClicked);
     connect(Command2, &QPushButton::clicked, this, &Form6::unload);
     applyButtonTooltips(this, 6);
+    installExperimentFileActions(*this);
 }
 
 FrameFormula Form6::formula() const {

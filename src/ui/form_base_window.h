@@ -25,6 +25,10 @@ public:
     WindowRegistry& windows() { return app_.windows; }
     int number() const { return number_; }
 
+    // The button that starts the window's experiment, pressed when an opened
+    // experiment file asks for it; null when the window has none.
+    virtual QAbstractButton* startButton() { return nullptr; }
+
     // Unloads the window like its close box does.
     void unload();
     // Unticks the report check box `box` whenever the report window closes.
@@ -95,5 +99,9 @@ private:
     QElapsedTimer sinceYield_;
     static constexpr int kYieldEveryMs = 8;
 };
+
+// Opening and saving the window's set-up as an experiment file (see
+// ui/experiment_file_qt.h); each window calls it last in its constructor.
+void installExperimentFileActions(FormBase& form);
 
 } // namespace sonrel

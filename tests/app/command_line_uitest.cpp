@@ -1,11 +1,16 @@
 // The real program started as a child: its answers to the command line, and
 // its start without a display.
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTranslator>
 #include <gtest/gtest.h>
 
+#ifndef SONREL_EXIT_DRIVER
+#error "SONREL_EXIT_DRIVER names the driver program"
+#endif
 #ifndef SONREL_PROGRAM
 #error "SONREL_PROGRAM names the program"
 #endif
@@ -141,4 +146,31 @@ TEST(CommandLine, HelpVersionAndUnknownArguments) {
             EXPECT_TRUE(o.err.isEmpty()) << what << "\n" << o.err.toStdString();
         }
     }
+}
+
+// Experiment files named at the start open in their windows, filled in, once
+// the main window is up; one that cannot be read is told, the rest still open.
+TEST(CommandLine, ExperimentFilesOpenInTheirWindows) {
+    const QString good = QDir::temp().filePath("calc.sonrel"),
+                  bad = QDir::temp().filePath("bad.sonrel");
+    QFile g(good), b(bad);
+    ASSERT_TRUE(g.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
+    g.write(R"({"format": "sonrel6-experiment", "version": 1, "window": "Form5",
+                "values": {"Text9": {"caption": "v0", "value": 7.5}}})");
+    b.write("Sonrel6");
+    g.close(), b.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"),
+               QStringLiteral("detect_leaks=0")); // the shared record
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(SONREL_EXIT_DRIVER), {bad, good, QStringLiteral("opened")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    g.remove(), b.remove();
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("message: Файл «%1» не является файлом опыта").arg(bad)));
+    EXPECT_TRUE(out.contains(QStringLiteral("Form5 1 Text9=7,5\n"))) << out.toStdString();
 }

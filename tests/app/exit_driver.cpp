@@ -4,6 +4,8 @@
 // of the main window, at the main window's question, during a run or a T00 search of Form9, during
 // a run of Form3, and with a Form9 run nested in a main-window run. The process must then end by
 // itself with exit code 0. Exit code 3 means the moment was not reached.
+// The scenario "opened" starts with the experiment files among the arguments
+// and prints the calculator's field Text9 once they are open.
 // The scenario "t00" presses "1-Задать T00, с" with the defaults and prints
 // the frequency field, or the message that came instead, before the exit.
 #include "app/application_qt.h"
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 using namespace sonrel;
 
@@ -95,6 +98,18 @@ void scenario(AppContext& app, const std::string& name) {
         std::printf("v0=%s\n", find<QLineEdit>(f1, "Text24")->text().toUtf8().constData());
         std::fflush(stdout);
         click(f1, "Command16");
+    } else if (name == "opened") {
+        closeMessagesAndPrint(f1);
+        auto* wait = new QTimer(f1);
+        QObject::connect(wait, &QTimer::timeout, [&app, f1, wait] {
+            FormBase* f5 = app.windows.get(5);
+            if (QApplication::activeModalWidget() || !f5) return;
+            wait->stop();
+            std::printf("Form5 %d Text9=%s\n", f5->isVisible(),
+                        qPrintable(find<QLineEdit>(f5, "Text9")->text()));
+            click(f1, "Command16");
+        });
+        wait->start(20);
     } else if (name == "idle") {
         click(f1, "Command16");
     } else if (name == "main-run") {
@@ -158,7 +173,11 @@ void scenario(AppContext& app, const std::string& name) {
 
 int main(int argc, char** argv) {
     const std::string name = argc > 1 ? argv[argc - 1] : "";
-    return runProgram(argc, argv, Language::Russian, [name](AppContext& app) {
-        QTimer::singleShot(0, [&app, name] { scenario(app, name); });
-    });
+    std::vector<std::string> files;
+    for (int k = 1; k + 1 < argc; ++k)
+        if (std::string(argv[k]).ends_with(".sonrel")) files.emplace_back(argv[k]);
+    return runProgram(
+        argc, argv, Language::Russian,
+        [name](AppContext& app) { QTimer::singleShot(0, [&app, name] { scenario(app, name); }); },
+        files);
 }

@@ -2,6 +2,7 @@
 #include "base/language.h"
 #include "base/translate.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -93,4 +94,12 @@ TEST(CommandLineReading, KnownOptionsQtsOwnAndRefusals) {
     // The language is chosen as without the other options.
     const char* argv[] = {"sonrel6", "-h", "--lang", "en"};
     EXPECT_EQ(readCommandLine(4, argv, "ru").choice.language, Language::English);
+    // Experiment files, by their suffix or as existing files, are opened in order.
+    const std::string existing = ::testing::TempDir() + "lesson";
+    std::fclose(std::fopen(existing.c_str(), "w"));
+    const char* withFiles[] = {"sonrel6", "a.sonrel", "--lang", "en", existing.c_str(), "B.SONREL"};
+    const CommandLine line = readCommandLine(6, withFiles, nullptr);
+    std::remove(existing.c_str());
+    EXPECT_EQ(line.action, StartAction::Run);
+    EXPECT_EQ(line.files, (std::vector<std::string>{"a.sonrel", existing, "B.SONREL"}));
 }

@@ -2,7 +2,8 @@
 # Installs the built program into a temporary prefix and checks what a desktop
 # needs of it: the program answers --version without a display, the .desktop
 # file and the AppStream metadata pass their validators and name files that
-# exist, and the icon is there in every size.
+# exist, the experiment files' MIME type is installed and handled, and the
+# icon is there in every size.
 # Usage: check_install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
 cmake="$1"
@@ -17,7 +18,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 share="$prefix/share"
 desktop="$share/applications/$id.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
-for f in "$prefix/bin/sonrel6" "$desktop" "$metainfo" \
+mime="$share/mime/packages/$id.xml"
+for f in "$prefix/bin/sonrel6" "$desktop" "$metainfo" "$mime" \
          "$share/icons/hicolor/scalable/apps/$id.svg"; do
     [ -s "$f" ] || fail "$f is missing"
 done
@@ -38,10 +40,19 @@ desktop-file-validate "$desktop" || fail "desktop-file-validate rejected $deskto
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejected $metainfo"
 
 # The .desktop file starts the installed program and names the installed icon.
-grep -qx "Exec=sonrel6" "$desktop" || fail "Exec does not start sonrel6"
+grep -qx "Exec=sonrel6 %f" "$desktop" || fail "Exec does not start sonrel6 with the file"
+grep -qx "MimeType=application/x-sonrel6-experiment;" "$desktop" ||
+    fail "the .desktop file does not name the experiment files' type"
 grep -qx "Icon=$id" "$desktop" || fail "Icon is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metadata does not launch $id.desktop"
+
+# The MIME database built from the installed definition knows *.sonrel.
+said=$(update-mime-database "$share/mime" 2>&1) || fail "update-mime-database rejected $mime: $said"
+grep -q "application/x-sonrel6-experiment:\*\.sonrel" "$share/mime/globs" ||
+    fail "the MIME database has no *.sonrel"
+grep -q "Опыт Sonrel6" "$share/mime/application/x-sonrel6-experiment.xml" ||
+    fail "the MIME type has no Russian comment"
 
 # The licence: its full text is installed and the metadata names it.
 grep -q "GNU GENERAL PUBLIC LICENSE" "$share/doc/sonrel6/LICENSE" 2>/dev/null &&
