@@ -11,14 +11,14 @@ using namespace sonrel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    Experiment e;
+    ExperimentSetup e;
     try {
         e = parseExperiment(text, "fuzz.sonrel");
     } catch (const FileError&) {
         return 0;
     }
     // What was read must survive its own writing unchanged.
-    const Experiment back = parseExperiment(experimentText(e, "fuzz"), "fuzz.sonrel", e.window);
+    const ExperimentSetup back = parseExperiment(experimentText(e, "fuzz"), "fuzz.sonrel", e.window);
     if (back.window != e.window || back.runOnOpen != e.runOnOpen ||
         back.values.size() != e.values.size())
         std::abort();

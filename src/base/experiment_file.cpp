@@ -141,7 +141,7 @@ ExperimentValue valueOf(const std::string& name, const Json& entry) {
     return v;
 }
 
-Experiment experimentOf(const Json& doc, int requiredWindow) {
+ExperimentSetup experimentOf(const Json& doc, int requiredWindow) {
     const auto format = doc.is_object() ? doc.find("format") : doc.end();
     if (!doc.is_object() || format == doc.end() || *format != kFormatMark)
         refuse(kNotExperiment,
@@ -155,7 +155,7 @@ Experiment experimentOf(const Json& doc, int requiredWindow) {
                tr(SONREL_TR_NOOP("ExperimentFile",
                                  "версия формата %1 новее той, что читает программа (%2)"),
                   {version.dump(), std::to_string(kExperimentFormatVersion)}));
-    Experiment e;
+    ExperimentSetup e;
     e.window = windowOf(doc);
     if (requiredWindow && e.window != requiredWindow)
         refuse(kCannotOpen, tr(SONREL_TR_NOOP("ExperimentFile", "это опыт окна %1, а не окна %2"),
@@ -192,7 +192,7 @@ std::string windowKey(int window) {
     return "Form" + std::to_string(window);
 }
 
-std::string experimentText(const Experiment& experiment, const std::string& program) {
+std::string experimentText(const ExperimentSetup& experiment, const std::string& program) {
     Json doc;
     doc["format"] = kFormatMark;
     doc["version"] = kExperimentFormatVersion;
@@ -213,7 +213,7 @@ std::string experimentText(const Experiment& experiment, const std::string& prog
     return doc.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
-Experiment parseExperiment(const std::string& text, const std::string& fileName,
+ExperimentSetup parseExperiment(const std::string& text, const std::string& fileName,
                            int requiredWindow) {
     try {
         return experimentOf(parseJson(text), requiredWindow);
@@ -222,7 +222,7 @@ Experiment parseExperiment(const std::string& text, const std::string& fileName,
     }
 }
 
-Experiment readExperimentFile(const std::string& path, int requiredWindow) {
+ExperimentSetup readExperimentFile(const std::string& path, int requiredWindow) {
     std::string text;
     try {
         std::error_code error;
@@ -246,7 +246,7 @@ std::string experimentRefusal(const std::string& fileName, const std::string& re
     return tr(kCannotOpen, {fileName, reason});
 }
 
-bool writeExperimentFile(const std::string& path, const Experiment& experiment,
+bool writeExperimentFile(const std::string& path, const ExperimentSetup& experiment,
                          const std::string& program) {
     return writeFileAtomically(path, experimentText(experiment, program));
 }

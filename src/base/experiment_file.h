@@ -38,7 +38,7 @@ struct ExperimentValue {
     bool on = false;     // Box
 };
 
-struct Experiment {
+struct ExperimentSetup {
     int window = 0; // the window's number: 1, 3, 5, 6, 8, 9 or 10
     bool runOnOpen = false;
     std::vector<ExperimentValue> values;
@@ -54,21 +54,21 @@ constexpr int kExperimentFormatVersion = 1;
 constexpr std::size_t kMaxExperimentBytes = 1024 * 1024;
 
 // The document, pretty-printed (two spaces), UTF-8, ending in a newline.
-std::string experimentText(const Experiment& experiment, const std::string& program);
+std::string experimentText(const ExperimentSetup& experiment, const std::string& program);
 
 // Reads a document. Throws FileError with a message naming fileName and
 // what is wrong; requiredWindow (0: any) refuses a file of another window.
-Experiment parseExperiment(const std::string& text, const std::string& fileName,
+ExperimentSetup parseExperiment(const std::string& text, const std::string& fileName,
                            int requiredWindow = 0);
 
 // The same for the file at path (a regular file of at most kMaxExperimentBytes).
-Experiment readExperimentFile(const std::string& path, int requiredWindow = 0);
+ExperimentSetup readExperimentFile(const std::string& path, int requiredWindow = 0);
 
 // The message that the experiment in fileName cannot be opened, and why.
 std::string experimentRefusal(const std::string& fileName, const std::string& reason);
 
 // Writes the document atomically; false when nothing could be written.
-bool writeExperimentFile(const std::string& path, const Experiment& experiment,
+bool writeExperimentFile(const std::string& path, const ExperimentSetup& experiment,
                          const std::string& program);
 
 } // namespace sonrel

@@ -166,8 +166,8 @@ private:
 
 } // namespace
 
-Experiment collectExperiment(FormBase& form) {
-    Experiment e;
+ExperimentSetup collectExperiment(FormBase& form) {
+    ExperimentSetup e;
     e.window = form.number();
     for (QWidget* w : designControls(form)) {
         ExperimentValue v;
@@ -184,7 +184,7 @@ Experiment collectExperiment(FormBase& form) {
     return e;
 }
 
-QString applyExperiment(FormBase& form, const Experiment& experiment, const QString& fileName) {
+QString applyExperiment(FormBase& form, const ExperimentSetup& experiment, const QString& fileName) {
     struct Change {
         QWidget* control;
         const ExperimentValue* value;
@@ -219,7 +219,7 @@ QString applyExperiment(FormBase& form, const Experiment& experiment, const QStr
 }
 
 FormBase* openExperiment(FormBase& from, const QString& path) {
-    Experiment e;
+    ExperimentSetup e;
     try {
         e = readExperimentFile(localName(path));
     } catch (const FileError& error) {

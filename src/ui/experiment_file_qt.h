@@ -1,6 +1,6 @@
 #pragma once
-// Experiment files in the windows: a window's fields, check boxes, option
-// buttons and lists collected into an Experiment and filled in from one, the
+// ExperimentSetup files in the windows: a window's fields, check boxes, option
+// buttons and lists collected into an ExperimentSetup and filled in from one, the
 // entries "Открыть опыт…" (Ctrl+O) and "Сохранить опыт…", and a *.sonrel file
 // dropped on the window.
 #include "base/experiment_file.h"
@@ -28,13 +28,13 @@ public:
 // The window's inputs, in the order the window made them: every field the
 // user types into (result fields are read-only and left out), check box,
 // option button and list with a design name, each with its caption.
-Experiment collectExperiment(FormBase& form);
+ExperimentSetup collectExperiment(FormBase& form);
 
 // Fills the window's controls with the values as the user would: checks
 // every value first and changes nothing when one does not fit (the message
 // naming fileName is returned; empty when applied). Values of controls the
 // window does not have, and of its result fields, are ignored. Starts nothing.
-QString applyExperiment(FormBase& form, const Experiment& experiment, const QString& fileName);
+QString applyExperiment(FormBase& form, const ExperimentSetup& experiment, const QString& fileName);
 
 // Opens the file in the window it belongs to (shown through the registry)
 // and, when the file asks for it, presses that window's start button. A file

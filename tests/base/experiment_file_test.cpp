@@ -9,7 +9,7 @@ using namespace sonrel;
 // Written and read back: every value in the window's order, a field's text
 // exactly as typed, in the pretty-printed document the header describes.
 TEST(ExperimentFile, RoundTripKeepsEveryValueInOrder) {
-    Experiment e{9,
+    ExperimentSetup e{9,
                  true,
                  {{"Text1", "X1n", "-3,25E-4", false},
                   {"Check5", "+ отчет", "", true},
@@ -23,7 +23,7 @@ TEST(ExperimentFile, RoundTripKeepsEveryValueInOrder) {
         std::string::npos);
     const std::string path = ::testing::TempDir() + "round_trip.sonrel";
     ASSERT_TRUE(writeExperimentFile(path, e, "Sonrel6 1.0.0"));
-    const Experiment back = readExperimentFile(path, 9);
+    const ExperimentSetup back = readExperimentFile(path, 9);
     std::remove(path.c_str());
     EXPECT_EQ(back.window, 9);
     EXPECT_TRUE(back.runOnOpen);
@@ -35,7 +35,7 @@ TEST(ExperimentFile, RoundTripKeepsEveryValueInOrder) {
     }
     // By hand: numbers become texts with a decimal comma, a bare value stands
     // for {"value": …}, unknown keys are ignored.
-    const Experiment hand = parseExperiment(
+    const ExperimentSetup hand = parseExperiment(
         R"({"values": {"Text2": 1.5, "Text3": {"value": -20}, "Text4": 2e-5, "Label1": 3,
             "Check1": {"value": true, "caption": 7}, "Extra": [1]}, "more": {},
             "window": "Form10", "version": 1, "format": "sonrel6-experiment"})",
