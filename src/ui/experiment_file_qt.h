@@ -1,5 +1,5 @@
 #pragma once
-// ExperimentSetup files in the windows: a window's fields, check boxes, option
+// Experiment files in the windows: a window's fields, check boxes, option
 // buttons and lists collected into an ExperimentSetup and filled in from one, the
 // entries "Открыть опыт…" (Ctrl+O) and "Сохранить опыт…", and a *.sonrel file
 // dropped on the window.

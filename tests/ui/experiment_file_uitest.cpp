@@ -1,4 +1,4 @@
-// ExperimentSetup files through the windows: every input of every window survives
+// Experiment files through the windows: every input of every window survives
 // saving, a reset to the defaults and opening again; a bad file changes nothing.
 #include "support/file_dialogs.h"
 #include "support/ui_helpers.h"
