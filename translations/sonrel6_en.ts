@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>&lt;Темп&gt; - список под кнопками эксперимента в формах 1, 3, 8 и 9: сколько модельных секунд показывается за секунду; &quot;макс.&quot; - считать так быстро, как может компьютер; результаты от темпа не зависят.</source>
-        <translation>&lt;Pace&gt; - the list under the experiment buttons of forms 1, 3, 8 and 9: how many model seconds are shown per second; "max" - compute as fast as the computer can; the results do not depend on the pace.</translation>
+        <translation>&lt;Pace&gt; - the list under the experiment buttons of forms 1, 3, 8 and 9: how many model seconds are shown per second; &quot;max&quot; - compute as fast as the computer can; the results do not depend on the pace.</translation>
     </message>
     <message>
         <source>&lt;все фронты&gt; - флажок форм 1, 3 и 9, который ставится до начала эксперимента: каждый фронт излучается в свое время и принимается отдельно, так что все 20 периодов совпадают с точными временами прихода, а предупреждение о коротком периоде не показывается.</source>
@@ -461,7 +461,7 @@
     </message>
     <message>
         <source>Правая кнопка мыши на рисунке открывает меню: &quot;Сохранить как...&quot; (PNG или BMP) и &quot;Сохранить таблицу CSV...&quot; (периоды последнего эксперимента окна); в окне отчета - &quot;Сохранить отчет...&quot; (Ctrl+S) и &quot;Копировать отчет&quot; (Ctrl+C). Сообщение о сохранении называет путь к файлу.</source>
-        <translation>The right mouse button on a picture opens its menu: "Save as..." (PNG or BMP) and "Save CSV table..." (the periods of the window's last experiment); in the report window - "Save report..." (Ctrl+S) and "Copy report" (Ctrl+C). The message after saving names the path of the file.</translation>
+        <translation>The right mouse button on a picture opens its menu: &quot;Save as...&quot; (PNG or BMP) and &quot;Save CSV table...&quot; (the periods of the window&apos;s last experiment); in the report window - &quot;Save report...&quot; (Ctrl+S) and &quot;Copy report&quot; (Ctrl+C). The message after saving names the path of the file.</translation>
     </message>
     <message>
         <source>Sonrel6 - свободная программа: ее можно распространять и изменять на условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней версии (GPL-3.0-or-later); текст лицензии - в файле LICENSE.</source>
@@ -632,27 +632,143 @@ the receiver receives wave fronts, the program compares the periods with formula
 Options:
   --lang ru|en   interface language (Russian by default)
   -h, --help     this help
-  --version      the program's version
+  --version      the program&apos;s version
   Qt options     -platform NAME, -style NAME, -qwindowgeometry WxH+X+Y, -reverse
 
 Environment variables:
   SONREL_LANG               language when there is no --lang: ru or en
   DISPLAY, WAYLAND_DISPLAY  the display the windows open on
-  QT_QPA_PLATFORM           Qt's window system (offscreen: no display)
+  QT_QPA_PLATFORM           Qt&apos;s window system (offscreen: no display)
 
 Files (in the current directory):
-  Sonrel&lt;N&gt;.bmp, Sonrel_&lt;N&gt;.bmp  pictures of the "Save picture No." buttons
-  Sonrel_&lt;N&gt;.txt                 data tables of the "AF or IF" and "Medium" windows
-  PNG, report, CSV tables        wherever the "Save as…" dialog says
+  Sonrel&lt;N&gt;.bmp, Sonrel_&lt;N&gt;.bmp  pictures of the &quot;Save picture No.&quot; buttons
+  Sonrel_&lt;N&gt;.txt                 data tables of the &quot;AF or IF&quot; and &quot;Medium&quot; windows
+  PNG, report, CSV tables        wherever the &quot;Save as…&quot; dialog says
 </translation>
     </message>
     <message>
         <source>неизвестный параметр «%1» (список: sonrel6 --help)</source>
-        <translation>unknown option "%1" (sonrel6 --help lists the options)</translation>
+        <translation>unknown option &quot;%1&quot; (sonrel6 --help lists the options)</translation>
     </message>
     <message>
         <source>sonrel6: нет экрана: запустите программу в графическом сеансе</source>
         <translation>sonrel6: no display: start it in a desktop session</translation>
+    </message>
+    <message>
+        <source>
+Файл опыта (его пишет пункт меню окна «Сохранить опыт…»):
+  %1 ФАЙЛ.sonrel   открывает опыт в его окне с его значениями
+</source>
+        <translation>
+Experiment file (written by a window&apos;s menu entry “Save experiment…”):
+  %1 FILE.sonrel   opens the experiment in its window with its values
+</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFile</name>
+    <message>
+        <source>Файл «%1» не является файлом опыта Sonrel6: %2</source>
+        <translation>The file “%1” is not a Sonrel6 experiment file: %2</translation>
+    </message>
+    <message>
+        <source>Опыт из файла «%1» не открыть: %2</source>
+        <translation>Cannot open the experiment in the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть текстом</source>
+        <translation>the value “%1” must be text</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть текстом или числом</source>
+        <translation>the value “%1” must be text or a number</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть true или false</source>
+        <translation>the value “%1” must be true or false</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть целым числом не меньше 1</source>
+        <translation>the value “%1” must be a whole number of at least 1</translation>
+    </message>
+    <message>
+        <source>значение «%1» должно быть объектом { … }</source>
+        <translation>the value “%1” must be an object { … }</translation>
+    </message>
+    <message>
+        <source>нет значения «%1»</source>
+        <translation>the value “%1” is missing</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>слишком глубокая вложенность скобок</source>
+        <translation>brackets nested too deeply</translation>
+    </message>
+    <message>
+        <source>текст обрывается раньше конца документа</source>
+        <translation>the text ends before the document does</translation>
+    </message>
+    <message>
+        <source>это не текст JSON (ошибка в байте %1)</source>
+        <translation>it is not JSON text (error at byte %1)</translation>
+    </message>
+    <message>
+        <source>в нем есть число вне допустимых пределов</source>
+        <translation>it holds a number out of range</translation>
+    </message>
+    <message>
+        <source>у окна «%1» нет опытов в файлах</source>
+        <translation>the window “%1” has no experiment files</translation>
+    </message>
+    <message>
+        <source>в нем нет метки &quot;format&quot;: &quot;%1&quot;</source>
+        <translation>it has no mark &quot;format&quot;: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>версия формата %1 новее той, что читает программа (%2)</source>
+        <translation>format version %1 is newer than the one this program reads (%2)</translation>
+    </message>
+    <message>
+        <source>это опыт окна %1, а не окна %2</source>
+        <translation>it is an experiment of window %1, not of window %2</translation>
+    </message>
+    <message>
+        <source>файл больше %1 байт</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>файла нет или он не читается</source>
+        <translation>the file is missing or cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentFiles</name>
+    <message>
+        <source>Открыть опыт…</source>
+        <translation>Open experiment…</translation>
+    </message>
+    <message>
+        <source>Сохранить опыт…</source>
+        <translation>Save experiment…</translation>
+    </message>
+    <message>
+        <source>Опыт Sonrel6 (*.sonrel)</source>
+        <translation>Sonrel6 experiment (*.sonrel)</translation>
+    </message>
+    <message>
+        <source>Опыт сохранен: </source>
+        <translation>Experiment saved: </translation>
+    </message>
+    <message>
+        <source>В окне идет опыт: остановите его, затем откройте файл</source>
+        <translation>An experiment is running in this window: stop it, then open the file</translation>
+    </message>
+    <message>
+        <source>в списке «%1» нет пункта «%2»</source>
+        <translation>the list “%1” has no entry “%2”</translation>
     </message>
 </context>
 <context>
@@ -690,51 +806,51 @@ Files (in the current directory):
     <name>FieldTooltips</name>
     <message>
         <source>X1: начальная координата X приемника, м</source>
-        <translation>X1: receiver's start X coordinate, m</translation>
+        <translation>X1: receiver&apos;s start X coordinate, m</translation>
     </message>
     <message>
         <source>Y1: начальная координата Y приемника, м</source>
-        <translation>Y1: receiver's start Y coordinate, m</translation>
+        <translation>Y1: receiver&apos;s start Y coordinate, m</translation>
     </message>
     <message>
         <source>X2: начальная координата X источника, м</source>
-        <translation>X2: source's start X coordinate, m</translation>
+        <translation>X2: source&apos;s start X coordinate, m</translation>
     </message>
     <message>
         <source>Y2: начальная координата Y источника, м</source>
-        <translation>Y2: source's start Y coordinate, m</translation>
+        <translation>Y2: source&apos;s start Y coordinate, m</translation>
     </message>
     <message>
         <source>VX1: скорость приемника по оси X, м/с</source>
-        <translation>VX1: receiver's velocity along X, m/s</translation>
+        <translation>VX1: receiver&apos;s velocity along X, m/s</translation>
     </message>
     <message>
         <source>VY1: скорость приемника по оси Y, м/с</source>
-        <translation>VY1: receiver's velocity along Y, m/s</translation>
+        <translation>VY1: receiver&apos;s velocity along Y, m/s</translation>
     </message>
     <message>
         <source>VX2: скорость источника по оси X, м/с</source>
-        <translation>VX2: source's velocity along X, m/s</translation>
+        <translation>VX2: source&apos;s velocity along X, m/s</translation>
     </message>
     <message>
         <source>VY2: скорость источника по оси Y, м/с</source>
-        <translation>VY2: source's velocity along Y, m/s</translation>
+        <translation>VY2: source&apos;s velocity along Y, m/s</translation>
     </message>
     <message>
         <source>X1: текущая координата X приемника, м (результат)</source>
-        <translation>X1: receiver's present X coordinate, m (result)</translation>
+        <translation>X1: receiver&apos;s present X coordinate, m (result)</translation>
     </message>
     <message>
         <source>X2: текущая координата X источника, м (результат)</source>
-        <translation>X2: source's present X coordinate, m (result)</translation>
+        <translation>X2: source&apos;s present X coordinate, m (result)</translation>
     </message>
     <message>
         <source>Y1: текущая координата Y приемника, м (результат)</source>
-        <translation>Y1: receiver's present Y coordinate, m (result)</translation>
+        <translation>Y1: receiver&apos;s present Y coordinate, m (result)</translation>
     </message>
     <message>
         <source>Y2: текущая координата Y источника, м (результат)</source>
-        <translation>Y2: source's present Y coordinate, m (result)</translation>
+        <translation>Y2: source&apos;s present Y coordinate, m (result)</translation>
     </message>
     <message>
         <source>T: модельное время, с (результат)</source>
@@ -754,11 +870,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>NC0: шагов между обновлениями рисунка и для кнопки &quot;NC0 шагов&quot;, шт.</source>
-        <translation>NC0: steps between picture updates and for the "NC0 steps" button, count</translation>
+        <translation>NC0: steps between picture updates and for the &quot;NC0 steps&quot; button, count</translation>
     </message>
     <message>
         <source>T00: период сигналов передатчика источника, с</source>
-        <translation>T00: period of the source's transmitter, s</translation>
+        <translation>T00: period of the source&apos;s transmitter, s</translation>
     </message>
     <message>
         <source>Масштаб рисунка, м/см</source>
@@ -770,7 +886,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Auto: без остановок; снят - вопрос &quot;ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ&quot; после каждого периода</source>
-        <translation>Auto: no stops; unticked - the question "CONTINUE THE EXPERIMENT" after every period</translation>
+        <translation>Auto: no stops; unticked - the question &quot;CONTINUE THE EXPERIMENT&quot; after every period</translation>
     </message>
     <message>
         <source>Все фронты: каждый фронт излучается в свое время и принимается отдельно (отметить до начала)</source>
@@ -794,7 +910,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>.txt: &quot;Сохранить рисунок №&quot; пишет таблицу Sonrel_&lt;N&gt;.txt, &quot;Экспериментальные точки&quot; читают ее</source>
-        <translation>.txt: "Save picture No." writes the table Sonrel_&lt;N&gt;.txt, "Experimental points" read it</translation>
+        <translation>.txt: &quot;Save picture No.&quot; writes the table Sonrel_&lt;N&gt;.txt, &quot;Experimental points&quot; read it</translation>
     </message>
     <message>
         <source>Масштаб графика v/v0, ед/см</source>
@@ -826,11 +942,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>Qn1: угол приемника в начале периода, град (результат)</source>
-        <translation>Qn1: receiver's angle at the start of the period, deg (result)</translation>
+        <translation>Qn1: receiver&apos;s angle at the start of the period, deg (result)</translation>
     </message>
     <message>
         <source>Qk1: угол приемника в конце периода, град (результат)</source>
-        <translation>Qk1: receiver's angle at the end of the period, deg (result)</translation>
+        <translation>Qk1: receiver&apos;s angle at the end of the period, deg (result)</translation>
     </message>
     <message>
         <source>Vs1n: скорость сигнала у приемника в начале периода, м/с (результат)</source>
@@ -854,19 +970,19 @@ Files (in the current directory):
     </message>
     <message>
         <source>QV1: направление скорости приемника, град (результат)</source>
-        <translation>QV1: direction of the receiver's velocity, deg (result)</translation>
+        <translation>QV1: direction of the receiver&apos;s velocity, deg (result)</translation>
     </message>
     <message>
         <source>QV2: направление скорости источника, град (результат)</source>
-        <translation>QV2: direction of the source's velocity, deg (result)</translation>
+        <translation>QV2: direction of the source&apos;s velocity, deg (result)</translation>
     </message>
     <message>
         <source>VX1iso: скорость приемника по X в системе эксперимента, м/с (результат)</source>
-        <translation>VX1iso: receiver's velocity along X in the experiment's frame, m/s (result)</translation>
+        <translation>VX1iso: receiver&apos;s velocity along X in the experiment&apos;s frame, m/s (result)</translation>
     </message>
     <message>
         <source>VX2iso: скорость источника по X в системе эксперимента, м/с (результат)</source>
-        <translation>VX2iso: source's velocity along X in the experiment's frame, m/s (result)</translation>
+        <translation>VX2iso: source&apos;s velocity along X in the experiment&apos;s frame, m/s (result)</translation>
     </message>
     <message>
         <source>VXiso: скорость ИСО по оси X относительно АСО, м/с</source>
@@ -886,11 +1002,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>R: расстояние от точки излучения фронта до приемника, м (результат)</source>
-        <translation>R: distance from the front's emission point to the receiver, m (result)</translation>
+        <translation>R: distance from the front&apos;s emission point to the receiver, m (result)</translation>
     </message>
     <message>
         <source>v0 = 1/T00: частота передатчика, 1/с (пишет &quot;1-Задать T00, с&quot;)</source>
-        <translation>v0 = 1/T00: transmitter frequency, 1/s (written by "1-Set T00, s")</translation>
+        <translation>v0 = 1/T00: transmitter frequency, 1/s (written by &quot;1-Set T00, s&quot;)</translation>
     </message>
     <message>
         <source>+ текст: подписи периодов на рисунке</source>
@@ -898,15 +1014,15 @@ Files (in the current directory):
     </message>
     <message>
         <source>Вариант СТО (4-2): v = v0*G/(1 - V12&apos;/Vs)</source>
-        <translation>SR variant (4-2): v = v0*G/(1 - V12'/Vs)</translation>
+        <translation>SR variant (4-2): v = v0*G/(1 - V12&apos;/Vs)</translation>
     </message>
     <message>
         <source>Вариант СТО (4-1): v = v0*(1 - V12&apos;/Vs)/G</source>
-        <translation>SR variant (4-1): v = v0*(1 - V12'/Vs)/G</translation>
+        <translation>SR variant (4-1): v = v0*(1 - V12&apos;/Vs)/G</translation>
     </message>
     <message>
         <source>Вариант СТО (4-3): v = v0*G/(1 + V12&apos;/Vs)</source>
-        <translation>SR variant (4-3): v = v0*G/(1 + V12'/Vs)</translation>
+        <translation>SR variant (4-3): v = v0*G/(1 + V12&apos;/Vs)</translation>
     </message>
     <message>
         <source>Вариант СТО (4-5): v = v(2)*G2/G1</source>
@@ -914,7 +1030,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Формула Вельта (3): точный расчет поправок dv1 и dv2</source>
-        <translation>Welt's formula (3): exact corrections dv1 and dv2</translation>
+        <translation>Welt&apos;s formula (3): exact corrections dv1 and dv2</translation>
     </message>
     <message>
         <source>L/L0: считать длину волны вместо частоты</source>
@@ -922,7 +1038,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Учесть запаздывание сигнала при расчете по координатам</source>
-        <translation>Take the signal's delay into account in the calculation from coordinates</translation>
+        <translation>Take the signal&apos;s delay into account in the calculation from coordinates</translation>
     </message>
     <message>
         <source>v0 (L0): частота излучателя, 1/с, или длина волны при L/L0</source>
@@ -954,11 +1070,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>++ средний луч: рисовать путь среднего луча пучка</source>
-        <translation>++ middle ray: draw the path of the beam's middle ray</translation>
+        <translation>++ middle ray: draw the path of the beam&apos;s middle ray</translation>
     </message>
     <message>
         <source>+ расчет по Q3: углы периода по лучу наблюдения Q3, а не по лучам пучка</source>
-        <translation>+ calculation by Q3: the period's angles from the line of sight Q3, not from the beam's rays</translation>
+        <translation>+ calculation by Q3: the period&apos;s angles from the line of sight Q3, not from the beam&apos;s rays</translation>
     </message>
     <message>
         <source>+ увлечение среды: среда движется вместе с ИСО</source>
@@ -978,15 +1094,15 @@ Files (in the current directory):
     </message>
     <message>
         <source>v00 = v0/G2: частота передатчика по часам АСО, 1/с (результат)</source>
-        <translation>v00 = v0/G2: transmitter frequency by the AF's clocks, 1/s (result)</translation>
+        <translation>v00 = v0/G2: transmitter frequency by the AF&apos;s clocks, 1/s (result)</translation>
     </message>
     <message>
         <source>Tn1: начало последнего периода по часам приемника, с (результат)</source>
-        <translation>Tn1: start of the last period by the receiver's clock, s (result)</translation>
+        <translation>Tn1: start of the last period by the receiver&apos;s clock, s (result)</translation>
     </message>
     <message>
         <source>Tk1: конец последнего периода по часам приемника, с (результат)</source>
-        <translation>Tk1: end of the last period by the receiver's clock, s (result)</translation>
+        <translation>Tk1: end of the last period by the receiver&apos;s clock, s (result)</translation>
     </message>
     <message>
         <source>v = 1/(Tk1 - Tn1): наблюдаемая частота, 1/с (результат)</source>
@@ -994,27 +1110,27 @@ Files (in the current directory):
     </message>
     <message>
         <source>Xk1: координата X приемника при последнем приходе, м (результат)</source>
-        <translation>Xk1: receiver's X coordinate at the last arrival, m (result)</translation>
+        <translation>Xk1: receiver&apos;s X coordinate at the last arrival, m (result)</translation>
     </message>
     <message>
         <source>Yk1: координата Y приемника при последнем приходе, м (результат)</source>
-        <translation>Yk1: receiver's Y coordinate at the last arrival, m (result)</translation>
+        <translation>Yk1: receiver&apos;s Y coordinate at the last arrival, m (result)</translation>
     </message>
     <message>
         <source>Xk2: координата X источника при последнем приходе, м (результат)</source>
-        <translation>Xk2: source's X coordinate at the last arrival, m (result)</translation>
+        <translation>Xk2: source&apos;s X coordinate at the last arrival, m (result)</translation>
     </message>
     <message>
         <source>Yk2: координата Y источника при последнем приходе, м (результат)</source>
-        <translation>Yk2: source's Y coordinate at the last arrival, m (result)</translation>
+        <translation>Yk2: source&apos;s Y coordinate at the last arrival, m (result)</translation>
     </message>
     <message>
         <source>Qn2: угол источника в начале периода, град (результат)</source>
-        <translation>Qn2: source's angle at the start of the period, deg (result)</translation>
+        <translation>Qn2: source&apos;s angle at the start of the period, deg (result)</translation>
     </message>
     <message>
         <source>Qk2: угол источника в конце периода, град (результат)</source>
-        <translation>Qk2: source's angle at the end of the period, deg (result)</translation>
+        <translation>Qk2: source&apos;s angle at the end of the period, deg (result)</translation>
     </message>
     <message>
         <source>Vs2n: скорость этих лучей в слое 1 в начале периода, м/с (результат)</source>
@@ -1026,7 +1142,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Расчетные точки по средним углам и скоростям лучей</source>
-        <translation>Calculated points from the rays' mean angles and speeds</translation>
+        <translation>Calculated points from the rays&apos; mean angles and speeds</translation>
     </message>
     <message>
         <source>Расчетные точки со скоростью сигнала Vs0</source>
@@ -1038,31 +1154,31 @@ Files (in the current directory):
     </message>
     <message>
         <source>+ kTiso = 1: ход часов ИСО не замедлен</source>
-        <translation>+ kTiso = 1: the IF's clocks are not slowed</translation>
+        <translation>+ kTiso = 1: the IF&apos;s clocks are not slowed</translation>
     </message>
     <message>
         <source>X1iso: координата X приемника в ИСО, м (результат)</source>
-        <translation>X1iso: receiver's X coordinate in the IF, m (result)</translation>
+        <translation>X1iso: receiver&apos;s X coordinate in the IF, m (result)</translation>
     </message>
     <message>
         <source>X2iso: координата X источника в ИСО, м (результат)</source>
-        <translation>X2iso: source's X coordinate in the IF, m (result)</translation>
+        <translation>X2iso: source&apos;s X coordinate in the IF, m (result)</translation>
     </message>
     <message>
         <source>Y1iso: координата Y приемника в ИСО, м (результат)</source>
-        <translation>Y1iso: receiver's Y coordinate in the IF, m (result)</translation>
+        <translation>Y1iso: receiver&apos;s Y coordinate in the IF, m (result)</translation>
     </message>
     <message>
         <source>Y2iso: координата Y источника в ИСО, м (результат)</source>
-        <translation>Y2iso: source's Y coordinate in the IF, m (result)</translation>
+        <translation>Y2iso: source&apos;s Y coordinate in the IF, m (result)</translation>
     </message>
     <message>
         <source>VY1iso: скорость приемника по Y в ИСО, м/с (результат)</source>
-        <translation>VY1iso: receiver's velocity along Y in the IF, m/s (result)</translation>
+        <translation>VY1iso: receiver&apos;s velocity along Y in the IF, m/s (result)</translation>
     </message>
     <message>
         <source>VY2iso: скорость источника по Y в ИСО, м/с (результат)</source>
-        <translation>VY2iso: source's velocity along Y in the IF, m/s (result)</translation>
+        <translation>VY2iso: source&apos;s velocity along Y in the IF, m/s (result)</translation>
     </message>
     <message>
         <source>kT00: коэффициент хода часов передатчика (результат)</source>
@@ -1090,43 +1206,43 @@ Files (in the current directory):
     </message>
     <message>
         <source>v = 1/(Tk1 - Tn1): наблюдаемая частота по часам ИСО, 1/с (результат)</source>
-        <translation>v = 1/(Tk1 - Tn1): observed frequency by the IF's clocks, 1/s (result)</translation>
+        <translation>v = 1/(Tk1 - Tn1): observed frequency by the IF&apos;s clocks, 1/s (result)</translation>
     </message>
     <message>
         <source>v/kT1: наблюдаемая частота по часам приемника, 1/с (результат)</source>
-        <translation>v/kT1: observed frequency by the receiver's clock, 1/s (result)</translation>
+        <translation>v/kT1: observed frequency by the receiver&apos;s clock, 1/s (result)</translation>
     </message>
     <message>
         <source>Tn1: приход начала периода, с (результат)</source>
-        <translation>Tn1: arrival of the period's start, s (result)</translation>
+        <translation>Tn1: arrival of the period&apos;s start, s (result)</translation>
     </message>
     <message>
         <source>Tk1: приход конца периода, с (результат)</source>
-        <translation>Tk1: arrival of the period's end, s (result)</translation>
+        <translation>Tk1: arrival of the period&apos;s end, s (result)</translation>
     </message>
     <message>
         <source>T002 = T00*kT2: период источника по его часам, с (результат)</source>
-        <translation>T002 = T00*kT2: source's period by its own clock, s (result)</translation>
+        <translation>T002 = T00*kT2: source&apos;s period by its own clock, s (result)</translation>
     </message>
     <message>
         <source>v0 = 1/T002: частота источника по его часам, 1/с (результат)</source>
-        <translation>v0 = 1/T002: source's frequency by its own clock, 1/s (result)</translation>
+        <translation>v0 = 1/T002: source&apos;s frequency by its own clock, 1/s (result)</translation>
     </message>
     <message>
         <source>v/v0: последняя точка графика (результат)</source>
-        <translation>v/v0: the graph's last point (result)</translation>
+        <translation>v/v0: the graph&apos;s last point (result)</translation>
     </message>
     <message>
         <source>Расчетная частота в АСО, 1/с (результат; VX1 после &quot;VX1 и VX2&quot;)</source>
-        <translation>Calculated frequency in the AF, 1/s (result; VX1 after "VX1 and VX2")</translation>
+        <translation>Calculated frequency in the AF, 1/s (result; VX1 after &quot;VX1 and VX2&quot;)</translation>
     </message>
     <message>
         <source>Расчетная частота в ИСО, 1/с (результат; VX2 после &quot;VX1 и VX2&quot;)</source>
-        <translation>Calculated frequency in the IF, 1/s (result; VX2 after "VX1 and VX2")</translation>
+        <translation>Calculated frequency in the IF, 1/s (result; VX2 after &quot;VX1 and VX2&quot;)</translation>
     </message>
     <message>
         <source>Измеренный период источника по часам ИСО, с (результат)</source>
-        <translation>Measured source period by the IF's clocks, s (result)</translation>
+        <translation>Measured source period by the IF&apos;s clocks, s (result)</translation>
     </message>
     <message>
         <source>T0: начало графиков по времени, с (результат)</source>
@@ -1150,23 +1266,23 @@ Files (in the current directory):
     </message>
     <message>
         <source>+ видимые в АСО: видимое положение тел рассчитывать в АСО</source>
-        <translation>+ seen in AF: compute the bodies' seen positions in the AF</translation>
+        <translation>+ seen in AF: compute the bodies&apos; seen positions in the AF</translation>
     </message>
     <message>
         <source>+ фронт: отмечать излучения и приходы на графике x = f(t&apos;)</source>
-        <translation>+ front: mark the emissions and arrivals on the graph x = f(t')</translation>
+        <translation>+ front: mark the emissions and arrivals on the graph x = f(t&apos;)</translation>
     </message>
     <message>
         <source>+ график x = f(t&apos;): координата от времени t&apos; на каждом шаге показа</source>
-        <translation>+ graph x = f(t'): the coordinate against time t' at every display step</translation>
+        <translation>+ graph x = f(t&apos;): the coordinate against time t&apos; at every display step</translation>
     </message>
     <message>
         <source>Дополнительная линия x = f(t&apos;) при t&apos; = t*kTiso</source>
-        <translation>Additional track x = f(t') with t' = t*kTiso</translation>
+        <translation>Additional track x = f(t&apos;) with t&apos; = t*kTiso</translation>
     </message>
     <message>
         <source>Дополнительная линия x = f(t&apos;) при t&apos; = t</source>
-        <translation>Additional track x = f(t') with t' = t</translation>
+        <translation>Additional track x = f(t&apos;) with t&apos; = t</translation>
     </message>
     <message>
         <source>+: вариант с ИСО3, движущейся со скоростью VXiso3</source>
@@ -1174,11 +1290,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>++T2=T1: не переносить источник к T1 в первый раз (с &quot;+&quot;)</source>
-        <translation>++T2=T1: do not carry the source to T1 the first time (with "+")</translation>
+        <translation>++T2=T1: do not carry the source to T1 the first time (with &quot;+&quot;)</translation>
     </message>
     <message>
         <source>+T2=T1: переносить источник по его пути в ИСО ко времени приемника</source>
-        <translation>+T2=T1: carry the source along its IF path to the receiver's time</translation>
+        <translation>+T2=T1: carry the source along its IF path to the receiver&apos;s time</translation>
     </message>
     <message>
         <source>++Tn2 = f(T1): время излучения находить по приходу (моделирование в АСО)</source>
@@ -1202,7 +1318,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>+вид: расчет по видимым положениям тел</source>
-        <translation>+seen: calculation from the bodies' seen positions</translation>
+        <translation>+seen: calculation from the bodies&apos; seen positions</translation>
     </message>
     <message>
         <source>+T0=: графики по времени начинаются с T0</source>
@@ -1210,19 +1326,19 @@ Files (in the current directory):
     </message>
     <message>
         <source>L1: длина мембраны приемника, м</source>
-        <translation>L1: length of the receiver's membrane, m</translation>
+        <translation>L1: length of the receiver&apos;s membrane, m</translation>
     </message>
     <message>
         <source>L2: длина мембраны источника, м</source>
-        <translation>L2: length of the source's membrane, m</translation>
+        <translation>L2: length of the source&apos;s membrane, m</translation>
     </message>
     <message>
         <source>А1: угол наклона мембраны приемника, град</source>
-        <translation>A1: tilt angle of the receiver's membrane, deg</translation>
+        <translation>A1: tilt angle of the receiver&apos;s membrane, deg</translation>
     </message>
     <message>
         <source>А2: угол наклона мембраны источника, град</source>
-        <translation>A2: tilt angle of the source's membrane, deg</translation>
+        <translation>A2: tilt angle of the source&apos;s membrane, deg</translation>
     </message>
     <message>
         <source>+ A1=A2: мембраны параллельны</source>
@@ -1230,11 +1346,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>+ изменять A2: наводить мембрану источника для каждого фронта</source>
-        <translation>+ change A2: aim the source's membrane for every front</translation>
+        <translation>+ change A2: aim the source&apos;s membrane for every front</translation>
     </message>
     <message>
         <source>++ изменять A1=A2: поворачивать мембрану приемника для каждого фронта</source>
-        <translation>++ change A1=A2: turn the receiver's membrane for every front</translation>
+        <translation>++ change A1=A2: turn the receiver&apos;s membrane for every front</translation>
     </message>
     <message>
         <source>Номер принятого периода i (результат)</source>
@@ -1270,19 +1386,19 @@ Files (in the current directory):
     </message>
     <message>
         <source>Qn1(i): угол приемника в начале периода, град (результат)</source>
-        <translation>Qn1(i): receiver's angle at the start of the period, deg (result)</translation>
+        <translation>Qn1(i): receiver&apos;s angle at the start of the period, deg (result)</translation>
     </message>
     <message>
         <source>Qk1(i): угол приемника в конце периода, град (результат)</source>
-        <translation>Qk1(i): receiver's angle at the end of the period, deg (result)</translation>
+        <translation>Qk1(i): receiver&apos;s angle at the end of the period, deg (result)</translation>
     </message>
     <message>
         <source>Qn2(i): угол источника в начале периода, град (результат)</source>
-        <translation>Qn2(i): source's angle at the start of the period, deg (result)</translation>
+        <translation>Qn2(i): source&apos;s angle at the start of the period, deg (result)</translation>
     </message>
     <message>
         <source>Qk2(i): угол источника в конце периода, град (результат)</source>
-        <translation>Qk2(i): source's angle at the end of the period, deg (result)</translation>
+        <translation>Qk2(i): source&apos;s angle at the end of the period, deg (result)</translation>
     </message>
     <message>
         <source>vn(i): расчетная частота в начале периода, 1/с (результат)</source>
@@ -1302,35 +1418,35 @@ Files (in the current directory):
     </message>
     <message>
         <source>X1aso: координата X приемника в АСО, м</source>
-        <translation>X1aso: receiver's X coordinate in the AF, m</translation>
+        <translation>X1aso: receiver&apos;s X coordinate in the AF, m</translation>
     </message>
     <message>
         <source>Y1aso: координата Y приемника в АСО, м</source>
-        <translation>Y1aso: receiver's Y coordinate in the AF, m</translation>
+        <translation>Y1aso: receiver&apos;s Y coordinate in the AF, m</translation>
     </message>
     <message>
         <source>X2aso: координата X источника в АСО, м</source>
-        <translation>X2aso: source's X coordinate in the AF, m</translation>
+        <translation>X2aso: source&apos;s X coordinate in the AF, m</translation>
     </message>
     <message>
         <source>Y2aso: координата Y источника в АСО, м</source>
-        <translation>Y2aso: source's Y coordinate in the AF, m</translation>
+        <translation>Y2aso: source&apos;s Y coordinate in the AF, m</translation>
     </message>
     <message>
         <source>VX1aso: скорость приемника по X в АСО, м/с</source>
-        <translation>VX1aso: receiver's velocity along X in the AF, m/s</translation>
+        <translation>VX1aso: receiver&apos;s velocity along X in the AF, m/s</translation>
     </message>
     <message>
         <source>VY1aso: скорость приемника по Y в АСО, м/с</source>
-        <translation>VY1aso: receiver's velocity along Y in the AF, m/s</translation>
+        <translation>VY1aso: receiver&apos;s velocity along Y in the AF, m/s</translation>
     </message>
     <message>
         <source>VX2aso: скорость источника по X в АСО, м/с</source>
-        <translation>VX2aso: source's velocity along X in the AF, m/s</translation>
+        <translation>VX2aso: source&apos;s velocity along X in the AF, m/s</translation>
     </message>
     <message>
         <source>VY2aso: скорость источника по Y в АСО, м/с</source>
-        <translation>VY2aso: source's velocity along Y in the AF, m/s</translation>
+        <translation>VY2aso: source&apos;s velocity along Y in the AF, m/s</translation>
     </message>
     <message>
         <source>VYiso: скорость ИСО по оси Y относительно АСО, м/с</source>
@@ -1370,43 +1486,43 @@ Files (in the current directory):
     </message>
     <message>
         <source>VX1iso: скорость приемника по X в ИСО, м/с (результат)</source>
-        <translation>VX1iso: receiver's velocity along X in the IF, m/s (result)</translation>
+        <translation>VX1iso: receiver&apos;s velocity along X in the IF, m/s (result)</translation>
     </message>
     <message>
         <source>VX2iso: скорость источника по X в ИСО, м/с (результат)</source>
-        <translation>VX2iso: source's velocity along X in the IF, m/s (result)</translation>
+        <translation>VX2iso: source&apos;s velocity along X in the IF, m/s (result)</translation>
     </message>
     <message>
         <source>V1aso: скорость приемника в АСО, м/с (результат)</source>
-        <translation>V1aso: receiver's speed in the AF, m/s (result)</translation>
+        <translation>V1aso: receiver&apos;s speed in the AF, m/s (result)</translation>
     </message>
     <message>
         <source>V2aso: скорость источника в АСО, м/с (результат)</source>
-        <translation>V2aso: source's speed in the AF, m/s (result)</translation>
+        <translation>V2aso: source&apos;s speed in the AF, m/s (result)</translation>
     </message>
     <message>
         <source>V1iso: скорость приемника в ИСО, м/с (результат)</source>
-        <translation>V1iso: receiver's speed in the IF, m/s (result)</translation>
+        <translation>V1iso: receiver&apos;s speed in the IF, m/s (result)</translation>
     </message>
     <message>
         <source>V2iso: скорость источника в ИСО, м/с (результат)</source>
-        <translation>V2iso: source's speed in the IF, m/s (result)</translation>
+        <translation>V2iso: source&apos;s speed in the IF, m/s (result)</translation>
     </message>
     <message>
         <source>Q1aso: угол скорости приемника к лучу зрения в АСО, град (результат)</source>
-        <translation>Q1aso: angle of the receiver's velocity to the line of sight in the AF, deg (result)</translation>
+        <translation>Q1aso: angle of the receiver&apos;s velocity to the line of sight in the AF, deg (result)</translation>
     </message>
     <message>
         <source>Q2aso: угол скорости источника к лучу зрения в АСО, град (результат)</source>
-        <translation>Q2aso: angle of the source's velocity to the line of sight in the AF, deg (result)</translation>
+        <translation>Q2aso: angle of the source&apos;s velocity to the line of sight in the AF, deg (result)</translation>
     </message>
     <message>
         <source>Q1iso: угол скорости приемника к лучу зрения в ИСО, град (результат)</source>
-        <translation>Q1iso: angle of the receiver's velocity to the line of sight in the IF, deg (result)</translation>
+        <translation>Q1iso: angle of the receiver&apos;s velocity to the line of sight in the IF, deg (result)</translation>
     </message>
     <message>
         <source>Q2iso: угол скорости источника к лучу зрения в ИСО, град (результат)</source>
-        <translation>Q2iso: angle of the source's velocity to the line of sight in the IF, deg (result)</translation>
+        <translation>Q2iso: angle of the source&apos;s velocity to the line of sight in the IF, deg (result)</translation>
     </message>
     <message>
         <source>Q12iso: угол относительной скорости в ИСО, град (результат)</source>
@@ -1438,27 +1554,27 @@ Files (in the current directory):
     </message>
     <message>
         <source>dT: поправка на запаздывание сигнала, с (результат)</source>
-        <translation>dT: correction for the signal's delay, s (result)</translation>
+        <translation>dT: correction for the signal&apos;s delay, s (result)</translation>
     </message>
     <message>
         <source>X2 = X2z + VX2*dT: координата X источника с поправкой, м (результат)</source>
-        <translation>X2 = X2z + VX2*dT: source's corrected X coordinate, m (result)</translation>
+        <translation>X2 = X2z + VX2*dT: source&apos;s corrected X coordinate, m (result)</translation>
     </message>
     <message>
         <source>Y2 = Y2z + VY2*dT: координата Y источника с поправкой, м (результат)</source>
-        <translation>Y2 = Y2z + VY2*dT: source's corrected Y coordinate, m (result)</translation>
+        <translation>Y2 = Y2z + VY2*dT: source&apos;s corrected Y coordinate, m (result)</translation>
     </message>
     <message>
         <source>T2iso: время источника в ИСО с поправкой, с (результат)</source>
-        <translation>T2iso: source's corrected time in the IF, s (result)</translation>
+        <translation>T2iso: source&apos;s corrected time in the IF, s (result)</translation>
     </message>
     <message>
         <source>t1iso: время приемника в ИСО по Лоренцу, с (результат)</source>
-        <translation>t1iso: receiver's Lorentz time in the IF, s (result)</translation>
+        <translation>t1iso: receiver&apos;s Lorentz time in the IF, s (result)</translation>
     </message>
     <message>
         <source>t2iso: время источника в ИСО по Лоренцу, с (результат)</source>
-        <translation>t2iso: source's Lorentz time in the IF, s (result)</translation>
+        <translation>t2iso: source&apos;s Lorentz time in the IF, s (result)</translation>
     </message>
     <message>
         <source>dt = t1iso - t2iso: разность времен в ИСО, с (результат)</source>
@@ -1466,35 +1582,35 @@ Files (in the current directory):
     </message>
     <message>
         <source>X1iso: координата X приемника после преобразования Лоренца, м (результат)</source>
-        <translation>X1iso: receiver's X coordinate after the Lorentz transformation, m (result)</translation>
+        <translation>X1iso: receiver&apos;s X coordinate after the Lorentz transformation, m (result)</translation>
     </message>
     <message>
         <source>X2iso: координата X источника после преобразования Лоренца, м (результат)</source>
-        <translation>X2iso: source's X coordinate after the Lorentz transformation, m (result)</translation>
+        <translation>X2iso: source&apos;s X coordinate after the Lorentz transformation, m (result)</translation>
     </message>
     <message>
         <source>Y1iso: координата Y приемника после преобразования Лоренца, м (результат)</source>
-        <translation>Y1iso: receiver's Y coordinate after the Lorentz transformation, m (result)</translation>
+        <translation>Y1iso: receiver&apos;s Y coordinate after the Lorentz transformation, m (result)</translation>
     </message>
     <message>
         <source>Y2iso: координата Y источника после преобразования Лоренца, м (результат)</source>
-        <translation>Y2iso: source's Y coordinate after the Lorentz transformation, m (result)</translation>
+        <translation>Y2iso: source&apos;s Y coordinate after the Lorentz transformation, m (result)</translation>
     </message>
     <message>
         <source>T1iso: время приемника в ИСО, с (результат)</source>
-        <translation>T1iso: receiver's time in the IF, s (result)</translation>
+        <translation>T1iso: receiver&apos;s time in the IF, s (result)</translation>
     </message>
     <message>
         <source>T2iso: время источника в ИСО, с (результат)</source>
-        <translation>T2iso: source's time in the IF, s (result)</translation>
+        <translation>T2iso: source&apos;s time in the IF, s (result)</translation>
     </message>
     <message>
         <source>t1iso123: время приемника после согласования, с (результат)</source>
-        <translation>t1iso123: receiver's time after the alignment, s (result)</translation>
+        <translation>t1iso123: receiver&apos;s time after the alignment, s (result)</translation>
     </message>
     <message>
         <source>t2iso123: время источника после согласования, с (результат)</source>
-        <translation>t2iso123: source's time after the alignment, s (result)</translation>
+        <translation>t2iso123: source&apos;s time after the alignment, s (result)</translation>
     </message>
     <message>
         <source>dt = t1iso123 - t2iso123: разность времен после согласования, с (результат)</source>
@@ -1506,43 +1622,43 @@ Files (in the current directory):
     </message>
     <message>
         <source>X1: координата X приемника после согласования, м (результат)</source>
-        <translation>X1: receiver's X coordinate after the alignment, m (result)</translation>
+        <translation>X1: receiver&apos;s X coordinate after the alignment, m (result)</translation>
     </message>
     <message>
         <source>X2: координата X источника после согласования, м (результат)</source>
-        <translation>X2: source's X coordinate after the alignment, m (result)</translation>
+        <translation>X2: source&apos;s X coordinate after the alignment, m (result)</translation>
     </message>
     <message>
         <source>Y1: координата Y приемника после согласования, м (результат)</source>
-        <translation>Y1: receiver's Y coordinate after the alignment, m (result)</translation>
+        <translation>Y1: receiver&apos;s Y coordinate after the alignment, m (result)</translation>
     </message>
     <message>
         <source>Y2: координата Y источника после согласования, м (результат)</source>
-        <translation>Y2: source's Y coordinate after the alignment, m (result)</translation>
+        <translation>Y2: source&apos;s Y coordinate after the alignment, m (result)</translation>
     </message>
     <message>
         <source>T1iso: время приемника после согласования, с (результат)</source>
-        <translation>T1iso: receiver's time after the alignment, s (result)</translation>
+        <translation>T1iso: receiver&apos;s time after the alignment, s (result)</translation>
     </message>
     <message>
         <source>T2iso: время источника после согласования, с (результат)</source>
-        <translation>T2iso: source's time after the alignment, s (result)</translation>
+        <translation>T2iso: source&apos;s time after the alignment, s (result)</translation>
     </message>
     <message>
         <source>X1: координата X конца 1 стержня, м</source>
-        <translation>X1: X coordinate of the rod's end 1, m</translation>
+        <translation>X1: X coordinate of the rod&apos;s end 1, m</translation>
     </message>
     <message>
         <source>Y1: координата Y конца 1 стержня, м</source>
-        <translation>Y1: Y coordinate of the rod's end 1, m</translation>
+        <translation>Y1: Y coordinate of the rod&apos;s end 1, m</translation>
     </message>
     <message>
         <source>X2: координата X конца 2 стержня, м</source>
-        <translation>X2: X coordinate of the rod's end 2, m</translation>
+        <translation>X2: X coordinate of the rod&apos;s end 2, m</translation>
     </message>
     <message>
         <source>Y2: координата Y конца 2 стержня, м</source>
-        <translation>Y2: Y coordinate of the rod's end 2, m</translation>
+        <translation>Y2: Y coordinate of the rod&apos;s end 2, m</translation>
     </message>
     <message>
         <source>VX1: скорость конца 1 по X, м/с</source>
@@ -1554,7 +1670,7 @@ Files (in the current directory):
     </message>
     <message>
         <source>Xn: положение наблюдателя на оси X, м</source>
-        <translation>Xn: observer's position on the X axis, m</translation>
+        <translation>Xn: observer&apos;s position on the X axis, m</translation>
     </message>
     <message>
         <source>VXiso: скорость движущейся системы, м/с</source>
@@ -1594,11 +1710,11 @@ Files (in the current directory):
     </message>
     <message>
         <source>Xn1: положение наблюдателя при приеме от конца 1, м (результат)</source>
-        <translation>Xn1: observer's position at the reception from end 1, m (result)</translation>
+        <translation>Xn1: observer&apos;s position at the reception from end 1, m (result)</translation>
     </message>
     <message>
         <source>Xn2: положение наблюдателя при приеме от конца 2, м (результат)</source>
-        <translation>Xn2: observer's position at the reception from end 2, m (result)</translation>
+        <translation>Xn2: observer&apos;s position at the reception from end 2, m (result)</translation>
     </message>
     <message>
         <source>X2 - X1: видимая длина стержня, м (результат)</source>

@@ -29,7 +29,7 @@ struct Refusal {
     std::string reason;
 };
 
-std::string tr(const char* text, std::initializer_list<std::string> values = {}) {
+std::string translated(const char* text, std::initializer_list<std::string> values = {}) {
     return fillPlaceholders(trText("ExperimentFile", text), values);
 }
 
@@ -38,11 +38,11 @@ std::string tr(const char* text, std::initializer_list<std::string> values = {})
 }
 
 [[noreturn]] void missing(const std::string& key) {
-    refuse(kCannotOpen, tr(SONREL_TR_NOOP("ExperimentFile", "нет значения «%1»"), {key}));
+    refuse(kCannotOpen, translated(SONREL_TR_NOOP("ExperimentFile", "нет значения «%1»"), {key}));
 }
 
 [[noreturn]] void wrongType(const char* needed, const std::string& key) {
-    refuse(kCannotOpen, tr(needed, {key}));
+    refuse(kCannotOpen, translated(needed, {key}));
 }
 
 constexpr const char* kMustBeText =
@@ -60,7 +60,7 @@ struct TooDeep {};
 
 Json parseJson(const std::string& text) {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
-        refuse(kNotExperiment, tr(SONREL_TR_NOOP("ExperimentFile", "файл пуст")));
+        refuse(kNotExperiment, translated(SONREL_TR_NOOP("ExperimentFile", "файл пуст")));
     try {
         // The document is shallow: deeper nesting is refused as it is read.
         return Json::parse(text, [](int depth, Json::parse_event_t, Json&) {
@@ -69,18 +69,19 @@ Json parseJson(const std::string& text) {
         });
     } catch (const TooDeep&) {
         refuse(kNotExperiment,
-               tr(SONREL_TR_NOOP("ExperimentFile", "слишком глубокая вложенность скобок")));
+               translated(SONREL_TR_NOOP("ExperimentFile", "слишком глубокая вложенность скобок")));
     } catch (const Json::parse_error& e) {
         if (e.byte > text.size()) // the error is at the end of the input
             refuse(kNotExperiment,
-                   tr(SONREL_TR_NOOP("ExperimentFile", "текст обрывается раньше конца документа")));
+                   translated(SONREL_TR_NOOP("ExperimentFile",
+                                             "текст обрывается раньше конца документа")));
         refuse(kNotExperiment,
-               tr(SONREL_TR_NOOP("ExperimentFile", "это не текст JSON (ошибка в байте %1)"),
-                  {std::to_string(e.byte)}));
+               translated(SONREL_TR_NOOP("ExperimentFile", "это не текст JSON (ошибка в байте %1)"),
+                          {std::to_string(e.byte)}));
     } catch (const Json::exception&) {
         // A number beyond any double ("1e999").
-        refuse(kNotExperiment,
-               tr(SONREL_TR_NOOP("ExperimentFile", "в нем есть число вне допустимых пределов")));
+        refuse(kNotExperiment, translated(SONREL_TR_NOOP(
+                                   "ExperimentFile", "в нем есть число вне допустимых пределов")));
     }
 }
 
@@ -97,8 +98,9 @@ int windowOf(const Json& doc) {
     const std::string key = value.get<std::string>();
     std::smatch m;
     if (!std::regex_match(key, m, form) || !keepsExperiments(std::stoi(m[1].str())))
-        refuse(kCannotOpen,
-               tr(SONREL_TR_NOOP("ExperimentFile", "у окна «%1» нет опытов в файлах"), {key}));
+        refuse(
+            kCannotOpen,
+            translated(SONREL_TR_NOOP("ExperimentFile", "у окна «%1» нет опытов в файлах"), {key}));
     return std::stoi(m[1].str());
 }
 
@@ -145,21 +147,22 @@ ExperimentSetup experimentOf(const Json& doc, int requiredWindow) {
     const auto format = doc.is_object() ? doc.find("format") : doc.end();
     if (!doc.is_object() || format == doc.end() || *format != kFormatMark)
         refuse(kNotExperiment,
-               tr(SONREL_TR_NOOP("ExperimentFile", "в нем нет метки \"format\": \"%1\""),
-                  {kFormatMark}));
+               translated(SONREL_TR_NOOP("ExperimentFile", "в нем нет метки \"format\": \"%1\""),
+                          {kFormatMark}));
     const Json& version = member(doc, "version");
     if (!version.is_number_integer() || version.get<std::int64_t>() < 1)
         wrongType(kMustBeInteger, "version");
     if (version.get<std::int64_t>() > kExperimentFormatVersion)
         refuse(kCannotOpen,
-               tr(SONREL_TR_NOOP("ExperimentFile",
-                                 "версия формата %1 новее той, что читает программа (%2)"),
-                  {version.dump(), std::to_string(kExperimentFormatVersion)}));
+               translated(SONREL_TR_NOOP("ExperimentFile",
+                                         "версия формата %1 новее той, что читает программа (%2)"),
+                          {version.dump(), std::to_string(kExperimentFormatVersion)}));
     ExperimentSetup e;
     e.window = windowOf(doc);
     if (requiredWindow && e.window != requiredWindow)
-        refuse(kCannotOpen, tr(SONREL_TR_NOOP("ExperimentFile", "это опыт окна %1, а не окна %2"),
-                               {windowKey(e.window), windowKey(requiredWindow)}));
+        refuse(kCannotOpen,
+               translated(SONREL_TR_NOOP("ExperimentFile", "это опыт окна %1, а не окна %2"),
+                          {windowKey(e.window), windowKey(requiredWindow)}));
     if (const auto run = doc.find("runOnOpen"); run != doc.end()) {
         if (!run->is_boolean()) wrongType(kMustBeFlag, "runOnOpen");
         e.runOnOpen = run->get<bool>();
@@ -214,11 +217,11 @@ std::string experimentText(const ExperimentSetup& experiment, const std::string&
 }
 
 ExperimentSetup parseExperiment(const std::string& text, const std::string& fileName,
-                           int requiredWindow) {
+                                int requiredWindow) {
     try {
         return experimentOf(parseJson(text), requiredWindow);
     } catch (const Refusal& r) {
-        throw FileError(tr(r.head, {fileName, r.reason}));
+        throw FileError(translated(r.head, {fileName, r.reason}));
     }
 }
 
@@ -228,22 +231,22 @@ ExperimentSetup readExperimentFile(const std::string& path, int requiredWindow) 
         std::error_code error;
         const auto size = std::filesystem::file_size(path, error);
         if (!error && size > kMaxExperimentBytes)
-            refuse(kCannotOpen, tr(SONREL_TR_NOOP("ExperimentFile", "файл больше %1 байт"),
-                                   {std::to_string(kMaxExperimentBytes)}));
+            refuse(kCannotOpen, translated(SONREL_TR_NOOP("ExperimentFile", "файл больше %1 байт"),
+                                           {std::to_string(kMaxExperimentBytes)}));
         try {
             text = readSmallFile(path, kMaxExperimentBytes);
         } catch (const FileError&) {
             refuse(kCannotOpen,
-                   tr(SONREL_TR_NOOP("ExperimentFile", "файла нет или он не читается")));
+                   translated(SONREL_TR_NOOP("ExperimentFile", "файла нет или он не читается")));
         }
     } catch (const Refusal& r) {
-        throw FileError(tr(r.head, {path, r.reason}));
+        throw FileError(translated(r.head, {path, r.reason}));
     }
     return parseExperiment(text, path, requiredWindow);
 }
 
 std::string experimentRefusal(const std::string& fileName, const std::string& reason) {
-    return tr(kCannotOpen, {fileName, reason});
+    return translated(kCannotOpen, {fileName, reason});
 }
 
 bool writeExperimentFile(const std::string& path, const ExperimentSetup& experiment,
