@@ -102,14 +102,14 @@ TEST_F(MediumWindow, NC0StepsMakeExactlyNC0Steps) {
     f->Check7->setChecked(true);
     boxes.answers = {QMessageBox::No};
     click(f, "Command1");
-    const double T = app->state.T;
+    const double T = f->state().T;
     typeInto(f, "Text10", "37");
     click(f, "Command4");
-    EXPECT_NEAR(app->state.T - T, 37 * 1e-3, 1e-9);
+    EXPECT_NEAR(f->state().T - T, 37 * 1e-3, 1e-9);
     f->Option6->setChecked(true);
     f->Check7->setChecked(false);
     click(f, "Command4");
-    EXPECT_NEAR(app->state.T - T, 74 * 1e-3, 1e-9);
+    EXPECT_NEAR(f->state().T - T, 74 * 1e-3, 1e-9);
 }
 
 TEST_F(MediumWindow, SearchFindsTheTravelTimeAndLeavesNothingToCalculate) {
@@ -140,7 +140,7 @@ TEST_F(MediumWindow, DataTableReadBackGivesTheSamePoints) {
     click(f, "Command14");
     click(f, "Command7");
     const std::vector<double> observed = {run.vsr(1), run.vsr(2), run.vsr(3)};
-    const std::vector<double> angles = {app->state.Xn2(2), app->state.Yk1(3)};
+    const std::vector<double> angles = {f->state().Xn2(2), f->state().Yk1(3)};
     typeInto(f, "Text21", "7");
     f->Check3->setChecked(true);
     click(f, "Command6");
@@ -152,8 +152,8 @@ TEST_F(MediumWindow, DataTableReadBackGivesTheSamePoints) {
     EXPECT_TRUE(boxes.shown.size() == 4u) << boxes.shown.size();
     for (int i = 1; i <= 3; ++i)
         EXPECT_NEAR(run.vsr(i), observed[i - 1], 1e-6) << i;
-    EXPECT_NEAR(app->state.Xn2(2), angles[0], 1e-6);
-    EXPECT_NEAR(app->state.Yk1(3), angles[1], 1e-6);
+    EXPECT_NEAR(f->state().Xn2(2), angles[0], 1e-6);
+    EXPECT_NEAR(f->state().Yk1(3), angles[1], 1e-6);
 }
 
 TEST_F(MediumWindow, TableFilesWithUnsafeOrMissingNumbers) {
@@ -210,7 +210,7 @@ TEST_F(MediumWindow, PeriodStepAndScaleThatCannotRunAreRefused) {
         ASSERT_EQ(boxes.shown.size(), 1u) << c.field << " " << c.value;
         EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8(c.message)) << c.field << " " << c.value;
         EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Sonrel6"));
-        EXPECT_EQ(app->state.T, 0) << c.field << " " << c.value;
+        EXPECT_EQ(f->state().T, 0) << c.field << " " << c.value;
         EXPECT_EQ(textOf(f, "Text20"), QString()) << c.field << " " << c.value;
         app->windows.unload(3);
     }
@@ -225,7 +225,7 @@ TEST_F(MediumWindow, RunWithAHugeStepStopsAtTheNextEvent) {
         typeInto(f, "Text35", "270");
         QTimer::singleShot(0, f, [f] { click(f, "Command2"); });
         click(f, "Command1");
-        EXPECT_EQ(app->state.stopFlag, 1) << step;
+        EXPECT_EQ(f->state().stopFlag, 1) << step;
         EXPECT_EQ(f->experiment().k, 1) << step;
         EXPECT_TRUE(boxes.shown.empty()) << step;
     }
@@ -234,7 +234,7 @@ TEST_F(MediumWindow, RunWithAHugeStepStopsAtTheNextEvent) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(f));
     QTimer::singleShot(0, f, [f] { QTest::keyClick(f, Qt::Key_Escape); });
     click(f, "Command1"); // still 1E15
-    EXPECT_EQ(app->state.stopFlag, 1);
+    EXPECT_EQ(f->state().stopFlag, 1);
     EXPECT_EQ(f->experiment().k, 1);
 }
 
@@ -262,12 +262,12 @@ TEST_F(MediumWindow, RunEndedAtTheLimitEndsAgainAtOnce) {
     click(f, "Command1"); // runs to 20 arrivals, the last past the period record
     ASSERT_EQ(f->experiment().k, 21);
     const auto shown = boxes.shown.size();
-    const double T = app->state.T;
+    const double T = f->state().T;
     for (const char* button : {"Command3", "Command4"}) {
         click(f, button);
         ASSERT_GT(boxes.shown.size(), shown) << button;
         EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения")) << button;
-        EXPECT_EQ(app->state.T, T) << button;
+        EXPECT_EQ(f->state().T, T) << button;
     }
     EXPECT_EQ(boxes.shown.size(), shown + 2);
 }
@@ -277,7 +277,7 @@ TEST_F(MediumWindow, ClosingTheWindowEndsARunningExperiment) {
     f->Check6->setChecked(false);
     QTimer::singleShot(50, f, [f] { f->close(); });
     click(f, "Command1");
-    EXPECT_LT(app->state.T, 90); // stopped long before the run's own end
+    EXPECT_LT(f->state().T, 90); // stopped long before the run's own end
     waitFor([&] { return app->windows.get(3) == nullptr; }, 1000);
     EXPECT_EQ(app->windows.get(3), nullptr);
     EXPECT_TRUE(boxes.shown.empty());

@@ -77,7 +77,7 @@ TEST_F(MembraneWindow, RunToTheLimitWritesTheReportOfNineteenPeriods) {
     control<QCheckBox>(f, "Check5")->setChecked(true);
     ASSERT_NE(app->windows.get(4), nullptr);
     click(f, "Command1");
-    EXPECT_EQ(app->state.frontIndex, 21);
+    EXPECT_EQ(f->state().frontIndex, 21);
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
     EXPECT_EQ(textOf(f, "Text49"), QStringLiteral("20"));
     EXPECT_EQ(textOf(f, "Text11"), QStringLiteral("0,4"));
@@ -101,7 +101,7 @@ TEST_F(MembraneWindow, UntickingTheReportDuringARunLeavesNoReport) {
     control<QCheckBox>(f, "Check5")->setChecked(true);
     QTimer::singleShot(0, f, [f] { f->Check5->setChecked(false); });
     click(f, "Command1");
-    EXPECT_EQ(app->state.frontIndex, 21);
+    EXPECT_EQ(f->state().frontIndex, 21);
     EXPECT_EQ(app->windows.get(4), nullptr);
 }
 
@@ -110,34 +110,34 @@ TEST_F(MembraneWindow, StopContinueAndNc0Steps) {
     click(f, "Command13");
     QTimer::singleShot(0, f, [f] { f->Command2->click(); });
     click(f, "Command1");
-    EXPECT_LT(app->state.frontIndex, 21);
-    const double t = app->state.T;
+    EXPECT_LT(f->state().frontIndex, 21);
+    const double t = f->state().T;
     click(f, "Command4");
-    EXPECT_NEAR(app->state.T - t, 20 * 1e-3, 1e-9);
-    EXPECT_NEAR(number(f, "Text17"), app->state.T, 1e-9);
+    EXPECT_NEAR(f->state().T - t, 20 * 1e-3, 1e-9);
+    EXPECT_NEAR(number(f, "Text17"), f->state().T, 1e-9);
 
     // With a step counter left beyond NC0, or with NC0 = 0, "Остановить"
     // still ends a continued run.
     for (const char* nc0 : {"20", "0"}) {
         typeInto(f, "Text10", QString::fromLatin1(nc0));
-        app->state.stepCount = 50;
+        f->state().stepCount = 50;
         QTimer::singleShot(30, f, [f] { f->Command2->click(); });
         click(f, "Command3");
-        EXPECT_EQ(app->state.stopFlag, 1) << nc0;
+        EXPECT_EQ(f->state().stopFlag, 1) << nc0;
     }
     typeInto(f, "Text10", "20");
     click(f, "Command3");
-    EXPECT_EQ(app->state.frontIndex, 21);
+    EXPECT_EQ(f->state().frontIndex, 21);
     EXPECT_TRUE(boxes.shown.empty());
 
     // Front 21 lies outside the record: going on ends at once with the error.
-    const double end = app->state.T;
+    const double end = f->state().T;
     for (const char* button : {"Command3", "Command4"}) {
         click(f, button);
         ASSERT_FALSE(boxes.shown.empty()) << button;
         EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
         EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel6"));
-        EXPECT_EQ(app->state.T, end);
+        EXPECT_EQ(f->state().T, end);
     }
     EXPECT_EQ(boxes.shown.size(), 2u);
 }
@@ -153,11 +153,11 @@ TEST_F(MembraneWindow, MirrorWarnsStopsAfterOneFrontAndDrawsTheReflection) {
     const MirrorResult& mirror = f->model().mirror;
     ASSERT_TRUE(mirror.done);
     EXPECT_EQ(f->model().emittedCount, 1);
-    EXPECT_EQ(app->state.stopFlag, 1);
-    EXPECT_NEAR(number(f, "Text28"), std::fmod(mirror.angle * app->state.degPerRad + 360, 360),
+    EXPECT_EQ(f->state().stopFlag, 1);
+    EXPECT_NEAR(number(f, "Text28"), std::fmod(mirror.angle * f->state().degPerRad + 360, 360),
                 1e-6);
     // The reflected ray leaves the reflection point in green.
-    const double s = app->state.pictureScale;
+    const double s = f->state().pictureScale;
     const double x = (mirror.reflection.x + 0.25 * (mirror.rayEnd.x - mirror.reflection.x)) / s;
     const double y = (mirror.reflection.y + 0.25 * (mirror.rayEnd.y - mirror.reflection.y)) / s;
     bool green = false;
@@ -192,10 +192,10 @@ TEST_F(MembraneWindow, DefaultMirrorReflectsAtEqualAnglesAndContinuesForOneStep)
     EXPECT_TRUE(colourNear(4.33, 7.5, qRgb(0, 250, 0)));
 
     // The arrival stays recorded: "Продолжить" stops again after one step.
-    const double T = app->state.T;
+    const double T = f->state().T;
     click(f, "Command3");
-    EXPECT_NEAR(app->state.T - T, 1e-3, 1e-12);
-    EXPECT_EQ(app->state.stopFlag, 1);
+    EXPECT_NEAR(f->state().T - T, 1e-3, 1e-12);
+    EXPECT_EQ(f->state().stopFlag, 1);
     EXPECT_NEAR(mirror.rayEnd.y, 105.773, 0.02);
 
     // At A1 = 50° the ray goes up and to the right, at 2·37,92° − 30° =
@@ -217,8 +217,8 @@ TEST_F(MembraneWindow, DefaultMirrorReflectsAtEqualAnglesAndContinuesForOneStep)
     EXPECT_TRUE(guard.isActive());
     EXPECT_FALSE(mirror.done);
     EXPECT_TRUE(f->model().nothingToReceive);
-    EXPECT_EQ(app->state.stopFlag, 1);
-    EXPECT_LT(app->state.T, 0.1);
+    EXPECT_EQ(f->state().stopFlag, 1);
+    EXPECT_LT(f->state().T, 0.1);
 }
 
 // Erasing the fronts, membranes and markers of a run restores the grid
@@ -227,7 +227,7 @@ TEST_F(MembraneWindow, ErasingWhatMovesLeavesTheGridAndItsLabels) {
     Form8* f = openForm8();
     click(f, "Command13");
     click(f, "Command1");
-    ASSERT_EQ(app->state.frontIndex, 21);
+    ASSERT_EQ(f->state().frontIndex, 21);
     const QImage run = f->picture().logicalImage();
     RasterCanvas bare(run.width(), run.height());
     bare.setFontPixelSize(12);
@@ -258,7 +258,7 @@ TEST_F(MembraneWindow, ResultFieldsStartEmptyAndContinuingWithoutARunDoesNothing
     QStringList before;
     for (QLineEdit* e : f->findChildren<QLineEdit*>())
         before << e->objectName() + "=" + e->text();
-    const double T = app->state.T;
+    const double T = f->state().T;
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, f, [f] { f->Command2->click(); });
@@ -271,7 +271,7 @@ TEST_F(MembraneWindow, ResultFieldsStartEmptyAndContinuingWithoutARunDoesNothing
     for (QLineEdit* e : f->findChildren<QLineEdit*>())
         after << e->objectName() + "=" + e->text();
     EXPECT_EQ(after, before);
-    EXPECT_EQ(app->state.T, T);
+    EXPECT_EQ(f->state().T, T);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -310,11 +310,11 @@ TEST_F(MembraneWindow, GraphButtonsPlotPeriodsAndStoreTheMeanAngles) {
     click(f, "Command14");
     EXPECT_EQ(f->picture().pixelAt(0, 10), qRgb(1, 0, 0)); // vertical axis of the graph
     click(f, "Command7");
-    const double asr = (f->model().Q3r(1) + f->model().Q3r(2)) * app->state.degPerRad / 2;
-    EXPECT_TRUE(QString::fromStdString(app->state.reportText)
+    const double asr = (f->model().Q3r(1) + f->model().Q3r(2)) * f->state().degPerRad / 2;
+    EXPECT_TRUE(QString::fromStdString(f->state().reportText)
                     .startsWith(QStringLiteral("i= 1      Asr = ")));
     click(f, "Command12");
-    EXPECT_DOUBLE_EQ(app->state.Q3(1), asr);
+    EXPECT_DOUBLE_EQ(f->state().Q3(1), asr);
     EXPECT_TRUE(boxes.shown.empty());
 
     typeInto(f, "Text27", "x");
@@ -340,7 +340,7 @@ TEST_F(MembraneWindow, ClosingDuringARunEndsItCleanly) {
     control<QCheckBox>(f, "Check5")->setChecked(true);
     QTimer::singleShot(0, f, [f] { f->Command16->click(); });
     click(f, "Command1");
-    EXPECT_LT(app->state.frontIndex, 21);
+    EXPECT_LT(f->state().frontIndex, 21);
     EXPECT_EQ(app->windows.get(8), nullptr);
     // The report window keeps the legend; no report is written for the closed window.
     const QString report = reportWindow(*app)->plainText();
@@ -355,7 +355,7 @@ TEST_F(MembraneWindow, MainWindowExitDuringARunEndsTheProgramsWindows) {
     control<QCheckBox>(f, "Check5")->setChecked(true);
     QTimer::singleShot(0, f, [this] { click(app->windows.get(1), "Command16"); });
     click(f, "Command1");
-    EXPECT_LT(app->state.frontIndex, 21);
+    EXPECT_LT(f->state().frontIndex, 21);
     for (int n = 1; n <= 10; ++n)
         EXPECT_EQ(app->windows.get(n), nullptr) << n;
 }
