@@ -6,7 +6,6 @@
 #include "experiments/classic/period_report.h"
 #include "ui/message_box_qt.h"
 
-
 namespace sonrel {
 
 void readFieldsInto(std::initializer_list<std::pair<const QLineEdit*, double*>> fields) {

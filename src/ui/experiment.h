@@ -23,12 +23,12 @@ public:
 
 // What one step did, for the loop and the window's fields.
 struct StepOutcome {
-    bool display = false;     // a display step (the NC0-th step of a group)
-    bool arrival = false;     // a front reached the receiver
-    int periodCompleted = 0;  // number of the period completed at this step, 0 when none
-    bool runEnds = false;     // the run ends after this step (a stop honoured, the model's end)
-    bool complete = false;    // ... because the experiment has done its work
-    int frontsReceived = 0;   // with complete: fronts received in all, 0 when not counted
+    bool display = false;    // a display step (the NC0-th step of a group)
+    bool arrival = false;    // a front reached the receiver
+    int periodCompleted = 0; // number of the period completed at this step, 0 when none
+    bool runEnds = false;    // the run ends after this step (a stop honoured, the model's end)
+    bool complete = false;   // ... because the experiment has done its work
+    int frontsReceived = 0;  // with complete: fronts received in all, 0 when not counted
 };
 
 class Experiment {

@@ -43,9 +43,9 @@ public:
 
     // The run after a start has read the fields and started the experiment.
     void run();
-    void stop();             // "Остановить"
-    void continueClicked();  // "Продолжить"
-    void stepsClicked();     // "NC0 шагов="
+    void stop();            // "Остановить"
+    void continueClicked(); // "Продолжить"
+    void stepsClicked();    // "NC0 шагов="
 
     // Prints the end-of-run report into the report window; false after
     // telling the user it failed.

@@ -8,7 +8,6 @@
 
 namespace sonrel {
 
-
 // Report heights: heading, legend, and 11 units per period block.
 constexpr double kReportHeadingY = 599.9, kReportLegendY = 599.3;
 constexpr double periodBlockY(int j) {

@@ -6,10 +6,10 @@
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/relativity_run.h"
 #include "experiments/relativity/t00_search.h"
-#include "ui/fields_qt.h"
-#include <memory>
 #include "ui/experiment_run_qt.h"
+#include "ui/fields_qt.h"
 #include "ui/form_base_window.h"
+#include <memory>
 
 namespace sonrel {
 

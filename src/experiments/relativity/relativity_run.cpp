@@ -35,7 +35,8 @@ void RelativityRun::report(ReportSink& sink) {
     const int periods = m_.completedPeriods();
     for (int i = 1; i <= periods; ++i)
         sink.print(reportBlockY(i), reportPeriodBlock(m_, i));
-    if (const int open = m_.unfinishedPeriod()) sink.print(reportBlockY(open), reportUnreceived(open));
+    if (const int open = m_.unfinishedPeriod())
+        sink.print(reportBlockY(open), reportUnreceived(open));
 }
 
 std::string RelativityRun::periodCsv() {

@@ -403,7 +403,8 @@ TEST(ClassicRun, TwentyFrontsEndTheRunAndTheReportStillCompletes) {
     EXPECT_GT(s.Tk1(19), s.Tk1(18));
     EXPECT_NE(s.Xk2(20), 0);
     std::vector<std::pair<double, std::string>> printed;
-    processPeriods(s, PrintSink([&](double y, const std::string& t) { printed.emplace_back(y, t); }).self());
+    processPeriods(
+        s, PrintSink([&](double y, const std::string& t) { printed.emplace_back(y, t); }).self());
     ASSERT_EQ(printed.size(), 21u); // 20 blocks and the table
     EXPECT_DOUBLE_EQ(printed.back().first, 591 - 11 * 20);
     // Period 20 would end with front 21, which is outside the record: it is
@@ -500,7 +501,8 @@ TEST(ClassicReport, ZeroPeriodStopsTheReportAfterTheBlocksBeforeIt) {
     runUntilFront(s, 4, p);
     s.Tk1(2) = s.Tk1(1); // a period of zero length
     int prints = 0;
-    EXPECT_THROW(processPeriods(s, PrintSink([&](double, const std::string&) { ++prints; }).self()), MathError);
+    EXPECT_THROW(processPeriods(s, PrintSink([&](double, const std::string&) { ++prints; }).self()),
+                 MathError);
     EXPECT_EQ(prints, 1);
 }
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -183,6 +184,10 @@ TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
     // The twentieth front completes the run: after the warning no box follows.
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО")));
+    EXPECT_TRUE(form()
+                    ->findChild<QLabel*>(QStringLiteral("StatusLine"))
+                    ->text()
+                    .endsWith(QStringLiteral("\nэксперимент завершен: принято 20 фронтов")));
     EXPECT_EQ(app->state.frontIndex, 21);
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);
