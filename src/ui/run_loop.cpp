@@ -109,9 +109,8 @@ bool prepareSteps(Experiment& e, int nc0) {
 
 std::string completionText(int frontsReceived) {
     if (frontsReceived <= 0) return trText("RunPace", "эксперимент завершен");
-    return fillPlaceholders(
-        trText("RunPace", SONREL_TR_NOOP("RunPace", "эксперимент завершен: принято %1 фронтов")),
-        {std::to_string(frontsReceived)});
+    return fillPlaceholders(trText("RunPace", "эксперимент завершен: принято %1 фронтов"),
+                            {std::to_string(frontsReceived)});
 }
 
 } // namespace sonrel
