@@ -96,7 +96,7 @@ void ClassicController::startClicked() {
         if (!(s.pictureScale > 0)) throw MathError("picture scale not positive");
         run_.start();
         if (form_.Check5->isChecked()) {
-            ReportWindowSink sink(form_);
+            ReportWindowSink sink = runner_->reportSink();
             printLegend(s, sink);
         }
     } catch (const MathError&) {
