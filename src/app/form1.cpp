@@ -52,6 +52,10 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
 
 Form1::~Form1() = default;
 
+const ClassicRun& Form1::classicRun() const {
+    return classic_->run();
+}
+
 void Form1::closeEvent(QCloseEvent* e) {
     FormBase::closeEvent(e);
     windows().unloadAll();
