@@ -47,6 +47,7 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     classic_ = std::make_unique<ClassicController>(*this);
     theory_ = std::make_unique<TheoryController>(*this);
     applyButtonTooltips(this, 1);
+    installFullScreen(Picture1);
 }
 
 Form1::~Form1() = default;

@@ -34,6 +34,7 @@ Form3::Form3(AppContext& app) : FormBase(app, 3), run_(record_) {
     drawMediumAnimationGrid(picture());
     wire();
     applyButtonTooltips(this, 3);
+    installFullScreen(Picture1);
 }
 
 void Form3::buildControls() {

@@ -41,6 +41,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     connect(Check5, &QCheckBox::toggled, this, &Form8::reportToggled);
     untickWhenReportCloses(Check5);
     applyButtonTooltips(this, 8);
+    installFullScreen(Picture1);
 }
 
 void Form8::clearPicture() {

@@ -23,6 +23,7 @@ Form9::Form9(AppContext& app) : FormBase(app, 9), model_(record_) {
     clearPicture();
     wire();
     applyButtonTooltips(this, 9);
+    installFullScreen(Picture1);
 }
 
 void Form9::wire() {
