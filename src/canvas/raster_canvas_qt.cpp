@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <unordered_set>
 
 namespace sonrel {
 
@@ -172,26 +173,53 @@ void RasterCanvas::record(const PaintOp& op) {
 }
 
 void RasterCanvas::compactJournal() {
-    // A long animation leaves one frame after another in the journal. The
-    // background layer and everything before the first frame stay; of the
-    // frames only the newer half of the limit is kept. Each frame repaints
-    // its moving parts, so the picture drawn again loses at most traces
-    // that the oldest frames left and no later frame covered.
-    if (journal_.size() <= kJournalLimit || journalFrames_.empty()) return;
+    if (journal_.size() <= kJournalLimit) return;
+    // Every primitive is opaque: a pixel shows the last primitive that
+    // covers it. A primitive painted again later (an animation repaints its
+    // grid, markers and labels at every display step) can therefore go from
+    // its earlier place without changing the picture. The background layer's
+    // part stays whole, since the layer is taken from it.
+    const std::size_t head = journalPaper_;
+    auto hash = [this](std::size_t i) {
+        const JournalOp& j = journal_[i];
+        std::size_t h = std::hash<double>()(j.a) ^ (std::hash<double>()(j.b) << 1);
+        h ^= (std::hash<double>()(j.c) << 2) ^ (std::hash<double>()(j.d) << 3);
+        h ^= (std::size_t(j.color) << 7) ^ (std::size_t(j.kind) << 3) ^ std::size_t(j.width);
+        return h ^ std::hash<const void*>()(j.data.get());
+    };
+    auto same = [this](std::size_t x, std::size_t y) {
+        const JournalOp &p = journal_[x], &q = journal_[y];
+        return p.kind == q.kind && p.width == q.width && p.color == q.color && p.a == q.a &&
+               p.b == q.b && p.c == q.c && p.d == q.d && p.data == q.data;
+    };
+    std::unordered_set<std::size_t, decltype(hash), decltype(same)> later(1024, hash, same);
+    std::vector<bool> keep(journal_.size(), true);
+    for (std::size_t i = journal_.size(); i-- > head;)
+        keep[i] = later.insert(i).second;
+    later.clear();
+    std::size_t out = head, f = 0;
+    std::vector<std::size_t> frames;
+    for (std::size_t i = head; i < journal_.size(); ++i) {
+        for (; f < journalFrames_.size() && journalFrames_[f] <= i; ++f)
+            if (journalFrames_[f] >= head && (frames.empty() || frames.back() != out))
+                frames.push_back(out);
+        if (keep[i]) journal_[out++] = std::move(journal_[i]);
+    }
+    journal_.resize(out);
+    journalFrames_ = std::move(frames);
+    if (journal_.size() <= kJournalLimit / 2 || journalFrames_.empty()) return;
+    // Still too long: the oldest frames after the background layer go. Each
+    // frame repaints its moving parts, so the picture drawn again loses only
+    // traces that those frames left and no later frame covered.
     const std::size_t keepFrom = journal_.size() - kJournalLimit / 2;
-    const std::size_t head = std::max(journalPaper_, journalFrames_.front());
     auto cut = std::lower_bound(journalFrames_.begin(), journalFrames_.end(), keepFrom);
     if (cut == journalFrames_.end() || *cut <= head) return;
-    const std::size_t from = head, to = *cut;
-    journal_.erase(journal_.begin() + static_cast<std::ptrdiff_t>(from),
+    const std::size_t to = *cut;
+    journal_.erase(journal_.begin() + static_cast<std::ptrdiff_t>(head),
                    journal_.begin() + static_cast<std::ptrdiff_t>(to));
     std::vector<std::size_t> kept;
-    for (std::size_t f : journalFrames_) {
-        if (f < from)
-            kept.push_back(f);
-        else if (f >= to)
-            kept.push_back(f - (to - from));
-    }
+    for (std::size_t start : journalFrames_)
+        if (start >= to) kept.push_back(start - (to - head));
     journalFrames_ = std::move(kept);
 }
 

@@ -68,8 +68,10 @@ public:
 
     // The primitives kept to draw the picture again at another scale, and
     // what they take in memory. The journal holds what was drawn since the
-    // last clear(); once it passes kJournalLimit primitives the oldest
-    // animation frames after the background layer are dropped.
+    // last clear(); once it passes kJournalLimit primitives, those painted
+    // again later go from their earlier places (the picture stays the same),
+    // and if that is not enough the oldest animation frames after the
+    // background layer go.
     std::size_t journalSize() const { return journal_.size(); }
     std::size_t journalBytes() const;
     static constexpr std::size_t kJournalLimit = 120000;
