@@ -48,6 +48,7 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     theory_ = std::make_unique<TheoryController>(*this);
     applyButtonTooltips(this, 1);
     installExperimentFileActions(*this);
+    installFullScreen(Picture1);
 }
 
 Form1::~Form1() = default;
