@@ -1,0 +1,82 @@
+// Every experiment window drives its run through the one run helper: the
+// stop button, "Продолжить", "NC0 шагов=" and the end of a complete run act
+// the same way in each of them.
+#include "support/ui_helpers.h"
+#include "ui/form_base_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QTimer>
+#include <vector>
+
+using namespace sonrel;
+using namespace sonrel::testing;
+
+namespace {
+
+struct RunWindow {
+    const char* name;
+    int form;
+    std::vector<const char*> start; // the buttons of a start, in order
+    double dt;                      // the window's default step, s
+    const char* tick = nullptr;     // a check box the run needs ticked
+};
+
+class ExperimentWindows : public WindowTest, public ::testing::WithParamInterface<RunWindow> {};
+
+QString status(QWidget* f) {
+    return control<QLabel>(f, "StatusLine")->text();
+}
+
+} // namespace
+
+TEST_P(ExperimentWindows, StopStepsContinueToTheEndThroughTheRunHelper) {
+    const RunWindow& w = GetParam();
+    FormBase* f = open(w.form);
+    auto* pace = control<QComboBox>(f, "ComboPace");
+    pace->setCurrentIndex(pace->findText(QStringLiteral("макс.")));
+    if (w.tick) control<QCheckBox>(f, w.tick)->setChecked(true);
+    const SharedState& s = f->state();
+    for (std::size_t i = 0; i + 1 < w.start.size(); ++i)
+        click(f, w.start[i]);
+    QTimer::singleShot(0, f, [f] { click(f, "Command2"); });
+    click(f, w.start.back());
+    EXPECT_TRUE(status(f).contains(QStringLiteral("остановлен пользователем")))
+        << status(f).toStdString();
+    const double stopped = s.T;
+    EXPECT_GT(stopped, 0);
+
+    typeInto(f, "Text10", "7");
+    click(f, "Command4");
+    EXPECT_NEAR(s.T - stopped, 7 * w.dt, 1e-9);
+
+    // Going on runs to the experiment's own end: no failure box, the fronts
+    // received on the status line. Only the overrun question may be asked.
+    typeInto(f, "Text10", "20");
+    click(f, "Command3");
+    const QString done = QStringLiteral("эксперимент завершен: принято");
+    EXPECT_TRUE(status(f).contains(done)) << status(f).toStdString();
+    for (const ShownMessage& m : boxes.shown)
+        EXPECT_TRUE(m.text.contains(QStringLiteral("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО")))
+            << m.text.toStdString();
+    EXPECT_LE(boxes.shown.size(), 1u);
+    // A complete run goes on at most to its next display step and ends
+    // again the same way.
+    const double end = s.T;
+    const auto asked = boxes.shown.size();
+    click(f, "Command3");
+    EXPECT_LE(s.T - end, 20 * w.dt + 1e-9);
+    EXPECT_TRUE(status(f).contains(done)) << status(f).toStdString();
+    EXPECT_EQ(boxes.shown.size(), asked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, ExperimentWindows,
+    ::testing::Values(RunWindow{"Main", 1, {"Command13", "Command1"}, 1e-3},
+                      RunWindow{"Comparison", 9, {"Command1"}, 15e-4, "CheckAllFronts"},
+                      // A dragged medium: a classical run through a medium at rest
+                      // cannot be continued.
+                      RunWindow{"Medium", 3, {"Command1"}, 1e-3, "Check7"},
+                      RunWindow{"Membrane", 8, {"Command13", "Command1"}, 1e-3}),
+    [](const ::testing::TestParamInfo<RunWindow>& i) { return std::string(i.param.name); });
