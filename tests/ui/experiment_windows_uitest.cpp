@@ -80,3 +80,79 @@ INSTANTIATE_TEST_SUITE_P(
                       RunWindow{"Medium", 3, {"Command1"}, 1e-3, "Check7"},
                       RunWindow{"Membrane", 8, {"Command13", "Command1"}, 1e-3}),
     [](const ::testing::TestParamInfo<RunWindow>& i) { return std::string(i.param.name); });
+
+namespace {
+
+// The main window's whole period record and its model time.
+std::vector<double> mainRecord(const SharedState& s) {
+    std::vector<double> r;
+    for (int j = 0; j <= 20; ++j)
+        for (const PeriodArray* a :
+             {&s.Tn2, &s.Xn2, &s.Yn2, &s.Tn1, &s.Xn1, &s.Yn1, &s.Tk1, &s.Xk1, &s.Yk1, &s.Xk2,
+              &s.Yk2, &s.Q3, &s.QV1, &s.QV2, &s.v1n, &s.v1k, &s.v1})
+            r.push_back((*a)(j));
+    for (int j = 0; j <= 100; ++j)
+        r.push_back(s.dT(j));
+    r.push_back(s.T);
+    return r;
+}
+
+void fastest(QWidget* f) {
+    auto* pace = control<QComboBox>(f, "ComboPace");
+    pace->setCurrentIndex(pace->findText(QStringLiteral("макс.")));
+}
+
+// Another window's work while the main run waits (or runs).
+struct Disturbance {
+    const char* name;
+    int form;
+    std::vector<const char*> buttons;
+    bool duringRun = false; // pressed from a timer while the main run goes on
+};
+
+class MainRunUndisturbed : public WindowTest, public ::testing::WithParamInterface<Disturbance> {
+protected:
+    void disturb(const Disturbance& d) {
+        FormBase* f = open(d.form);
+        fastest(f);
+        if (auto* animation = f->findChild<QCheckBox*>("Check6")) animation->setChecked(false);
+        for (const char* b : d.buttons)
+            click(f, b);
+    }
+};
+
+} // namespace
+
+TEST_P(MainRunUndisturbed, ContinuesBitIdentically) {
+    const Disturbance& d = GetParam();
+    FormBase* main = open(1);
+    fastest(main);
+    // The undisturbed run to its end.
+    click(main, "Command13");
+    click(main, "Command1");
+    const std::vector<double> undisturbed = mainRecord(app->state);
+
+    click(main, "Command13");
+    typeInto(main, "Text10", "20");
+    QTimer::singleShot(0, main, [main] { click(main, "Command2"); });
+    click(main, "Command1");
+    ASSERT_LT(app->state.frontIndex, 21);
+    if (d.duringRun) {
+        QTimer::singleShot(0, main, [this, &d] { disturb(d); });
+    } else {
+        disturb(d);
+        main->activateWindow();
+    }
+    click(main, "Command3");
+    EXPECT_EQ(mainRecord(app->state), undisturbed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OtherWindows, MainRunUndisturbed,
+    ::testing::Values(Disturbance{"ComparisonRun", 9, {"Command1"}},
+                      Disturbance{"ComparisonT00Search", 9, {"Command13"}},
+                      Disturbance{"MediumRun", 3, {"Command1"}},
+                      Disturbance{"MembraneAim", 8, {"Command13"}},
+                      Disturbance{"MembraneRun", 8, {"Command13", "Command1"}},
+                      Disturbance{"ComparisonRunDuringTheMainRun", 9, {"Command1"}, true}),
+    [](const ::testing::TestParamInfo<Disturbance>& i) { return std::string(i.param.name); });
