@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-// The main window's whole period record and its model time.
+// A window's whole period record and its model time.
 std::vector<double> mainRecord(const SharedState& s) {
     std::vector<double> r;
     for (int j = 0; j <= 20; ++j)
@@ -102,15 +102,16 @@ void fastest(QWidget* f) {
     pace->setCurrentIndex(pace->findText(QStringLiteral("макс.")));
 }
 
-// Another window's work while the main run waits (or runs).
+// Another window's work while a run waits (or runs).
 struct Disturbance {
     const char* name;
+    int paused; // the window whose run waits: the main window or the comparison
     int form;
     std::vector<const char*> buttons;
     bool duringRun = false; // pressed from a timer while the main run goes on
 };
 
-class MainRunUndisturbed : public WindowTest, public ::testing::WithParamInterface<Disturbance> {
+class RunUndisturbed : public WindowTest, public ::testing::WithParamInterface<Disturbance> {
 protected:
     void disturb(const Disturbance& d) {
         FormBase* f = open(d.form);
@@ -123,20 +124,22 @@ protected:
 
 } // namespace
 
-TEST_P(MainRunUndisturbed, ContinuesBitIdentically) {
+TEST_P(RunUndisturbed, ContinuesBitIdentically) {
     const Disturbance& d = GetParam();
-    FormBase* main = open(1);
+    FormBase* main = open(d.paused);
     fastest(main);
+    const std::vector<const char*> start =
+        d.paused == 1 ? std::vector{"Command13", "Command1"} : std::vector{"Command1"};
     // The undisturbed run to its end.
-    click(main, "Command13");
-    click(main, "Command1");
-    const std::vector<double> undisturbed = mainRecord(app->state);
+    for (const char* b : start)
+        click(main, b);
+    const std::vector<double> undisturbed = mainRecord(main->state());
 
-    click(main, "Command13");
-    typeInto(main, "Text10", "20");
-    QTimer::singleShot(0, main, [main] { click(main, "Command2"); });
-    click(main, "Command1");
-    ASSERT_LT(app->state.frontIndex, 21);
+    for (const char* b : start) {
+        if (b == start.back()) QTimer::singleShot(0, main, [main] { click(main, "Command2"); });
+        click(main, b);
+    }
+    ASSERT_TRUE(status(main).contains(QStringLiteral("остановлен пользователем")));
     if (d.duringRun) {
         QTimer::singleShot(0, main, [this, &d] { disturb(d); });
     } else {
@@ -144,15 +147,17 @@ TEST_P(MainRunUndisturbed, ContinuesBitIdentically) {
         main->activateWindow();
     }
     click(main, "Command3");
-    EXPECT_EQ(mainRecord(app->state), undisturbed);
+    EXPECT_EQ(mainRecord(main->state()), undisturbed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    OtherWindows, MainRunUndisturbed,
-    ::testing::Values(Disturbance{"ComparisonRun", 9, {"Command1"}},
-                      Disturbance{"ComparisonT00Search", 9, {"Command13"}},
-                      Disturbance{"MediumRun", 3, {"Command1"}},
-                      Disturbance{"MembraneAim", 8, {"Command13"}},
-                      Disturbance{"MembraneRun", 8, {"Command13", "Command1"}},
-                      Disturbance{"ComparisonRunDuringTheMainRun", 9, {"Command1"}, true}),
+    OtherWindows, RunUndisturbed,
+    ::testing::Values(Disturbance{"ComparisonRun", 1, 9, {"Command1"}},
+                      Disturbance{"ComparisonT00Search", 1, 9, {"Command13"}},
+                      Disturbance{"MediumRun", 1, 3, {"Command1"}},
+                      Disturbance{"MembraneAim", 1, 8, {"Command13"}},
+                      Disturbance{"MembraneRun", 1, 8, {"Command13", "Command1"}},
+                      Disturbance{"ComparisonRunDuringTheMainRun", 1, 9, {"Command1"}, true},
+                      Disturbance{"MediumRunBesideTheComparison", 9, 3, {"Command1"}},
+                      Disturbance{"MainRunBesideTheComparison", 9, 1, {"Command13", "Command1"}}),
     [](const ::testing::TestParamInfo<Disturbance>& i) { return std::string(i.param.name); });
