@@ -53,6 +53,10 @@ public:
     virtual void requestStop() = 0;
     virtual void prepareContinue(int nc0) = 0;
     virtual void prepareSteps(int nc0) = 0;
+
+    // After the loop, however it ended (a stop, the end, a failure, the
+    // window closed): what the experiment keeps for the graphs after a run.
+    virtual void finish() {}
 };
 
 } // namespace sonrel

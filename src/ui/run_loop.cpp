@@ -92,6 +92,7 @@ RunResult runExperiment(Experiment& e, RunHost& host) {
         result.failed = true;
     }
     fields.flushQuietly();
+    e.finish();
     return result;
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace sonrel {
 
@@ -19,5 +20,17 @@ struct PrintSink : ReportSink {
 private:
     std::function<void(double, const std::string&)> f_;
 };
+
+// What a writer printed, piece by piece.
+struct PrintedPiece {
+    double y;
+    std::string text;
+};
+inline std::vector<PrintedPiece> printedBy(const std::function<void(ReportSink&)>& write) {
+    std::vector<PrintedPiece> pieces;
+    PrintSink sink([&](double y, const std::string& text) { pieces.push_back({y, text}); });
+    write(sink);
+    return pieces;
+}
 
 } // namespace sonrel

@@ -236,7 +236,18 @@ QWidget* Form3::buildGraph(QWidget* parent) {
 
 void Form3::wire() {
     connect(Command1, &QPushButton::clicked, this, &Form3::startClicked);
-    connect(Command2, &QPushButton::clicked, this, [this] { state().stopFlag = 1; });
+    ExperimentWindow w;
+    w.form = this;
+    w.canvas = &picture();
+    w.pacer = pacer;
+    w.tableExport = tableExport;
+    w.reportBox = Check5;
+    w.stepsField = Text10;
+    w.beforeStep = [this] { stepper_.options = options(); };
+    w.show = [this](const StepOutcome& since) { showStep(since); };
+    runner_ = std::make_unique<ExperimentRun>(std::move(w), stepper_);
+    // The stop ends a run and a T00 search alike.
+    connect(Command2, &QPushButton::clicked, this, [this] { runner_->stop(); });
     connect(Command3, &QPushButton::clicked, this, [this] { continueClicked(false); });
     connect(Command4, &QPushButton::clicked, this, [this] { continueClicked(true); });
     connect(Command13, &QPushButton::clicked, this, &Form3::searchClicked);

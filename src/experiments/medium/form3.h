@@ -4,8 +4,12 @@
 #include "canvas/canvas_widget.h"
 #include "experiments/medium/medium_experiment.h"
 #include "experiments/medium/medium_graph.h"
+#include "experiments/medium/medium_run.h"
+#include "ui/experiment_run_qt.h"
 #include "ui/fields_qt.h"
 #include "ui/form_base_window.h"
+
+#include <memory>
 
 namespace sonrel {
 
@@ -127,13 +131,14 @@ private:
     MediumInputs readInputs(bool forSearch) const;
     MediumOptions options() const;
     void startClicked();
+    // "Продолжить" (or "NC0 шагов" with exactlyNC0): refused when the run's
+    // end turned its velocities into frame velocities.
     void continueClicked(bool exactlyNC0);
     void searchClicked();
-    void runLoop();
     void searchLoop();
-    void finishRun();
-    void refreshFields();
-    bool printReport(bool legend); // false after telling the user it failed
+    // Refreshes the fields from the run's steps since the last refresh.
+    void showStep(const StepOutcome& since);
+    void showSearch();
     void showStartFields();
 
     // Picture, graphs and files (form3_graph.cpp)
@@ -150,6 +155,8 @@ private:
 
     SharedState record_;
     MediumExperiment run_;
+    MediumRun stepper_{run_};
+    std::unique_ptr<ExperimentRun> runner_;
 };
 
 } // namespace sonrel

@@ -7,9 +7,6 @@
 #include "experiments/medium/medium_texts.h"
 #include "experiments/medium/period_csv.h"
 #include "ui/message_box_qt.h"
-#include "ui/run_pacer_qt.h"
-
-#include <functional>
 
 namespace sonrel {
 
@@ -19,20 +16,6 @@ void showValue(QLineEdit* field, double x) {
     setNumber(field, x);
     field->setCursorPosition(0);
 }
-
-// Questions asked mid-step show the fields as they are at that moment.
-class RefreshingPrompts : public MessageBoxPrompts {
-public:
-    RefreshingPrompts(QWidget* parent, std::function<void()> refresh)
-        : MessageBoxPrompts(parent), refresh_(std::move(refresh)) {}
-    bool askYesNo(const std::string& text, const std::string& title) override {
-        refresh_();
-        return MessageBoxPrompts::askYesNo(text, title);
-    }
-
-private:
-    std::function<void()> refresh_;
-};
 } // namespace
 
 DensityLaw Form3::law() const {
@@ -103,8 +86,15 @@ void Form3::startClicked() {
         showMessage(this, kSolutionError);
         return;
     }
-    if (Check5->isChecked()) printReport(true);
-    runLoop();
+    if (Check5->isChecked()) {
+        try {
+            ReportWindowSink sink(*this);
+            mediumReportLegend(run_, sink);
+        } catch (const std::exception&) {
+            showMessage(this, kReportError);
+        }
+    }
+    runner_->run();
 }
 
 void Form3::showStartFields() {
@@ -127,104 +117,31 @@ void Form3::showStartFields() {
 }
 
 void Form3::continueClicked(bool exactlyNC0) {
-    if (run_.mode != 1) return; // nothing to continue after a T00 search
+    if (!stepper_.started()) return; // nothing to continue after a T00 search
     if (options().frameThroughMedium()) {
         // The run's end turned its velocities into frame velocities.
         showMessage(this, qs(medium_texts::kCannotContinue));
         return;
     }
-    try {
-        state().NC0 = integerOf(Text10);
-    } catch (const InputError&) {
-        showMessage(this, kEnterDataCorrectly);
-        return;
-    }
-    try {
-        run_.resume();
-    } catch (const IndexError&) {
-        // A run that has ended at the limit ends again at once.
-        showMessage(this, kSolutionError);
-        finishRun();
-        return;
-    }
-    if (exactlyNC0) {
-        state().stepCount = 0;
-        state().stopFlag = 1;
-    } else {
-        state().stopFlag = 0;
-    }
-    runLoop();
+    if (exactlyNC0)
+        runner_->stepsClicked();
+    else
+        runner_->continueClicked();
 }
 
-void Form3::runLoop() {
-    RunScope scope(*this);
-    RefreshingPrompts prompts(this, [this] { refreshFields(); });
-    RunPacer::Run paced(*pacer);
+void Form3::showStep(const StepOutcome& since) {
     try {
-        for (;;) {
-            run_.step(options(), &picture(), prompts);
-            const bool displayStep = run_.display.dirty & MediumDisplay::Time;
-            if (run_.display.dirty) refreshFields();
-            if (run_.finished() || closeRequested()) break;
-            if (displayStep) paced.displayStep();
-            pumpEvents();
-            if (closeRequested()) break;
-        }
-    } catch (const std::exception& e) {
-        // A period past the record: the run has used its 20 periods.
-        paced.ended(dynamic_cast<const IndexError*>(&e) ? RunEnd::LimitReached : RunEnd::Failed);
-        refreshFields();
-        if (!closeRequested()) showMessage(this, kSolutionError);
-    }
-    finishRun();
-}
-
-void Form3::finishRun() {
-    run_.endRun(options());
-    if (closeRequested()) return;
-    const std::string table = tableOrNothing([this] {
-        return mediumCompletedPeriods(run_) > 0 ? mediumPeriodCsv(run_, options().frame)
-                                                : std::string();
-    });
-    tableExport->setTable(table);
-    if (Check5->isChecked() && printReport(false)) reportWindow(app())->setReportTable(table);
-}
-
-bool Form3::printReport(bool legend) {
-    Form4* report = reportWindow(app());
-    if (!report) return false;
-    std::vector<ReportPiece> pieces;
-    bool failed = false;
-    try {
-        if (legend) {
-            report->reportClear();
-            pieces = mediumReportLegend(run_);
-        } else {
-            mediumReportBody(run_, options().frame, pieces);
-        }
-    } catch (const std::exception&) {
-        failed = true;
-    }
-    for (const ReportPiece& p : pieces) {
-        state().reportText = p.text;
-        report->reportPrint(p.y, p.text);
-    }
-    if (failed) showMessage(this, kReportError);
-    return !failed;
-}
-
-void Form3::refreshFields() {
-    MediumDisplay& d = run_.display;
-    try {
-        if (d.dirty & MediumDisplay::Arrival) {
+        const MediumDisplay& d = run_.display;
+        if (since.arrival) {
             showValue(Text26, d.Qn3);
             showValue(Text36, d.Qk3);
             showValue(Text28, d.Xk1);
             showValue(Text30, d.Yk1);
             showValue(Text29, d.Xk2);
             showValue(Text31, d.Yk2);
+            Text20->setText(QString::number(d.period));
         }
-        if (d.dirty & MediumDisplay::Period) {
+        if (since.periodCompleted) {
             showValue(Text24, d.v);
             showValue(Text15, d.Tn1);
             showValue(Text16, d.Tk1);
@@ -240,16 +157,21 @@ void Form3::refreshFields() {
             showValue(Text38, d.vk);
             showValue(Text44, d.vsr);
         }
-        if (d.dirty & MediumDisplay::PeriodNumber) Text20->setText(QString::number(d.period));
-        if (d.dirty & (MediumDisplay::Time | MediumDisplay::Search)) showValue(Text17, d.T);
-        if (d.dirty & MediumDisplay::Search) {
-            showValue(Text18, d.T00);
-            showValue(Text22, d.v0);
-        }
+        if (since.display) showValue(Text17, d.T);
     } catch (const MathError&) {
         // A value that cannot be shown keeps the field's previous text.
     }
-    d.dirty = 0;
+}
+
+void Form3::showSearch() {
+    const MediumDisplay& d = run_.display;
+    try {
+        showValue(Text17, d.T);
+        showValue(Text18, d.T00);
+        showValue(Text22, d.v0);
+    } catch (const MathError&) {
+        // A value that cannot be shown keeps the field's previous text.
+    }
 }
 
 void Form3::searchClicked() {
@@ -285,7 +207,7 @@ void Form3::searchLoop() {
     try {
         while (state().stopFlag == 0 && !closeRequested()) {
             run_.searchStep(&picture(), Check6->isChecked());
-            refreshFields();
+            showSearch();
             pumpEvents();
         }
     } catch (const std::exception&) {

@@ -158,6 +158,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
     rememberBodies();
     oscillationDrawn_ = 0;
     st.stopFlag = 0;
+    endedByItself = false;
     arrivalFlag_ = 0;
     overrunArmed = true;
     st.stepCount = 0;

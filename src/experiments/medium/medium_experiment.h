@@ -47,10 +47,9 @@ struct MediumOptions {
     bool frameThroughMedium() const { return frame == DopplerFrame::Classic && !dragged; }
 };
 
-// What the window shows after a step; dirty tells which group changed.
+// What the window shows: the last arrival, the last completed period, the
+// time of the last display step and the search's T00.
 struct MediumDisplay {
-    enum : unsigned { Arrival = 1, Period = 2, PeriodNumber = 4, Time = 8, Search = 16 };
-    unsigned dirty = 0;
     double Qn3 = 0, Qk3 = 0, Xk1 = 0, Yk1 = 0, Xk2 = 0, Yk2 = 0; // degrees, metres
     double v = 0, Tn1 = 0, Tk1 = 0;
     double Qn1s = 0, Qn1e = 0, Qn2s = 0, Qn2e = 0; // degrees
@@ -91,9 +90,13 @@ public:
 
     // One solving step of the run. Draws on canvas (may be null; a picture
     // scale of zero cannot be drawn with: MathError), asks
-    // through prompts, and leaves what changed in display. Arithmetic faults
-    // throw MathError, a period past the tables IndexError.
+    // through prompts, and leaves the values to show in display. Arithmetic
+    // faults throw MathError, a period past the tables IndexError.
     void step(const MediumOptions& o, Canvas* canvas, Prompts& prompts);
+
+    // The run has ended by itself: every beam of the record received, or
+    // none can arrive any more (set with the stop flag).
+    bool endedByItself = false;
 
     // Before continuing a run: after the twentieth arrival the next beam has
     // no place in the period record, so the run cannot go on (IndexError).

@@ -41,12 +41,11 @@ std::string notReceived(int i) {
 }
 } // namespace
 
-std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run) {
+void mediumReportLegend(const MediumExperiment& run, ReportSink& sink) {
     const SharedState& st = run.st;
-    std::vector<ReportPiece> pieces;
-    pieces.push_back(
-        {599.9, trText("MediumReport",
-                       "        1- приемник  2- источник  i - нимер условного периода\n")});
+    sink.clear();
+    sink.print(599.9, trText("MediumReport",
+                             "        1- приемник  2- источник  i - нимер условного периода\n"));
     std::string t = trText(
         "MediumReport",
         " Tn2(i)- время передачи сигнала начала i-го условного периода по часам ИСО\n"
@@ -73,11 +72,10 @@ std::vector<ReportPiece> mediumReportLegend(const MediumExperiment& run) {
                 "источника)\n"
                 " согласовано с началом координатного временем приемника, если была задана "
                 "VXiso\n");
-    pieces.push_back({599.3, t});
-    return pieces;
+    sink.print(599.3, t);
 }
 
-void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<ReportPiece>& pieces) {
+void mediumReportBody(MediumExperiment& run, DopplerFrame frame, ReportSink& sink) {
     SharedState& st = run.st;
     const double deg = st.degPerRad;
     // Arrival i opens period i, which arrival i + 1 closes. The last
@@ -87,7 +85,7 @@ void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<Rep
     const int complete = std::min(run.k - 2, 19);
     for (int i = 1; i <= count; ++i) {
         if (i > complete) {
-            pieces.push_back({591 - 7.0 * (i - 1), notReceived(i)});
+            sink.print(591 - 7.0 * (i - 1), notReceived(i));
             continue;
         }
         run.vn(i) = run.frequencyAt(i, frame, run.Vs0);
@@ -130,7 +128,7 @@ void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<Rep
              ") = " + formatNumber(run.vk(i)) + "\n";
         t += trText("MediumReport", " средняя частота за период v(") + n +
              ") = (v1n(i) + v1k(i)) / 2  = " + formatNumber(run.vsr(i)) + "\n\n";
-        pieces.push_back({591 - 7.0 * (i - 1), t});
+        sink.print(591 - 7.0 * (i - 1), t);
     }
     // The rows' columns start under the header's words, in either language.
     std::string table = trText("MediumReport", "№ периода      углы при вылете     углы при приеме "
@@ -146,7 +144,7 @@ void mediumReportBody(MediumExperiment& run, DopplerFrame frame, std::vector<Rep
                  f2(st.QV1(i + 1) * deg) + "         " + formatNumber(safeDiv(1, dT)) + "        " +
                  formatNumber(run.vsr(i)) + "\n";
     }
-    pieces.push_back({591 - 7.0 * count, table});
+    sink.print(591 - 7.0 * count, table);
 }
 
 } // namespace sonrel

@@ -96,7 +96,10 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
         // With the beam received and the source past the start point of the
         // next one, that beam can never leave and nothing can arrive any
         // more: the run stops at its next display step.
-        if (!beamInFlight && k <= 20 && !launchStillAhead()) st.stopFlag = 1;
+        if (!beamInFlight && k <= 20 && !launchStillAhead()) {
+            st.stopFlag = 1;
+            endedByItself = true;
+        }
     }
 
     if (arrivalFlag_ != 0) {
@@ -106,7 +109,10 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
             drawArrivalMarks(*canvas, o);
             oscillationDrawn_ = 0; // the grid covered part of it
         }
-        if (k == 21) st.stopFlag = 1;
+        if (k == 21) {
+            st.stopFlag = 1;
+            endedByItself = true;
+        }
         // Without "Auto" the question follows every recorded arrival.
         for (int n = 0; n < std::max(arrivalsThisStep_, 1); ++n)
             if (!o.autoRun &&
@@ -120,7 +126,6 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
     if (st.stepCount == st.NC0) {
         st.stepCount = 0;
         display.T = st.T;
-        display.dirty |= MediumDisplay::Time;
         if (o.animation && canvas) drawOscillationAndBodies(*canvas, o);
     }
 }
@@ -158,7 +163,6 @@ void MediumExperiment::acceptArrival(const MediumOptions& o, const RayArrival& a
     recordArrival(o, a);
     if (k >= 2) processPeriod(o);
     display.period = k - 1;
-    display.dirty |= MediumDisplay::PeriodNumber;
     ++k; // the arrival is recorded whatever the overrun check finds
 }
 
@@ -384,7 +388,6 @@ void MediumExperiment::recordArrival(const MediumOptions& o, const RayArrival& r
     display.Yk1 = st.Yk1(k);
     display.Xk2 = st.Xk2(k);
     display.Yk2 = st.Yk2(k);
-    display.dirty |= MediumDisplay::Arrival;
 }
 
 void MediumExperiment::processPeriod(const MediumOptions& o) {
@@ -407,12 +410,11 @@ void MediumExperiment::processPeriod(const MediumOptions& o) {
     display.vn = vn(i);
     display.vk = vk(i);
     display.vsr = vsr(i);
-    display.dirty |= MediumDisplay::Period;
 }
 
 void MediumExperiment::checkOverrun(const MediumOptions& o, Prompts& prompts, int arrived) {
-    if (!overrunArmed || o.delay) return;
-    // At the twentieth arrival the next period lies past the tables: IndexError.
+    // After the twentieth arrival no period follows that could be overrun.
+    if (!overrunArmed || o.delay || arrived >= 20) return;
     const double nextStart = st.Tn2(arrived + 1);
     if (!(st.Tn1(arrived) > nextStart)) return;
     overrunArmed = false;
@@ -457,7 +459,6 @@ void MediumExperiment::searchStep(Canvas* canvas, bool animation) {
     display.T00 = st.T00;
     display.v0 = st.v0;
     display.T = st.T;
-    display.dirty |= MediumDisplay::Search;
     if (++st.stepCount == st.NC0) {
         st.stepCount = 0;
         if (canvas) {

@@ -3,8 +3,12 @@
 // by a flat receiver membrane, the mirror variant, the report and the graph.
 #include "canvas/canvas_widget.h"
 #include "experiments/membrane/membrane_model.h"
+#include "experiments/membrane/membrane_run.h"
+#include "ui/experiment_run_qt.h"
 #include "ui/fields_qt.h"
 #include "ui/form_base_window.h"
+
+#include <memory>
 
 class QBoxLayout;
 
@@ -116,9 +120,6 @@ private:
     // Handlers
     void aimClicked();
     void startClicked();
-    void stopClicked();
-    void continueClicked();
-    void stepsClicked();
     void clearPicture();
     void savePictureClicked();
     void clearGraph();
@@ -132,15 +133,16 @@ private:
     bool readGraphScale(double& My);
     void showDegrees(QLineEdit* field, double radians);
     MembraneOptions options() const;
-    // The stepping loop of the selected variant, then the report.
-    void run();
-    void displayStep(bool mirror);
-    bool writeReport(); // false after telling the user it failed
+    // The choices a run follows step by step, read into the run.
+    void readRunChoices();
+    // Refreshes the fields from the steps since the last refresh.
+    void showStep(const StepOutcome& since);
 
     SharedState record_;
     MembraneModel model_;
-    bool started_ = false; // a run has been set up, so it can be continued
-    int labels_ = 0;       // captions are named Label1, Label2, ... in layout order
+    MembraneRun run_{record_, model_};
+    std::unique_ptr<ExperimentRun> runner_;
+    int labels_ = 0; // captions are named Label1, Label2, ... in layout order
 };
 
 } // namespace sonrel

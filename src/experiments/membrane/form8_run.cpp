@@ -9,48 +9,8 @@
 #include "experiments/membrane/membrane_report.h"
 #include "experiments/membrane/period_csv.h"
 #include "ui/message_box_qt.h"
-#include "ui/run_pacer_qt.h"
 
 namespace sonrel {
-
-namespace {
-
-const char* const kMirrorWarning =
-    QT_TRANSLATE_NOOP("Message", "Внимание. В этом эксперименте углы отражения рисуются \n"
-                                 "корректно только при задании угла А1 вблизи 90 градусов");
-
-// The run's questions as message boxes; its results into the window's fields.
-class WindowHooks : public MembraneHooks {
-public:
-    explicit WindowHooks(Form8& f) : form_(f), boxes_(&f) {}
-    void tell(const std::string& text, const std::string& title) override {
-        boxes_.tell(text, title);
-    }
-    bool askYesNo(const std::string& text, const std::string& title) override {
-        return boxes_.askYesNo(text, title);
-    }
-    void periodCompleted(const PeriodShown& p) override { form_.showPeriod(p); }
-    void frontReceived(const FrontAngles& a) override { form_.showFrontAngles(a); }
-    void frontEmitted(int count) override { form_.Text49->setText(QString::number(count)); }
-
-private:
-    Form8& form_;
-    MessageBoxPrompts boxes_;
-};
-
-class ReportWindowSink : public ReportSink {
-public:
-    explicit ReportWindowSink(AppContext& app) : app_(app) {}
-    void clear() override { reportWindow(app_)->reportClear(); }
-    void print(double y, const std::string& text) override {
-        reportWindow(app_)->reportPrint(y, text);
-    }
-
-private:
-    AppContext& app_;
-};
-
-} // namespace
 
 MembraneOptions Form8::options() const {
     return {Check2->isChecked(), Check4->isChecked(), Check1->isChecked()};
@@ -119,10 +79,10 @@ void Form8::startClicked() {
             throw MathError("period, step and picture scale must be positive");
         s.v0 = safeDiv(1, s.T00);
         setNumber(Text11, s.v0);
-        model_.start(s, options());
-        started_ = true;
+        readRunChoices();
+        run_.start();
         if (Check5->isChecked()) {
-            ReportWindowSink sink(app());
+            ReportWindowSink sink(*this);
             printLegend(s, sink);
         }
         for (QLineEdit* f : {Text20, Text38, Text39, Text41, Text42, Text43, Text44, Text45, Text46,
@@ -136,94 +96,31 @@ void Form8::startClicked() {
         showMessage(this, kSolutionError);
         return;
     }
-    run();
+    runner_->run();
 }
 
-void Form8::stopClicked() {
-    state().stopFlag = 1;
+void Form8::readRunChoices() {
+    run_.options = options();
+    run_.mirror = Option1->isChecked();
+    run_.animation = Check9->isChecked();
 }
 
-void Form8::continueClicked() {
-    // Before the first start there is no run to go on with.
-    if (!started_) return;
-    try {
-        state().NC0 = integerOf(Text10);
-    } catch (const InputError&) {
-        showMessage(this, kEnterDataCorrectly);
-        return;
-    }
-    state().stopFlag = 0;
-    run();
-}
-
-void Form8::stepsClicked() {
-    if (!started_) return;
-    try {
-        state().NC0 = integerOf(Text10);
-    } catch (const InputError&) {
-        showMessage(this, kEnterDataCorrectly);
-        return;
-    }
-    // With the flag already set the run ends at its first display step.
-    state().stepCount = 0;
-    state().stopFlag = 1;
-    run();
-}
-
-void Form8::run() {
-    RunScope scope(*this);
-    SharedState& s = state();
-    WindowHooks hooks(*this);
-    const bool mirror = Option1->isChecked();
-    RunPacer::Run paced(*pacer);
-    try {
-        if (mirror) hooks.tell(kMirrorWarning, "Sonrel5m");
-        while (!closeRequested()) {
-            if (mirror)
-                model_.stepMirror(s);
-            else if (!model_.stepMembrane(s, options(), hooks))
-                break;
-            // ">=" keeps the stop button working when the step counter was
-            // left beyond NC0 (by another window's run, or NC0 <= 0).
-            if (s.stepCount >= s.NC0) {
-                displayStep(mirror);
-                if (s.stopFlag == 1) break;
-                paced.displayStep();
-            }
-            pumpEvents();
-        }
-    } catch (const MathError&) {
-        paced.ended(RunEnd::Failed);
-        showMessage(this, kSolutionError);
-    } catch (const IndexError&) {
-        paced.ended(RunEnd::LimitReached);
-        showMessage(this, kSolutionError);
-    }
-    // A window closed during the run leaves no report behind.
-    if (closeRequested()) return;
-    const std::string table = tableOrNothing([this] {
-        return reportedPeriods(model_) > 0 ? membranePeriodCsv(state(), model_) : std::string();
-    });
-    tableExport->setTable(table);
-    if (Check5->isChecked() && writeReport()) reportWindow(app())->setReportTable(table);
-}
-
-void Form8::displayStep(bool mirror) {
-    SharedState& s = state();
+void Form8::showStep(const StepOutcome& since) {
+    const SharedState& s = record_;
+    Text49->setText(QString::number(run_.lastEmitted()));
+    if (since.periodCompleted) showPeriod(model_.shownPeriod);
+    if (since.arrival) showFrontAngles(model_.shownFront);
+    if (!since.display) return;
     setNumber(Text13, s.X(1));
     setNumber(Text15, s.Y(1));
     setNumber(Text14, s.X(2));
     setNumber(Text16, s.Y(2));
     setNumber(Text17, s.T);
-    s.stepCount = 0;
-    if (mirror && model_.mirror.done) {
+    if (run_.mirror && model_.mirror.done) {
         showDegrees(Text24, s.Q3(1));
         showDegrees(Text28, model_.mirror.angle);
         showDegrees(Text29, model_.A2f(1));
     }
-    if (!Check9->isChecked()) return;
-    drawDisplayStep(picture(), s, model_);
-    if (mirror) drawMirrorRays(picture(), s, model_);
 }
 
 void Form8::showPeriod(const PeriodShown& p) {
@@ -245,19 +142,6 @@ void Form8::showFrontAngles(const FrontAngles& a) {
     showDegrees(Text59, a.q3r);
     showDegrees(Text28, a.a1);
     showDegrees(Text29, a.a2);
-}
-
-bool Form8::writeReport() {
-    try {
-        ReportWindowSink sink(app());
-        printReport(state(), model_, sink);
-        return true;
-    } catch (const MathError&) {
-        showMessage(this, kReportError);
-    } catch (const IndexError&) {
-        showMessage(this, kReportError);
-    }
-    return false;
 }
 
 bool Form8::readGraphScale(double& My) {

@@ -190,7 +190,8 @@ void MembraneModel::endNothingToReceive(SharedState& s) {
     s.stopFlag = 1;
 }
 
-bool MembraneModel::receive(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks) {
+bool MembraneModel::receive(SharedState& s, const MembraneOptions& opt, Prompts& prompts,
+                            MembraneStep& out) {
     const int i = s.frontIndex;
     // The front counts as received where and when its centre crossed: the
     // mean of its two ends, kept one index lower (end of period i - 1).
@@ -218,31 +219,33 @@ bool MembraneModel::receive(SharedState& s, const MembraneOptions& opt, Membrane
         s.v1n(p.period) = p.vn;
         s.v1k(p.period) = p.vk;
         s.v1(p.period) = p.vsr;
-        hooks.periodCompleted(p);
+        shownPeriod = p;
+        out.periodCompleted = true;
     }
     if (i != kMembraneFronts && opt.turnReceiver) {
         // The receiver is turned to the next front's source angle, which
         // exists only once that front has left the source.
         if (emittedCount < i + 1) {
-            hooks.tell(kTurnReceiverImpossible, "Sonrel5m");
+            prompts.tell(kTurnReceiverImpossible, "Sonrel5m");
             return false;
         }
         A1f(i + 1) = A2f(i + 1);
         buildReceiver(s, pointAt(s, mp::receiver), A1f(i + 1));
     }
-    hooks.frontReceived({s.Q3(i), Q3r(i), A1f(i), A2f(i)});
+    shownFront = {s.Q3(i), Q3r(i), A1f(i), A2f(i)};
+    out.frontReceived = true;
     s.stepCount = s.NC0;
     s.frontIndex = i + 1;
     s.arrivedFlag = 0;
     if (s.frontIndex > kMembraneFronts) s.stopFlag = 1;
-    if (!opt.autoMode && !hooks.askYesNo(kContinueQuestion, "Sonrel6")) s.stopFlag = 1;
+    if (!opt.autoMode && !prompts.askYesNo(kContinueQuestion, "Sonrel6")) s.stopFlag = 1;
     return true;
 }
 
-void MembraneModel::emitFront(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks) {
+void MembraneModel::emitFront(SharedState& s, const MembraneOptions& opt, MembraneStep& out) {
     if (emittedCount >= kMembraneFronts || s.T < s.Tn2(emittedCount + 1)) return;
     const int k = ++emittedCount;
-    hooks.frontEmitted(k);
+    out.emitted = k;
     if (opt.reAimSource) {
         const double q3 = aimDirection(s);
         s.Q3(k) = q3;
@@ -258,7 +261,9 @@ void MembraneModel::emitFront(SharedState& s, const MembraneOptions& opt, Membra
     Fby(k) = s.Y(mp::sourceB);
 }
 
-bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks) {
+MembraneStep MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt,
+                                         Prompts& prompts) {
+    MembraneStep out;
     const int i = s.frontIndex;
     // After the twentieth front the run has nothing left to receive: the
     // next front has no place in the record, and continuing cannot go on.
@@ -269,15 +274,18 @@ bool MembraneModel::stepMembrane(SharedState& s, const MembraneOptions& opt, Mem
     // Reception is handled before emission.
     if (emittedCount >= i) {
         if (detectEnds(s, i, A1f(i), s.Q3(i))) {
-            if (!receive(s, opt, hooks)) return false;
+            if (!receive(s, opt, prompts, out)) {
+                out.goesOn = false;
+                return out;
+            }
         } else if (cannotArrive(s, i)) {
             // Fronts are received in order: with front i lost nothing more
             // can be received, and the run ends at this step's display.
             endNothingToReceive(s);
         }
     }
-    emitFront(s, opt, hooks);
-    return true;
+    emitFront(s, opt, out);
+    return out;
 }
 
 void MembraneModel::stepMirror(SharedState& s) {

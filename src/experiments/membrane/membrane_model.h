@@ -43,12 +43,12 @@ struct FrontAngles {
     double q3 = 0, q3r = 0, a1 = 0, a2 = 0;
 };
 
-// What a step tells the window besides the questions of Prompts.
-class MembraneHooks : public Prompts {
-public:
-    virtual void periodCompleted(const PeriodShown&) {}
-    virtual void frontReceived(const FrontAngles&) {}
-    virtual void frontEmitted(int /*count*/) {}
+// What one step of the membrane run did, besides the questions it asked.
+struct MembraneStep {
+    bool goesOn = true;           // false: the run must end now (see stepMembrane)
+    bool frontReceived = false;   // both ends of a front crossed: shownFront holds its angles
+    bool periodCompleted = false; // ... and it closed a period: shownPeriod holds it
+    int emitted = 0;              // number of the front emitted at this step, 0 when none
 };
 
 // Result of the mirror variant once both ends of front 1 have met the mirror.
@@ -92,6 +92,9 @@ public:
     // The front awaited can no longer reach the receiver: the run has ended
     // with nothing more to receive.
     bool nothingToReceive = false;
+    // The last completed period and the last received front's directions.
+    PeriodShown shownPeriod;
+    FrontAngles shownFront;
 
     // Tilts the source membrane towards where the receiver will be when the
     // front's centre arrives (X(10), Y(10)); with a1EqualsA2 the receiver
@@ -102,11 +105,11 @@ public:
     // angles above; T00 and v0 must already be in the state.
     void start(SharedState& s, const MembraneOptions& opt);
 
-    // One step of the membrane run. Returns false when the run must end now
+    // One step of the membrane run; goesOn is false when the run must end now
     // (the receiver cannot be turned for a front not yet emitted). A front
     // that can no longer reach the receiver ends the run at the display step.
     // After the twentieth front the next one lies outside the record: IndexError.
-    bool stepMembrane(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
+    MembraneStep stepMembrane(SharedState& s, const MembraneOptions& opt, Prompts& prompts);
 
     // One step of the mirror run: front 1 alone until both ends meet the
     // mirror. Once they have, every further step ends the run again. A
@@ -123,8 +126,8 @@ private:
     // Records which ends of front i crossed the receiver's line in this step;
     // true when both have now crossed.
     bool detectEnds(SharedState& s, int i, double receiverAngle, double frontDir);
-    bool receive(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
-    void emitFront(SharedState& s, const MembraneOptions& opt, MembraneHooks& hooks);
+    bool receive(SharedState& s, const MembraneOptions& opt, Prompts& prompts, MembraneStep& out);
+    void emitFront(SharedState& s, const MembraneOptions& opt, MembraneStep& out);
     void finishMirror(SharedState& s);
     // Whether an end of front i not yet arrived moves along or away from the
     // receiver's line, so that the front can never be received.

@@ -96,22 +96,6 @@ TEST_F(MediumWindow, UndraggedClassicalRunCannotBeContinued) {
     EXPECT_EQ(numberOf(f->Text17), T);
 }
 
-TEST_F(MediumWindow, NC0StepsMakeExactlyNC0Steps) {
-    Form3* f = form();
-    quietRun(f);
-    f->Check7->setChecked(true);
-    boxes.answers = {QMessageBox::No};
-    click(f, "Command1");
-    const double T = f->state().T;
-    typeInto(f, "Text10", "37");
-    click(f, "Command4");
-    EXPECT_NEAR(f->state().T - T, 37 * 1e-3, 1e-9);
-    f->Option6->setChecked(true);
-    f->Check7->setChecked(false);
-    click(f, "Command4");
-    EXPECT_NEAR(f->state().T - T, 74 * 1e-3, 1e-9);
-}
-
 TEST_F(MediumWindow, SearchFindsTheTravelTimeAndLeavesNothingToCalculate) {
     Form3* f = form();
     for (const char* still : {"Text3", "Text4"})
@@ -249,27 +233,6 @@ TEST_F(MediumWindow, SearchWithNoLayersOrNoRaysIsACalculationError) {
         EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка рассчета")) << field;
     }
     EXPECT_EQ(boxes.shown.size(), 2u);
-}
-
-TEST_F(MediumWindow, RunEndedAtTheLimitEndsAgainAtOnce) {
-    Form3* f = form();
-    f->Check6->setChecked(false);
-    f->Check7->setChecked(true); // a dragged medium can be continued
-    typeInto(f, "Text9", "0,01");
-    typeInto(f, "Text32", "100");
-    typeInto(f, "Text3", "10"); // the receiver keeps its distance: no beam is late
-    typeInto(f, "Text18", "8");
-    click(f, "Command1"); // runs to 20 arrivals, the last past the period record
-    ASSERT_EQ(f->experiment().k, 21);
-    const auto shown = boxes.shown.size();
-    const double T = f->state().T;
-    for (const char* button : {"Command3", "Command4"}) {
-        click(f, button);
-        ASSERT_GT(boxes.shown.size(), shown) << button;
-        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения")) << button;
-        EXPECT_EQ(f->state().T, T) << button;
-    }
-    EXPECT_EQ(boxes.shown.size(), shown + 2);
 }
 
 TEST_F(MediumWindow, ClosingTheWindowEndsARunningExperiment) {

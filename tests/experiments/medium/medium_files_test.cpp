@@ -3,6 +3,7 @@
 #include "experiments/medium/medium_graph.h"
 #include "experiments/medium/medium_report.h"
 #include "experiments/medium/medium_table.h"
+#include "support/print_sink.h"
 
 #include <cmath>
 #include <cstdio>
@@ -45,7 +46,7 @@ TEST(MediumReport, LegendAndPeriodBlocks) {
     MediumExperiment run(st);
     runArrivals(run, 3);
     ASSERT_EQ(run.k, 4);
-    const auto legend = mediumReportLegend(run);
+    const auto legend = printedBy([&](ReportSink& s) { mediumReportLegend(run, s); });
     ASSERT_EQ(legend.size(), 2u);
     EXPECT_EQ(legend[0].y, 599.9);
     EXPECT_EQ(legend[1].y, 599.3);
@@ -54,8 +55,8 @@ TEST(MediumReport, LegendAndPeriodBlocks) {
     EXPECT_EQ(line(legend[1].text, 8),
               " v0=  0,2 - реальная частота передатчика по часам источника");
 
-    std::vector<ReportPiece> body;
-    mediumReportBody(run, DopplerFrame::Classic, body);
+    const auto body =
+        printedBy([&](ReportSink& s) { mediumReportBody(run, DopplerFrame::Classic, s); });
     ASSERT_EQ(body.size(), 4u); // three blocks and the table
     EXPECT_EQ(body[1].y, 584);
     EXPECT_EQ(body[3].y, 570);
@@ -76,7 +77,7 @@ TEST(MediumReport, LegendAndPeriodBlocks) {
     EXPECT_EQ(line(body[3].text, 1).rfind("   1         ", 0), 0u);
     EXPECT_EQ(line(body[3].text, 2).rfind("   2         ", 0), 0u);
     EXPECT_EQ(line(body[3].text, 3), "период 3 не принят");
-    for (const ReportPiece& piece : body)
+    for (const PrintedPiece& piece : body)
         EXPECT_EQ(piece.text.find("1/dT= -"), std::string::npos);
 }
 
@@ -86,10 +87,11 @@ TEST(MediumReport, RunOfTwentyArrivalsReportsItsNineteenCompletePeriods) {
     MediumInputs in;
     in.VX1 = 10; // the receiver keeps its distance: no beam is late
     in.T00 = 8;
-    runArrivals(run, 20, in); // ends past the tables at the twentieth arrival
+    runArrivals(run, 20, in); // ends by itself at the twentieth arrival
     ASSERT_EQ(run.k, 21);
-    std::vector<ReportPiece> body;
-    EXPECT_NO_THROW(mediumReportBody(run, DopplerFrame::Classic, body));
+    std::vector<PrintedPiece> body;
+    EXPECT_NO_THROW(
+        body = printedBy([&](ReportSink& s) { mediumReportBody(run, DopplerFrame::Classic, s); }));
     ASSERT_EQ(body.size(), 21u); // 19 periods, the twentieth not received, the table
     EXPECT_EQ(line(body[18].text, 0),
               "                         обрабатываем сигналы условного периода № 19");

@@ -105,43 +105,6 @@ TEST_F(MembraneWindow, UntickingTheReportDuringARunLeavesNoReport) {
     EXPECT_EQ(app->windows.get(4), nullptr);
 }
 
-TEST_F(MembraneWindow, StopContinueAndNc0Steps) {
-    Form8* f = openForm8();
-    click(f, "Command13");
-    QTimer::singleShot(0, f, [f] { f->Command2->click(); });
-    click(f, "Command1");
-    EXPECT_LT(f->state().frontIndex, 21);
-    const double t = f->state().T;
-    click(f, "Command4");
-    EXPECT_NEAR(f->state().T - t, 20 * 1e-3, 1e-9);
-    EXPECT_NEAR(number(f, "Text17"), f->state().T, 1e-9);
-
-    // With a step counter left beyond NC0, or with NC0 = 0, "Остановить"
-    // still ends a continued run.
-    for (const char* nc0 : {"20", "0"}) {
-        typeInto(f, "Text10", QString::fromLatin1(nc0));
-        f->state().stepCount = 50;
-        QTimer::singleShot(30, f, [f] { f->Command2->click(); });
-        click(f, "Command3");
-        EXPECT_EQ(f->state().stopFlag, 1) << nc0;
-    }
-    typeInto(f, "Text10", "20");
-    click(f, "Command3");
-    EXPECT_EQ(f->state().frontIndex, 21);
-    EXPECT_TRUE(boxes.shown.empty());
-
-    // Front 21 lies outside the record: going on ends at once with the error.
-    const double end = f->state().T;
-    for (const char* button : {"Command3", "Command4"}) {
-        click(f, button);
-        ASSERT_FALSE(boxes.shown.empty()) << button;
-        EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
-        EXPECT_EQ(boxes.shown.back().title, QStringLiteral("Sonrel6"));
-        EXPECT_EQ(f->state().T, end);
-    }
-    EXPECT_EQ(boxes.shown.size(), 2u);
-}
-
 TEST_F(MembraneWindow, MirrorWarnsStopsAfterOneFrontAndDrawsTheReflection) {
     Form8* f = openForm8();
     click(f, "Command13");

@@ -10,7 +10,7 @@
 
 namespace sonrel::testing {
 
-struct ScriptedHooks : MembraneHooks {
+struct ScriptedHooks : Prompts {
     explicit ScriptedHooks(SharedState& s) : s(s) {}
     void tell(const std::string& text, const std::string& title) override {
         told.push_back(title + "|" + text);
@@ -19,13 +19,13 @@ struct ScriptedHooks : MembraneHooks {
         asked.push_back(title + "|" + text);
         return answerYes;
     }
-    void periodCompleted(const PeriodShown& p) override {
-        periods.push_back(p);
-        frontAtPeriod.push_back(s.frontIndex);
-    }
-    void frontReceived(const FrontAngles&) override {
-        const int i = s.frontIndex;
-        endSpread.push_back(s.Tk1(i) - s.Tn1(i));
+    // What a step showed: the period it completed and the front it received.
+    void record(const MembraneStep& r, const MembraneModel& m) {
+        if (r.periodCompleted) {
+            periods.push_back(m.shownPeriod);
+            frontAtPeriod.push_back(m.receivedCount);
+        }
+        if (r.frontReceived) endSpread.push_back(s.Tk1(m.receivedCount) - s.Tn1(m.receivedCount));
     }
     SharedState& s;
     bool answerYes = true;
@@ -66,7 +66,9 @@ protected:
         long n = 0;
         while (n < maxSteps) {
             ++n;
-            if (!m.stepMembrane(s, opt, hooks)) break;
+            const MembraneStep r = m.stepMembrane(s, opt, hooks);
+            hooks.record(r, m);
+            if (!r.goesOn) break;
             if (s.stepCount >= s.NC0) {
                 s.stepCount = 0;
                 if (s.stopFlag == 1) break;
