@@ -2396,6 +2396,10 @@ or cancel the condition ++ A1=A2</translation>
         <source>Темп анимации: модельных секунд за секунду, «макс.» — так быстро, как может компьютер</source>
         <translation>Animation pace: model seconds per wall-clock second; “max” — as fast as the computer can</translation>
     </message>
+    <message>
+        <source>эксперимент завершен: принято %1 фронтов</source>
+        <translation>experiment complete: %1 fronts received</translation>
+    </message>
 </context>
 <context>
     <name>Theory</name>

@@ -2,15 +2,9 @@
 
 #include "app/form1.h"
 #include "base/numbers.h"
-#include "canvas/form4.h"
-#include "canvas/period_table_export_qt.h"
 #include "experiments/classic/classic_model.h"
-#include "experiments/classic/period_csv.h"
 #include "experiments/classic/period_report.h"
 #include "ui/message_box_qt.h"
-#include "ui/run_pacer_qt.h"
-
-#include <functional>
 
 namespace sonrel {
 
@@ -19,12 +13,27 @@ void readFieldsInto(std::initializer_list<std::pair<const QLineEdit*, double*>> 
         *target = numberOf(field);
 }
 
-ClassicController::ClassicController(Form1& form) : QObject(&form), form_(form) {
+ClassicController::ClassicController(Form1& form)
+    : QObject(&form), form_(form), run_(form.state()) {
+    ExperimentWindow w;
+    w.form = &form;
+    w.canvas = &form.picture();
+    w.pacer = form.pacer;
+    w.tableExport = form.tableExport;
+    w.reportBox = form.Check5;
+    w.stepsField = form.Text10;
+    w.fieldsWhenSeen = true;
+    w.beforeStep = [this] {
+        run_.checks = {form_.Check11->isChecked(), form_.Check1->isChecked()};
+        run_.animation = form_.Check9->isChecked();
+    };
+    w.show = [this](const StepOutcome& since) { showFields(since); };
+    runner_ = std::make_unique<ExperimentRun>(std::move(w), run_);
     connect(form.Command13, &QPushButton::clicked, this, &ClassicController::setPeriodClicked);
     connect(form.Command1, &QPushButton::clicked, this, &ClassicController::startClicked);
-    connect(form.Command2, &QPushButton::clicked, this, &ClassicController::stopClicked);
-    connect(form.Command3, &QPushButton::clicked, this, &ClassicController::continueClicked);
-    connect(form.Command4, &QPushButton::clicked, this, &ClassicController::stepsClicked);
+    connect(form.Command2, &QPushButton::clicked, this, [this] { runner_->stop(); });
+    connect(form.Command3, &QPushButton::clicked, this, [this] { runner_->continueClicked(); });
+    connect(form.Command4, &QPushButton::clicked, this, [this] { runner_->stepsClicked(); });
 }
 
 ClassicController::~ClassicController() = default;
@@ -85,10 +94,11 @@ void ClassicController::startClicked() {
     try {
         // Every display step draws with the picture's scale.
         if (!(s.pictureScale > 0)) throw MathError("picture scale not positive");
-        runStarted_ = false;
-        setupRun(s);
-        runStarted_ = true;
-        if (form_.Check5->isChecked()) printLegend();
+        run_.start();
+        if (form_.Check5->isChecked()) {
+            ReportWindowSink sink(form_);
+            printLegend(s, sink);
+        }
     } catch (const MathError&) {
         showMessage(&form_, kSolutionError);
         return;
@@ -96,156 +106,18 @@ void ClassicController::startClicked() {
         showMessage(&form_, kSolutionError);
         return;
     }
-    runExperiment();
+    runner_->run();
 }
 
-void ClassicController::stopClicked() {
-    form_.state().stopFlag = 1;
-}
-
-bool ClassicController::readStepsPerDisplay() {
-    try {
-        form_.state().NC0 = integerOf(form_.Text10);
-        return true;
-    } catch (const InputError&) {
-        showMessage(&form_, kEnterDataCorrectly);
-        return false;
-    }
-}
-
-void ClassicController::continueClicked() {
-    // Nothing has been started, so there is nothing to continue.
-    if (!runStarted_) return;
-    if (!readStepsPerDisplay()) return;
-    form_.state().stopFlag = 0;
-    runExperiment();
-}
-
-void ClassicController::stepsClicked() {
-    if (!runStarted_) return;
-    form_.state().stepCount = 0;
-    if (!readStepsPerDisplay()) return;
-    // With the stop already requested the run ends at its first display step.
-    form_.state().stopFlag = 1;
-    runExperiment();
-}
-
-namespace {
-// Brings a field up to date before any question is shown over the window.
-class SyncingPrompts : public Prompts {
-public:
-    SyncingPrompts(Prompts& inner, std::function<void()> sync)
-        : inner_(inner), sync_(std::move(sync)) {}
-    void tell(const std::string& text, const std::string& title) override {
-        sync_();
-        inner_.tell(text, title);
-    }
-    bool askYesNo(const std::string& text, const std::string& title) override {
-        sync_();
-        return inner_.askYesNo(text, title);
-    }
-
-private:
-    Prompts& inner_;
-    std::function<void()> sync_;
-};
-} // namespace
-
-void ClassicController::runExperiment() {
-    FormBase::RunScope scope(form_);
-    SharedState& s = form_.state();
-    MessageBoxPrompts boxes(&form_);
-    // R changes every step and the positions at every display step, but the
-    // fields are written only when they can be seen: before the window
-    // yields or asks, and at the end. They then show the last display step.
-    double completedR = s.R;
-    Positions displayed;
-    bool positionsPending = false;
-    auto showFields = [&] {
-        setNumber(form_.Text11, completedR);
-        if (!positionsPending) return;
-        positionsPending = false;
-        showPositions(displayed);
-    };
-    auto showFieldsQuietly = [&] {
-        try {
-            showFields();
-        } catch (const MathError&) {
-        }
-    };
-    SyncingPrompts prompts(boxes, showFieldsQuietly);
-    RunPacer::Run paced(*form_.pacer);
-    try {
-        while (!form_.closeRequested()) {
-            const StepChecks checks{form_.Check11->isChecked(), form_.Check1->isChecked()};
-            const StepResult step = stepExperiment(s, checks, prompts);
-            completedR = s.R;
-            if (step.display) {
-                displayed = {s.X(1), s.Y(1), s.X(2), s.Y(2), s.T};
-                positionsPending = true;
-                drawDisplayStep(form_.picture(), s, animation_, form_.Check9->isChecked());
-            }
-            if (step.endRun) break;
-            if (step.display) {
-                if (form_.pacer->pace() > 0) showFields();
-                paced.displayStep();
-            }
-            if (form_.yieldDue()) showFields();
-            form_.pumpEvents();
-        }
-        showFields();
-    } catch (const MathError&) {
-        paced.ended(RunEnd::Failed);
-        showFieldsQuietly();
-        showMessage(&form_, kSolutionError);
-    } catch (const IndexError&) {
-        // The front past the record: the run has used its 20 fronts.
-        paced.ended(RunEnd::LimitReached);
-        showFieldsQuietly();
-        showMessage(&form_, kSolutionError);
-    }
-    // A window closed during the run takes its report window with it.
-    if (form_.closeRequested()) return;
-    const std::string table = tableOrNothing(
-        [&s] { return classicCompletedPeriods(s) > 0 ? classicPeriodCsv(s) : std::string(); });
-    form_.tableExport->setTable(table);
-    if (form_.Check5->isChecked() && printReport())
-        reportWindow(form_.app())->setReportTable(table);
-}
-
-void ClassicController::showPositions(const Positions& p) {
+void ClassicController::showFields(const StepOutcome& since) {
+    setNumber(form_.Text11, form_.state().R);
+    if (!since.display) return;
+    const ClassicRun::Positions& p = run_.displayed();
     setNumber(form_.Text13, p.x1);
     setNumber(form_.Text15, p.y1);
     setNumber(form_.Text14, p.x2);
     setNumber(form_.Text16, p.y2);
     setNumber(form_.Text17, p.t);
-}
-
-void ClassicController::printLegend() {
-    Form4* report = reportWindow(form_.app());
-    report->reportClear();
-    sonrel::printLegend(form_.state(), [report](double y, const std::string& text) {
-        report->reportPrint(y, text);
-    });
-}
-
-bool ClassicController::printReport() {
-    // The whole report is written afresh: a run continued after a stop, or
-    // one whose report was ticked only during the run, prints its blocks
-    // on an empty canvas and never over an earlier report's lines.
-    Form4* report = reportWindow(form_.app());
-    try {
-        printLegend();
-        processPeriods(form_.state(), [report](double y, const std::string& text) {
-            report->reportPrint(y, text);
-        });
-        return true;
-    } catch (const MathError&) {
-        showMessage(&form_, kReportError);
-    } catch (const IndexError&) {
-        showMessage(&form_, kReportError);
-    }
-    return false;
 }
 
 } // namespace sonrel

@@ -1,9 +1,11 @@
 #pragma once
 // The classical wave-front experiment on the main window: T00, start, stop,
 // continue, NC0 steps, the animation and the report.
-#include "experiments/classic/animation.h"
+#include "experiments/classic/classic_run.h"
+#include "ui/experiment_run_qt.h"
 
 #include <QObject>
+#include <memory>
 #include <utility>
 
 class QLineEdit;
@@ -19,30 +21,18 @@ public:
     ~ClassicController() override;
 
 private:
-    void setPeriodClicked();    // Command13 "1-Задать T00, с"
-    void startClicked();        // Command1 "2-Начать эксперимент"
-    void stopClicked();         // Command2 "Остановить"
-    void continueClicked();     // Command3 "Продолжить"
-    void stepsClicked();        // Command4 "NC0 шагов="
-    bool readStepsPerDisplay(); // NC0 from Text10; false after telling the user
+    void setPeriodClicked(); // Command13 "1-Задать T00, с"
+    void startClicked();     // Command1 "2-Начать эксперимент"
+    // Command2 "Остановить", Command3 "Продолжить", Command4 "NC0 шагов="
+    // are the run helper's.
     // X1n, Y1n, VX1, VY1, X2n, Y2n, VX2, VY2 into the bodies, in this order.
     void readBodies();
-
-    // The stepping loop shared by start, continue and NC0 steps; nested runs
-    // run it again on the same state.
-    void runExperiment();
-    // The bodies' positions and the time of a display step, for the fields.
-    struct Positions {
-        double x1 = 0, y1 = 0, x2 = 0, y2 = 0, t = 0;
-    };
-    void showPositions(const Positions& p);
-    bool printReport(); // false after telling the user it failed
-    void printLegend();
+    // R after every step; the bodies and the time of the last display step.
+    void showFields(const StepOutcome& since);
 
     Form1& form_;
-    AnimationMemory animation_;
-    // A start has set up a run, so continue and NC0 steps have a state to resume.
-    bool runStarted_ = false;
+    ClassicRun run_;
+    std::unique_ptr<ExperimentRun> runner_;
 };
 
 // Reads each field into its target in turn; a field that holds no number

@@ -118,8 +118,9 @@ RunPacer::Run::~Run() {
     else if (stepsRun_)
         how = RunEnd::StepsDone;
     p_.showProgress();
+    const std::string end = completedText_.empty() ? runEndText(how) : completedText_;
     p_.StatusLine->setText(p_.StatusLine->text() + QStringLiteral("\n") +
-                           QString::fromStdString(runEndText(how)));
+                           QString::fromStdString(end));
 }
 
 void RunPacer::Run::displayStep() {

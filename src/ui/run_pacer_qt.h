@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <functional>
+#include <string>
 
 class QAbstractButton;
 class QComboBox;
@@ -60,6 +61,8 @@ public:
         // How the run ended, when the window knows better than the stop
         // flag and the questions asked (a limit, an error).
         void ended(RunEnd how) { how_ = static_cast<int>(how); }
+        // A run that has done its work: its own second line (why it is complete).
+        void completed(std::string text) { completedText_ = std::move(text); }
 
     private:
         RunPacer& p_;
@@ -68,6 +71,7 @@ public:
         int noAnswersAtStart_;
         bool stepsRun_;
         int how_ = -1;
+        std::string completedText_;
     };
 
 private:

@@ -205,14 +205,15 @@ std::string reportLegend(const SharedState& s) {
     return t;
 }
 
-void printLegend(SharedState& s, const ReportPrint& print) {
+void printLegend(SharedState& s, ReportSink& sink) {
+    sink.clear();
     s.reportText = reportHeading();
-    print(kReportHeadingY, s.reportText);
+    sink.print(kReportHeadingY, s.reportText);
     s.reportText = reportLegend(s);
-    print(kReportLegendY, s.reportText);
+    sink.print(kReportLegendY, s.reportText);
 }
 
-void processPeriods(SharedState& s, const ReportPrint& print) {
+void processPeriods(SharedState& s, ReportSink& sink) {
     const int periods = s.frontIndex - 1;
     for (int j = 1; j <= periods; ++j) {
         if (periodReceived(s, j)) {
@@ -222,10 +223,10 @@ void processPeriods(SharedState& s, const ReportPrint& print) {
             clearPeriod(s, j);
             s.reportText = unreceivedPeriodLine(j) + kCrLf;
         }
-        print(periodBlockY(j), s.reportText);
+        sink.print(periodBlockY(j), s.reportText);
     }
     s.reportText = periodTable(s, periods);
-    print(periodBlockY(periods + 1), s.reportText);
+    sink.print(periodBlockY(periods + 1), s.reportText);
 }
 
 } // namespace sonrel

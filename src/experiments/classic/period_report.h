@@ -2,14 +2,11 @@
 // Per-period processing of the classical experiment and its report: the
 // legend, one block per received period and a summary table.
 #include "base/shared_state.h"
+#include "ui/experiment.h"
 
-#include <functional>
 #include <string>
 
 namespace sonrel {
-
-// Prints a text at (0, y) of the report scale (0, 600)-(10, 0).
-using ReportPrint = std::function<void(double y, const std::string& text)>;
 
 // Report heights: heading, legend, and 11 units per period block.
 constexpr double kReportHeadingY = 599.9, kReportLegendY = 599.3;
@@ -21,8 +18,8 @@ std::string reportHeading();
 // The legend; QV1, QV2 are the velocity directions of the run being started.
 std::string reportLegend(const SharedState& s);
 
-// Prints the heading and the legend, each through reportText.
-void printLegend(SharedState& s, const ReportPrint& print);
+// Clears the report and prints the heading and the legend, each through reportText.
+void printLegend(SharedState& s, ReportSink& sink);
 
 // Period j has been received once front j + 1 has reached the receiver and
 // recorded the period's end Tk1(j), which is 0 until then.
@@ -45,6 +42,6 @@ ClassicPeriodValues classicPeriodValues(const SharedState& s, int j);
 // one line "период j не принят" in place of its block and of its row, and
 // no values. Throws MathError (for instance dT(j) = 0) after printing the
 // blocks before the failing one.
-void processPeriods(SharedState& s, const ReportPrint& print);
+void processPeriods(SharedState& s, ReportSink& sink);
 
 } // namespace sonrel

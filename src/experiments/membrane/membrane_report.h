@@ -2,18 +2,11 @@
 // Per-period values and the report texts of the membrane experiment.
 #include "base/shared_state.h"
 #include "experiments/membrane/membrane_model.h"
+#include "ui/experiment.h"
 
 #include <string>
 
 namespace sonrel {
-
-// Where report texts go (the report window, or a test's record).
-class ReportSink {
-public:
-    virtual ~ReportSink() = default;
-    virtual void clear() = 0;
-    virtual void print(double y, const std::string& text) = 0;
-};
 
 // Complete periods of a run: the last front received (both ends, its
 // reception recorded) closes the period before it. A run that ended at the

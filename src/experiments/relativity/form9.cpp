@@ -28,9 +28,20 @@ Form9::Form9(AppContext& app) : FormBase(app, 9), model_(record_) {
 
 void Form9::wire() {
     connect(Command1, &QPushButton::clicked, this, &Form9::startClicked);
-    connect(Command2, &QPushButton::clicked, this, [this] { state().stopFlag = 1; });
-    connect(Command3, &QPushButton::clicked, this, &Form9::continueClicked);
-    connect(Command4, &QPushButton::clicked, this, &Form9::stepsClicked);
+    ExperimentWindow w;
+    w.form = this;
+    w.canvas = &picture();
+    w.pacer = pacer;
+    w.tableExport = tableExport;
+    w.reportBox = Check5;
+    w.stepsField = Text10;
+    w.continueReadsSteps = false;
+    w.beforeStep = [this] { model_.opt = readOptions(); };
+    w.show = [this](const StepOutcome& since) { showStep(since); };
+    runner_ = std::make_unique<ExperimentRun>(std::move(w), run_);
+    connect(Command2, &QPushButton::clicked, this, [this] { runner_->stop(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { runner_->continueClicked(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { runner_->stepsClicked(); });
     connect(Command6, &QPushButton::clicked, this, &Form9::saveClicked);
     connect(Command13, &QPushButton::clicked, this, &Form9::findT00Clicked);
     connect(Command14, &QPushButton::clicked, this, &Form9::clearGraphClicked);

@@ -4,9 +4,12 @@
 #include "canvas/canvas_widget.h"
 #include "experiments/relativity/graph_points.h"
 #include "experiments/relativity/model.h"
+#include "experiments/relativity/relativity_run.h"
 #include "experiments/relativity/t00_search.h"
+#include "ui/experiment_run_qt.h"
 #include "ui/fields_qt.h"
 #include "ui/form_base_window.h"
+#include <memory>
 
 namespace sonrel {
 
@@ -159,14 +162,10 @@ private:
     void applyOptions(const relativity::Options& o);
     void readBodies(relativity::Inputs& in) const;
     void startClicked();
-    void continueClicked();
-    void stepsClicked();
-    void runLoop();
-    void showStep(const relativity::StepEvents& ev);
+    void showStep(const StepOutcome& since);
     void showStart();
     void showIsoState();
     void printReportHeader();
-    bool printReport(); // false after telling the user it failed
     void findT00Clicked();
 
     // Graphs and files (form9_graphs.cpp)
@@ -179,6 +178,8 @@ private:
     SharedState record_;
     relativity::Model model_;
     relativity::T00Search search_{model_};
+    relativity::RelativityRun run_{model_};
+    std::unique_ptr<ExperimentRun> runner_;
 };
 
 } // namespace sonrel

@@ -2,12 +2,10 @@
 // NC0 steps, the T00 search, the fields refreshed by a run and the report.
 #include "base/errors.h"
 #include "canvas/form4.h"
-#include "canvas/period_table_export_qt.h"
 #include "experiments/relativity/form9.h"
 #include "experiments/relativity/period_csv.h"
 #include "experiments/relativity/report.h"
 #include "ui/message_box_qt.h"
-#include "ui/run_pacer_qt.h"
 
 namespace sonrel {
 
@@ -121,64 +119,16 @@ void Form9::startClicked() {
         setTruncated(Text42, model_.T2, 6);
         return;
     }
-    runLoop();
+    runner_->run();
 }
 
-void Form9::continueClicked() {
-    if (model_.runKind != 1) return;
-    state().stepCount = 0;
-    state().stopFlag = 0;
-    runLoop();
-}
-
-void Form9::stepsClicked() {
-    if (model_.runKind != 1) return;
-    try {
-        state().NC0 = integerOf(Text10);
-    } catch (const std::exception&) {
-        showMessage(this, kEnterDataCorrectly);
-        return;
-    }
-    state().stepCount = 0;
-    state().stopFlag = 1;
-    runLoop();
-}
-
-void Form9::runLoop() {
-    RunScope scope(*this);
-    MessageBoxPrompts prompts(this);
-    RunPacer::Run paced(*pacer);
-    try {
-        for (;;) {
-            model_.opt = readOptions();
-            const StepEvents ev = model_.step(picture(), prompts);
-            showStep(ev);
-            if (model_.runEnds() || closeRequested()) break;
-            if (ev.groupEnd) paced.displayStep();
-            pumpEvents();
-        }
-    } catch (const IndexError&) {
-        // A period past the record: the run has used its 20 periods.
-        paced.ended(RunEnd::LimitReached);
-        if (!closeRequested()) showMessage(this, kSolutionError);
-    } catch (const std::exception&) {
-        paced.ended(RunEnd::Failed);
-        if (!closeRequested()) showMessage(this, kSolutionError);
-    }
-    if (closeRequested()) return;
-    const std::string table = tableOrNothing(
-        [this] { return model_.completedPeriods() > 0 ? periodCsv(model_) : std::string(); });
-    tableExport->setTable(table);
-    if (Check5->isChecked() && printReport()) reportWindow(app())->setReportTable(table);
-}
-
-void Form9::showStep(const StepEvents& ev) {
+void Form9::showStep(const StepOutcome& since) {
     const SharedState& s = state();
     if (Check9->isChecked()) setNumber(Text47, model_.vAso);
     if (Check16->isChecked()) setNumber(Text48, model_.vIso);
     if (Check18->isChecked() && Option5->isChecked()) setTruncated(Text75, model_.seenLag, 6);
-    if (ev.arrived) Text20->setText(QString::number(ev.periodNumber));
-    if (ev.periodDone) {
+    if (since.arrival) Text20->setText(QString::number(run_.arrivalPeriod()));
+    if (since.periodCompleted) {
         const PeriodView& p = model_.period;
         if (p.measuredSource) {
             setTruncated(Text72, p.kT00, 6);
@@ -200,7 +150,7 @@ void Form9::showStep(const StepEvents& ev) {
         setTruncated(Text23, p.vIsoClock, 6);
         setTruncated(Text24, p.vReceiverClock, 6);
     }
-    if (ev.groupEnd) {
+    if (since.display) {
         setNumber(Text17, s.T);
         setTruncated(Text28, model_.X1iso, 6);
         setTruncated(Text29, model_.X2iso, 6);
@@ -249,25 +199,6 @@ void Form9::printReportHeader() {
     } catch (const std::exception&) {
         showMessage(this, kReportError);
     }
-}
-
-bool Form9::printReport() {
-    try {
-        Form4* report = reportWindow(app());
-        const int periods = model_.completedPeriods();
-        for (int i = 1; i <= periods; ++i) {
-            state().reportText = reportPeriodBlock(model_, i);
-            report->reportPrint(reportBlockY(i), state().reportText);
-        }
-        if (const int open = model_.unfinishedPeriod()) {
-            state().reportText = reportUnreceived(open);
-            report->reportPrint(reportBlockY(open), state().reportText);
-        }
-        return true;
-    } catch (const std::exception&) {
-        showMessage(this, kReportError);
-    }
-    return false;
 }
 
 void Form9::findT00Clicked() {

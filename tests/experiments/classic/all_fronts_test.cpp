@@ -4,6 +4,7 @@
 #include "experiments/classic/period_report.h"
 #include "experiments/classic/typed_defaults.h"
 #include "support/exact_arrival.h"
+#include "support/print_sink.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -84,7 +85,7 @@ TEST_P(ClassicAllFrontsRun, ArrivalsAndPeriodsMatchTheExactSolution) {
     for (int k = 1; k <= 20; ++k)
         EXPECT_NEAR(s.Tk1(k - 1), exact(c, k), 2 * s.dt) << "front " << k;
 
-    processPeriods(s, [](double, const std::string&) {});
+    processPeriods(s, PrintSink([](double, const std::string&) {}).self());
     for (int j = 1; j <= 19; ++j) {
         const double observed = 1 / s.dT(j);
         const double exactFrequency = 1 / (exact(c, j + 1) - exact(c, j));
@@ -117,7 +118,7 @@ TEST(ClassicAllFronts, DefaultRunGetsPeriod19Right) {
     setupRun(s);
     ScriptedPrompts p;
     ASSERT_TRUE(runToRecordEnd(s, p));
-    processPeriods(s, [](double, const std::string&) {});
+    processPeriods(s, PrintSink([](double, const std::string&) {}).self());
     EXPECT_NEAR(s.dT(19), 5.757, 0.002);
     EXPECT_NEAR(1 / s.dT(19), 0.1737, 0.0001);
     EXPECT_NEAR(s.v1(19), 0.1737, 0.0001);
@@ -216,7 +217,7 @@ TEST(ClassicAllFronts, DefaultModeKeepsItsRecord) {
         ASSERT_TRUE(runToRecordEnd(s, p, {delay, true}));
         ASSERT_EQ(p.asked.size(), 1u);
         EXPECT_EQ(p.asked[0], kShortPeriodWarning);
-        processPeriods(s, [](double, const std::string&) {});
+        processPeriods(s, PrintSink([](double, const std::string&) {}).self());
         auto same = [&](const char* name, const PeriodArray& a, const rec::Row& r) {
             for (int j = 0; j <= 20; ++j)
                 EXPECT_EQ(a(j), r[static_cast<std::size_t>(j)]) << name << "(" << j << ")";

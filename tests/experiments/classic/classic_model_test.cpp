@@ -3,6 +3,7 @@
 #include "experiments/classic/period_report.h"
 #include "experiments/classic/typed_defaults.h"
 #include "support/exact_arrival.h"
+#include "support/print_sink.h"
 #include "support/scripted_prompts.h"
 
 #include <cmath>
@@ -164,7 +165,7 @@ TEST(ClassicRun, DefaultExperimentMatchesTheClosedForm) {
     runUntilFront(s, 11, p);
     for (int j = 1; j <= 10; ++j)
         EXPECT_NEAR(s.Tk1(j - 1), exactArrival(j), 2 * s.dt) << "front " << j;
-    processPeriods(s, [](double, const std::string&) {});
+    processPeriods(s, PrintSink([](double, const std::string&) {}).self());
     EXPECT_NEAR(s.dT(1), 3.9, 0.1);
     EXPECT_NEAR(1 / s.dT(1), 0.256, 0.002);
     // Formula (2) for the first period's angles lies near the observed frequency.
@@ -206,7 +207,7 @@ TEST(ClassicRun, ObliqueRunMatchesTheClosedFormAndFormulaTwo) {
     }
     // Formula (2) at the angles recorded for the start (front j) and the end
     // (front j + 1) of each period, and the observed period against the exact one.
-    processPeriods(s, [](double, const std::string&) {});
+    processPeriods(s, PrintSink([](double, const std::string&) {}).self());
     const double V2 = std::hypot(8.0, 5.0);
     for (int j = 1; j <= 4; ++j) {
         SCOPED_TRACE(j);
@@ -402,7 +403,8 @@ TEST(ClassicRun, TwentyFrontsEndTheRunAndTheReportStillCompletes) {
     EXPECT_GT(s.Tk1(19), s.Tk1(18));
     EXPECT_NE(s.Xk2(20), 0);
     std::vector<std::pair<double, std::string>> printed;
-    processPeriods(s, [&](double y, const std::string& t) { printed.emplace_back(y, t); });
+    processPeriods(
+        s, PrintSink([&](double y, const std::string& t) { printed.emplace_back(y, t); }).self());
     ASSERT_EQ(printed.size(), 21u); // 20 blocks and the table
     EXPECT_DOUBLE_EQ(printed.back().first, 591 - 11 * 20);
     // Period 20 would end with front 21, which is outside the record: it is
@@ -442,7 +444,7 @@ TEST(ClassicReport, LegendBlocksAndTableKeepTheirTexts) {
     ScriptedPrompts p;
     runUntilFront(s, 3, p);
     std::vector<std::pair<double, std::string>> printed;
-    const ReportPrint print = [&](double y, const std::string& t) { printed.emplace_back(y, t); };
+    PrintSink print([&](double y, const std::string& t) { printed.emplace_back(y, t); });
     printLegend(s, print);
     processPeriods(s, print);
     ASSERT_EQ(printed.size(), 5u);
@@ -499,7 +501,8 @@ TEST(ClassicReport, ZeroPeriodStopsTheReportAfterTheBlocksBeforeIt) {
     runUntilFront(s, 4, p);
     s.Tk1(2) = s.Tk1(1); // a period of zero length
     int prints = 0;
-    EXPECT_THROW(processPeriods(s, [&](double, const std::string&) { ++prints; }), MathError);
+    EXPECT_THROW(processPeriods(s, PrintSink([&](double, const std::string&) { ++prints; }).self()),
+                 MathError);
     EXPECT_EQ(prints, 1);
 }
 
@@ -544,7 +547,7 @@ TEST(ClassicReport, ObliqueRecordGivesTheBlockAndTableWorkedOutByHand) {
     }
     s.frontIndex = 4; // front 3 is awaited: period 3 has no end
     std::vector<std::string> printed;
-    const ReportPrint print = [&](double, const std::string& t) { printed.push_back(t); };
+    PrintSink print([&](double, const std::string& t) { printed.push_back(t); });
     printLegend(s, print);
     processPeriods(s, print);
     ASSERT_EQ(printed.size(), 6u);

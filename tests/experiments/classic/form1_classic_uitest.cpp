@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -180,9 +181,13 @@ TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
     form()->Check5->setChecked(true);
     click(form(), "Command13");
     click(form(), "Command1");
-    // The twentieth front ends the run as a solution error, after the warning.
-    ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_EQ(boxes.shown.back().text, QStringLiteral("Ошибка решения"));
+    // The twentieth front completes the run: after the warning no box follows.
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith(QStringLiteral("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО")));
+    EXPECT_TRUE(form()
+                    ->findChild<QLabel*>(QStringLiteral("StatusLine"))
+                    ->text()
+                    .endsWith(QStringLiteral("\nэксперимент завершен: принято 20 фронтов")));
     EXPECT_EQ(app->state.frontIndex, 21);
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);

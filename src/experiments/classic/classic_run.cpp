@@ -1,0 +1,58 @@
+#include "experiments/classic/classic_run.h"
+
+#include "experiments/classic/period_csv.h"
+#include "experiments/classic/period_report.h"
+
+namespace sonrel {
+
+namespace {
+// Front frontIndex is the next one to be received; past the record's last
+// front every front of the run has been received.
+bool recordComplete(const SharedState& s) {
+    return s.frontIndex > PeriodArray::hi();
+}
+} // namespace
+
+void ClassicRun::start() {
+    started_ = false;
+    setupRun(s_);
+    started_ = true;
+}
+
+StepOutcome ClassicRun::step(Canvas& canvas, Prompts& prompts) {
+    StepOutcome o;
+    if (!recordComplete(s_)) {
+        const int before = s_.frontIndex;
+        const StepResult r = stepExperiment(s_, checks, prompts);
+        o.arrival = s_.frontIndex != before;
+        o.display = r.display;
+        o.runEnds = r.endRun;
+        if (r.display) {
+            displayed_ = {s_.X(1), s_.Y(1), s_.X(2), s_.Y(2), s_.T};
+            drawDisplayStep(canvas, s_, memory_, animation);
+        }
+    }
+    if (recordComplete(s_)) {
+        o.runEnds = o.complete = true;
+        o.frontsReceived = s_.frontIndex - 1;
+    }
+    return o;
+}
+
+int ClassicRun::completedPeriods() const {
+    return classicCompletedPeriods(s_);
+}
+
+void ClassicRun::report(ReportSink& sink) {
+    // The whole report is written afresh: a run continued after a stop, or
+    // one whose report was ticked only during the run, prints its blocks
+    // on an empty canvas and never over an earlier report's lines.
+    printLegend(s_, sink);
+    processPeriods(s_, sink);
+}
+
+std::string ClassicRun::periodCsv() {
+    return classicPeriodCsv(s_);
+}
+
+} // namespace sonrel
