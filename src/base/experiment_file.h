@@ -45,9 +45,9 @@ struct ExperimentValue {
 struct ExperimentSetup {
     int window = 0; // the window's number: 1, 3, 5, 6, 8, 9 or 10
     bool runOnOpen = false;
+    std::vector<ExperimentValue> values;
     // A ready-made example's title and what to watch for, Russian and English.
     std::string title, description, titleEn, descriptionEn;
-    std::vector<ExperimentValue> values;
 };
 
 // The windows whose set-up a file keeps.
