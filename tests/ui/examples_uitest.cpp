@@ -3,6 +3,7 @@
 // end at "макс." without an error; in "все фронты" every front arrives when
 // the exact meeting of that front with the receiver says.
 #include "canvas/form4.h"
+#include "support/english.h"
 #include "support/exact_arrival.h"
 #include "support/plain_number.h"
 #include "support/ui_helpers.h"
@@ -131,3 +132,26 @@ INSTANTIATE_TEST_SUITE_P(
                                       "\nкорректно только при задании угла А1 вблизи 90 градусов")},
         WindowExamples{9, 2, {"Command1"}}),
     [](const auto& info) { return "Form" + std::to_string(info.param.window); });
+
+// In the English interface the menu lists the English titles, and the chosen
+// example tells its English paragraph.
+TEST_F(EnglishWindowTest, ExamplesSpeakTheInterfaceLanguage) {
+    for (int n : {1, 8, 9}) {
+        FormBase* f = open(n);
+        QMenu* menu = control<QMenu>(f, "MenuExamples");
+        EXPECT_EQ(menu->title(), QStringLiteral("Examples"));
+        const QStringList paths = examplesOf(n);
+        ASSERT_EQ(menu->actions().size(), paths.size());
+        for (qsizetype k = 0; k < paths.size(); ++k) {
+            QFile file(paths[k]);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QJsonObject doc = QJsonDocument::fromJson(file.readAll()).object();
+            EXPECT_EQ(menu->actions()[k]->text(), doc[QStringLiteral("titleEn")].toString());
+            if (k > 0) continue;
+            boxes.shown.clear();
+            menu->actions()[k]->trigger();
+            ASSERT_EQ(boxes.shown.size(), 1u);
+            EXPECT_EQ(boxes.shown[0].text, doc[QStringLiteral("descriptionEn")].toString());
+        }
+    }
+}
