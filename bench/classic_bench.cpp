@@ -25,7 +25,7 @@ RunFigures windowRun(AppContext& app) {
     return {std::round(app.state.T / app.state.dt)};
 }
 
-RunFigures modelRun(AppContext& app) {
+RunFigures modelRun(AppContext& app, bool allFronts) {
     SharedState& s = app.state;
     // The window's defaults, as "1-Задать T00, с" and "2-Начать эксперимент" read them.
     s.Vs = 20;
@@ -36,11 +36,13 @@ RunFigures modelRun(AppContext& app) {
     firstFrontTravelTime(s);
     s.X(1) = 86.60254, s.Y(1) = 50, s.X(2) = 50, s.Y(2) = 0;
     s.dt = 1e-3, s.NC0 = 20, s.pictureScale = 5, s.T00 = 5, s.v0 = 0.2;
-    setupRun(s);
+    EveryFrontState fronts;
+    fronts.allFronts = allFronts;
+    setupRun(s, fronts);
     GoOn prompts;
     long steps = 0;
     try {
-        while (!stepExperiment(s, {true, true}, prompts).endRun)
+        while (!stepExperiment(s, fronts, {true, true}, prompts).endRun)
             ++steps;
     } catch (const std::exception&) {
         // The run ends at the 20-front limit.
@@ -49,7 +51,8 @@ RunFigures modelRun(AppContext& app) {
 }
 
 const bool registered = [] {
-    registerScenario({"main: core model alone, 20 fronts", modelRun, ""});
+    registerScenario({"main: core model alone, 20 fronts",
+                      [](AppContext& app) { return modelRun(app, false); }, ""});
     registerScenario({"main: window, animation + текст, 20 fronts", windowRun,
                       "main: core model alone, 20 fronts"});
     return true;
@@ -85,8 +88,7 @@ RunFigures windowRunAllFronts(AppContext& app, bool withText) {
     return {std::round(app.state.T / app.state.dt)};
 }
 RunFigures modelRunAllFronts(AppContext& app) {
-    app.state.allFronts = true;
-    return modelRun(app);
+    return modelRun(app, true);
 }
 const bool registeredAllFronts = [] {
     registerScenario({"main все фронты: core model alone, 20 fronts", modelRunAllFronts,

@@ -70,7 +70,9 @@ void answerMessageBoxes() {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An offscreen screen of a chosen size ("offscreen:configfile=...") is kept.
+    if (!qgetenv("QT_QPA_PLATFORM").startsWith("offscreen"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The offscreen platform's notices would interleave with the figures.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication qapp(argc, argv);

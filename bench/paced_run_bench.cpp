@@ -1,16 +1,23 @@
 // The main window's default run held to the wall clock at several paces: the
 // wall time, the share of it the process spends computing, and the longest
-// time the picture goes without being repainted.
+// time the picture goes without being repainted. The same run with the
+// picture on the full screen (F11) shows what the zoomed picture costs; run
+// the benchmark on a 1920×1080 offscreen screen for it
+// (QT_QPA_PLATFORM=offscreen:configfile=..., see tests/ui/window_fit_uitest.cpp).
 #include "bench_harness.h"
+#include "canvas/canvas_widget.h"
 #include "ui/form_base_window.h"
+#include "ui/picture_screen_qt.h"
 #include "ui/run_pacer_qt.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <sys/resource.h>
 
 namespace sonrel::bench {
@@ -49,14 +56,20 @@ private:
     qint64 longest_ = 0;
 };
 
-RunFigures pacedRun(AppContext& app, int choice) {
+RunFigures pacedRun(AppContext& app, int choice, bool fullScreen = false,
+                    double modelSeconds = kModelSeconds) {
     QWidget* f = app.windows.show(1);
     f->findChild<QComboBox*>(QStringLiteral("ComboPace"))->setCurrentIndex(choice);
+    if (fullScreen) {
+        f->show();
+        f->findChild<PictureScreen*>(QStringLiteral("pictureScreen"))->enter();
+        QCoreApplication::processEvents();
+    }
     click(f, "Command13");
     // Stop the run once it has covered its model time.
     QTimer stopper;
     QObject::connect(&stopper, &QTimer::timeout, [&] {
-        if (app.state.T >= kModelSeconds) {
+        if (app.state.T >= modelSeconds) {
             stopper.stop();
             click(f, "Command2");
         }
@@ -73,6 +86,21 @@ RunFigures pacedRun(AppContext& app, int choice) {
     r.steps = std::round(app.state.T / app.state.dt);
     r.cpuShare = seconds > 0 ? cpu / seconds : 0;
     r.repaintGapMs = watch.longestGapMs();
+    if (fullScreen) {
+        // What the journal that draws the picture again holds after the run,
+        // and what drawing it again at the design's size takes.
+        auto* picture = f->findChild<CanvasWidget*>(QStringLiteral("Picture1"));
+        RasterCanvas& c = picture->canvas();
+        QElapsedTimer replay;
+        replay.start();
+        const double zoom = c.zoom();
+        c.setZoom(1);
+        const double ms = static_cast<double>(replay.nsecsElapsed()) / 1e6;
+        c.setZoom(zoom);
+        std::fprintf(stderr,
+                     "  zoom %.2f, journal %zu primitives, %.1f MB, drawn again in %.1f ms\n", zoom,
+                     c.journalSize(), static_cast<double>(c.journalBytes()) / 1e6, ms);
+    }
     return r;
 }
 
@@ -83,6 +111,15 @@ const bool registered = [] {
                                  ", 1 s of model time";
         registerScenario({name, [choice](AppContext& a) { return pacedRun(a, choice); }, ""});
     }
+    for (int choice : {3, kPaceMax}) {
+        const std::string caption = kPaceChoices[static_cast<std::size_t>(choice)].caption;
+        registerScenario({"main window full screen paced " + caption,
+                          [choice](AppContext& a) { return pacedRun(a, choice, true); },
+                          "main window paced " + caption + ", 1 s of model time"});
+    }
+    registerScenario(
+        {"main window full screen, whole run at " + std::string(kPaceChoices[kPaceMax].caption),
+         [](AppContext& a) { return pacedRun(a, kPaceMax, true, 1e9); }, ""});
     return true;
 }();
 

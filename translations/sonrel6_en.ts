@@ -2355,6 +2355,25 @@ or cancel the condition ++ A1=A2</translation>
     </message>
 </context>
 <context>
+    <name>RunInputs</name>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>программа</source>
+        <translation>program</translation>
+    </message>
+    <message>
+        <source>окно</source>
+        <translation>window</translation>
+    </message>
+</context>
+<context>
     <name>RunPace</name>
     <message>
         <source>T = %1 с   период %2 из %3</source>

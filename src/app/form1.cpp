@@ -48,9 +48,14 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     theory_ = std::make_unique<TheoryController>(*this);
     applyButtonTooltips(this, 1);
     installExperimentFileActions(*this);
+    installFullScreen(Picture1);
 }
 
 Form1::~Form1() = default;
+
+const ClassicRun& Form1::classicRun() const {
+    return classic_->run();
+}
 
 void Form1::closeEvent(QCloseEvent* e) {
     FormBase::closeEvent(e);

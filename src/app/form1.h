@@ -10,6 +10,7 @@
 namespace sonrel {
 
 class ClassicController;
+class ClassicRun;
 class PeriodTableExport;
 class RunPacer;
 class TheoryController;
@@ -23,6 +24,8 @@ public:
     RasterCanvas& picture() { return Picture1->canvas(); }
     // "Очистить рисунок": clear the picture and draw the animation grid.
     void clearPicture();
+    // The experiment of the last "2-Начать эксперимент", with its every-front record.
+    const ClassicRun& classicRun() const;
 
     CanvasWidget* Picture1; // animation canvas and graph
     // "Сохранить таблицу CSV…" in the picture's menu: the last run's periods

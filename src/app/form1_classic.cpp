@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "base/numbers.h"
 #include "experiments/classic/classic_model.h"
+#include "experiments/classic/classic_texts.h"
 #include "experiments/classic/period_report.h"
 #include "ui/message_box_qt.h"
 
@@ -89,14 +90,13 @@ void ClassicController::startClicked() {
         showMessage(&form_, kEnterDataCorrectly);
         return;
     }
-    // The mode is chosen for the whole run; continue and NC0 steps keep it.
-    s.allFronts = form_.CheckAllFronts->isChecked();
     try {
         // Every display step draws with the picture's scale.
         if (!(s.pictureScale > 0)) throw MathError("picture scale not positive");
-        run_.start();
+        // The mode is chosen for the whole run; continue and NC0 steps keep it.
+        run_.start(form_.CheckAllFronts->isChecked());
         if (form_.Check5->isChecked()) {
-            ReportWindowSink sink(form_);
+            ReportWindowSink sink = runner_->reportSink();
             printLegend(s, sink);
         }
     } catch (const MathError&) {

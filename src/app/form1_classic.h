@@ -20,6 +20,8 @@ public:
     explicit ClassicController(Form1& form);
     ~ClassicController() override;
 
+    const ClassicRun& run() const { return run_; }
+
 private:
     void setPeriodClicked(); // Command13 "1-Задать T00, с"
     void startClicked();     // Command1 "2-Начать эксперимент"

@@ -88,11 +88,6 @@ struct SharedState {
     std::int32_t stopFlag = 0, arrivedFlag = 0;
     std::int16_t warnPending = 0;
     std::int16_t sgnX1 = 1, sgnX2 = 1, sgnY2 = 1;
-    // "все фронты": every emitted front grows on its own radius and is
-    // received on its own; radius, radius last drawn and reception per front.
-    bool allFronts = false;
-    PeriodArray frontRadii, frontRadiiDrawn;
-    IndexedArray<std::int16_t, 0, 20> frontReceived;
 
     // Period record of the main and membrane experiments (periods 0..20).
     PeriodArray Tn2, Xn2, Yn2, Tn1, Xn1, Yn1, Tk1, Xk1, Yk1, Xk2, Yk2;

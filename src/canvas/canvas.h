@@ -77,6 +77,9 @@ public:
     // break returns to the scale's left edge one text line down; afterwards
     // the current position is the start of the next line.
     virtual void print(const std::string& text) = 0;
+    // Like print, for the numbers of an axis: a canvas that knows the size of
+    // its text moves a line that would be cut at the picture's edge inside.
+    virtual void printWithin(const std::string& text) { print(text); }
 
     // An animation frame: the primitives drawn between beginFrame and endFrame
     // replace those of the previous frame. A canvas may then paint only what

@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace sonrel {
 
@@ -21,7 +23,7 @@ CanvasWidget::CanvasWidget(const char* objectName, int widthPx, int heightPx, QW
     canvas_.setDevicePixelRatio(devicePixelRatioF());
     saveAs_ = new QAction(ExportTexts::saveAs(), this);
     saveAs_->setObjectName(QStringLiteral("actionSaveAs"));
-    connect(saveAs_, &QAction::triggered, this, &CanvasWidget::saveAsClicked);
+    connect(saveAs_, &QAction::triggered, this, [this] { saveAsClicked(false); });
     addAction(saveAs_);
 }
 
@@ -34,15 +36,33 @@ bool CanvasWidget::event(QEvent* e) {
 
 void CanvasWidget::resizePicture(int widthPx, int heightPx) {
     canvas_.resizePixels(widthPx, heightPx);
-    setFixedSize(widthPx, heightPx);
+    setFixedSize(zoomedSize());
+}
+
+QSize CanvasWidget::zoomedSize() const {
+    const double z = canvas_.zoom();
+    return {static_cast<int>(std::floor(canvas_.widthPx() * z + 1e-6)),
+            static_cast<int>(std::floor(canvas_.heightPx() * z + 1e-6))};
+}
+
+double CanvasWidget::zoomToFit(QSize room) const {
+    const double z = std::min(double(room.width()) / canvas_.widthPx(),
+                              double(room.height()) / canvas_.heightPx());
+    return std::max(1.0, z);
+}
+
+void CanvasWidget::setZoom(double zoom) {
+    canvas_.setZoom(std::max(1.0, zoom));
+    setFixedSize(zoomedSize());
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QImage& img = canvas_.image();
     const QRect r = e->rect();
-    const double k = double(img.width()) / canvas_.widthPx();
-    const double ky = double(img.height()) / canvas_.heightPx();
+    // Image pixels per widget pixel: the screen's ratio, the zoom is in both.
+    const double k = double(img.width()) / (canvas_.widthPx() * canvas_.zoom());
+    const double ky = double(img.height()) / (canvas_.heightPx() * canvas_.zoom());
     p.drawImage(QRectF(r), img, QRectF(r.x() * k, r.y() * ky, r.width() * k, r.height() * ky));
 }
 
@@ -52,23 +72,31 @@ void CanvasWidget::mousePressEvent(QMouseEvent* e) {
         QWidget::mousePressEvent(e);
         return;
     }
-    const QPointF u = canvas_.toUser(e->position().x(), e->position().y());
+    const double z = canvas_.zoom();
+    const QPointF u = canvas_.toUser(e->position().x() / z, e->position().y() / z);
     emit mousePressed(u.x(), u.y(), static_cast<int>(e->button()));
 }
 
 void CanvasWidget::contextMenuEvent(QContextMenuEvent* e) {
     QMenu menu(this);
-    menu.addActions(actions());
+    for (QAction* a : actions()) {
+        menu.addAction(a);
+        // Beside it, the same save of the picture as shown, zoomed.
+        if (a == saveAs_)
+            menu.addAction(ExportTexts::saveAtScreenSize(), this, [this] { saveAsClicked(true); })
+                ->setObjectName(QStringLiteral("actionSaveAtScreenSize"));
+    }
     menu.exec(e->globalPos());
 }
 
-void CanvasWidget::saveAsClicked() {
-    const QString path = askFileToSave(this, ExportTexts::saveAs(), ExportTexts::pictureFilters());
-    if (!path.isEmpty()) savePictureTo(path);
+void CanvasWidget::saveAsClicked(bool atScreenSize) {
+    const QString title = atScreenSize ? ExportTexts::saveAtScreenSize() : ExportTexts::saveAs();
+    const QString path = askFileToSave(this, title, ExportTexts::pictureFilters());
+    if (!path.isEmpty()) savePictureTo(path, atScreenSize);
 }
 
-QString CanvasWidget::savePictureTo(const QString& path) {
-    const QString written = savePictureAs(canvas_, path);
+QString CanvasWidget::savePictureTo(const QString& path, bool atScreenSize) {
+    const QString written = savePictureAs(canvas_, path, 0, atScreenSize);
     tellPictureSaved(this, written, kSaveImageError);
     return written;
 }

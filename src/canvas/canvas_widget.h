@@ -1,7 +1,8 @@
 #pragma once
-// Shows a raster canvas at its pixel size and reports presses of the left
-// and middle buttons in the canvas's user coordinates (the right button opens
-// the picture's menu). Repaints are coalesced: many primitives, one paint.
+// Shows a raster canvas at its pixel size, or zoomed when the window has room
+// for more, and reports presses of the left and middle buttons in the
+// canvas's user coordinates (the right button opens the picture's menu).
+// Repaints are coalesced: many primitives, one paint.
 #include "canvas/raster_canvas_qt.h"
 
 #include <QWidget>
@@ -18,15 +19,22 @@ public:
     RasterCanvas& canvas() { return canvas_; }
     // Changes the pixel size of the picture (and of the widget).
     void resizePicture(int widthPx, int heightPx);
+    // Shows the picture `zoom` (at least 1) times its pixel size, drawn
+    // again at that scale; the widget takes the zoomed size.
+    void setZoom(double zoom);
+    double zoom() const { return canvas_.zoom(); }
+    // The zoom at which the picture, its shape kept, fits `room`: at least 1.
+    double zoomToFit(QSize room) const;
 
     // "Сохранить как…": asks for a file and saves the picture as PNG or BMP.
     // It is the first entry of the picture's context menu; a window adds
-    // its own entries after it with addAction().
+    // its own entries after it with addAction(). The menu shows next to it
+    // "Сохранить как… (в размере экрана)", the picture as shown, zoomed.
     QAction* saveAsAction() const { return saveAs_; }
     // Saves the picture to path (see savePictureAs), then puts the notice in
     // the window's status line, or tells the user it failed. Returns the
-    // path written, empty on failure.
-    QString savePictureTo(const QString& path);
+    // path written, empty on failure. atScreenSize saves it as shown.
+    QString savePictureTo(const QString& path, bool atScreenSize = false);
 
 signals:
     // x, y in user coordinates; button as Qt::MouseButton.
@@ -39,7 +47,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent*) override;
 
 private:
-    void saveAsClicked();
+    void saveAsClicked(bool atScreenSize);
+    QSize zoomedSize() const;
 
     RasterCanvas canvas_;
     QAction* saveAs_;

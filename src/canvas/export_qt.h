@@ -18,6 +18,7 @@ struct ExportTexts {
 
 public:
     static QString saveAs() { return tr("Сохранить как…"); }
+    static QString saveAtScreenSize() { return tr("Сохранить как… (в размере экрана)"); }
     static QString saveReport() { return tr("Сохранить отчет…"); }
     static QString saveTable() { return tr("Сохранить таблицу CSV…"); }
     static QStringList pictureFilters() {

@@ -117,7 +117,17 @@ void Form4::reportClear() {
     canvas().clear();
     printed_.clear();
     textBottomPx_ = 0;
+    headDepth_ = 0;
     setReportTable({});
+}
+
+void Form4::reportClear(const std::string& head) {
+    reportClear();
+    if (head.empty()) return;
+    constexpr double kTop = 599.9;
+    reportPrint(kTop, head);
+    // One blank line between the head and the report's own first line.
+    headDepth_ = kTop - canvas().currentY() + canvas().textLineHeightUser();
 }
 
 void Form4::setReportTable(const std::string& csv) {
@@ -164,7 +174,7 @@ bool Form4::saveTableTo(const QString& path) {
 }
 
 void Form4::reportPrint(double y, const std::string& text) {
-    canvas().setCurrent(0, y);
+    canvas().setCurrent(0, y - headDepth_);
     canvas().print(text);
     printed_.push_back(text);
     // After printing, the current position is the start of the next line:
@@ -173,9 +183,11 @@ void Form4::reportPrint(double y, const std::string& text) {
     textBottomPx_ = std::max(textBottomPx_, static_cast<int>(std::ceil(bottom)));
 }
 
-QString Form4::plainText() const {
+QString Form4::plainText(bool withHead) const {
     QString all;
-    for (const std::string& t : printed_) {
+    const std::size_t first = !withHead && headDepth_ > 0 ? 1 : 0;
+    for (std::size_t i = first; i < printed_.size(); ++i) {
+        const std::string& t = printed_[i];
         all += QString::fromStdString(t);
         if (!all.endsWith('\n')) all += '\n';
     }

@@ -17,11 +17,15 @@ public:
 
     // Clears the report canvas and the kept text.
     void reportClear();
+    // Clears it and prints `head` (the run's inputs) at the top; what is
+    // printed afterwards until the next clear moves down below the head.
+    void reportClear(const std::string& head);
     // Prints text at (0, y) of the report scale (0, 600)-(10, 0); line
     // breaks inside the text start new lines at x = 0.
     void reportPrint(double y, const std::string& text);
-    // Everything printed since the last clear, in the order printed.
-    QString plainText() const;
+    // Everything printed since the last clear, in the order printed; without
+    // the head of inputs when withHead is false.
+    QString plainText(bool withHead = true) const;
     // Puts plainText() on the clipboard.
     void copyReport();
 
@@ -58,6 +62,7 @@ private:
     void savePictureClicked();
     std::vector<std::string> printed_;
     int textBottomPx_ = 0; // logical pixel row below the lowest text printed
+    double headDepth_ = 0; // report units the head takes at the top
     std::string table_;
 };
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <cmath>
 
 namespace sonrel {
 
@@ -37,15 +38,16 @@ QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& 
     return writeImage(image, path, "BMP") ? QDir::cleanPath(path) : QString();
 }
 
-QString savePictureAs(RasterCanvas& canvas, const QString& path, int heightPx) {
+QString savePictureAs(RasterCanvas& canvas, const QString& path, int heightPx, bool atScreenSize) {
     if (QFileInfo(path).isRelative() && !QFileInfo(QDir::currentPath()).isDir()) return {};
     QString target = QFileInfo(path).absoluteFilePath();
     const QString suffix = QFileInfo(target).suffix().toLower();
     const bool bmp = suffix == QStringLiteral("bmp");
     if (suffix.isEmpty()) target += QStringLiteral(".png");
-    QImage whole = canvas.logicalImage();
-    if (heightPx > 0 && heightPx < whole.height())
-        whole = whole.copy(0, 0, whole.width(), heightPx);
+    QImage whole = atScreenSize ? canvas.screenImage() : canvas.logicalImage();
+    const double k = double(whole.height()) / canvas.heightPx();
+    if (heightPx > 0 && heightPx < canvas.heightPx())
+        whole = whole.copy(0, 0, whole.width(), static_cast<int>(std::lround(heightPx * k)));
     const QImage image = whole.convertToFormat(bmp ? QImage::Format_RGB888 : QImage::Format_RGB32);
     return writeImage(image, target, bmp ? "BMP" : "PNG") ? target : QString();
 }

@@ -17,6 +17,9 @@ QString savePicture(RasterCanvas& canvas, const QString& prefix, const QString& 
 // name without a suffix. Returns the absolute path written, or an empty
 // string when the file could not be written (an existing file then stays).
 // A heightPx between 1 and the picture's height keeps only its top rows.
-QString savePictureAs(RasterCanvas& canvas, const QString& path, int heightPx = 0);
+// atScreenSize writes the picture as shown instead, zoomed and at the
+// screen's density (heightPx then counts logical pixels too).
+QString savePictureAs(RasterCanvas& canvas, const QString& path, int heightPx = 0,
+                      bool atScreenSize = false);
 
 } // namespace sonrel

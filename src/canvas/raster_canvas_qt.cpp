@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+#include <unordered_set>
 
 namespace sonrel {
 
@@ -65,6 +66,22 @@ int RasterCanvas::devicePixel(int logical, int deviceSize, int logicalSize) {
 }
 
 QImage RasterCanvas::logicalImage() {
+    // A zoomed picture is drawn again at the screen's own scale, so a saved
+    // file is the same at any window size.
+    if (zoom_ != 1) {
+        QImage unzoomed = replay(screenRatio_).first;
+        if (screenRatio_ == 1) {
+            unzoomed.setDevicePixelRatio(1);
+            return unzoomed;
+        }
+        std::swap(unzoomed, image_);
+        const double ratio = dpr_;
+        dpr_ = screenRatio_;
+        QImage out = logicalImage();
+        dpr_ = ratio;
+        std::swap(unzoomed, image_);
+        return out;
+    }
     const QImage& img = image();
     if (img.width() == w_ && img.height() == h_) {
         QImage out = img;
@@ -84,24 +101,138 @@ QImage RasterCanvas::logicalImage() {
 }
 
 void RasterCanvas::setDevicePixelRatio(double ratio) {
-    if (!(ratio > 0) || ratio == dpr_) return;
-    // What was drawn so far, and the background layer, are kept, scaled,
-    // until they are drawn again.
-    const QImage old = image(), oldPaper = paper_;
+    if (!(ratio > 0) || ratio == screenRatio_) return;
+    screenRatio_ = ratio;
+    rerender(screenRatio_ * zoom_);
+}
+
+void RasterCanvas::setZoom(double zoom) {
+    if (!(zoom > 0) || zoom == zoom_) return;
+    zoom_ = zoom;
+    rerender(screenRatio_ * zoom_);
+}
+
+void RasterCanvas::rerender(double ratio) {
+    if (ratio == dpr_) return;
+    painter_.reset();
     dpr_ = ratio;
-    makeImage();
-    {
-        QPainter p(&image_);
-        p.drawImage(QRectF(0, 0, w_, h_), old);
+    // The journal painted again at the new scale: what was drawn stays sharp.
+    std::tie(image_, paper_) = replay(dpr_);
+    forgetFrames();
+    batch_.reset();
+    damage_.resize(w_, h_);
+    changed();
+}
+
+std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
+    QImage img(std::max(1, static_cast<int>(std::ceil(w_ * ratio - 1e-9))),
+               std::max(1, static_cast<int>(std::ceil(h_ * ratio - 1e-9))), QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
+    img.fill(qrgb(background_));
+    QImage paper;
+    QPainter p(&img);
+    // Set up as painter() is: the font's aliased glyphs come from the painter's font.
+    auto setUp = [&] {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setFont(font_);
+    };
+    setUp();
+    PaintOp op;
+    for (const JournalOp& j : journal_) {
+        if (j.kind == PaintOp::TakePaper) {
+            p.end();
+            paper = img.copy();
+            paper.setDevicePixelRatio(1);
+            p.begin(&img);
+            setUp();
+            continue;
+        }
+        op.kind = j.kind;
+        op.width = j.width;
+        op.color = j.color;
+        op.a = j.a, op.b = j.b, op.c = j.c, op.d = j.d;
+        if (j.kind == PaintOp::Text)
+            op.text = std::static_pointer_cast<const QStaticText>(j.data);
+        else if (j.kind == PaintOp::Pixels)
+            op.batch = std::static_pointer_cast<const PixelBatch>(j.data);
+        paintOn(p, op, inkOf(op.color, paper, ratio));
+        op.text.reset();
+        op.batch.reset();
     }
-    if (!oldPaper.isNull()) {
-        paper_ = image_;
-        paper_.detach();
-        QPainter p(&paper_);
-        p.drawImage(QRectF(0, 0, w_, h_), oldPaper);
-        p.end();
-        paper_.setDevicePixelRatio(1);
+    p.end();
+    return {img, paper};
+}
+
+void RasterCanvas::record(const PaintOp& op) {
+    JournalOp j{op.kind, op.width, op.color, op.a, op.b, op.c, op.d, {}};
+    if (op.kind == PaintOp::Text)
+        j.data = op.text;
+    else if (op.kind == PaintOp::Pixels)
+        j.data = op.batch;
+    journal_.push_back(std::move(j));
+}
+
+void RasterCanvas::compactJournal() {
+    if (journal_.size() <= kJournalLimit) return;
+    // Every primitive is opaque: a pixel shows the last primitive that
+    // covers it. A primitive painted again later (an animation repaints its
+    // grid, markers and labels at every display step) can therefore go from
+    // its earlier place without changing the picture. The background layer's
+    // part stays whole, since the layer is taken from it.
+    const std::size_t head = journalPaper_;
+    auto hash = [this](std::size_t i) {
+        const JournalOp& j = journal_[i];
+        std::size_t h = std::hash<double>()(j.a) ^ (std::hash<double>()(j.b) << 1);
+        h ^= (std::hash<double>()(j.c) << 2) ^ (std::hash<double>()(j.d) << 3);
+        h ^= (std::size_t(j.color) << 7) ^ (std::size_t(j.kind) << 3) ^ std::size_t(j.width);
+        return h ^ std::hash<const void*>()(j.data.get());
+    };
+    auto same = [this](std::size_t x, std::size_t y) {
+        const JournalOp &p = journal_[x], &q = journal_[y];
+        return p.kind == q.kind && p.width == q.width && p.color == q.color && p.a == q.a &&
+               p.b == q.b && p.c == q.c && p.d == q.d && p.data == q.data;
+    };
+    std::unordered_set<std::size_t, decltype(hash), decltype(same)> later(1024, hash, same);
+    std::vector<bool> keep(journal_.size(), true);
+    for (std::size_t i = journal_.size(); i-- > head;)
+        keep[i] = later.insert(i).second;
+    later.clear();
+    std::size_t out = head, f = 0;
+    std::vector<std::size_t> frames;
+    for (std::size_t i = head; i < journal_.size(); ++i) {
+        for (; f < journalFrames_.size() && journalFrames_[f] <= i; ++f)
+            if (journalFrames_[f] >= head && (frames.empty() || frames.back() != out))
+                frames.push_back(out);
+        if (keep[i]) journal_[out++] = std::move(journal_[i]);
     }
+    journal_.resize(out);
+    journalFrames_ = std::move(frames);
+    if (journal_.size() <= kJournalLimit / 2 || journalFrames_.empty()) return;
+    // Still too long: the oldest frames after the background layer go. Each
+    // frame repaints its moving parts, so the picture drawn again loses only
+    // traces that those frames left and no later frame covered.
+    const std::size_t keepFrom = journal_.size() - kJournalLimit / 2;
+    auto cut = std::lower_bound(journalFrames_.begin(), journalFrames_.end(), keepFrom);
+    if (cut == journalFrames_.end() || *cut <= head) return;
+    const std::size_t to = *cut;
+    journal_.erase(journal_.begin() + static_cast<std::ptrdiff_t>(head),
+                   journal_.begin() + static_cast<std::ptrdiff_t>(to));
+    std::vector<std::size_t> kept;
+    for (std::size_t start : journalFrames_)
+        if (start >= to) kept.push_back(start - (to - head));
+    journalFrames_ = std::move(kept);
+}
+
+std::size_t RasterCanvas::journalBytes() const {
+    return journal_.capacity() * sizeof(JournalOp) +
+           journalFrames_.capacity() * sizeof(std::size_t);
+}
+
+QImage RasterCanvas::screenImage() {
+    QImage out = image();
+    out.detach();
+    out.setDevicePixelRatio(1);
+    return out;
 }
 
 void RasterCanvas::makeImage() {
@@ -115,6 +246,10 @@ void RasterCanvas::makeImage() {
     image_.fill(qrgb(background_));
     paper_ = QImage();
     damage_.resize(w_, h_);
+    journal_.clear();
+    journalFrames_.clear();
+    journalPaper_ = 0;
+    labels_.clear();
 }
 
 QPointF RasterCanvas::toPixels(double x, double y) const {
@@ -130,7 +265,7 @@ QPointF RasterCanvas::toUser(double px, double py) const {
 void RasterCanvas::setFontPixelSize(int px) {
     font_.setPixelSize(px);
     lineHeightPx_ = QFontMetrics(font_).lineSpacing();
-    forgetFrames(); // the laid-out texts they refer to go
+    forgetFrames(); // the keys of the laid-out texts they refer to go
     textCache_.clear();
     if (painter_) painter_->setFont(font_);
 }
@@ -147,12 +282,21 @@ void RasterCanvas::keepAsBackground() {
     paper_.setDevicePixelRatio(1);
     // The erasing primitives of the previous frame painted the old layer.
     forgetFrames();
+    journal_.push_back({PaintOp::TakePaper, 0, 0, 0, 0, 0, 0, {}});
+    journalPaper_ = journal_.size();
 }
 
 void RasterCanvas::clear() {
-    if (frameDepth_ == 0 && !paper_.isNull()) {
-        paper_ = QImage();
-        forgetFrames();
+    if (frameDepth_ == 0) {
+        if (!paper_.isNull()) {
+            paper_ = QImage();
+            forgetFrames();
+        }
+        // Nothing drawn before shows any more.
+        journal_.clear();
+        journalFrames_.clear();
+        journalPaper_ = 0;
+        labels_.clear();
     }
     PaintOp op;
     op.kind = PaintOp::Fill;
@@ -211,6 +355,11 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
         QPointF a, b;
         if (!segmentInPixels(ends + 4 * k, a, b)) continue;
         lineBatch_.emplace_back(a, b);
+        PaintOp op;
+        op.kind = PaintOp::Line;
+        op.color = qrgb(c);
+        op.a = a.x(), op.b = a.y(), op.c = b.x(), op.d = b.y();
+        record(op);
         if (havePrevious_)
             damage_.mark({TileShape::Segment, a.x(), a.y(), b.x(), b.y(), PaintOp::penMargin(1)});
     }
@@ -309,6 +458,14 @@ RasterCanvas::mapBatch(const double* xs, const double* ys, std::size_t n, std::u
 }
 
 void RasterCanvas::print(const std::string& text) {
+    printLines(text, false);
+}
+
+void RasterCanvas::printWithin(const std::string& text) {
+    printLines(text, true);
+}
+
+void RasterCanvas::printLines(const std::string& text, bool within) {
     double x = currentX_, y = currentY_;
     const double step = textLineHeightUser();
     std::size_t from = 0;
@@ -318,23 +475,29 @@ void RasterCanvas::print(const std::string& text) {
             text.substr(from, end == std::string::npos ? std::string::npos : end - from);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (end == std::string::npos && line.empty() && !first) break; // text ended by a line break
-        const QPointF at = toPixels(x, y);
+        QPointF at = toPixels(x, y);
         if (!line.empty() && nearPicture(at)) {
             PaintOp op;
             op.kind = PaintOp::Text;
             op.color = qrgb(textColor_);
-            op.a = at.x(), op.b = at.y();
             // A frame mostly prints what the previous frame printed at the
             // same place in its list: take that layout without a lookup.
-            const std::size_t at = frame_.size();
-            if (frameDepth_ > 0 && at < previous_.size() && previous_[at].kind == PaintOp::Text &&
-                *previous_[at].textKey == line) {
-                op.textKey = previous_[at].textKey;
-                op.text = previous_[at].text;
+            const std::size_t n = frame_.size();
+            if (frameDepth_ > 0 && n < previous_.size() && previous_[n].kind == PaintOp::Text &&
+                *previous_[n].textKey == line) {
+                op.textKey = previous_[n].textKey;
+                op.text = previous_[n].text;
             } else {
                 std::tie(op.textKey, op.text) = laidOut(line);
             }
-            submit(op);
+            const QSizeF size = op.text->size();
+            if (within) {
+                // An axis number at the edge moves inside rather than being cut.
+                at.setX(std::clamp(at.x(), 0.0, std::max(0.0, w_ - size.width())));
+                at.setY(std::clamp(at.y(), 0.0, std::max(0.0, h_ - size.height())));
+            }
+            op.a = at.x(), op.b = at.y();
+            if (labelFits(QRectF(at, size), line)) submit(op);
         }
         x = x1_;
         y += step;
@@ -344,22 +507,50 @@ void RasterCanvas::print(const std::string& text) {
     setCurrent(x1_, y);
 }
 
-std::pair<const std::string*, const QStaticText*> RasterCanvas::laidOut(const std::string& line) {
+bool RasterCanvas::labelFits(const QRectF& box, const std::string& text) {
+    // Labels printed again at every display step with a changed value would
+    // pile up into an unreadable blot: a label is drawn only where no other
+    // label is still to be seen. The same label at the same place is drawn
+    // again (the same pixels) for the frame it belongs to.
+    // The boxes include the font's blank edges: lines of a text block touch
+    // without their glyphs overlapping.
+    const QRectF ink = box.adjusted(1, 2, -1, -2);
+    bool overlaps = false;
+    for (const Label& l : labels_) {
+        if (!l.box.adjusted(1, 2, -1, -2).intersects(ink)) continue;
+        if (l.box == box && l.text == text) return true;
+        overlaps = true;
+    }
+    if (overlaps) return false;
+    labels_.push_back({box, text});
+    return true;
+}
+
+void RasterCanvas::forgetLabelsUnder(const QRect& box) {
+    // A filled box wipes the labels it covers (their part on the picture).
+    const QRectF fill(box.left(), box.top(), box.width() + 1.0, box.height() + 1.0);
+    const QRectF picture(0, 0, w_, h_);
+    std::erase_if(labels_, [&](const Label& l) { return fill.contains(l.box & picture); });
+}
+
+std::pair<const std::string*, std::shared_ptr<const QStaticText>>
+RasterCanvas::laidOut(const std::string& line) {
     // Animations print the same labels at every display step: lay each out once.
     auto it = textCache_.find(line);
     if (it == textCache_.end()) {
         // Frames refer to laid-out texts, so the cache is only emptied between frames.
+        // The journal and the labels keep their laid-out texts alive.
         if (textCache_.size() > 4096 && frameDepth_ == 0) {
             forgetFrames();
             textCache_.clear();
         }
-        QStaticText st(QString::fromStdString(line));
-        st.setTextFormat(Qt::PlainText);
-        st.setPerformanceHint(QStaticText::AggressiveCaching);
-        st.prepare(QTransform(), font_);
-        it = textCache_.emplace(line, st).first;
+        auto st = std::make_shared<QStaticText>(QString::fromStdString(line));
+        st->setTextFormat(Qt::PlainText);
+        st->setPerformanceHint(QStaticText::AggressiveCaching);
+        st->prepare(QTransform(), font_);
+        it = textCache_.emplace(line, std::move(st)).first;
     }
-    return {&it->first, &it->second};
+    return {&it->first, it->second};
 }
 
 void RasterCanvas::resizePixels(int widthPx, int heightPx) {

@@ -38,6 +38,7 @@ public:
                 std::uint64_t revision = 0) override;
     void lines(const double* ends, std::size_t n, Color c) override;
     void print(const std::string& text) override;
+    void printWithin(const std::string& text) override;
     void beginFrame() override;
     void endFrame() override;
 
@@ -55,13 +56,33 @@ public:
     // Renders with `ratio` device pixels per logical pixel (the screen's
     // scaling), so lines and text stay sharp on a high-density screen.
     void setDevicePixelRatio(double ratio);
-    double devicePixelRatio() const { return dpr_; }
+    double devicePixelRatio() const { return screenRatio_; }
+    // Shows the picture `zoom` times its logical size (a window larger than
+    // the design, a full screen): rendered with screen ratio × zoom device
+    // pixels per logical pixel. What was drawn is drawn again at the new
+    // scale from the journal, sharp; user coordinates stay as they are.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    // Device pixels per logical pixel in the image: screen ratio × zoom.
+    double renderRatio() const { return dpr_; }
+
+    // The primitives kept to draw the picture again at another scale, and
+    // what they take in memory. The journal holds what was drawn since the
+    // last clear(); once it passes kJournalLimit primitives, those painted
+    // again later go from their earlier places (the picture stays the same),
+    // and if that is not enough the oldest animation frames after the
+    // background layer go.
+    std::size_t journalSize() const { return journal_.size(); }
+    std::size_t journalBytes() const;
+    static constexpr std::size_t kJournalLimit = 120000;
 
     // The persistent image with every pending primitive finished, in device
     // pixels (its devicePixelRatio() says how many per logical pixel).
     const QImage& image();
     // The picture at its logical pixel size (for saving to a file).
     QImage logicalImage();
+    // The picture as shown: at the screen ratio × zoom (for saving at screen size).
+    QImage screenImage();
     // The colour of the logical pixel at user coordinates (x, y).
     QRgb pixelAt(double x, double y);
 
@@ -83,12 +104,14 @@ private:
     };
     // One primitive in pixel coordinates, as painted.
     struct PaintOp {
-        enum Kind : std::uint8_t { Fill, Line, Ellipse, Pixel, Disc, Pixels, Text } kind = Fill;
+        // TakePaper (journal only): what is drawn so far becomes the background layer.
+        enum Kind : std::uint8_t { Fill, Line, Ellipse, Pixel, Disc, Pixels, Text, TakePaper };
+        Kind kind = Fill;
         QRgb color = 0;
         int width = 1;
-        double a = 0, b = 0, c = 0, d = 0;    // see shape()
-        const QStaticText* text = nullptr;    // owned by textCache_
-        const std::string* textKey = nullptr; // its line, also owned by textCache_
+        double a = 0, b = 0, c = 0, d = 0;       // see shape()
+        std::shared_ptr<const QStaticText> text; // shared with textCache_
+        const std::string* textKey = nullptr;    // its line, owned by textCache_
         std::shared_ptr<const PixelBatch> batch;
         TileShape area; // where its pixels can lie: set when painted or matched
         TileBounds bounds;
@@ -100,10 +123,35 @@ private:
         static double penMargin(int width) { return width / 2.0 + 2; }
     };
 
+    // A primitive as the journal keeps it: what painting it again needs.
+    struct JournalOp {
+        PaintOp::Kind kind;
+        int width;
+        QRgb color;
+        double a, b, c, d;
+        std::shared_ptr<const void> data; // the laid-out text or the pixel batch
+    };
+    // A text label as drawn, in logical pixels.
+    struct Label {
+        QRectF box;
+        std::string text;
+    };
+
     QPainter& painter();
     // What a primitive paints with: its colour, or for a near-white one the
     // background layer, so that erasing leaves the grid beneath.
     QBrush ink(const PaintOp& op) const;
+    static QBrush inkOf(QRgb color, const QImage& paper, double ratio);
+    static void paintOn(QPainter& p, const PaintOp& op, const QBrush& brush);
+    void record(const PaintOp& op);
+    void compactJournal();
+    // The journal painted into a new image at `ratio`, with its background layer.
+    std::pair<QImage, QImage> replay(double ratio) const;
+    void rerender(double ratio);
+    void printLines(const std::string& text, bool within);
+    // False when the label would cover a different one still on the picture.
+    bool labelFits(const QRectF& box, const std::string& text);
+    void forgetLabelsUnder(const QRect& box);
     // A segment's ends in pixels; false when it cannot be drawn.
     bool segmentInPixels(const double* ends, QPointF& a, QPointF& b) const;
     void submit(PaintOp op);
@@ -114,7 +162,8 @@ private:
     void diffWithPreviousFrame();
     void forgetFrames();
     // The laid-out line and its key in the cache.
-    std::pair<const std::string*, const QStaticText*> laidOut(const std::string& line);
+    std::pair<const std::string*, std::shared_ptr<const QStaticText>>
+    laidOut(const std::string& line);
     std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n,
                                                std::uint64_t revision);
     void changed();
@@ -125,7 +174,12 @@ private:
     QImage image_;
     QImage paper_;   // the background layer; null while it is the plain background colour
     int w_, h_;      // logical size
-    double dpr_ = 1; // device pixels per logical pixel
+    double dpr_ = 1; // device pixels per logical pixel: screenRatio_ × zoom_
+    double screenRatio_ = 1, zoom_ = 1;
+    std::vector<JournalOp> journal_;
+    std::vector<std::size_t> journalFrames_;  // where each frame starts in the journal
+    std::size_t journalPaper_ = 0;            // the end of the background layer's part
+    std::vector<Label> labels_;               // the labels on the picture
     std::shared_ptr<const PixelBatch> batch_; // the last points() batch
     std::vector<double> batchXs_, batchYs_;   // and what it was mapped from
     std::uint64_t batchRevision_ = 0;
@@ -133,7 +187,7 @@ private:
     QSize batchSize_;
     std::unique_ptr<QPainter> painter_;
     QFont font_;
-    std::unordered_map<std::string, QStaticText> textCache_;
+    std::unordered_map<std::string, std::shared_ptr<const QStaticText>> textCache_;
     int lineHeightPx_ = 14;
     bool notified_ = false;
 

@@ -45,6 +45,7 @@ TileShape RasterCanvas::PaintOp::shape() const {
         return {TileShape::Box, a, b, a + size.width(), b + size.height(), 3};
     }
     case Pixels:
+    case TakePaper:
         break;
     }
     return {TileShape::Box, 0, 0, 1e9, 1e9, 0}; // a batch marks its own tiles
@@ -56,30 +57,41 @@ void RasterCanvas::locate(PaintOp& op) {
 }
 
 void RasterCanvas::submit(PaintOp op) {
+    if (op.kind == PaintOp::Fill) forgetLabelsUnder(op.box());
     if (frameDepth_ > 0) {
         frame_.push_back(std::move(op)); // located when the frame ends
         return;
     }
     locate(op);
     paint(op);
+    record(op);
+    compactJournal();
     // Drawing between frames is covered by the next frame where they overlap.
     if (havePrevious_) markChanged(op);
     changed();
 }
 
 QBrush RasterCanvas::ink(const PaintOp& op) const {
-    if (paper_.isNull() || qRed(op.color) < 250 || qGreen(op.color) < 250 || qBlue(op.color) < 250)
-        return QBrush(QColor(op.color));
+    return inkOf(op.color, paper_, dpr_);
+}
+
+QBrush RasterCanvas::inkOf(QRgb color, const QImage& paper, double ratio) {
+    if (paper.isNull() || qRed(color) < 250 || qGreen(color) < 250 || qBlue(color) < 250)
+        return QBrush(QColor(color));
     // The layer's pixels where the primitive's pixels lie: the painter
     // scales logical to device pixels, the texture is in device pixels.
-    QBrush paper(paper_);
-    paper.setTransform(QTransform::fromScale(1 / dpr_, 1 / dpr_));
-    return paper;
+    QBrush brush(paper);
+    brush.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    return brush;
 }
 
 void RasterCanvas::paint(const PaintOp& op) {
-    QPainter& p = painter();
-    const QBrush brush = ink(op);
+    paintOn(painter(), op, ink(op));
+    // Models often draw from inside their arithmetic loops.
+    settleVectorRegisters();
+}
+
+void RasterCanvas::paintOn(QPainter& p, const PaintOp& op, const QBrush& brush) {
     switch (op.kind) {
     case PaintOp::Fill:
         p.fillRect(op.box(), brush);
@@ -111,9 +123,9 @@ void RasterCanvas::paint(const PaintOp& op) {
         p.setPen(QPen(brush, 1));
         p.drawStaticText(QPointF(op.a, op.b), *op.text);
         break;
+    case PaintOp::TakePaper:
+        break;
     }
-    // Models often draw from inside their arithmetic loops.
-    settleVectorRegisters();
 }
 
 void RasterCanvas::markChanged(const PaintOp& op) {
@@ -201,20 +213,31 @@ void RasterCanvas::beginFrame() {
 
 void RasterCanvas::endFrame() {
     if (frameDepth_ == 0 || --frameDepth_ > 0) return;
+    bool painted = false;
     if (!retained_ || !havePrevious_ || damage_.all()) {
         for (PaintOp& op : frame_) {
             locate(op);
             paint(op);
         }
-        if (!frame_.empty()) changed();
+        painted = !frame_.empty();
+        if (painted) changed();
     } else {
         diffWithPreviousFrame();
-        if (damage_.any()) {
+        painted = damage_.any();
+        if (painted) {
             for (const PaintOp& op : frame_)
                 paintChangedTiles(op);
             painter().setClipping(false);
             changed();
         }
+    }
+    // A frame the same as the one before leaves the same pixels: the journal
+    // needs it once.
+    if (painted) {
+        journalFrames_.push_back(journal_.size());
+        for (const PaintOp& op : frame_)
+            record(op);
+        compactJournal();
     }
     std::swap(previous_, frame_);
     frame_.clear();

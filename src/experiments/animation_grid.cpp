@@ -14,11 +14,11 @@ void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
     if (withNumbers) {
         for (int ix = 0; ix <= 40; ++ix) {
             canvas.setCurrent(ix - 0.3, -3.3);
-            canvas.print(std::to_string(ix));
+            canvas.printWithin(std::to_string(ix));
         }
         for (int iy = -3; iy <= 14; ++iy) {
             canvas.setCurrent(-1, iy + 0.5);
-            canvas.print(std::to_string(iy));
+            canvas.printWithin(std::to_string(iy));
         }
     }
     canvas.line(0, 0, 40, 0, colors::black);

@@ -1,8 +1,10 @@
 #include "ui/experiment_run_qt.h"
 
 #include "base/errors.h"
+#include "base/version.h"
 #include "canvas/form4.h"
 #include "canvas/period_table_export_qt.h"
+#include "ui/experiment_file_qt.h"
 #include "ui/fields_qt.h"
 #include "ui/form_base_window.h"
 #include "ui/message_box_qt.h"
@@ -43,7 +45,7 @@ private:
 } // namespace
 
 void ReportWindowSink::clear() {
-    reportWindow(form_.app())->reportClear();
+    reportWindow(form_.app())->reportClear(head_);
 }
 
 void ReportWindowSink::print(double y, const std::string& text) {
@@ -52,7 +54,20 @@ void ReportWindowSink::print(double y, const std::string& text) {
 }
 
 ExperimentRun::ExperimentRun(ExperimentWindow window, Experiment& experiment)
-    : w_(std::move(window)), e_(experiment) {}
+    : w_(std::move(window)), e_(experiment) {
+    // The start button is pressed before its handler reads the fields: the
+    // inputs recorded then are the ones the run starts with.
+    if (QAbstractButton* start = w_.pacer->startButton())
+        QObject::connect(start, &QAbstractButton::pressed, w_.form, [this] {
+            const ExperimentSetup setup = collectExperiment(*w_.form);
+            inputs_ = {std::string("Sonrel6 ") + SONREL_VERSION, windowKey(w_.form->number()),
+                       setup.values};
+        });
+}
+
+ReportWindowSink ExperimentRun::reportSink() const {
+    return ReportWindowSink(*w_.form, inputsReportBlock(inputs_));
+}
 
 void ExperimentRun::run() {
     FormBase::RunScope scope(*w_.form);
@@ -68,8 +83,10 @@ void ExperimentRun::run() {
     if (w_.form->closeRequested()) return;
     if (result.failed) showMessage(w_.form, QString::fromUtf8(kRunFailedText));
     if (w_.form->closeRequested()) return;
-    const std::string table = tableOrNothing(
-        [this] { return e_.completedPeriods() > 0 ? e_.periodCsv() : std::string(); });
+    const std::string table = tableOrNothing([this] {
+        return e_.completedPeriods() > 0 ? inputsTableHead(inputs_) + e_.periodCsv()
+                                         : std::string();
+    });
     w_.tableExport->setTable(table);
     if (w_.reportBox && w_.reportBox->isChecked() && printReport())
         reportWindow(w_.form->app())->setReportTable(table);
@@ -77,7 +94,7 @@ void ExperimentRun::run() {
 
 bool ExperimentRun::printReport() {
     try {
-        ReportWindowSink sink(*w_.form);
+        ReportWindowSink sink = reportSink();
         e_.report(sink);
         return true;
     } catch (const std::exception&) {

@@ -4,6 +4,7 @@
 // step, the message boxes of its questions and of a failed step, the period
 // table and the report at the end of the run. One helper for every
 // experiment window; the window supplies its fields and check boxes.
+#include "base/run_inputs.h"
 #include "ui/experiment.h"
 
 #include <functional>
@@ -51,23 +52,32 @@ public:
     // telling the user it failed.
     bool printReport();
 
+    // The inputs of the run started last (read when its start button was
+    // pressed), at the head of its report and of its period table.
+    const RunInputs& inputs() const { return inputs_; }
+    // A sink into the report window whose clear() puts the inputs at the top.
+    class ReportWindowSink reportSink() const;
+
 private:
     // NC0 from its field; false after telling the user.
     bool readSteps(int& nc0);
 
     ExperimentWindow w_;
     Experiment& e_;
+    RunInputs inputs_;
 };
 
 // A report sink printing into the application's report window.
 class ReportWindowSink : public ReportSink {
 public:
-    explicit ReportWindowSink(FormBase& form) : form_(form) {}
+    explicit ReportWindowSink(FormBase& form, std::string head = {})
+        : form_(form), head_(std::move(head)) {}
     void clear() override;
     void print(double y, const std::string& text) override;
 
 private:
     FormBase& form_;
+    std::string head_; // printed at the top by clear()
 };
 
 } // namespace sonrel

@@ -12,6 +12,8 @@ class QScrollArea;
 
 namespace sonrel {
 
+class CanvasWidget;
+
 class FormBase : public QWidget {
     Q_OBJECT
 public:
@@ -86,6 +88,10 @@ protected:
     // screens, with `fixedRow` (if any) below it always in view, and sizes the
     // window to fit the screen.
     void setScrollableContent(QWidget* content, QWidget* fixedRow = nullptr);
+    // After setScrollableContent: the experiment's picture takes the room a
+    // larger window leaves free, and F11 shows it full screen with the run's
+    // status line, the label "StatusLine" (see PictureScreen).
+    void installFullScreen(CanvasWidget* picture);
 
 private:
     // Destroys the window once it was closed and no handler holds it any more.

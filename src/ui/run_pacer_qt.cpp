@@ -31,7 +31,8 @@ void RunPacer::setStartingChoice(int index) {
 
 RunPacer::RunPacer(FormBase& form, Buttons buttons, std::function<int()> period, int defaultChoice,
                    int periods)
-    : QObject(&form), form_(form), period_(std::move(period)), periods_(periods) {
+    : QObject(&form), form_(form), start_(buttons.start), period_(std::move(period)),
+      periods_(periods) {
     row_ = new QWidget(&form);
     row_->setObjectName(QStringLiteral("PaceRow"));
     auto* g = new QGridLayout(row_);

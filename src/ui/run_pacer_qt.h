@@ -35,6 +35,9 @@ public:
     RunPacer(FormBase& form, Buttons buttons, std::function<int()> period, int defaultChoice,
              int periods = 20);
 
+    // The window's start button (F5).
+    QAbstractButton* startButton() const { return start_; }
+
     // "Темп [ComboPace]" over the StatusLine, for the window's run controls.
     QWidget* row() const { return row_; }
     QComboBox* ComboPace; // "Темп"
@@ -80,6 +83,7 @@ private:
     void addShortcut(int key, QAbstractButton* button, const char* keyName);
 
     FormBase& form_;
+    QAbstractButton* start_;
     std::function<int()> period_;
     int periods_;
     QWidget* row_;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace sonrel;
@@ -72,4 +73,162 @@ TEST(CanvasDensity, ChangingTheDensityKeepsWhatWasDrawn) {
     EXPECT_EQ(c.image().width(), 400);
     EXPECT_EQ(c.pixelAt(3, 5), qRgb(255, 0, 0));
     EXPECT_EQ(c.pixelAt(15, 2), qRgb(0, 0, 255));
+}
+
+namespace {
+// A picture with a background layer, an erased front, an animation frame
+// and a label: everything the journal must be able to draw again.
+void drawLayeredScene(RasterCanvas& c) {
+    drawScene(c);
+    c.keepAsBackground();
+    c.circle(10, 5, 3, kBlue);
+    c.circle(10, 5, 3, colors::white); // wiped: the grid lines show again
+    for (int step = 0; step < 3; ++step) {
+        const FrameScope frame(c);
+        c.circle(5 + step, 5, 2, kRed);
+        c.setCurrent(12, 8);
+        c.print("T = " + std::to_string(step));
+    }
+}
+
+// The horizontal distance, in device pixels, from the centre to the middle
+// of the first inked run right of it on the centre's row.
+double ringRadius(const QImage& img, int cx, int cy) {
+    int first = -1, last = -1;
+    for (int x = cx + 1; x < img.width(); ++x) {
+        const bool ink = img.pixel(x, cy) != qRgb(255, 255, 255);
+        if (ink && first < 0) first = x;
+        if (!ink && first >= 0) break;
+        if (ink) last = x;
+    }
+    return first < 0 ? -1 : (first + last + 1) / 2.0 - cx;
+}
+} // namespace
+
+TEST(CanvasZoom, DrawnAgainAtTheZoomTheSameAsDrawnThere) {
+    for (double zoom : {1.7, 2.5}) {
+        SCOPED_TRACE(zoom);
+        RasterCanvas before(200, 100), direct(200, 100);
+        drawLayeredScene(before);
+        before.setZoom(zoom);
+        direct.setZoom(zoom);
+        drawLayeredScene(direct);
+        EXPECT_EQ(before.image().width(), static_cast<int>(std::ceil(200 * zoom)));
+        EXPECT_TRUE(before.image() == direct.image());
+        // Saved files and pixel reads keep the design's size.
+        RasterCanvas plain(200, 100);
+        drawLayeredScene(plain);
+        EXPECT_TRUE(before.logicalImage() == plain.logicalImage());
+        EXPECT_EQ(before.pixelAt(3, 5), qRgb(255, 0, 0));
+    }
+}
+
+TEST(CanvasZoom, ACircleMeasuresItsRadiusTimesTheZoom) {
+    // 200 pixels for 20 units: radius 4 units is 40 logical pixels.
+    RasterCanvas c(200, 100);
+    c.scale(0, 10, 20, 0);
+    c.clear();
+    c.circle(10, 5, 4, kRed);
+    c.setZoom(2.5);
+    const double r = ringRadius(c.image(), 250, 125);
+    EXPECT_NEAR(r, 100.0, 1.5);
+    c.setZoom(1);
+    EXPECT_NEAR(ringRadius(c.image(), 100, 50), 40.0, 1.0);
+}
+
+TEST(CanvasZoom, SavedAtScreenSizeTheFileHasTheZoomedPixels) {
+    QTemporaryDir dir;
+    RasterCanvas c(200, 100);
+    drawScene(c);
+    c.setZoom(2);
+    const QString design = savePictureAs(c, dir.filePath("design.png"));
+    const QString screen = savePictureAs(c, dir.filePath("screen.png"), 0, true);
+    EXPECT_EQ(QImage(design).size(), QSize(200, 100));
+    EXPECT_EQ(QImage(screen).size(), QSize(400, 200));
+    EXPECT_EQ(QImage(screen).pixel(60, 101), qRgb(255, 0, 0)); // the line at row 50, two thick
+}
+
+TEST(CanvasZoom, TheJournalOfALongAnimationStaysBounded) {
+    RasterCanvas c(200, 100);
+    drawScene(c);
+    c.keepAsBackground();
+    for (int step = 0; step < 3000; ++step) {
+        const FrameScope frame(c);
+        for (int k = 0; k <= 60; ++k)
+            c.circle(5 + 0.001 * step + 0.1 * k, 5, 1, kRed);
+    }
+    EXPECT_LE(c.journalSize(), RasterCanvas::kJournalLimit);
+    c.setZoom(2);
+    // The last frame's last circle, about (13.999, 5) with radius 1, tops
+    // at pixel column 139, row 40.
+    const QImage img = c.logicalImage();
+    bool red = false;
+    for (int y = 38; y <= 42; ++y)
+        red = red || img.pixel(139, y) == qRgb(255, 0, 0);
+    EXPECT_TRUE(red);
+}
+
+namespace {
+int inkedPixels(RasterCanvas& c) {
+    const QImage img = c.logicalImage();
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += img.pixel(x, y) != qRgb(255, 255, 255);
+    return n;
+}
+} // namespace
+
+TEST(CanvasLabels, ALabelIsNotDrawnOverAnotherStillShown) {
+    struct Case {
+        const char* second;
+        double dx;          // its offset in units from the first
+        bool wipeBetween;   // the picture cleared in between
+        bool secondIsDrawn; // the picture then equals one with both labels
+    };
+    const Case cases[] = {{"T = 5", 0, false, false},
+                          {"T = 7", 0.1, false, false},
+                          {"T = 4", 0, false, true}, // the same label again: the same pixels
+                          {"T = 7", 0, true, true},
+                          {"T = 7", 8, false, true}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.second);
+        auto draw = [&](RasterCanvas& c, bool first, bool second) {
+            c.scale(0, 10, 20, 0);
+            c.clear();
+            if (first) {
+                c.setCurrent(2, 8);
+                c.print("T = 4");
+            }
+            if (k.wipeBetween) c.clear();
+            if (second) {
+                c.setCurrent(2 + k.dx, 8);
+                c.print(k.second);
+            }
+        };
+        RasterCanvas both(200, 100), alone(200, 100);
+        draw(both, true, true);
+        draw(alone, !k.wipeBetween, k.secondIsDrawn || k.wipeBetween);
+        EXPECT_TRUE(both.logicalImage() == alone.logicalImage());
+    }
+}
+
+TEST(CanvasLabels, AxisNumbersAtTheEdgesMoveInside) {
+    // Printed in the middle, then past each edge: all of it shows.
+    RasterCanvas middle(200, 100);
+    middle.scale(0, 10, 20, 0);
+    middle.clear();
+    middle.setCurrent(10, 5);
+    middle.printWithin("40");
+    const int whole = inkedPixels(middle);
+    ASSERT_GT(whole, 10);
+    const double at[][2] = {{19.8, 5}, {-0.5, 5}, {10, 10.4}, {10, 0.2}};
+    for (const auto& p : at) {
+        RasterCanvas c(200, 100);
+        c.scale(0, 10, 20, 0);
+        c.clear();
+        c.setCurrent(p[0], p[1]);
+        c.printWithin("40");
+        EXPECT_EQ(inkedPixels(c), whole) << p[0] << ", " << p[1];
+    }
 }

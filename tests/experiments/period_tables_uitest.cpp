@@ -33,7 +33,7 @@ std::map<int, double> shown(const QString& report, const QString& pattern) {
 
 class PeriodTables : public WindowTest {
 protected:
-    QString reportText() { return reportWindow(*app)->plainText(); }
+    QString reportText() { return reportWindow(*app)->plainText(false); }
 };
 
 } // namespace

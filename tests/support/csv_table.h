@@ -1,6 +1,6 @@
 #pragma once
-// A period table (CSV: header row, comma-separated, "\n" line ends, decimal
-// point) read back by its column names.
+// A period table (CSV: "#" lines of the run's inputs, header row,
+// comma-separated, "\n" line ends, decimal point) read back by its column names.
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 namespace sonrel::testing {
 
 struct CsvTable {
+    QStringList comments; // the "# caption = value" lines before the header
     QStringList header;
     std::vector<QStringList> rows;
     double at(std::size_t row, const char* column) const {
@@ -28,6 +29,8 @@ inline CsvTable parseCsv(const QByteArray& bytes) {
     QStringList lines = QString::fromUtf8(bytes).split('\n');
     lines.removeLast();
     CsvTable t;
+    while (!lines.isEmpty() && lines.first().startsWith('#'))
+        t.comments.push_back(lines.takeFirst());
     if (lines.isEmpty()) return t;
     t.header = lines.takeFirst().split(',');
     for (const QString& l : lines) {

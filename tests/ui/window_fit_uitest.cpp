@@ -17,7 +17,9 @@
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -210,4 +212,64 @@ TEST_F(OnScreen, CanvasAtScreenDensity) {
     ASSERT_FALSE(savePicture(pic, QStringLiteral("Sonrel"), QStringLiteral("7")).isEmpty());
     QImage saved(QDir::current().filePath(QStringLiteral("Sonrel7.bmp")));
     EXPECT_EQ(saved.size(), QSize(twips(11805), twips(5130)));
+}
+
+namespace {
+// The button that a run key presses, by the key named in its description.
+QAbstractButton* buttonOfKey(QWidget* form, const char* key) {
+    for (auto* b : form->findChildren<QAbstractButton*>())
+        if (b->property("shortcutText").toString() == QStringLiteral(" (%1)").arg(key)) return b;
+    return nullptr;
+}
+} // namespace
+
+TEST_F(OnScreen, PictureFillsAMaximisedWindowAndF11ShowsItFullScreen) {
+    auto* f = static_cast<Form1*>(show(1));
+    CanvasWidget* pic = f->Picture1;
+    const QSize design(twips(11805), twips(5130));
+    EXPECT_EQ(pic->size(), design); // the window at its own size: the design
+    f->showMaximized();
+    QCoreApplication::processEvents();
+    const QSize grown = pic->size();
+    const double zoom = double(grown.width()) / design.width();
+    if (screen_.width() >= 1920 && screen_.height() >= 1080) {
+        EXPECT_GE(zoom, 1.6);
+    }
+    EXPECT_NEAR(grown.height(), design.height() * zoom, 1.0); // its shape kept
+    EXPECT_TRUE(fullyVisible(pic));
+    EXPECT_EQ(f->picture().widthPx(), design.width());
+    // The grid's scale is x -1..40 over 787 pixels: a circle of radius 5
+    // about (20, 5) has its right edge 5·787/41 = 96 logical pixels from the
+    // centre at x (21/41)·787 = 403.1, y 171 (9/18 of 342).
+    RasterCanvas& c = f->picture();
+    c.circle(20, 5, 5, 255);
+    const QImage& img = c.image();
+    const double k = img.width() / double(design.width()); // device pixels per logical one
+    int right = 0;
+    for (int x = int(403.1 * k) + 2; x < img.width() && !right; ++x)
+        if (img.pixel(x, int(171.5 * k)) == qRgb(255, 0, 0)) right = x;
+    EXPECT_NEAR(right - 403.1 * k, 96.0 * k, 2.0);
+
+    f->activateWindow();
+    QTest::keyClick(f, Qt::Key_F11);
+    QCoreApplication::processEvents();
+    auto* view = f->findChild<QWidget*>(QStringLiteral("pictureFullScreen"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible() && view->isFullScreen());
+    EXPECT_EQ(pic->window(), view);
+    EXPECT_EQ(f->findChild<QLabel*>(QStringLiteral("StatusLine"))->window(), view);
+    EXPECT_GE(pic->width(), grown.width());
+    // The run keys act on the window's buttons; Esc comes back.
+    QAbstractButton* steps = buttonOfKey(f, "F7");
+    ASSERT_NE(steps, nullptr);
+    QSignalSpy pressed(steps, &QAbstractButton::clicked);
+    QTest::keyClick(view, Qt::Key_F7);
+    EXPECT_EQ(pressed.count(), 1);
+    QTest::keyClick(view, Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pic->window(), f);
+    EXPECT_EQ(f->findChild<QLabel*>(QStringLiteral("StatusLine"))->window(), f);
+    EXPECT_EQ(pic->size(), grown);
+    EXPECT_EQ(f->picture().widthPx(), design.width());
+    EXPECT_TRUE(fullyVisible(pic));
 }

@@ -82,16 +82,16 @@ void eraseFront(Canvas& c, double x, double y, double drawn) {
 // Every front in flight as its own circle: all old circles are wiped first
 // (a received front's for good), then the present ones drawn, so a wipe
 // never cuts into a circle drawn at this step.
-void drawFrontsInFlight(Canvas& c, SharedState& s, const ToCanvas& cv) {
+void drawFrontsInFlight(Canvas& c, const SharedState& s, EveryFrontState& f, const ToCanvas& cv) {
     for (int j = 1; j <= PeriodArray::hi(); ++j) {
-        if (s.frontRadiiDrawn(j) <= 0) continue;
-        eraseFront(c, cv(s.Xn2(j)), cv(s.Yn2(j)), cv(s.frontRadiiDrawn(j)));
-        s.frontRadiiDrawn(j) = 0;
+        if (f.radiiDrawn(j) <= 0) continue;
+        eraseFront(c, cv(s.Xn2(j)), cv(s.Yn2(j)), cv(f.radiiDrawn(j)));
+        f.radiiDrawn(j) = 0;
     }
     for (int j = 1; j <= PeriodArray::hi(); ++j) {
-        if (s.frontReceived(j) || s.frontRadii(j) <= 0) continue;
-        s.frontRadiiDrawn(j) = s.frontRadii(j);
-        c.circle(cv(s.Xn2(j)), cv(s.Yn2(j)), cv(s.frontRadii(j)), colors::front);
+        if (f.received(j) || f.radii(j) <= 0) continue;
+        f.radiiDrawn(j) = f.radii(j);
+        c.circle(cv(s.Xn2(j)), cv(s.Yn2(j)), cv(f.radii(j)), colors::front);
     }
 }
 
@@ -120,7 +120,12 @@ void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {
     label(c, r1x, r1y, kTimeOffset, "Tn1(1)= ", s.Tn1(1));
 }
 
-void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool withText) {
+namespace {
+
+// The display step; fronts, when given and in the every-front mode, replace
+// the tracked front by every front in flight.
+void drawStep(Canvas& c, SharedState& s, EveryFrontState* fronts, AnimationMemory& memory,
+              bool withText) {
     const FrameScope frame(c);
     const ToCanvas cv(s.pictureScale);
     // The tracked front; once the record's last front has been received (a
@@ -128,8 +133,8 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
     const int i = std::min(s.frontIndex, PeriodArray::hi());
     const double emitX = cv(s.Xn2(i)), emitY = cv(s.Yn2(i));
 
-    if (s.allFronts) {
-        drawFrontsInFlight(c, s, cv);
+    if (fronts && fronts->allFronts) {
+        drawFrontsInFlight(c, s, *fronts, cv);
     } else if (!(s.sgnX2 * s.Xn2(i) > s.sgnX2 * s.X(2))) {
         // The tracked front, once its source has reached the emission point (X test only).
         const double drawn = cv(s.frontRadiusDrawn);
@@ -226,6 +231,17 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
         labels.put(slot + 5, kx, ky, 2.9, "Xk1", j - 1, s.Xk1(j - 1));
         labels.put(slot + 6, kx, ky, 3.9, "Tk1", j - 1, s.Tk1(j - 1));
     }
+}
+
+} // namespace
+
+void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool withText) {
+    drawStep(c, s, nullptr, memory, withText);
+}
+
+void drawDisplayStep(Canvas& c, SharedState& s, EveryFrontState& fronts, AnimationMemory& memory,
+                     bool withText) {
+    drawStep(c, s, &fronts, memory, withText);
 }
 
 } // namespace sonrel

@@ -5,6 +5,7 @@
 #include "base/shared_state.h"
 #include "canvas/canvas.h"
 #include "experiments/animation_grid.h"
+#include "experiments/classic/classic_model.h"
 
 #include <cstdint>
 #include <string>
@@ -38,6 +39,10 @@ struct AnimationMemory {
 
 // The picture of one display step: the tracked front, the bodies and their
 // paths, the wave along the source's path, and the marks of every front so far.
+// With fronts.allFronts every front in flight is drawn on its own circle
+// instead of the tracked one.
 void drawDisplayStep(Canvas& canvas, SharedState& s, AnimationMemory& memory, bool withText);
+void drawDisplayStep(Canvas& canvas, SharedState& s, EveryFrontState& fronts,
+                     AnimationMemory& memory, bool withText);
 
 } // namespace sonrel

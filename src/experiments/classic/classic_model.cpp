@@ -159,9 +159,6 @@ void setupRun(SharedState& s) {
     s.lastJumpTime = 0;
     s.stepCount = 0;
     s.frontIndex = 1;
-    s.frontRadii.fill(0);
-    s.frontRadiiDrawn.fill(0);
-    s.frontReceived.fill(0);
     for (int j = 1; j <= 20; ++j) {
         s.Tn1(j) = j * s.T00;
         s.Tn2(j) = (j - 1) * s.T00;
@@ -171,6 +168,13 @@ void setupRun(SharedState& s) {
         s.Yn2(j) = (j - 1) * s.T00 * s.VY(2) + s.Yn2(1);
     }
     guard.check();
+}
+
+void setupRun(SharedState& s, EveryFrontState& fronts) {
+    setupRun(s);
+    fronts.radii.fill(0);
+    fronts.radiiDrawn.fill(0);
+    fronts.received.fill(0);
 }
 
 namespace {
@@ -201,7 +205,8 @@ void closeStep(SharedState& s, StepResult& result) {
 // present position; arrivals are recorded in front order. No front waits for
 // another, so none is lost and the short-period warning has nothing to say.
 // Without "Auto" each arrival asks whether to go on; time and bodies stay.
-StepResult stepAllFronts(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+StepResult stepAllFronts(SharedState& s, EveryFrontState& f, const StepChecks& checks,
+                         Prompts& prompts) {
     StepResult result;
     moveBodies(s);
     // The lowest front not yet received: its distance is the one shown, and
@@ -211,29 +216,27 @@ StepResult stepAllFronts(SharedState& s, const StepChecks& checks, Prompts& prom
     // As in one-front tracking, a signal without speed fails at once.
     static_cast<void>(safeDiv(s.R, s.Vs));
     for (int j = first; j <= PeriodArray::hi(); ++j) {
-        if (s.frontReceived(j)) continue;
+        if (f.received(j)) continue;
         if (s.T < s.Tn2(j)) break; // later fronts leave later still
-        s.frontRadii(j) = finite(s.Vs * (s.T - s.Tn2(j)));
+        f.radii(j) = finite(s.Vs * (s.T - s.Tn2(j)));
         const double d = distance(s.X(1) - s.Xn2(j), s.Y(1) - s.Yn2(j));
         // Strictly beyond: equality is not an arrival.
-        if (!(s.frontRadii(j) > d)) continue;
-        s.frontReceived(j) = 1;
+        if (!(f.radii(j) > d)) continue;
+        f.received(j) = 1;
         recordArrivalEntries(s, j, checks);
         if (!checks.automatic && !prompts.askYesNo(kContinueQuestion, kContinueTitle))
             s.stopFlag = 1;
     }
-    while (s.frontIndex <= PeriodArray::hi() && s.frontReceived(s.frontIndex))
+    while (s.frontIndex <= PeriodArray::hi() && f.received(s.frontIndex))
         ++s.frontIndex;
-    s.frontRadius = s.frontIndex <= PeriodArray::hi() ? s.frontRadii(s.frontIndex) : 0;
+    s.frontRadius = s.frontIndex <= PeriodArray::hi() ? f.radii(s.frontIndex) : 0;
     closeStep(s, result);
     return result;
 }
 
-} // namespace
-
-StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts) {
-    settleVectorRegisters();
-    if (s.allFronts) return stepAllFronts(s, checks, prompts);
+// One front at a time: the tracked front frontIndex grows until it passes
+// the receiver.
+StepResult stepOneFront(SharedState& s, const StepChecks& checks, Prompts& prompts) {
     StepResult result;
     moveBodies(s);
     const int i = s.frontIndex;
@@ -253,6 +256,20 @@ StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& pro
     if (s.arrivedFlag == 1) recordArrival(s, checks, prompts);
     closeStep(s, result);
     return result;
+}
+
+} // namespace
+
+StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts) {
+    settleVectorRegisters();
+    return stepOneFront(s, checks, prompts);
+}
+
+StepResult stepExperiment(SharedState& s, EveryFrontState& fronts, const StepChecks& checks,
+                          Prompts& prompts) {
+    settleVectorRegisters();
+    if (fronts.allFronts) return stepAllFronts(s, fronts, checks, prompts);
+    return stepOneFront(s, checks, prompts);
 }
 
 } // namespace sonrel

@@ -5,24 +5,20 @@
 // is exposed one step at a time; the window owns the loop.
 #include "base/prompts.h"
 #include "base/shared_state.h"
-#include "base/translate.h"
+#include "experiments/classic/classic_texts.h"
+
+#include <cstdint>
 
 namespace sonrel {
 
-// Texts of the questions a run asks (translated where they are shown).
-inline constexpr const char* kShortPeriodWarning = SONREL_TR_NOOP(
-    "Message", "ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО\n"
-               "т.к. расчетный период сейчас меньше времени распространения сигнала\n"
-               "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
-inline constexpr const char* kShortPeriodTitle = "Sonrel6";
-inline constexpr const char* kContinueQuestion =
-    SONREL_TR_NOOP("Message", "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ");
-inline constexpr const char* kContinueTitle = "Sonrel5";
-// Shown by "1-Задать T00, с" when front 1 needs longer than T00 to arrive.
-inline constexpr const char* kPeriodTooShort =
-    SONREL_TR_NOOP("Message", "Период формирования нового фронта волны не должен быть меньше \n"
-                              "    времени распространения сигнала предыдущего фронта волны");
-inline constexpr const char* kPeriodSettingTitle = "Sonrel5m";
+// "все фронты": every emitted front grows on its own radius and is received
+// on its own. The mode is chosen for the whole run; the radius of each front,
+// the radius it was last drawn with and its reception belong to the run.
+struct EveryFrontState {
+    bool allFronts = false;
+    PeriodArray radii, radiiDrawn;
+    IndexedArray<std::int16_t, 0, 20> received;
+};
 
 // The check boxes a step reads at every arrival.
 struct StepChecks {
@@ -52,13 +48,18 @@ bool periodShorterThanTravel(const SharedState& s, double travelTime);
 // "2-Начать эксперимент" after its fields have been read into the state
 // (typed positions at T = T00, velocities, Vs, dt, NC0, v0, T00): rebuilds the
 // period record, speeds, signs, velocity directions and the run state.
-// s.allFronts, set before, chooses the mode of the run. A period or a step
-// <= 0 throws MathError before anything changes.
+// A period or a step <= 0 throws MathError before anything changes.
+// With fronts the run's every-front record is cleared too; its allFronts,
+// set before, chooses the mode of the run.
 void setupRun(SharedState& s);
+void setupRun(SharedState& s, EveryFrontState& fronts);
 
 // One solving step: move the bodies, grow the tracked front (with
-// s.allFronts every front in flight), record its arrival. Throws MathError or IndexError (the front
-// past the record).
+// fronts.allFronts every front in flight), record its arrival. Throws
+// MathError or IndexError (the front past the record). Without fronts the
+// run follows one front at a time.
 StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts);
+StepResult stepExperiment(SharedState& s, EveryFrontState& fronts, const StepChecks& checks,
+                          Prompts& prompts);
 
 } // namespace sonrel

@@ -13,9 +13,10 @@ bool recordComplete(const SharedState& s) {
 }
 } // namespace
 
-void ClassicRun::start() {
+void ClassicRun::start(bool allFronts) {
     started_ = false;
-    setupRun(s_);
+    fronts_.allFronts = allFronts;
+    setupRun(s_, fronts_);
     started_ = true;
 }
 
@@ -23,13 +24,13 @@ StepOutcome ClassicRun::step(Canvas& canvas, Prompts& prompts) {
     StepOutcome o;
     if (!recordComplete(s_)) {
         const int before = s_.frontIndex;
-        const StepResult r = stepExperiment(s_, checks, prompts);
+        const StepResult r = stepExperiment(s_, fronts_, checks, prompts);
         o.arrival = s_.frontIndex != before;
         o.display = r.display;
         o.runEnds = r.endRun;
         if (r.display) {
             displayed_ = {s_.X(1), s_.Y(1), s_.X(2), s_.Y(2), s_.T};
-            drawDisplayStep(canvas, s_, memory_, animation);
+            drawDisplayStep(canvas, s_, fronts_, memory_, animation);
         }
     }
     if (recordComplete(s_)) {

@@ -18,8 +18,10 @@ public:
     bool animation = true; // "анимация с текстом" of the display steps
 
     // "2-Начать эксперимент" with the fields read into the record: sets up
-    // the run (setupRun). Throws MathError when it cannot run.
-    void start();
+    // the run (setupRun), following every front in flight ("все фронты") or
+    // one front at a time for the whole run; continue and NC0 steps keep the
+    // mode. Throws MathError when it cannot run.
+    void start(bool allFronts = false);
 
     StepOutcome step(Canvas& canvas, Prompts& prompts) override;
     bool started() const override { return started_; }
@@ -45,9 +47,12 @@ public:
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0, t = 0;
     };
     const Positions& displayed() const { return displayed_; }
+    // The every-front record of the run: each front's radius and reception.
+    const EveryFrontState& fronts() const { return fronts_; }
 
 private:
     SharedState& s_;
+    EveryFrontState fronts_;
     AnimationMemory memory_;
     Positions displayed_;
     bool started_ = false;

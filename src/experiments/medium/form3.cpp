@@ -35,6 +35,7 @@ Form3::Form3(AppContext& app) : FormBase(app, 3), run_(record_) {
     wire();
     applyButtonTooltips(this, 3);
     installExperimentFileActions(*this);
+    installFullScreen(Picture1);
 }
 
 void Form3::buildControls() {

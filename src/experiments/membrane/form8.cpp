@@ -42,6 +42,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     untickWhenReportCloses(Check5);
     applyButtonTooltips(this, 8);
     installExperimentFileActions(*this);
+    installFullScreen(Picture1);
 }
 
 void Form8::clearPicture() {

@@ -24,12 +24,12 @@ void drawGraphGrid(Canvas& canvas, double My) {
     for (int iy = 0; iy <= 18; iy += 2) {
         canvas.line(-20, iy, 20, iy, colors::grid);
         canvas.setCurrent(-21, iy + 0.5);
-        canvas.print(formatNumber(finite(iy * My)));
+        canvas.printWithin(formatNumber(finite(iy * My)));
     }
     for (int ix = -20; ix <= 20; ix += 2) {
         canvas.line(ix, 0, ix, 18, colors::grid);
         canvas.setCurrent(ix - 0.3, -0.3);
-        canvas.print(formatNumber(ix * 90.0 / 20 + 90));
+        canvas.printWithin(formatNumber(ix * 90.0 / 20 + 90));
     }
     canvas.line(0, 17, 0, 0, colors::black);
     canvas.line(-20, 0, 20, 0, colors::black);

@@ -24,6 +24,7 @@ Form9::Form9(AppContext& app) : FormBase(app, 9), model_(record_) {
     wire();
     applyButtonTooltips(this, 9);
     installExperimentFileActions(*this);
+    installFullScreen(Picture1);
 }
 
 void Form9::wire() {

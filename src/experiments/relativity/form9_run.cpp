@@ -190,12 +190,10 @@ void Form9::showStart() {
 
 void Form9::printReportHeader() {
     try {
-        Form4* report = reportWindow(app());
-        report->reportClear();
-        state().reportText = reportHeading();
-        report->reportPrint(599.9, state().reportText);
-        state().reportText = reportLegend(model_);
-        report->reportPrint(599.3, state().reportText);
+        ReportWindowSink report = runner_->reportSink();
+        report.clear();
+        report.print(599.9, reportHeading());
+        report.print(599.3, reportLegend(model_));
     } catch (const std::exception&) {
         showMessage(this, kReportError);
     }

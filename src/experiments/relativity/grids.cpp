@@ -13,7 +13,7 @@ void requireScale(double x) {
 
 void label(Canvas& c, double x, double y, double value) {
     c.setCurrent(x, y);
-    c.print(formatNumber(value));
+    c.printWithin(formatNumber(value));
 }
 
 // Grid lines every 2 units from x0 to x1 and over y 0..18, v/v0 labels at the left.

@@ -19,10 +19,10 @@ namespace {
 
 // Steps until the record ends the run past front 20 (an index outside the
 // record) or, failing that, a limit; true when the record ended it.
-bool runToRecordEnd(SharedState& s, Prompts& p, StepChecks checks = {}) {
+bool runToRecordEnd(SharedState& s, EveryFrontState& f, Prompts& p, StepChecks checks = {}) {
     try {
         for (long n = 0; n < 2000000; ++n)
-            stepExperiment(s, checks, p);
+            stepExperiment(s, f, checks, p);
     } catch (const IndexError&) {
         return true;
     }
@@ -66,6 +66,13 @@ double formula2(const Config& c, double qn1Deg, double qn2Deg) {
            (1 - v2 * std::cos(qn2Deg * rad) / c.Vs);
 }
 
+// The run's every-front record with the mode chosen.
+EveryFrontState everyFront() {
+    EveryFrontState f;
+    f.allFronts = true;
+    return f;
+}
+
 class ClassicAllFrontsRun : public ::testing::TestWithParam<Config> {};
 
 } // namespace
@@ -76,10 +83,10 @@ TEST_P(ClassicAllFrontsRun, ArrivalsAndPeriodsMatchTheExactSolution) {
     const Config c = GetParam();
     SharedState s;
     type(s, c);
-    s.allFronts = true;
-    setupRun(s);
+    EveryFrontState f = everyFront();
+    setupRun(s, f);
     ScriptedPrompts p;
-    ASSERT_TRUE(runToRecordEnd(s, p));
+    ASSERT_TRUE(runToRecordEnd(s, f, p));
     EXPECT_TRUE(p.asked.empty()); // no short-period warning: no front is lost
     EXPECT_EQ(s.frontIndex, 21);
     for (int k = 1; k <= 20; ++k)
@@ -114,10 +121,10 @@ TEST(ClassicAllFronts, DefaultRunGetsPeriod19Right) {
     // angles of the exact arrivals agrees.
     SharedState s;
     sonrel::testing::typeDefaults(s);
-    s.allFronts = true;
-    setupRun(s);
+    EveryFrontState f = everyFront();
+    setupRun(s, f);
     ScriptedPrompts p;
-    ASSERT_TRUE(runToRecordEnd(s, p));
+    ASSERT_TRUE(runToRecordEnd(s, f, p));
     processPeriods(s, PrintSink([](double, const std::string&) {}).self());
     EXPECT_NEAR(s.dT(19), 5.757, 0.002);
     EXPECT_NEAR(1 / s.dT(19), 0.1737, 0.0001);
@@ -128,14 +135,14 @@ TEST(ClassicAllFronts, ManualRunPausesAtEachArrivalWithoutJumping) {
     SharedState s, automatic;
     sonrel::testing::typeDefaults(s);
     sonrel::testing::typeDefaults(automatic);
-    s.allFronts = automatic.allFronts = true;
-    setupRun(s);
-    setupRun(automatic);
+    EveryFrontState f = everyFront(), automaticFronts = everyFront();
+    setupRun(s, f);
+    setupRun(automatic, automaticFronts);
     ScriptedPrompts p, none;
     p.answers.assign(20, true);
     const StepChecks manual{true, false};
-    ASSERT_TRUE(runToRecordEnd(s, p, manual));
-    ASSERT_TRUE(runToRecordEnd(automatic, none));
+    ASSERT_TRUE(runToRecordEnd(s, f, p, manual));
+    ASSERT_TRUE(runToRecordEnd(automatic, automaticFronts, none));
     ASSERT_EQ(p.asked.size(), 20u);
     for (const std::string& q : p.asked)
         EXPECT_EQ(q, kContinueQuestion);
@@ -149,14 +156,14 @@ TEST(ClassicAllFronts, ManualRunPausesAtEachArrivalWithoutJumping) {
     // front that has just arrived stays received.
     SharedState stopped;
     sonrel::testing::typeDefaults(stopped);
-    stopped.allFronts = true;
-    setupRun(stopped);
+    EveryFrontState stoppedFronts = everyFront();
+    setupRun(stopped, stoppedFronts);
     ScriptedPrompts no;
     no.answers = {false};
     StepResult r;
     int steps = 0;
     do {
-        r = stepExperiment(stopped, manual, no);
+        r = stepExperiment(stopped, stoppedFronts, manual, no);
         ++steps;
     } while (!r.endRun && steps < 100000);
     EXPECT_TRUE(r.endRun);
@@ -169,39 +176,39 @@ TEST(ClassicAllFronts, ManualRunPausesAtEachArrivalWithoutJumping) {
     const double first = stopped.Tk1(0);
     stopped.stopFlag = 0;
     while (stopped.frontIndex == 2)
-        stepExperiment(stopped, {}, no);
+        stepExperiment(stopped, stoppedFronts, {}, no);
     EXPECT_EQ(stopped.Tk1(0), first);
 }
 
 TEST(ClassicAllFronts, FrontsGrowFromTheirOwnEmissionAndFailWithoutSignalSpeed) {
     SharedState s;
     sonrel::testing::typeDefaults(s);
-    s.allFronts = true;
-    setupRun(s);
+    EveryFrontState f = everyFront();
+    setupRun(s, f);
     ScriptedPrompts p;
     while (s.T < 61.0005)
-        stepExperiment(s, {}, p);
+        stepExperiment(s, f, {}, p);
     // At 61 s fronts 1..13 have been emitted (every 5 s); 12 and 13 are in
     // flight, each with the radius Vs·(T − (j − 1)·T00) about its own point.
     const Config defaults{"", 86.60254, 50, 6, 0, 50, 0, 10, 0, 20, 5};
     for (int j = 1; j <= 20; ++j) {
         const bool received = exact(defaults, j) < s.T;
-        EXPECT_EQ(s.frontReceived(j) != 0, received) << j;
+        EXPECT_EQ(f.received(j) != 0, received) << j;
         EXPECT_EQ(received, j <= 11) << j;
         if (j > 13) {
-            EXPECT_EQ(s.frontRadii(j), 0) << j;
+            EXPECT_EQ(f.radii(j), 0) << j;
         } else if (!received) {
-            EXPECT_NEAR(s.frontRadii(j), 20 * (s.T - 5.0 * (j - 1)), 1e-6) << j;
+            EXPECT_NEAR(f.radii(j), 20 * (s.T - 5.0 * (j - 1)), 1e-6) << j;
         }
     }
     EXPECT_EQ(s.frontIndex, 12);
 
     SharedState still;
     sonrel::testing::typeDefaults(still);
-    still.allFronts = true;
-    setupRun(still);
+    EveryFrontState stillFronts = everyFront();
+    setupRun(still, stillFronts);
     still.Vs = 0;
-    EXPECT_THROW(stepExperiment(still, {}, p), MathError);
+    EXPECT_THROW(stepExperiment(still, stillFronts, {}, p), MathError);
 }
 
 // The default mode still follows one front at a time: its whole record,
@@ -212,9 +219,10 @@ TEST(ClassicAllFronts, DefaultModeKeepsItsRecord) {
     for (bool delay : {true, false}) {
         SharedState s;
         sonrel::testing::typeDefaults(s);
-        setupRun(s);
+        EveryFrontState oneFront;
+        setupRun(s, oneFront);
         ScriptedPrompts p;
-        ASSERT_TRUE(runToRecordEnd(s, p, {delay, true}));
+        ASSERT_TRUE(runToRecordEnd(s, oneFront, p, {delay, true}));
         ASSERT_EQ(p.asked.size(), 1u);
         EXPECT_EQ(p.asked[0], kShortPeriodWarning);
         processPeriods(s, PrintSink([](double, const std::string&) {}).self());

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "experiments/classic/classic_run.h"
 #include "support/ui_helpers.h"
 
 #include <QCheckBox>
@@ -101,5 +102,5 @@ TEST_F(AnimationPicture, EveryFrontInFlightIsDrawnOnItsOwnCircle) {
     for (double a : {0.4, pi / 2 + 0.1, 2.6})
         EXPECT_FALSE(frontPixelNear(c, centre(17), 0, r17, a)) << "front 17 at " << a;
     // Front 20 leaves only at 95 s.
-    EXPECT_EQ(s.frontRadii(20), 0);
+    EXPECT_EQ(form()->classicRun().fronts().radii(20), 0);
 }

@@ -191,7 +191,10 @@ TEST_F(ClassicExperiment, FullRunWithReportPrintsEveryPeriod) {
     EXPECT_EQ(app->state.frontIndex, 21);
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);
-    const QStringList lines = report->plainText().split('\n');
+    // The report begins with the run's inputs, then its own legend.
+    EXPECT_TRUE(report->plainText().startsWith(QStringLiteral("программа = Sonrel6 ")));
+    EXPECT_TRUE(report->plainText().contains(QStringLiteral("\nX1n = 86,60254\n")));
+    const QStringList lines = report->plainText(false).split('\n');
     EXPECT_EQ(lines[0], QStringLiteral("        1- приемник  2- источник  i - нимер периода "
                                        "сигнала передатчика"));
     EXPECT_EQ(lines.filter(QStringLiteral("обрабатываем данные приема сигнала периода №")).size(),

@@ -19,7 +19,8 @@ namespace {
 struct Outcome {
     std::vector<double> record; // the period record and the run's end
     std::vector<ShownMessage> shown;
-    QStringList report; // the run's report
+    QStringList report; // the run's report after its head of inputs
+    QString head;       // the head: the program, the window and every input
     QString ratio, shift; // "Расчет по координатам и скоростям ..." of the defaults
     QStringList sweep;                  // the report of the graph against VX1
     std::vector<ShownMessage> negative; // the box for a negative X = V/Vs
@@ -72,8 +73,13 @@ protected:
         return r;
     }
 
-    QStringList reportLines() {
-        return static_cast<Form4*>(app->windows.get(4))->plainText().split('\n');
+    // The report's own lines; the head of inputs lists captions and choices
+    // in the interface's language and is checked apart.
+    QStringList reportLines(QString* head = nullptr) {
+        auto* report = static_cast<Form4*>(app->windows.get(4));
+        const QString all = report->plainText(), body = report->plainText(false);
+        if (head) *head = all.left(all.size() - body.size());
+        return body.split('\n');
     }
 
     // The default run with "+ отчет", every question answered Yes, then the
@@ -87,7 +93,7 @@ protected:
         click(form(), "Command1");
         o.record = periodRecord();
         o.shown = boxes.shown;
-        o.report = reportLines();
+        o.report = reportLines(&o.head);
 
         boxes.shown.clear();
         click(form(), "Command18");
@@ -108,6 +114,9 @@ protected:
 TEST_F(MainWindowInEnglish, DefaultRunAndCalculationsMatchTheRussianOnes) {
     const Outcome ru = run(Language::Russian);
     const Outcome en = run(Language::English);
+    EXPECT_TRUE(ru.head.startsWith("программа = Sonrel6 ")) << ru.head.toStdString();
+    EXPECT_TRUE(en.head.startsWith("program = Sonrel6 ")) << en.head.toStdString();
+    EXPECT_FALSE(hasCyrillic(en.head)) << en.head.toStdString();
     EXPECT_EQ(control<QAbstractButton>(form(), "Command13")->text(), "1-Set T00, s");
     EXPECT_EQ(control<QAbstractButton>(form(), "Command1")->text(), "2-Start experiment");
     EXPECT_EQ(control<QAbstractButton>(form(), "Check5")->text(), "+ report");

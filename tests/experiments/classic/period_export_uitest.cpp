@@ -69,8 +69,10 @@ TEST_F(ClassicExport, ReportFileHoldsTheReportTextWithUnixLineEnds) {
     EXPECT_EQ(dialog.filters, QStringList(QStringLiteral("Текст (*.txt)")));
     const QByteArray file = bytesOf(QStringLiteral("report.txt"));
     EXPECT_FALSE(file.contains('\r'));
-    EXPECT_TRUE(file.startsWith(
-        QStringLiteral("        1- приемник  2- источник  i - нимер периода сигнала передатчика\n"
+    // The run's inputs head the file, then the report's own legend.
+    EXPECT_TRUE(file.startsWith(QStringLiteral("программа = Sonrel6 ").toUtf8()));
+    EXPECT_TRUE(file.contains(
+        QStringLiteral("\n        1- приемник  2- источник  i - нимер периода сигнала передатчика\n"
                        " Tn2(i)- время начала передачи сигнала i-го периода\n")
             .toUtf8()));
     // What the window printed, block by block, is what the file holds.

@@ -176,7 +176,7 @@ TEST_F(MediumWindow, ReportShowsTheLegendAndOneBlockPerArrival) {
     click(f, "Command1");
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);
-    const QString text = report->plainText();
+    const QString text = report->plainText(false);
     EXPECT_TRUE(text.startsWith(
         QStringLiteral("        1- приемник  2- источник  i - нимер условного периода")));
     // Period 1 is complete; period 2 was opened by the second beam and never
@@ -331,7 +331,7 @@ MediumRunRecord defaultMediumRun(AppContext& app, MessageBoxAnswerer& boxes) {
                              "Text36", "Text37", "Text38", "Text45", "Text48"})
         r.fields << textOf(f, name);
     r.boxes = boxes.shown;
-    r.report = reportWindow(app)->plainText();
+    r.report = reportWindow(app)->plainText(false);
     return r;
 }
 

@@ -81,7 +81,7 @@ TEST_F(MembraneWindow, RunToTheLimitWritesTheReportOfNineteenPeriods) {
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
     EXPECT_EQ(textOf(f, "Text49"), QStringLiteral("20"));
     EXPECT_EQ(textOf(f, "Text11"), QStringLiteral("0,4"));
-    const QString report = reportWindow(*app)->plainText();
+    const QString report = reportWindow(*app)->plainText(false);
     EXPECT_TRUE(report.contains(QStringLiteral("1- приемник  2- источник")));
     EXPECT_TRUE(report.contains(QStringLiteral("обрабатываем сигналы периода № 19 из 19")));
     EXPECT_FALSE(report.contains(QStringLiteral("из 20")));
@@ -343,7 +343,7 @@ TEST_F(MembraneWindow, ClosingDuringARunEndsItCleanly) {
     EXPECT_LT(f->state().frontIndex, 21);
     EXPECT_EQ(app->windows.get(8), nullptr);
     // The report window keeps the legend; no report is written for the closed window.
-    const QString report = reportWindow(*app)->plainText();
+    const QString report = reportWindow(*app)->plainText(false);
     EXPECT_TRUE(report.contains(QStringLiteral("1- приемник")));
     EXPECT_FALSE(report.contains(QStringLiteral("обрабатываем")));
     EXPECT_TRUE(boxes.shown.empty());
@@ -387,7 +387,7 @@ MembraneRunRecord defaultMembraneRun(AppContext& app, MessageBoxAnswerer& boxes)
     for (const char* name : {"Text11", "Text17", "Text20", "Text49", "Text22", "Text23", "Text24",
                              "Text59", "Text38", "Text39", "Text41", "Text46", "Text48"})
         r.fields << textOf(f, name);
-    r.report = reportWindow(app)->plainText();
+    r.report = reportWindow(app)->plainText(false);
     f->Check5->setChecked(false);
     f->Option1->setChecked(true);
     click(f, "Command1");

@@ -335,7 +335,7 @@ TEST_F(ComparisonWindow, DefaultRunAsksOnceAboutTheOverrunAndReportsOnlyReceived
     const double dTheta = 180.0 / 500 * std::acos(-1.0) / 180;
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);
-    const QString text = report->plainText();
+    const QString text = report->plainText(false);
     const QRegularExpression observed(QStringLiteral(
         R"(по часам ИСО   dT= Tn1\((\d+)\) - Tn1\((\d+)\) = \S+    v\(\d+\) = 1/dT=\s+(\S+))"));
     int periods = 0;
@@ -382,7 +382,7 @@ TEST_F(ComparisonWindow, RunAtTheLimitListsNineteenPeriodsAndNamesTheTwentieth) 
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);
-    const QString text = report->plainText();
+    const QString text = report->plainText(false);
     EXPECT_TRUE(text.startsWith(
         QStringLiteral("        1- приемник  2- источник  i - нимер условного периода")));
     EXPECT_TRUE(text.contains(QStringLiteral("обрабатываем сигналы периода № 19")));
@@ -425,7 +425,7 @@ TEST_F(ComparisonWindow, AllFrontsDefaultRunReceivesNineteenPeriods) {
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
     auto* report = static_cast<Form4*>(app->windows.get(4));
     ASSERT_NE(report, nullptr);
-    const QString text = report->plainText();
+    const QString text = report->plainText(false);
     QList<int> blocks;
     const QRegularExpression block(QStringLiteral("обрабатываем сигналы периода № (\\d+)"));
     for (auto it = block.globalMatch(text); it.hasNext();)
@@ -483,7 +483,7 @@ protected:
                 r.record.push_back(v);
         for (const char* name : {"Text18", "Text20", "Text23", "Text24", "Text44", "Text54"})
             r.fields << textOf(f, name);
-        r.report = static_cast<Form4*>(app->windows.get(4))->plainText();
+        r.report = static_cast<Form4*>(app->windows.get(4))->plainText(false);
         click(f, "Command14");
         click(f, "Command7");
         r.observedPoints = f->picture().image().copy();
