@@ -12,6 +12,9 @@ install(FILES packaging/${SONREL_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES packaging/icons/${SONREL_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The ready-made examples, to open with "Открыть опыт…" or from the file manager.
+install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/sonrel6/examples
+  FILES_MATCHING PATTERN "*.sonrel")
 # The licence: GPL-3.0-or-later, the full text beside the package's other documents.
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sonrel6)
 foreach(size 48 64 128 256)

@@ -11,7 +11,6 @@ namespace sonrel {
 
 namespace {
 
-Language current = Language::Russian;
 QTranslator* programTranslator = nullptr;
 QTranslator* qtTranslator = nullptr;
 
@@ -32,7 +31,7 @@ void applyLanguage(Language language) {
     auto* app = QCoreApplication::instance();
     drop(programTranslator);
     drop(qtTranslator);
-    current = language;
+    setInterfaceLanguage(language);
     // Number formats are the program's own (decimal comma) in both languages;
     // the locale only decides the language of Qt's dialogs.
     if (language == Language::English) {
@@ -56,7 +55,7 @@ void applyLanguage(Language language) {
 }
 
 Language currentLanguage() {
-    return current;
+    return interfaceLanguage();
 }
 
 std::string translateEarly(Language language, const char* context, const char* source) {

@@ -167,6 +167,14 @@ ExperimentSetup experimentOf(const Json& doc, int requiredWindow) {
         if (!run->is_boolean()) wrongType(kMustBeFlag, "runOnOpen");
         e.runOnOpen = run->get<bool>();
     }
+    for (auto [key, text] : {std::pair{"title", &e.title},
+                             {"description", &e.description},
+                             {"titleEn", &e.titleEn},
+                             {"descriptionEn", &e.descriptionEn}})
+        if (const auto it = doc.find(key); it != doc.end()) {
+            if (!it->is_string()) wrongType(kMustBeText, key);
+            *text = it->get<std::string>();
+        }
     const Json& values = member(doc, "values");
     if (!values.is_object()) wrongType(kMustBeObject, "values");
     for (const auto& [name, entry] : values.items())
@@ -202,6 +210,11 @@ std::string experimentText(const ExperimentSetup& experiment, const std::string&
     doc["program"] = program;
     doc["window"] = windowKey(experiment.window);
     doc["runOnOpen"] = experiment.runOnOpen;
+    for (auto [key, text] : {std::pair{"title", &experiment.title},
+                             {"description", &experiment.description},
+                             {"titleEn", &experiment.titleEn},
+                             {"descriptionEn", &experiment.descriptionEn}})
+        if (!text->empty()) doc[key] = *text;
     Json values = Json::object();
     for (const ExperimentValue& v : experiment.values) {
         Json entry;

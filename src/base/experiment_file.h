@@ -8,6 +8,8 @@
 //     "program": "Sonrel6 1.0.0",
 //     "window": "Form9",
 //     "runOnOpen": false,
+//     "title": "Поперечный эффект Доплера",
+//     "description": "Что видно в опыте …",
 //     "values": {
 //       "Text1": {"caption": "X1n", "value": "-3"},
 //       "Check5": {"caption": "+ отчет", "value": true},
@@ -19,7 +21,9 @@
 // window lists them: Text<n> a field's text exactly as typed (a JSON number
 // is taken as its text with a decimal comma), Check… and Option<n> true or
 // false, Combo… the chosen entry's text. The caption only helps a reader of
-// the file; unknown keys are ignored.
+// the file; unknown keys are ignored. "title" and "description" (with
+// "titleEn" and "descriptionEn" for the English interface) name a ready-made
+// example and say what to watch for; all four may be left out.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -42,6 +46,8 @@ struct ExperimentSetup {
     int window = 0; // the window's number: 1, 3, 5, 6, 8, 9 or 10
     bool runOnOpen = false;
     std::vector<ExperimentValue> values;
+    // A ready-made example's title and what to watch for, Russian and English.
+    std::string title, description, titleEn, descriptionEn;
 };
 
 // The windows whose set-up a file keeps.
@@ -59,7 +65,7 @@ std::string experimentText(const ExperimentSetup& experiment, const std::string&
 // Reads a document. Throws FileError with a message naming fileName and
 // what is wrong; requiredWindow (0: any) refuses a file of another window.
 ExperimentSetup parseExperiment(const std::string& text, const std::string& fileName,
-                           int requiredWindow = 0);
+                                int requiredWindow = 0);
 
 // The same for the file at path (a regular file of at most kMaxExperimentBytes).
 ExperimentSetup readExperimentFile(const std::string& path, int requiredWindow = 0);

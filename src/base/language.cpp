@@ -60,6 +60,18 @@ LanguageChoice chooseLanguage(int argc, const char* const* argv, const char* env
     return choice;
 }
 
+namespace {
+Language shownLanguage = Language::Russian;
+} // namespace
+
+Language interfaceLanguage() {
+    return shownLanguage;
+}
+
+void setInterfaceLanguage(Language language) {
+    shownLanguage = language;
+}
+
 const char* languageCode(Language language) {
     return language == Language::English ? "en" : "ru";
 }

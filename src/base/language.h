@@ -19,6 +19,11 @@ struct LanguageChoice {
 // (SONREL_LANG, may be null); xx is "ru" or "en" in either case.
 LanguageChoice chooseLanguage(int argc, const char* const* argv, const char* environmentValue);
 
+// The language the interface shows now (Russian until the application
+// switches it), for texts kept in both languages outside the catalogue.
+Language interfaceLanguage();
+void setInterfaceLanguage(Language language);
+
 // The code used on the command line: "ru" or "en".
 const char* languageCode(Language language);
 

@@ -1,5 +1,6 @@
 #include "ui/experiment_file_qt.h"
 
+#include "base/language.h"
 #include "base/text_file.h"
 #include "base/version.h"
 #include "canvas/canvas_widget.h"
@@ -19,6 +20,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QRadioButton>
@@ -184,7 +186,8 @@ ExperimentSetup collectExperiment(FormBase& form) {
     return e;
 }
 
-QString applyExperiment(FormBase& form, const ExperimentSetup& experiment, const QString& fileName) {
+QString applyExperiment(FormBase& form, const ExperimentSetup& experiment,
+                        const QString& fileName) {
     struct Change {
         QWidget* control;
         const ExperimentValue* value;
@@ -245,6 +248,56 @@ FormBase* openExperiment(FormBase& from, const QString& path) {
     return target;
 }
 
+QStringList examplesOf(int window) {
+    const QDir folder(QStringLiteral(":/examples/") + qs8(windowKey(window)));
+    QStringList paths;
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*") + kSuffix}, QDir::Files, QDir::Name))
+        paths << folder.filePath(name);
+    return paths;
+}
+
+namespace {
+
+// The example's title and paragraph in the interface's language (Russian
+// where the file has no English).
+QString exampleTitle(const ExperimentSetup& e) {
+    const bool english = interfaceLanguage() == Language::English && !e.titleEn.empty();
+    return qs8(english ? e.titleEn : e.title);
+}
+
+QString exampleDescription(const ExperimentSetup& e) {
+    const bool english = interfaceLanguage() == Language::English && !e.descriptionEn.empty();
+    return qs8(english ? e.descriptionEn : e.description);
+}
+
+} // namespace
+
+bool openExample(FormBase& form, const QString& path) {
+    QFile file(path);
+    ExperimentSetup e;
+    try {
+        if (!file.open(QIODevice::ReadOnly)) throw FileError(localName(path));
+        const QByteArray text = file.read(kMaxExperimentBytes);
+        e = parseExperiment(text.toStdString(), localName(QFileInfo(path).fileName()),
+                            form.number());
+    } catch (const FileError& error) {
+        showMessage(&form, qs8(error.what()));
+        return false;
+    }
+    if (form.running()) {
+        showMessage(&form, ExperimentFiles::running());
+        return false;
+    }
+    const QString refused = applyExperiment(form, e, QFileInfo(path).fileName());
+    if (!refused.isEmpty()) {
+        showMessage(&form, refused);
+        return false;
+    }
+    showMessage(&form, exampleDescription(e), exampleTitle(e));
+    return true;
+}
+
 bool saveExperiment(FormBase& form, const QString& path) {
     const bool ok = writeExperimentFile(localName(path), collectExperiment(form),
                                         std::string("Sonrel6 ") + SONREL_VERSION);
@@ -272,15 +325,33 @@ void installExperimentFileActions(FormBase& form) {
         if (!path.endsWith(kSuffix, Qt::CaseInsensitive)) path += kSuffix;
         saveExperiment(*window, path);
     });
-    // On the window's own menu (a click beside the controls), and after the
-    // entries of every picture's menu.
+    // The ready-made examples, each under its title.
+    auto* examples = new QMenu(ExperimentFiles::examplesEntry(), &form);
+    examples->setObjectName(QStringLiteral("MenuExamples"));
+    for (const QString& path : examplesOf(form.number())) {
+        QString title = QFileInfo(path).completeBaseName();
+        try {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                title = exampleTitle(
+                    parseExperiment(file.read(kMaxExperimentBytes).toStdString(), localName(path)));
+        } catch (const FileError&) {
+        }
+        QObject::connect(examples->addAction(title), &QAction::triggered, &form, [window, path] {
+            if (window) openExample(*window, path);
+        });
+    }
+    examples->menuAction()->setEnabled(!examples->isEmpty());
+    // On the window's own menu (a click beside the controls, or the menu key),
+    // and after the entries of every picture's menu.
     form.addAction(open);
     form.addAction(save);
+    form.addAction(examples->menuAction());
     form.setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* separator = new QAction(&form);
     separator->setSeparator(true);
     for (CanvasWidget* picture : form.findChildren<CanvasWidget*>())
-        picture->addActions({separator, open, save});
+        picture->addActions({separator, open, save, examples->menuAction()});
 
     auto* drop = new ExperimentDrop(form);
     form.setAcceptDrops(true);

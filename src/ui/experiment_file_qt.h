@@ -23,6 +23,7 @@ public:
     static QString saved(const QString& path) { return tr("Опыт сохранен: ") + path; }
     static QString running() { return tr("В окне идет опыт: остановите его, затем откройте файл"); }
     static QString noEntry() { return tr("в списке «%1» нет пункта «%2»"); }
+    static QString examplesEntry() { return tr("Примеры"); }
 };
 
 // The window's inputs, in the order the window made them: every field the
@@ -46,7 +47,17 @@ FormBase* openExperiment(FormBase& from, const QString& path);
 // the message box when nothing could be written.
 bool saveExperiment(FormBase& form, const QString& path);
 
+// The ready-made examples of window n, built into the program as
+// :/examples/Form<n>/*.sonrel, in the order of their names.
+QStringList examplesOf(int window);
+
+// Fills the window with the example at path and tells its title and what to
+// watch for in a message box; nothing runs. False (with the reason in a
+// message box) when the window is running or the example does not fit it.
+bool openExample(FormBase& form, const QString& path);
+
 // The two entries on the window's context menu and on its pictures' menus,
+// the submenu "Примеры" (MenuExamples) of the window's examples beside them,
 // Ctrl+O, and opening a *.sonrel file dropped on the window.
 void installExperimentFileActions(FormBase& form);
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace sonrel;
 
@@ -10,12 +11,16 @@ using namespace sonrel;
 // exactly as typed, in the pretty-printed document the header describes.
 TEST(ExperimentFile, RoundTripKeepsEveryValueInOrder) {
     ExperimentSetup e{9,
-                 true,
-                 {{"Text1", "X1n", "-3,25E-4", false},
-                  {"Check5", "+ отчет", "", true},
-                  {"Option12", "3-2", "", false},
-                  {"ComboPace", "Темп", "2×", false},
-                  {"Text10", "", " 1,5 ", false}}};
+                      true,
+                      {{"Text1", "X1n", "-3,25E-4", false},
+                       {"Check5", "+ отчет", "", true},
+                       {"Option12", "3-2", "", false},
+                       {"ComboPace", "Темп", "2×", false},
+                       {"Text10", "", " 1,5 ", false}},
+                      "Поперечный эффект",
+                      "",
+                      "",
+                      "Watch \"v/v0\""};
     const std::string text = experimentText(e, "Sonrel6 1.0.0");
     EXPECT_EQ(text.rfind("{\n  \"format\": \"sonrel6-experiment\",\n  \"version\": 1,\n", 0), 0u);
     EXPECT_NE(
@@ -27,6 +32,8 @@ TEST(ExperimentFile, RoundTripKeepsEveryValueInOrder) {
     std::remove(path.c_str());
     EXPECT_EQ(back.window, 9);
     EXPECT_TRUE(back.runOnOpen);
+    EXPECT_EQ(std::make_tuple(back.title, back.description, back.titleEn, back.descriptionEn),
+              std::make_tuple(e.title, std::string(), std::string(), e.descriptionEn));
     ASSERT_EQ(back.values.size(), e.values.size());
     for (std::size_t k = 0; k < e.values.size(); ++k) {
         const ExperimentValue &a = e.values[k], &b = back.values[k];
@@ -72,6 +79,7 @@ TEST(ExperimentFile, BadFilesAreRefusedWithTheirReason) {
         {h + R"("window": 1, "values": {}})", "«window» должно быть текстом"},
         {f9 + R"("values": [1]})", "«values» должно быть объектом"},
         {f9 + R"("runOnOpen": 1, "values": {}})", "«runOnOpen» должно быть true или false"},
+        {f9 + R"("descriptionEn": ["x"], "values": {}})", "«descriptionEn» должно быть текстом"},
         {f9 + R"("values": {"Check5": {"value": "да"}}})", "«Check5» должно быть true или false"},
         {f9 + R"("values": {"Text1": {"value": true}}})", "«Text1» должно быть текстом или числом"},
         {f9 + R"("values": {"Text1": 1e999}})", "число вне допустимых"},

@@ -2,8 +2,8 @@
 # Installs the built program into a temporary prefix and checks what a desktop
 # needs of it: the program answers --version without a display, the .desktop
 # file and the AppStream metadata pass their validators and name files that
-# exist, the experiment files' MIME type is installed and handled, and the
-# icon is there in every size.
+# exist, the experiment files' MIME type is installed and handled, the
+# ready-made examples are there and the icon is there in every size.
 # Usage: check_install.sh CMAKE BUILD_DIR APP_ID
 set -euo pipefail
 cmake="$1"
@@ -60,6 +60,15 @@ grep -q "GNU GENERAL PUBLIC LICENSE" "$share/doc/sonrel6/LICENSE" 2>/dev/null &&
     fail "the GPL-3 text is not installed"
 grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" ||
     fail "the metadata does not name the licence"
+
+# The ready-made examples are installed, each an experiment file of its own window.
+examples=("$share"/sonrel6/examples/Form*/*.sonrel)
+[ -s "${examples[0]}" ] || fail "no example is installed under share/sonrel6/examples"
+for f in "${examples[@]}"; do
+    form=$(basename "$(dirname "$f")")
+    grep -q '"format": "sonrel6-experiment"' "$f" && grep -q "\"window\": \"$form\"" "$f" &&
+        grep -q '"title": ' "$f" || fail "$f is not an example of $form"
+done
 
 # --version needs no window system, and the metadata's newest release is that version.
 out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/sonrel6" --version) ||

@@ -1,11 +1,13 @@
 #include "app/form1.h"
 #include "canvas/form4.h"
 #include "scene_registry.h"
+#include "ui/experiment_file_qt.h"
 #include "ui/form_base_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -69,7 +71,31 @@ Form1* runAllFronts(AppContext& app) {
     return f;
 }
 
+// The first ready-made example (a source at half the signal speed, every
+// front drawn) stopped at T = 14,5 s, just before front 1 reaches the
+// receiver: fifteen fronts in flight, crowded ahead of the source and spread
+// out behind it, the textbook picture.
+Form1* runTextbookExample(AppContext& app) {
+    auto* f = static_cast<Form1*>(app.windows.show(1));
+    AnswerBoxes answers;
+    openExample(*f, examplesOf(1).first());
+    auto* pace = f->findChild<QComboBox*>(QStringLiteral("ComboPace"));
+    pace->setCurrentIndex(pace->count() - 1);
+    f->Command13->click();
+    QTimer::singleShot(0, f->Command2, &QPushButton::click);
+    f->Command1->click(); // stopped at one of its first display steps
+    const SharedState& s = app.state;
+    f->Text10->setText(QString::number(std::lround((14.5 - s.T) / s.dt)));
+    f->Command4->click();
+    f->Text10->setText(QStringLiteral("20"));
+    return f;
+}
+
 const bool registered = [] {
+    shots::registerScene("example-textbook", [](AppContext& app, const QString& dir) {
+        Form1* f = runTextbookExample(app);
+        shots::saveWindow(f, dir + "/example-textbook.png");
+    });
     shots::registerScene("main-window", [](AppContext& app, const QString& dir) {
         FormBase* f = app.windows.show(1);
         shots::saveWindow(f, dir + "/main-window.png");

@@ -128,7 +128,9 @@ void drawStep(Canvas& c, SharedState& s, EveryFrontState* fronts, AnimationMemor
               bool withText) {
     const FrameScope frame(c);
     const ToCanvas cv(s.pictureScale);
-    const int i = s.frontIndex;
+    // The tracked front; once the record's last front has been received (a
+    // run whose last arrival falls on a display step) the last one stands for it.
+    const int i = std::min(s.frontIndex, PeriodArray::hi());
     const double emitX = cv(s.Xn2(i)), emitY = cv(s.Yn2(i));
 
     if (fronts && fronts->allFronts) {

@@ -126,11 +126,11 @@ TEST_F(MainWindowInEnglish, DefaultRunAndCalculationsMatchTheRussianOnes) {
     EXPECT_EQ(en.record, ru.record);
 
     // The same boxes with the same titles: the short-period warning
-    // (answered Yes) and the solution error of the twentieth front.
+    // (answered Yes); the twentieth front ends the run without a box.
     ASSERT_EQ(en.shown.size(), ru.shown.size());
-    ASSERT_GE(en.shown.size(), 2u);
+    ASSERT_GE(en.shown.size(), 1u);
     EXPECT_TRUE(ru.shown.front().text.startsWith("ПРОГРАММА РАБОТАЕТ НЕ КООРЕКТНО"));
-    EXPECT_EQ(en.shown.back().text, "Solution error");
+    EXPECT_NE(en.shown.back().text, "Solution error");
     for (std::size_t i = 0; i < en.shown.size(); ++i) {
         EXPECT_FALSE(hasCyrillic(en.shown[i].text)) << en.shown[i].text.toStdString();
         EXPECT_EQ(en.shown[i].title, ru.shown[i].title);
