@@ -770,6 +770,10 @@ Experiment file (written by a window&apos;s menu entry “Save experiment…”)
         <source>в списке «%1» нет пункта «%2»</source>
         <translation>the list “%1” has no entry “%2”</translation>
     </message>
+    <message>
+        <source>Примеры</source>
+        <translation>Examples</translation>
+    </message>
 </context>
 <context>
     <name>ExportTexts</name>
@@ -800,6 +804,10 @@ Experiment file (written by a window&apos;s menu entry “Save experiment…”)
     <message>
         <source>Таблица сохранена: </source>
         <translation>Table saved: </translation>
+    </message>
+    <message>
+        <source>Сохранить как… (в размере экрана)</source>
+        <translation>Save as… (at screen size)</translation>
     </message>
 </context>
 <context>

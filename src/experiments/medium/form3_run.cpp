@@ -88,7 +88,7 @@ void Form3::startClicked() {
     }
     if (Check5->isChecked()) {
         try {
-            ReportWindowSink sink(*this);
+            ReportWindowSink sink = runner_->reportSink();
             mediumReportLegend(run_, sink);
         } catch (const std::exception&) {
             showMessage(this, kReportError);

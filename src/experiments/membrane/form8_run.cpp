@@ -82,7 +82,7 @@ void Form8::startClicked() {
         readRunChoices();
         run_.start();
         if (Check5->isChecked()) {
-            ReportWindowSink sink(*this);
+            ReportWindowSink sink = runner_->reportSink();
             printLegend(s, sink);
         }
         for (QLineEdit* f : {Text20, Text38, Text39, Text41, Text42, Text43, Text44, Text45, Text46,
