@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     // What was read must survive its own writing unchanged.
-    const ExperimentSetup back = parseExperiment(experimentText(e, "fuzz"), "fuzz.sonrel", e.window);
+    const ExperimentSetup back =
+        parseExperiment(experimentText(e, "fuzz"), "fuzz.sonrel", e.window);
     if (back.window != e.window || back.runOnOpen != e.runOnOpen ||
         back.values.size() != e.values.size())
         std::abort();
