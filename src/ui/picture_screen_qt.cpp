@@ -62,7 +62,11 @@ PictureScreen::PictureScreen(FormBase& form, CanvasWidget* picture, QWidget* sta
             area_ = a;
             break;
         }
-    if (area_) area_->viewport()->installEventFilter(this);
+    if (area_) {
+        viewport_ = area_->viewport();
+        viewport_->installEventFilter(this);
+        connect(area_, &QObject::destroyed, this, [this] { area_ = nullptr; });
+    }
     form.installEventFilter(this);
     auto* key = new QShortcut(QKeySequence(Qt::Key_F11), &form);
     key->setContext(Qt::WindowShortcut);
@@ -70,7 +74,8 @@ PictureScreen::PictureScreen(FormBase& form, CanvasWidget* picture, QWidget* sta
 }
 
 bool PictureScreen::eventFilter(QObject* watched, QEvent* e) {
-    if (area_ && watched == area_->viewport() && e->type() == QEvent::Resize)
+    if (watched == viewport_ && e->type() == QEvent::Resize && area_ &&
+        area_->viewport() == viewport_)
         fit();
     else if (watched == &form_ && e->type() == QEvent::Hide)
         leave(); // a closed window takes its picture back first

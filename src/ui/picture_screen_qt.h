@@ -37,6 +37,9 @@ private:
     QPointer<CanvasWidget> picture_;
     QPointer<QWidget> status_;
     QScrollArea* area_ = nullptr;
+    // The area's viewport, kept apart: while the area is being destroyed its
+    // viewport still sends events, and the area may no longer be asked.
+    QObject* viewport_ = nullptr;
     QWidget* view_ = nullptr;
     QWidget* pictureHolder_ = nullptr; // keeps the picture's place in the window
     QWidget* statusHolder_ = nullptr;
