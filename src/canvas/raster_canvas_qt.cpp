@@ -173,7 +173,9 @@ void RasterCanvas::record(const PaintOp& op) {
 }
 
 void RasterCanvas::compactJournal() {
-    if (journal_.size() <= kJournalLimit) return;
+    // Compacting again only once the journal has doubled since the last time
+    // keeps the cost per primitive constant, also when little can go.
+    if (journal_.size() <= std::max(kJournalLimit, 2 * compactedSize_)) return;
     // Every primitive is opaque: a pixel shows the last primitive that
     // covers it. A primitive painted again later (an animation repaints its
     // grid, markers and labels at every display step) can therefore go from
@@ -207,6 +209,7 @@ void RasterCanvas::compactJournal() {
     }
     journal_.resize(out);
     journalFrames_ = std::move(frames);
+    compactedSize_ = journal_.size();
     if (journal_.size() <= kJournalLimit / 2 || journalFrames_.empty()) return;
     // Still too long: the oldest frames after the background layer go. Each
     // frame repaints its moving parts, so the picture drawn again loses only
@@ -221,6 +224,7 @@ void RasterCanvas::compactJournal() {
     for (std::size_t start : journalFrames_)
         if (start >= to) kept.push_back(start - (to - head));
     journalFrames_ = std::move(kept);
+    compactedSize_ = journal_.size();
 }
 
 std::size_t RasterCanvas::journalBytes() const {

@@ -177,6 +177,7 @@ private:
     double dpr_ = 1; // device pixels per logical pixel: screenRatio_ × zoom_
     double screenRatio_ = 1, zoom_ = 1;
     std::vector<JournalOp> journal_;
+    std::size_t compactedSize_ = 0;           // journal size after the last compaction
     std::vector<std::size_t> journalFrames_;  // where each frame starts in the journal
     std::size_t journalPaper_ = 0;            // the end of the background layer's part
     std::vector<Label> labels_;               // the labels on the picture
