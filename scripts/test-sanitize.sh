@@ -21,10 +21,14 @@ ctest --output-on-failure -j"$(nproc)" --timeout 900
 # suites run again, each as one process, under each of them side by side.
 echo "== core and window suites under ru_RU.UTF-8 and de_DE.UTF-8"
 suites_under() {
-  local loc=$1 log="locale-$1.log"
-  if (unset LC_ALL LC_NUMERIC LANGUAGE SONREL_LANG; export LANG="$loc"
+  local loc=$1 log="locale-$1.log" tmp
+  # Each locale's suites get their own scratch folder: the two run side by
+  # side and write files of the same names.
+  tmp=$(mktemp -d) || return 1
+  if (unset LC_ALL LC_NUMERIC LANGUAGE SONREL_LANG; export LANG="$loc" TEST_TMPDIR="$tmp/" TMPDIR="$tmp"
       ./core_tests --gtest_brief=1 && ./ui_tests --gtest_brief=1) >"$log" 2>&1; then
     echo "== $loc: $(grep -h 'PASSED' "$log" | tr '\n' ' ')"
+    rm -rf "$tmp"
   else
     echo "== $loc: a suite failed:"
     grep -v 'does not support' "$log" | tail -n 60
