@@ -36,7 +36,7 @@ RunFigures modelRun(AppContext& app, bool allFronts) {
     firstFrontTravelTime(s);
     s.X(1) = 86.60254, s.Y(1) = 50, s.X(2) = 50, s.Y(2) = 0;
     s.dt = 1e-3, s.NC0 = 20, s.pictureScale = 5, s.T00 = 5, s.v0 = 0.2;
-    EveryFrontState fronts;
+    AllFrontsState fronts;
     fronts.allFronts = allFronts;
     setupRun(s, fronts);
     GoOn prompts;

@@ -23,7 +23,7 @@ RunFigures startRun(AppContext& app, int form, const char* animation, bool anima
 
 // The comparison window's default run with every period's beam in flight
 // ("все фронты"): it runs on to the 20-front limit instead of stopping at
-// the first beam that misses its launch.
+// the first beam that misses its emission.
 RunFigures allFrontsRun(AppContext& app, bool animated) {
     QWidget* f = app.windows.show(9);
     setChecked(f, "CheckAllFronts", true);

@@ -24,7 +24,7 @@ public:
     RasterCanvas& picture() { return Picture1->canvas(); }
     // "Очистить рисунок": clear the picture and draw the animation grid.
     void clearPicture();
-    // The experiment of the last "2-Начать эксперимент", with its every-front record.
+    // The experiment of the last "2-Начать эксперимент", with its all-fronts record.
     const ClassicRun& classicRun() const;
 
     CanvasWidget* Picture1; // animation canvas and graph

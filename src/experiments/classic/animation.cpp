@@ -82,7 +82,7 @@ void eraseFront(Canvas& c, double x, double y, double drawn) {
 // Every front in flight as its own circle: all old circles are wiped first
 // (a received front's for good), then the present ones drawn, so a wipe
 // never cuts into a circle drawn at this step.
-void drawFrontsInFlight(Canvas& c, const SharedState& s, EveryFrontState& f, const ToCanvas& cv) {
+void drawFrontsInFlight(Canvas& c, const SharedState& s, AllFrontsState& f, const ToCanvas& cv) {
     for (int j = 1; j <= PeriodArray::hi(); ++j) {
         if (f.radiiDrawn(j) <= 0) continue;
         eraseFront(c, cv(s.Xn2(j)), cv(s.Yn2(j)), cv(f.radiiDrawn(j)));
@@ -124,7 +124,7 @@ namespace {
 
 // The display step; fronts, when given and in the every-front mode, replace
 // the tracked front by every front in flight.
-void drawStep(Canvas& c, SharedState& s, EveryFrontState* fronts, AnimationMemory& memory,
+void drawStep(Canvas& c, SharedState& s, AllFrontsState* fronts, AnimationMemory& memory,
               bool withText) {
     const FrameScope frame(c);
     const ToCanvas cv(s.pictureScale);
@@ -239,7 +239,7 @@ void drawDisplayStep(Canvas& c, SharedState& s, AnimationMemory& memory, bool wi
     drawStep(c, s, nullptr, memory, withText);
 }
 
-void drawDisplayStep(Canvas& c, SharedState& s, EveryFrontState& fronts, AnimationMemory& memory,
+void drawDisplayStep(Canvas& c, SharedState& s, AllFrontsState& fronts, AnimationMemory& memory,
                      bool withText) {
     drawStep(c, s, &fronts, memory, withText);
 }

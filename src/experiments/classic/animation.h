@@ -42,7 +42,7 @@ struct AnimationMemory {
 // With fronts.allFronts every front in flight is drawn on its own circle
 // instead of the tracked one.
 void drawDisplayStep(Canvas& canvas, SharedState& s, AnimationMemory& memory, bool withText);
-void drawDisplayStep(Canvas& canvas, SharedState& s, EveryFrontState& fronts,
+void drawDisplayStep(Canvas& canvas, SharedState& s, AllFrontsState& fronts,
                      AnimationMemory& memory, bool withText);
 
 } // namespace sonrel

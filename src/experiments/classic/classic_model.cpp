@@ -170,7 +170,7 @@ void setupRun(SharedState& s) {
     guard.check();
 }
 
-void setupRun(SharedState& s, EveryFrontState& fronts) {
+void setupRun(SharedState& s, AllFrontsState& fronts) {
     setupRun(s);
     fronts.radii.fill(0);
     fronts.radiiDrawn.fill(0);
@@ -205,7 +205,7 @@ void closeStep(SharedState& s, StepResult& result) {
 // present position; arrivals are recorded in front order. No front waits for
 // another, so none is lost and the short-period warning has nothing to say.
 // Without "Auto" each arrival asks whether to go on; time and bodies stay.
-StepResult stepAllFronts(SharedState& s, EveryFrontState& f, const StepChecks& checks,
+StepResult stepAllFronts(SharedState& s, AllFrontsState& f, const StepChecks& checks,
                          Prompts& prompts) {
     StepResult result;
     moveBodies(s);
@@ -265,7 +265,7 @@ StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& pro
     return stepOneFront(s, checks, prompts);
 }
 
-StepResult stepExperiment(SharedState& s, EveryFrontState& fronts, const StepChecks& checks,
+StepResult stepExperiment(SharedState& s, AllFrontsState& fronts, const StepChecks& checks,
                           Prompts& prompts) {
     settleVectorRegisters();
     if (fronts.allFronts) return stepAllFronts(s, fronts, checks, prompts);

@@ -14,7 +14,7 @@ namespace sonrel {
 // "все фронты": every emitted front grows on its own radius and is received
 // on its own. The mode is chosen for the whole run; the radius of each front,
 // the radius it was last drawn with and its reception belong to the run.
-struct EveryFrontState {
+struct AllFrontsState {
     bool allFronts = false;
     PeriodArray radii, radiiDrawn;
     IndexedArray<std::int16_t, 0, 20> received;
@@ -49,17 +49,17 @@ bool periodShorterThanTravel(const SharedState& s, double travelTime);
 // (typed positions at T = T00, velocities, Vs, dt, NC0, v0, T00): rebuilds the
 // period record, speeds, signs, velocity directions and the run state.
 // A period or a step <= 0 throws MathError before anything changes.
-// With fronts the run's every-front record is cleared too; its allFronts,
+// With fronts the run's all-fronts record is cleared too; its allFronts,
 // set before, chooses the mode of the run.
 void setupRun(SharedState& s);
-void setupRun(SharedState& s, EveryFrontState& fronts);
+void setupRun(SharedState& s, AllFrontsState& fronts);
 
 // One solving step: move the bodies, grow the tracked front (with
 // fronts.allFronts every front in flight), record its arrival. Throws
 // MathError or IndexError (the front past the record). Without fronts the
 // run follows one front at a time.
 StepResult stepExperiment(SharedState& s, const StepChecks& checks, Prompts& prompts);
-StepResult stepExperiment(SharedState& s, EveryFrontState& fronts, const StepChecks& checks,
+StepResult stepExperiment(SharedState& s, AllFrontsState& fronts, const StepChecks& checks,
                           Prompts& prompts);
 
 } // namespace sonrel

@@ -47,12 +47,12 @@ public:
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0, t = 0;
     };
     const Positions& displayed() const { return displayed_; }
-    // The every-front record of the run: each front's radius and reception.
-    const EveryFrontState& fronts() const { return fronts_; }
+    // The all-fronts record of the run: each front's radius and reception.
+    const AllFrontsState& fronts() const { return fronts_; }
 
 private:
     SharedState& s_;
-    EveryFrontState fronts_;
+    AllFrontsState fronts_;
     AnimationMemory memory_;
     Positions displayed_;
     bool started_ = false;

@@ -159,7 +159,7 @@ private:
     bool traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift, bool displayStep,
                    double h, bool test, bool exact, RayArrival& arrival);
     // The source has still to pass the start point of beam k.
-    bool launchStillAhead() const;
+    bool emitStillAhead() const;
     // One step of every beam in flight ("все фронты"); true when at least one
     // arrival was recorded.
     bool traceAllBeams(const MediumOptions& o, Canvas* canvas, double shift, bool displayStep);

@@ -3,6 +3,7 @@
 #include "base/checked_math.h"
 #include "base/numbers.h"
 #include "base/signal_delay.h"
+#include "experiments/emission.h"
 #include "experiments/medium/medium_drawing.h"
 #include "experiments/medium/medium_texts.h"
 
@@ -96,7 +97,7 @@ void MediumExperiment::step(const MediumOptions& o, Canvas* canvas, Prompts& pro
         // With the beam received and the source past the start point of the
         // next one, that beam can never leave and nothing can arrive any
         // more: the run stops at its next display step.
-        if (!beamInFlight && k <= 20 && !launchStillAhead()) {
+        if (!beamInFlight && k <= 20 && !emitStillAhead()) {
             st.stopFlag = 1;
             endedByItself = true;
         }
@@ -153,9 +154,8 @@ void MediumExperiment::traceBeam(const MediumOptions& o, Canvas* canvas, Prompts
     checkOverrun(o, prompts, k - 1);
 }
 
-bool MediumExperiment::launchStillAhead() const {
-    const double vx = st.VX(2);
-    return vx > 0 && st.X(2) < st.Xn2(k) + 1.01 * st.dt * vx;
+bool MediumExperiment::emitStillAhead() const {
+    return emissionStillAhead(st.X(2), st.VX(2), st.Xn2(k), st.dt);
 }
 
 void MediumExperiment::acceptArrival(const MediumOptions& o, const RayArrival& a) {

@@ -1,6 +1,6 @@
 // What happens when a beam reaches the receiver: the arrival is recorded by
 // ИСО clocks and by the receiver's clock, the elapsed period is compared with
-// the theory, and the next beam's launch is checked for having been missed.
+// the theory, and the next beam's emission is checked for having been missed.
 #include "base/checked_math.h"
 #include "base/numbers.h"
 #include "base/signal_delay.h"
@@ -40,8 +40,8 @@ void Model::recordArrival(Canvas& c, Prompts& p, StepEvents& ev) {
     }
     // Checked at every arrival, asked once per run: a later beam may be the
     // first to travel longer than the period. With every beam in flight on
-    // its own no beam can miss its launch, and nothing is asked.
-    if (overrunPending && !everyFront) overrunCheck(p);
+    // its own no beam can miss its emission, and nothing is asked.
+    if (overrunPending && !allFronts) overrunCheck(p);
     if (opt.markFronts) markFront(c, false);
     ev.arrived = true;
     ev.periodNumber = N - 1;
@@ -126,7 +126,7 @@ void Model::processPeriod(Canvas& c) {
 }
 
 void Model::overrunCheck(Prompts& p) {
-    // After the 20th beam there is no next launch to miss.
+    // After the 20th beam there is no next emission to miss.
     if (N >= 20 || !(s.T > s.Tn2(N + 1))) return;
     overrunPending = false;
     if (!p.askYesNo(overrunQuestion(N, s.T, s.Tn2(N + 1)), kSystemTitle)) {

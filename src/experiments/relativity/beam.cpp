@@ -73,7 +73,7 @@ void Beam::cacheDirections() {
     }
 }
 
-void Beam::launchFrom(double x0, double y0) {
+void Beam::emitFrom(double x0, double y0) {
     for (std::size_t j = 0; j < x.size(); ++j) {
         x[j] = x0;
         y[j] = y0;

@@ -33,7 +33,7 @@ struct Beam {
     void travelInMedium(double vs);
     void travelAsSeenFromIso();
     // Puts every ray's current point at (x0, y0).
-    void launchFrom(double x0, double y0);
+    void emitFrom(double x0, double y0);
     // Computes the next point of ray j after dt.
     void advance(int j, double dt) {
         nextX[j] = x[j] + speed[j] * dt * cosDir_[j];

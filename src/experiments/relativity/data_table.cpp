@@ -111,7 +111,7 @@ std::string tableText(Model& m) {
     for (int i = 1; i <= rows; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, "%02d", i);
-        // The source period needs the next emission; a beam never launched
+        // The source period needs the next emission; a beam never emitted
         // (or none past the 20th) leaves it unknown, written as 0.
         const double period = i < m.lastEmission ? m.Tn2iso(i + 1) - m.Tn2iso(i) : 0;
         line.clear();

@@ -15,35 +15,35 @@ double cross(double ax, double ay, double bx, double by) {
 
 } // namespace
 
-BeamsInFlight::Launch& BeamsInFlight::at(int k) {
+AllFrontsInFlight::Emission& AllFrontsInFlight::at(int k) {
     if (k < 1 || k > kBeams) throw IndexError("beam index outside 1..20");
     return beams_[static_cast<std::size_t>(k)];
 }
 
-const BeamsInFlight::Launch& BeamsInFlight::at(int k) const {
+const AllFrontsInFlight::Emission& AllFrontsInFlight::at(int k) const {
     if (k < 1 || k > kBeams) throw IndexError("beam index outside 1..20");
     return beams_[static_cast<std::size_t>(k)];
 }
 
-void BeamsInFlight::clear() {
-    beams_.fill(Launch{});
+void AllFrontsInFlight::clear() {
+    beams_.fill(Emission{});
 }
 
-void BeamsInFlight::launch(int k, double x0, double y0, double t0) {
-    at(k) = Launch{true, false, x0, y0, t0};
+void AllFrontsInFlight::emitBeam(int k, double x0, double y0, double t0) {
+    at(k) = Emission{true, false, x0, y0, t0};
 }
 
-int BeamsInFlight::countInFlight() const {
+int AllFrontsInFlight::countInFlight() const {
     int n = 0;
     for (int k = 1; k <= kBeams; ++k)
         n += inFlight(k) ? 1 : 0;
     return n;
 }
 
-std::optional<double> BeamsInFlight::meets(const Beam& rays, int k, double t, double dt, double px,
-                                           double py, double vx, double vy) const {
+std::optional<double> AllFrontsInFlight::meets(const Beam& rays, int k, double t, double dt,
+                                               double px, double py, double vx, double vy) const {
     constexpr std::nullopt_t kNotYet = std::nullopt;
-    const Launch& b = at(k);
+    const Emission& b = at(k);
     const double age = t - b.t0;
     if (!(age > 0)) return kNotYet;
     // The receiver as seen from the emission point; no ray has got farther
@@ -93,12 +93,12 @@ std::optional<double> BeamsInFlight::meets(const Beam& rays, int k, double t, do
     return b.t0 + std::clamp(tau, std::max(age - dt, 0.0), age);
 }
 
-void BeamsInFlight::appendMoves(const Beam& rays, double t, double dt, double inv,
-                                std::vector<double>& out) const {
+void AllFrontsInFlight::appendMoves(const Beam& rays, double t, double dt, double inv,
+                                    std::vector<double>& out) const {
     const std::size_t n = rays.velX.size();
     for (int k = 1; k <= kBeams; ++k) {
         if (!inFlight(k)) continue;
-        const Launch& b = at(k);
+        const Emission& b = at(k);
         const double t1 = t - b.t0, t0 = std::max(t1 - dt, 0.0);
         for (std::size_t j = 0; j < n; ++j) {
             const double vx = rays.velX[j], vy = rays.velY[j];

@@ -12,16 +12,16 @@
 
 namespace sonrel::relativity {
 
-class BeamsInFlight {
+class AllFrontsInFlight {
 public:
     static constexpr int kBeams = 20; // one beam per period of the record
 
-    // No beam launched.
+    // No beam emitted.
     void clear();
     // Beam k left (x0, y0) at model time t0.
-    void launch(int k, double x0, double y0, double t0);
-    bool launched(int k) const { return at(k).launched; }
-    bool inFlight(int k) const { return at(k).launched && !at(k).received; }
+    void emitBeam(int k, double x0, double y0, double t0);
+    bool emitted(int k) const { return at(k).emitted; }
+    bool inFlight(int k) const { return at(k).emitted && !at(k).received; }
     void receive(int k) { at(k).received = true; }
     int countInFlight() const;
 
@@ -38,13 +38,13 @@ public:
                      std::vector<double>& out) const;
 
 private:
-    struct Launch {
-        bool launched = false, received = false;
+    struct Emission {
+        bool emitted = false, received = false;
         double x0 = 0, y0 = 0, t0 = 0;
     };
-    std::array<Launch, kBeams + 1> beams_{};
-    Launch& at(int k);
-    const Launch& at(int k) const;
+    std::array<Emission, kBeams + 1> beams_{};
+    Emission& at(int k);
+    const Emission& at(int k) const;
 };
 
 } // namespace sonrel::relativity

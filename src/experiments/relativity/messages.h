@@ -29,7 +29,7 @@ inline const std::string kSystemTitle = "Sonrel6";
 // "ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ" in the interface language.
 std::string continueQuestion();
 
-// The overrun question: the next beam missed its launch.
+// The overrun question: the next beam missed its emission.
 std::string overrunQuestion(int n, double arrival, double nextEmission);
 
 } // namespace sonrel::relativity

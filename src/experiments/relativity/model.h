@@ -117,9 +117,9 @@ public:
     int completed = 0; // periods whose end was received
     // "все фронты", fixed at the start of a run: every period's beam leaves
     // at its emission time and is received on its own.
-    bool everyFront = false;
-    BeamsInFlight fronts;
-    int nextLaunch = 2;   // the next beam to leave in that mode
+    bool allFronts = false;
+    AllFrontsInFlight fronts;
+    int nextEmission = 2; // the next beam to leave in that mode
     int lastEmission = 0; // highest period whose emission Tn2iso is recorded
 
     PeriodTable Tn2iso, Xn2iso, Yn2iso, Tn1p, Xr, Yr, Tr, Qn1, Qn2, Vs1, Vs2, vn, vk, vsr;
@@ -140,9 +140,9 @@ private:
     void seenFromIsoOrigin();
     void seenInAso();
     void theoryInIso(Canvas& c);
-    bool launchOrWait();
+    bool emitOrWait();
     void stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev);
-    void launchDueBeams();
+    void emitDueBeams();
     void recordEmission(int k);
     // The time, bodies and ИСО view of one moment of the run.
     struct Moment {
@@ -151,7 +151,7 @@ private:
     Moment now() const;
     void restore(const Moment& m);
     void viewAt(double when);
-    bool launchStillAhead();
+    bool emitStillAhead();
     bool advanceRays(Canvas& c);
     void recordArrival(Canvas& c, Prompts& p, StepEvents& ev);
     void emissionFromArrival();

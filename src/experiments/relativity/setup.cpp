@@ -195,10 +195,10 @@ std::string Model::start(const Inputs& i, Options& o) {
         beam.buildViews(s.pi, s.Vs, VXiso);
         if (modelIso) beam.travelAsSeenFromIso();
     }
-    beam.launchFrom(s.X(2), s.Y(2));
+    beam.emitFrom(s.X(2), s.Y(2));
     beamInFlight = true;
     // In ИСО every emission is scheduled; in АСО each is recorded at its
-    // launch, the first one here (a source at rest never launches again).
+    // emission, the first one here (a source at rest never emits again).
     lastEmission = modelIso ? 20 : 1;
     if (!modelIso) {
         Xn2iso(1) = X2iso;
@@ -206,10 +206,10 @@ std::string Model::start(const Inputs& i, Options& o) {
         Tn2iso(1) = T2;
     }
     completed = 0;
-    everyFront = o.allFronts;
+    allFronts = o.allFronts;
     fronts.clear();
-    if (everyFront) fronts.launch(1, s.X(2), s.Y(2), s.T);
-    nextLaunch = 2;
+    if (allFronts) fronts.emitBeam(1, s.X(2), s.Y(2), s.T);
+    nextEmission = 2;
 
     runKind = 1;
     s.stopFlag = 0;

@@ -3,6 +3,7 @@
 #include "base/checked_math.h"
 #include "base/kinematics.h"
 #include "base/signal_delay.h"
+#include "experiments/emission.h"
 #include "experiments/relativity/messages.h"
 #include "experiments/relativity/model.h"
 #include "experiments/relativity/theory.h"
@@ -43,16 +44,16 @@ StepEvents Model::step(Canvas& canvas, Prompts& prompts) {
     toIsoCoordinates();
     if (classic() && opt.seen) whatIsSeen();
     if (opt.theoryIso) theoryInIso(canvas);
-    if (everyFront) {
+    if (allFronts) {
         stepEveryBeam(canvas, prompts, ev);
     } else {
-        if (launchOrWait() && advanceRays(canvas)) recordArrival(canvas, prompts, ev);
-        // With the beam received and the next launch point passed (or a
+        if (emitOrWait() && advanceRays(canvas)) recordArrival(canvas, prompts, ev);
+        // With the beam received and the next emission point passed (or a
         // source that never reaches it) nothing can arrive any more: the run
         // stops at its next display step, as if "Остановить" had been
         // pressed. Past the 20th period the missing emission entry ends the
         // run instead.
-        if (!beamInFlight && N <= 20 && !launchStillAhead()) s.stopFlag = 1;
+        if (!beamInFlight && N <= 20 && !emitStillAhead()) s.stopFlag = 1;
     }
     if (s.stepCount == s.NC0) {
         s.stepCount = 0;
@@ -219,14 +220,14 @@ void Model::theoryInIso(Canvas& c) {
     plotTheory(c, q3, vIso, kIsoTheory);
 }
 
-// Launches the beam of period N when the source has just passed its nominal
+// Emits the beam of period N when the source has just passed its nominal
 // emission point; false while the source has not reached it yet.
-bool Model::launchOrWait() {
+bool Model::emitOrWait() {
     const double xn = s.Xn2(N); // past the 20th period there is no entry: the run ends
     const double X2 = s.X(2);
     if (X2 < xn) return false;
     if (X2 > xn && X2 < xn + 1.01 * s.dt * s.VX(2)) {
-        beam.launchFrom(X2, s.Y(2));
+        beam.emitFrom(X2, s.Y(2));
         beamInFlight = true;
         recordEmission(N);
     }
@@ -234,7 +235,7 @@ bool Model::launchOrWait() {
 }
 
 // Modelling in АСО the emission of beam k in ИСО is where and when ИСО sees
-// the source at the launch; in ИСО it was scheduled at the start.
+// the source at the emission; in ИСО it was scheduled at the start.
 void Model::recordEmission(int k) {
     if (modelInIso()) return;
     Xn2iso(k) = X2iso;
@@ -279,10 +280,10 @@ void Model::viewAt(double when) {
 
 // Every beam whose emission time has come leaves from its nominal emission
 // point at its emission time; in АСО its ИСО emission is read there.
-void Model::launchDueBeams() {
-    while (nextLaunch <= BeamsInFlight::kBeams && s.T > s.Tn2(nextLaunch)) {
-        const int k = nextLaunch++;
-        fronts.launch(k, s.Xn2(k), s.Yn2(k), s.Tn2(k));
+void Model::emitDueBeams() {
+    while (nextEmission <= AllFrontsInFlight::kBeams && s.T > s.Tn2(nextEmission)) {
+        const int k = nextEmission++;
+        fronts.emitBeam(k, s.Xn2(k), s.Yn2(k), s.Tn2(k));
         if (modelInIso()) continue;
         const Moment present = now();
         viewAt(s.Tn2(k));
@@ -291,20 +292,20 @@ void Model::launchDueBeams() {
     }
 }
 
-// One step with every beam in flight: launches, the rays' flight, and the
+// One step with every beam in flight: emissions, the rays' flight, and the
 // arrivals, received in the order the beams left (a receiver slower than the
 // signal cannot meet a later beam before an earlier one; should both pass in
 // the same step, both are received in that order). Each arrival is recorded
 // at the moment within the step when the front passed the receiver.
 void Model::stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev) {
     (void)s.Tn2(N); // past the 20th period there is no entry: the run ends
-    launchDueBeams();
+    emitDueBeams();
     if (opt.animation && s.stepCount == s.NC0) {
         rayMoves.clear();
         fronts.appendMoves(beam, s.T, s.dt, safeDiv(1, M), rayMoves);
         c.lines(rayMoves.data(), rayMoves.size() / 4, kRay);
     }
-    while (N <= BeamsInFlight::kBeams && fronts.inFlight(N)) {
+    while (N <= AllFrontsInFlight::kBeams && fronts.inFlight(N)) {
         const std::optional<double> when =
             fronts.meets(beam, N, s.T, s.dt, s.X(1), s.Y(1), s.VX(1), s.VY(1));
         if (!when) break;
@@ -317,11 +318,8 @@ void Model::stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev) {
     }
 }
 
-// The source still has to pass the launch point of beam N: it moves in +X
-// and has not yet left the step-wide window behind that point.
-bool Model::launchStillAhead() {
-    const double vx = s.VX(2);
-    return vx > 0 && s.X(2) < s.Xn2(N) + 1.01 * s.dt * vx;
+bool Model::emitStillAhead() {
+    return emissionStillAhead(s.X(2), s.VX(2), s.Xn2(N), s.dt);
 }
 
 bool Model::advanceRays(Canvas& c) {

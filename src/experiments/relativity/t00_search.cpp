@@ -76,7 +76,7 @@ void T00Search::prepare(const Inputs& in, Options& opt) {
         m_.beam.buildViews(s.pi, s.Vs, vxIso);
         m_.beam.travelAsSeenFromIso();
     }
-    m_.beam.launchFrom(X2, Y2);
+    m_.beam.emitFrom(X2, Y2);
     s.stopFlag = 0;
     met_ = false;
     m_.runKind = 2;

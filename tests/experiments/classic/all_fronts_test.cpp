@@ -19,7 +19,7 @@ namespace {
 
 // Steps until the record ends the run past front 20 (an index outside the
 // record) or, failing that, a limit; true when the record ended it.
-bool runToRecordEnd(SharedState& s, EveryFrontState& f, Prompts& p, StepChecks checks = {}) {
+bool runToRecordEnd(SharedState& s, AllFrontsState& f, Prompts& p, StepChecks checks = {}) {
     try {
         for (long n = 0; n < 2000000; ++n)
             stepExperiment(s, f, checks, p);
@@ -67,8 +67,8 @@ double formula2(const Config& c, double qn1Deg, double qn2Deg) {
 }
 
 // The run's every-front record with the mode chosen.
-EveryFrontState everyFront() {
-    EveryFrontState f;
+AllFrontsState allFronts() {
+    AllFrontsState f;
     f.allFronts = true;
     return f;
 }
@@ -83,7 +83,7 @@ TEST_P(ClassicAllFrontsRun, ArrivalsAndPeriodsMatchTheExactSolution) {
     const Config c = GetParam();
     SharedState s;
     type(s, c);
-    EveryFrontState f = everyFront();
+    AllFrontsState f = allFronts();
     setupRun(s, f);
     ScriptedPrompts p;
     ASSERT_TRUE(runToRecordEnd(s, f, p));
@@ -121,7 +121,7 @@ TEST(ClassicAllFronts, DefaultRunGetsPeriod19Right) {
     // angles of the exact arrivals agrees.
     SharedState s;
     sonrel::testing::typeDefaults(s);
-    EveryFrontState f = everyFront();
+    AllFrontsState f = allFronts();
     setupRun(s, f);
     ScriptedPrompts p;
     ASSERT_TRUE(runToRecordEnd(s, f, p));
@@ -135,7 +135,7 @@ TEST(ClassicAllFronts, ManualRunPausesAtEachArrivalWithoutJumping) {
     SharedState s, automatic;
     sonrel::testing::typeDefaults(s);
     sonrel::testing::typeDefaults(automatic);
-    EveryFrontState f = everyFront(), automaticFronts = everyFront();
+    AllFrontsState f = allFronts(), automaticFronts = allFronts();
     setupRun(s, f);
     setupRun(automatic, automaticFronts);
     ScriptedPrompts p, none;
@@ -156,7 +156,7 @@ TEST(ClassicAllFronts, ManualRunPausesAtEachArrivalWithoutJumping) {
     // front that has just arrived stays received.
     SharedState stopped;
     sonrel::testing::typeDefaults(stopped);
-    EveryFrontState stoppedFronts = everyFront();
+    AllFrontsState stoppedFronts = allFronts();
     setupRun(stopped, stoppedFronts);
     ScriptedPrompts no;
     no.answers = {false};
@@ -183,7 +183,7 @@ TEST(ClassicAllFronts, ManualRunPausesAtEachArrivalWithoutJumping) {
 TEST(ClassicAllFronts, FrontsGrowFromTheirOwnEmissionAndFailWithoutSignalSpeed) {
     SharedState s;
     sonrel::testing::typeDefaults(s);
-    EveryFrontState f = everyFront();
+    AllFrontsState f = allFronts();
     setupRun(s, f);
     ScriptedPrompts p;
     while (s.T < 61.0005)
@@ -205,7 +205,7 @@ TEST(ClassicAllFronts, FrontsGrowFromTheirOwnEmissionAndFailWithoutSignalSpeed) 
 
     SharedState still;
     sonrel::testing::typeDefaults(still);
-    EveryFrontState stillFronts = everyFront();
+    AllFrontsState stillFronts = allFronts();
     setupRun(still, stillFronts);
     still.Vs = 0;
     EXPECT_THROW(stepExperiment(still, stillFronts, {}, p), MathError);
@@ -219,7 +219,7 @@ TEST(ClassicAllFronts, DefaultModeKeepsItsRecord) {
     for (bool delay : {true, false}) {
         SharedState s;
         sonrel::testing::typeDefaults(s);
-        EveryFrontState oneFront;
+        AllFrontsState oneFront;
         setupRun(s, oneFront);
         ScriptedPrompts p;
         ASSERT_TRUE(runToRecordEnd(s, oneFront, p, {delay, true}));

@@ -39,9 +39,9 @@ protected:
     Form4* report() { return static_cast<Form4*>(app->windows.get(4)); }
     // A run of the main window's defaults with the report ticked: 20 fronts,
     // the twentieth ends it with the solution error.
-    void defaultRun(bool everyFront) {
+    void defaultRun(bool allFronts) {
         form()->Check5->setChecked(true);
-        form()->CheckAllFronts->setChecked(everyFront);
+        form()->CheckAllFronts->setChecked(allFronts);
         click(form(), "Command13");
         click(form(), "Command1");
         ASSERT_EQ(app->state.frontIndex, 21);

@@ -188,7 +188,7 @@ TEST(Refraction, RayThatStandsTakesNoPartInAnArrival) {
     // turns back at y = 36, x = 72,3 and passes x = 110 on its way down.
     // The two then bracket the receiver's X, one of them above it, but the
     // one that stands takes no part: no beam ever arrives.
-    for (const bool everyFront : {false, true}) {
+    for (const bool allFronts : {false, true}) {
         SharedState st;
         MediumExperiment run(st);
         MediumInputs in;
@@ -201,13 +201,13 @@ TEST(Refraction, RayThatStandsTakesNoPartInAnArrival) {
         in.T00 = 1000;
         MediumOptions o;
         o.animation = false;
-        o.allFronts = everyFront;
+        o.allFronts = allFronts;
         ASSERT_EQ(run.start(in, o), StartOutcome::Running);
         sonrel::testing::ScriptedPrompts p;
         for (int s = 0; s < 12000; ++s)
             run.step(o, nullptr, p);
-        EXPECT_EQ(run.k, 1) << everyFront;
-        if (!everyFront) {
+        EXPECT_EQ(run.k, 1) << allFronts;
+        if (!allFronts) {
             EXPECT_GE(run.beam.Yo[0], 60);
             EXPECT_LT(run.beam.Xo[0], 1);
             EXPECT_GT(run.beam.Xo[1], 110);

@@ -541,14 +541,14 @@ TEST(AllFronts, AnimationDrawsEveryBeamInFlightAndTheRunsMarks) {
     // Each ray's last step ends on its beam's front: a circle of radius
     // Vs (T - emission) about the point the source was at its emission, and
     // is one step long.
-    const double launch[] = {9 * in.T00, 10 * in.T00};
+    const double emission[] = {9 * in.T00, 10 * in.T00};
     int onFront[2] = {0, 0};
     for (const DrawOp& op : c.ops) {
         if (op.kind != DrawOp::Line || op.color != rgb(0, 255, 255)) continue;
         for (int b = 0; b < 2; ++b) {
-            const double r = std::hypot(op.x2 * in.M - in.VX2 * launch[b], op.y2 * in.M);
-            const double r0 = std::hypot(op.x1 * in.M - in.VX2 * launch[b], op.y1 * in.M);
-            if (std::abs(r - in.Vs0 * (s.T - launch[b])) < 1e-6 &&
+            const double r = std::hypot(op.x2 * in.M - in.VX2 * emission[b], op.y2 * in.M);
+            const double r0 = std::hypot(op.x1 * in.M - in.VX2 * emission[b], op.y1 * in.M);
+            if (std::abs(r - in.Vs0 * (s.T - emission[b])) < 1e-6 &&
                 std::abs(r - r0 - in.Vs0 * in.dt) < 1e-6)
                 ++onFront[b];
         }

@@ -221,7 +221,7 @@ TEST(DataTable, StoppedRunListsEveryArrivalAndMarksTheOpenPeriod) {
     std::istringstream asoText(tableText(aso));
     const TableData a = parseTable(asoText);
     ASSERT_EQ(a.rows.size(), 3u);
-    EXPECT_NEAR(a.rows[0].sourcePeriod, 10, 0.002); // launched within a step of schedule
+    EXPECT_NEAR(a.rows[0].sourcePeriod, 10, 0.002); // emitted within a step of schedule
     EXPECT_NEAR(a.rows[1].sourcePeriod, 10, 0.002);
     EXPECT_EQ(a.rows[2].sourcePeriod, 0);
 }

@@ -419,7 +419,7 @@ TEST_F(ComparisonWindow, AllFrontsDefaultRunReceivesNineteenPeriods) {
     click(f, "Command1");
     guard.stop();
     ASSERT_NE(app->windows.get(9), nullptr);
-    // No beam misses its launch, so no overrun question; the run ends
+    // No beam misses its emission, so no overrun question; the run ends
     // complete with the record's 20 fronts, without a box.
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("19"));
