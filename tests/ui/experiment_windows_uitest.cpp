@@ -105,7 +105,7 @@ void fastest(QWidget* f) {
 // Another window's work while a run waits (or runs).
 struct Disturbance {
     const char* name;
-    int paused; // the window whose run waits: the main window or the comparison
+    int paused; // the window whose run waits: the main window, the comparison or the medium
     int form;
     std::vector<const char*> buttons;
     bool duringRun = false; // pressed from a timer while the main run goes on
@@ -128,6 +128,8 @@ TEST_P(RunUndisturbed, ContinuesBitIdentically) {
     const Disturbance& d = GetParam();
     FormBase* main = open(d.paused);
     fastest(main);
+    // A medium at rest ends a classical run at its stop: the medium is dragged.
+    if (d.paused == 3) control<QCheckBox>(main, "Check7")->setChecked(true);
     const std::vector<const char*> start =
         d.paused == 1 ? std::vector{"Command13", "Command1"} : std::vector{"Command1"};
     // The undisturbed run to its end.
@@ -152,12 +154,21 @@ TEST_P(RunUndisturbed, ContinuesBitIdentically) {
 
 INSTANTIATE_TEST_SUITE_P(
     OtherWindows, RunUndisturbed,
-    ::testing::Values(Disturbance{"ComparisonRun", 1, 9, {"Command1"}},
-                      Disturbance{"ComparisonT00Search", 1, 9, {"Command13"}},
-                      Disturbance{"MediumRun", 1, 3, {"Command1"}},
-                      Disturbance{"MembraneAim", 1, 8, {"Command13"}},
-                      Disturbance{"MembraneRun", 1, 8, {"Command13", "Command1"}},
-                      Disturbance{"ComparisonRunDuringTheMainRun", 1, 9, {"Command1"}, true},
-                      Disturbance{"MediumRunBesideTheComparison", 9, 3, {"Command1"}},
-                      Disturbance{"MainRunBesideTheComparison", 9, 1, {"Command13", "Command1"}}),
+    ::testing::Values(
+        Disturbance{"ComparisonRun", 1, 9, {"Command1"}},
+        Disturbance{"ComparisonT00Search", 1, 9, {"Command13"}},
+        Disturbance{"MediumRun", 1, 3, {"Command1"}},
+        Disturbance{"MembraneAim", 1, 8, {"Command13"}},
+        Disturbance{"MembraneRun", 1, 8, {"Command13", "Command1"}},
+        Disturbance{"ComparisonRunDuringTheMainRun", 1, 9, {"Command1"}, true},
+        Disturbance{"ComparisonT00SearchDuringTheMainRun", 1, 9, {"Command13"}, true},
+        Disturbance{"MediumRunDuringTheMainRun", 1, 3, {"Command1"}, true},
+        Disturbance{"MembraneAimDuringTheMainRun", 1, 8, {"Command13"}, true},
+        Disturbance{"MembraneRunDuringTheMainRun", 1, 8, {"Command13", "Command1"}, true},
+        Disturbance{"MediumRunBesideTheComparison", 9, 3, {"Command1"}},
+        Disturbance{"MainRunBesideTheComparison", 9, 1, {"Command13", "Command1"}},
+        Disturbance{"MembraneRunBesideTheComparison", 9, 8, {"Command13", "Command1"}},
+        Disturbance{"MainRunBesideTheMedium", 3, 1, {"Command13", "Command1"}},
+        Disturbance{"ComparisonRunBesideTheMedium", 3, 9, {"Command1"}},
+        Disturbance{"MembraneRunBesideTheMedium", 3, 8, {"Command13", "Command1"}}),
     [](const ::testing::TestParamInfo<Disturbance>& i) { return std::string(i.param.name); });
