@@ -50,6 +50,10 @@ TEST_P(ExperimentWindows, StopStepsContinueToTheEndThroughTheRunHelper) {
     typeInto(f, "Text10", "7");
     click(f, "Command4");
     EXPECT_NEAR(s.T - stopped, 7 * w.dt, 1e-9);
+    // No display step can come with NC0 at 0: the run still stops, after one step.
+    typeInto(f, "Text10", "0");
+    click(f, "Command4");
+    EXPECT_NEAR(s.T - stopped, 8 * w.dt, 1e-9);
 
     // Going on runs to the experiment's own end: no failure box, the fronts
     // received on the status line. Only the overrun question may be asked.
