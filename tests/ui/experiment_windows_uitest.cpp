@@ -40,8 +40,17 @@ TEST_P(ExperimentWindows, StopStepsContinueToTheEndThroughTheRunHelper) {
     const SharedState& s = f->state();
     for (std::size_t i = 0; i + 1 < w.start.size(); ++i)
         click(f, w.start[i]);
+    // With NC0 at 0 no display step ever comes, and the stop is still honoured;
+    // should it be ignored, closing the window ends the run instead.
+    typeInto(f, "Text10", "0");
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, f, [f] { f->close(); });
+    guard.start(20000);
     QTimer::singleShot(0, f, [f] { click(f, "Command2"); });
     click(f, w.start.back());
+    guard.stop();
+    ASSERT_NE(app->windows.get(w.form), nullptr) << "the stop was ignored";
     EXPECT_TRUE(status(f).contains(QStringLiteral("остановлен пользователем")))
         << status(f).toStdString();
     const double stopped = s.T;

@@ -155,12 +155,8 @@ TEST_F(ComparisonWindow, NC0StepsAndContinueFollowTheRunKind) {
     typeInto(f, "Text10", "7");
     tick(f, "Check14", true);
     click(f, "Command1");
-    const double t0 = f->state().T;
     click(f, "Command4");
-    EXPECT_NEAR(f->state().T - t0, 7 * 15e-4, 1e-12);
     EXPECT_EQ(textOf(f, "Text17"), QString::fromStdString(formatNumber(f->state().T)));
-    click(f, "Command4");
-    EXPECT_NEAR(f->state().T - t0, 14 * 15e-4, 1e-12);
     // After a T00 search only a new start runs the model.
     click(f, "Command13");
     EXPECT_TRUE(textOf(f, "Text18").startsWith(QStringLiteral("4,99")) ||
@@ -278,29 +274,6 @@ TEST_F(ComparisonWindow, ClosingDuringARunEndsIt) {
     QTimer::singleShot(50, f, [f] { f->close(); });
     click(f, "Command1");
     EXPECT_EQ(app->windows.get(9), nullptr);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(ComparisonWindow, StopIsHonouredWhenNoDisplayStepComes) {
-    Form9* f = form();
-    tick(f, "Check6", false);
-    for (const char* nc0 : {"0", "-3"}) {
-        typeInto(f, "Text10", QString::fromLatin1(nc0));
-        // Should the stop be ignored, closing the window ends the run instead.
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, f, [f] { f->close(); });
-        guard.start(20000);
-        QTimer::singleShot(0, f, [f] { click(f, "Command2"); });
-        click(f, "Command1");
-        guard.stop();
-        ASSERT_NE(app->windows.get(9), nullptr) << "NC0 = " << nc0;
-        EXPECT_GT(f->state().T, 0);
-        // "NC0 шагов при NC0 =" sets the stop beforehand: one step, then the end.
-        const double t0 = f->state().T;
-        click(f, "Command4");
-        EXPECT_NEAR(f->state().T - t0, 15e-4, 1e-12) << "NC0 = " << nc0;
-    }
     EXPECT_TRUE(boxes.shown.empty());
 }
 
