@@ -18,6 +18,7 @@ class TheoryController;
 class Form1 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command13, Command1}; }
     explicit Form1(AppContext& app);
     ~Form1() override;
 

@@ -11,6 +11,7 @@ namespace sonrel {
 class Form10 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command13}; }
     explicit Form10(AppContext& app);
 
     RasterCanvas& picture() { return Picture1->canvas(); }

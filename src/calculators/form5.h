@@ -15,6 +15,7 @@ namespace sonrel {
 class Form5 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command1}; }
     explicit Form5(AppContext& app);
 
     RasterCanvas& graph() { return Picture4->canvas(); }

@@ -14,6 +14,7 @@ namespace sonrel {
 class Form6 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command1}; }
     explicit Form6(AppContext& app);
 
     RasterCanvas& picture() { return Picture1->canvas(); }

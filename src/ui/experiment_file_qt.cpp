@@ -242,8 +242,10 @@ FormBase* openExperiment(FormBase& from, const QString& path) {
     }
     if (e.runOnOpen) {
         // Pressed once the opening handler has returned, as a user would.
-        if (QAbstractButton* start = target->startButton())
-            QTimer::singleShot(0, start, &QAbstractButton::click);
+        QTimer::singleShot(0, target, [target] {
+            for (QAbstractButton* start : target->startButtons())
+                if (target && !target->closeRequested()) start->click();
+        });
     }
     return target;
 }

@@ -27,9 +27,9 @@ public:
     WindowRegistry& windows() { return app_.windows; }
     int number() const { return number_; }
 
-    // The button that starts the window's experiment, pressed when an opened
-    // experiment file asks for it; null when the window has none.
-    virtual QAbstractButton* startButton() { return nullptr; }
+    // The buttons that start the window's experiment or calculation, pressed
+    // in turn when an opened experiment file asks for it ("runOnOpen").
+    virtual QList<QAbstractButton*> startButtons() { return {}; }
 
     // Unloads the window like its close box does.
     void unload();

@@ -126,3 +126,40 @@ TEST_F(ExperimentFileWindows, BadFileLeavesTheWindowAsItWas) {
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("tick.sonrel")));
     EXPECT_EQ(inputsOf(form), before);
 }
+
+// A file that asks for it starts its window's run or calculation once opened,
+// pressing the window's buttons in their order; without the entry nothing runs.
+TEST_F(ExperimentFileWindows, RunOnOpenPressesTheStartButtonsOnlyWhenAsked) {
+    const QByteArray head = R"({"format": "sonrel6-experiment", "version": 1, )";
+    const struct {
+        int window;
+        QByteArray values;
+        const char* shows; // a field the run or calculation fills
+    } cases[] = {
+        {1, R"("window": "Form1", "values": {"Text9": "0,01", "ComboPace": "макс."})", "Text17"},
+        {10, R"("window": "Form10", "values": {"Text9": "10", "Text32": "20"})", "Text5"},
+    };
+    FormBase* main = nullptr;
+    for (const auto& c : cases) {
+        for (const bool run : {false, true}) {
+            QFile file(QStringLiteral("run.sonrel"));
+            const QByteArray text = head + (run ? R"("runOnOpen": true, )" : "") + c.values + "}";
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+            file.close();
+            app->windows.unload(c.window);
+            main = open(1);
+            FileDialogAnswerer dialog(QStringLiteral("run.sonrel"));
+            entry(main, "actionOpenExperiment")->trigger();
+            FormBase* f = app->windows.get(c.window);
+            ASSERT_NE(f, nullptr);
+            QApplication::processEvents(); // the buttons are pressed after the opening
+            const QString shown = control<QLineEdit>(f, c.shows)->text();
+            EXPECT_EQ(shown.isEmpty() || shown == QStringLiteral("0"), !run)
+                << c.window << " " << shown.toStdString();
+            if (c.window == 1) {
+                EXPECT_EQ(f->state().T > 0, run);
+            }
+        }
+    }
+    EXPECT_TRUE(boxes.shown.empty() || boxes.shown[0].text.contains(QStringLiteral("ПРОГРАММА")));
+}

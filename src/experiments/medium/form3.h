@@ -20,6 +20,7 @@ class RunPacer;
 class Form3 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command1}; }
     explicit Form3(AppContext& app);
     // This window's own record: its runs, searches and aims never touch the
     // main window's experiment, which lives in the shared one.

@@ -21,6 +21,7 @@ class RunPacer;
 class Form8 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command13, Command1}; }
     explicit Form8(AppContext& app);
     // This window's own record: its runs, searches and aims never touch the
     // main window's experiment, which lives in the shared one.

@@ -20,6 +20,7 @@ class RunPacer;
 class Form9 : public FormBase {
     Q_OBJECT
 public:
+    QList<QAbstractButton*> startButtons() override { return {Command1}; }
     explicit Form9(AppContext& app);
     // This window's own record: its runs, searches and aims never touch the
     // main window's experiment, which lives in the shared one.
