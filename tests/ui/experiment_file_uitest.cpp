@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QRadioButton>
 #include <QUrl>
+#include <vector>
 
 using namespace sonrel;
 using namespace sonrel::testing;
@@ -163,3 +164,61 @@ TEST_F(ExperimentFileWindows, RunOnOpenPressesTheStartButtonsOnlyWhenAsked) {
     }
     EXPECT_TRUE(boxes.shown.empty() || boxes.shown[0].text.contains(QStringLiteral("ПРОГРАММА")));
 }
+
+namespace {
+
+struct Rerun {
+    int window;
+    std::vector<const char*> start;
+};
+
+class SavedSetUp : public WindowTest, public ::testing::WithParamInterface<Rerun> {
+protected:
+    // Runs the window's experiment to its end and saves its period table.
+    QByteArray runAndSaveTable(FormBase* f, const QString& name) {
+        for (const char* b : GetParam().start)
+            click(f, b);
+        FileDialogAnswerer dialog(name);
+        entry(f, "actionSaveTable")->trigger();
+        // The head lists the fields as they stood at the start: those the run
+        // fills itself (the comparison's ИСО coordinates) were blank before
+        // the first run. The table proper begins with its column names.
+        QFile table(name);
+        const QByteArray text = table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
+        return text.mid(text.indexOf("\nperiod,") + 1);
+    }
+};
+
+} // namespace
+
+// The set-up saved after a run gives, opened and run again, the very same
+// period table.
+TEST_P(SavedSetUp, ReopenedAndRunAgainGivesTheSameTable) {
+    const int n = GetParam().window;
+    FormBase* f = open(n);
+    auto* pace = control<QComboBox>(f, "ComboPace");
+    pace->setCurrentIndex(pace->findText(QStringLiteral("макс.")));
+    typeInto(f, "Text9", "2E-3"); // not the default step: the file must carry it
+    const QByteArray first = runAndSaveTable(f, QStringLiteral("first.csv"));
+    ASSERT_TRUE(first.startsWith("period,") && first.contains("\n1,")) << first.toStdString();
+    {
+        FileDialogAnswerer save(QStringLiteral("again"));
+        entry(f, "actionSaveExperiment")->trigger();
+    }
+    app->windows.unload(n);
+    {
+        FileDialogAnswerer dialog(QStringLiteral("again.sonrel"));
+        entry(open(1), "actionOpenExperiment")->trigger();
+    }
+    f = app->windows.get(n);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(runAndSaveTable(f, QStringLiteral("second.csv")).toStdString(), first.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, SavedSetUp,
+                         ::testing::Values(Rerun{1, {"Command13", "Command1"}},
+                                           Rerun{9, {"Command1"}}, Rerun{3, {"Command1"}},
+                                           Rerun{8, {"Command13", "Command1"}}),
+                         [](const ::testing::TestParamInfo<Rerun>& i) {
+                             return "Form" + std::to_string(i.param.window);
+                         });
