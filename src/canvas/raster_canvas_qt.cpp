@@ -139,6 +139,7 @@ std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
     setUp();
     PaintOp op;
     for (const JournalOp& j : journal_) {
+        if (j.kind == PaintOp::Dropped) continue;
         if (j.kind == PaintOp::TakePaper) {
             p.end();
             paper = img.copy();
@@ -173,6 +174,14 @@ void RasterCanvas::record(const PaintOp& op) {
 }
 
 void RasterCanvas::compactJournal() {
+    // A frame's primitives painted again by the next frame are marked
+    // Dropped at once (see endFrame); once they are half the journal they go.
+    if (journalDropped_ > 4096 && 2 * journalDropped_ > journal_.size()) {
+        std::vector<char> keep(journal_.size());
+        for (std::size_t i = 0; i < journal_.size(); ++i)
+            keep[i] = journal_[i].kind != PaintOp::Dropped;
+        keepInJournal(keep);
+    }
     // Compacting again only once the journal has doubled since the last time
     // keeps the cost per primitive constant, also when little can go.
     if (journal_.size() <= std::max(kJournalLimit, 2 * compactedSize_)) return;
@@ -194,21 +203,13 @@ void RasterCanvas::compactJournal() {
         return p.kind == q.kind && p.width == q.width && p.color == q.color && p.a == q.a &&
                p.b == q.b && p.c == q.c && p.d == q.d && p.data == q.data;
     };
-    std::unordered_set<std::size_t, decltype(hash), decltype(same)> later(1024, hash, same);
-    std::vector<bool> keep(journal_.size(), true);
+    std::unordered_set<std::size_t, decltype(hash), decltype(same)> later(journal_.size() - head,
+                                                                          hash, same);
+    std::vector<char> keep(journal_.size(), 1);
     for (std::size_t i = journal_.size(); i-- > head;)
-        keep[i] = later.insert(i).second;
+        keep[i] = journal_[i].kind != PaintOp::Dropped && later.insert(i).second;
     later.clear();
-    std::size_t out = head, f = 0;
-    std::vector<std::size_t> frames;
-    for (std::size_t i = head; i < journal_.size(); ++i) {
-        for (; f < journalFrames_.size() && journalFrames_[f] <= i; ++f)
-            if (journalFrames_[f] >= head && (frames.empty() || frames.back() != out))
-                frames.push_back(out);
-        if (keep[i]) journal_[out++] = std::move(journal_[i]);
-    }
-    journal_.resize(out);
-    journalFrames_ = std::move(frames);
+    keepInJournal(keep);
     compactedSize_ = journal_.size();
     if (journal_.size() <= kJournalLimit / 2 || journalFrames_.empty()) return;
     // Still too long: the oldest frames after the background layer go. Each
@@ -225,6 +226,29 @@ void RasterCanvas::compactJournal() {
         if (start >= to) kept.push_back(start - (to - head));
     journalFrames_ = std::move(kept);
     compactedSize_ = journal_.size();
+}
+
+void RasterCanvas::keepInJournal(const std::vector<char>& keep) {
+    const std::size_t head = journalPaper_;
+    std::size_t out = head, f = 0;
+    std::vector<std::size_t> frames;
+    for (std::size_t i = head; i < journal_.size(); ++i) {
+        for (; f < journalFrames_.size() && journalFrames_[f] <= i; ++f)
+            if (journalFrames_[f] >= head && (frames.empty() || frames.back() != out))
+                frames.push_back(out);
+        if (keep[i]) journal_[out++] = std::move(journal_[i]);
+    }
+    journal_.resize(out);
+    journalFrames_ = std::move(frames);
+    journalDropped_ = 0;
+    forgetJournalPlaces();
+}
+
+void RasterCanvas::forgetJournalPlaces() {
+    for (PaintOp& op : previous_)
+        op.journalAt = PaintOp::kNowhere;
+    for (PaintOp& op : frame_)
+        op.journalAt = PaintOp::kNowhere;
 }
 
 std::size_t RasterCanvas::journalBytes() const {
@@ -253,7 +277,8 @@ void RasterCanvas::makeImage() {
     journal_.clear();
     journalFrames_.clear();
     journalPaper_ = 0;
-    labels_.clear();
+    journalDropped_ = 0;
+    labels_.reset(w_, h_);
 }
 
 QPointF RasterCanvas::toPixels(double x, double y) const {
@@ -300,7 +325,9 @@ void RasterCanvas::clear() {
         journal_.clear();
         journalFrames_.clear();
         journalPaper_ = 0;
-        labels_.clear();
+        journalDropped_ = 0;
+        forgetJournalPlaces();
+        labels_.reset(w_, h_);
     }
     PaintOp op;
     op.kind = PaintOp::Fill;
@@ -501,7 +528,10 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
                 at.setY(std::clamp(at.y(), 0.0, std::max(0.0, h_ - size.height())));
             }
             op.a = at.x(), op.b = at.y();
-            if (labelFits(QRectF(at, size), line)) submit(op);
+            // Labels printed again at every display step with a changed value
+            // would pile up into an unreadable blot: a label is drawn only
+            // where no other label is still to be seen.
+            if (labels_.admit(QRectF(at, size), line)) submit(op);
         }
         x = x1_;
         y += step;
@@ -511,30 +541,8 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
     setCurrent(x1_, y);
 }
 
-bool RasterCanvas::labelFits(const QRectF& box, const std::string& text) {
-    // Labels printed again at every display step with a changed value would
-    // pile up into an unreadable blot: a label is drawn only where no other
-    // label is still to be seen. The same label at the same place is drawn
-    // again (the same pixels) for the frame it belongs to.
-    // The boxes include the font's blank edges: lines of a text block touch
-    // without their glyphs overlapping.
-    const QRectF ink = box.adjusted(1, 2, -1, -2);
-    bool overlaps = false;
-    for (const Label& l : labels_) {
-        if (!l.box.adjusted(1, 2, -1, -2).intersects(ink)) continue;
-        if (l.box == box && l.text == text) return true;
-        overlaps = true;
-    }
-    if (overlaps) return false;
-    labels_.push_back({box, text});
-    return true;
-}
-
 void RasterCanvas::forgetLabelsUnder(const QRect& box) {
-    // A filled box wipes the labels it covers (their part on the picture).
-    const QRectF fill(box.left(), box.top(), box.width() + 1.0, box.height() + 1.0);
-    const QRectF picture(0, 0, w_, h_);
-    std::erase_if(labels_, [&](const Label& l) { return fill.contains(l.box & picture); });
+    labels_.forgetUnder(QRectF(box.left(), box.top(), box.width() + 1.0, box.height() + 1.0));
 }
 
 std::pair<const std::string*, std::shared_ptr<const QStaticText>>

@@ -5,6 +5,7 @@
 // frame's; only the tiles where something changed are painted again.
 #include "canvas/canvas.h"
 #include "canvas/damage_tiles.h"
+#include "canvas/label_index_qt.h"
 
 #include <QBrush>
 #include <QFont>
@@ -104,8 +105,19 @@ private:
     };
     // One primitive in pixel coordinates, as painted.
     struct PaintOp {
-        // TakePaper (journal only): what is drawn so far becomes the background layer.
-        enum Kind : std::uint8_t { Fill, Line, Ellipse, Pixel, Disc, Pixels, Text, TakePaper };
+        // Journal only: TakePaper, what is drawn so far becomes the background
+        // layer; Dropped, a primitive painted again later in the same place.
+        enum Kind : std::uint8_t {
+            Fill,
+            Line,
+            Ellipse,
+            Pixel,
+            Disc,
+            Pixels,
+            Text,
+            TakePaper,
+            Dropped
+        };
         Kind kind = Fill;
         QRgb color = 0;
         int width = 1;
@@ -115,6 +127,10 @@ private:
         std::shared_ptr<const PixelBatch> batch;
         TileShape area; // where its pixels can lie: set when painted or matched
         TileBounds bounds;
+        // Where a frame's primitive was journalled (kNowhere when it was not,
+        // or the journal has moved since).
+        std::size_t journalAt = kNowhere;
+        static constexpr std::size_t kNowhere = ~std::size_t(0);
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
         QRect box() const; // a Fill's pixels
@@ -131,11 +147,6 @@ private:
         double a, b, c, d;
         std::shared_ptr<const void> data; // the laid-out text or the pixel batch
     };
-    // A text label as drawn, in logical pixels.
-    struct Label {
-        QRectF box;
-        std::string text;
-    };
 
     QPainter& painter();
     // What a primitive paints with: its colour, or for a near-white one the
@@ -145,12 +156,16 @@ private:
     static void paintOn(QPainter& p, const PaintOp& op, const QBrush& brush);
     void record(const PaintOp& op);
     void compactJournal();
+    // Keeps the journal entries marked in `keep` (the background layer's part
+    // always), in order, with the frames' starts.
+    void keepInJournal(const std::vector<char>& keep);
+    // The frames' primitives no longer know their places in the journal.
+    void forgetJournalPlaces();
     // The journal painted into a new image at `ratio`, with its background layer.
     std::pair<QImage, QImage> replay(double ratio) const;
     void rerender(double ratio);
     void printLines(const std::string& text, bool within);
-    // False when the label would cover a different one still on the picture.
-    bool labelFits(const QRectF& box, const std::string& text);
+    // A filled box wipes the labels it covers (their part on the picture).
     void forgetLabelsUnder(const QRect& box);
     // A segment's ends in pixels; false when it cannot be drawn.
     bool segmentInPixels(const double* ends, QPointF& a, QPointF& b) const;
@@ -178,9 +193,10 @@ private:
     double screenRatio_ = 1, zoom_ = 1;
     std::vector<JournalOp> journal_;
     std::size_t compactedSize_ = 0;           // journal size after the last compaction
+    std::size_t journalDropped_ = 0;          // entries marked Dropped
     std::vector<std::size_t> journalFrames_;  // where each frame starts in the journal
     std::size_t journalPaper_ = 0;            // the end of the background layer's part
-    std::vector<Label> labels_;               // the labels on the picture
+    LabelIndex labels_;                       // the labels on the picture
     std::shared_ptr<const PixelBatch> batch_; // the last points() batch
     std::vector<double> batchXs_, batchYs_;   // and what it was mapped from
     std::uint64_t batchRevision_ = 0;

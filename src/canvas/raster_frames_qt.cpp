@@ -46,6 +46,7 @@ TileShape RasterCanvas::PaintOp::shape() const {
     }
     case Pixels:
     case TakePaper:
+    case Dropped:
         break;
     }
     return {TileShape::Box, 0, 0, 1e9, 1e9, 0}; // a batch marks its own tiles
@@ -124,6 +125,7 @@ void RasterCanvas::paintOn(QPainter& p, const PaintOp& op, const QBrush& brush) 
         p.drawStaticText(QPointF(op.a, op.b), *op.text);
         break;
     case PaintOp::TakePaper:
+    case PaintOp::Dropped:
         break;
     }
 }
@@ -199,6 +201,7 @@ void RasterCanvas::diffWithPreviousFrame() {
         }
         op.area = previous_[found].area;
         op.bounds = previous_[found].bounds;
+        op.journalAt = previous_[found].journalAt;
         for (; j < found; ++j)
             markChanged(previous_[j]);
         j = found + 1;
@@ -235,8 +238,18 @@ void RasterCanvas::endFrame() {
     // needs it once.
     if (painted) {
         journalFrames_.push_back(journal_.size());
-        for (const PaintOp& op : frame_)
+        for (PaintOp& op : frame_) {
+            // Painted again in the same place by this frame: the previous
+            // frame's entry is covered (the background layer's part stays).
+            if (op.journalAt >= journalPaper_ && op.journalAt < journal_.size() &&
+                journal_[op.journalAt].kind != PaintOp::Dropped) {
+                journal_[op.journalAt].kind = PaintOp::Dropped;
+                journal_[op.journalAt].data.reset();
+                ++journalDropped_;
+            }
+            op.journalAt = journal_.size();
             record(op);
+        }
         compactJournal();
     }
     std::swap(previous_, frame_);
