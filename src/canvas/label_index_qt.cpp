@@ -30,13 +30,14 @@ void LabelIndex::reset(int w, int h) {
     rows_ = (h_ + kCell - 1) / kCell;
     labels_.clear();
     seen_.clear();
+    ++generation_;
     cells_.assign(static_cast<std::size_t>(cols_) * rows_, {});
     live_ = 0;
 }
 
 LabelIndex::Edges LabelIndex::edgesOf(const QRectF& r) {
-    const QRectF n = r.normalized();
-    return {n.left(), n.top(), n.right(), n.bottom()};
+    // Rectangles of no or negative size are empty (see Edges).
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 void LabelIndex::cellRange(const Edges& r, int& x0, int& x1, int& y0, int& y1) const {
@@ -67,8 +68,14 @@ void LabelIndex::add(std::uint32_t k) {
             cells_[static_cast<std::size_t>(y) * cols_ + x].push_back(k);
 }
 
-bool LabelIndex::admit(const QRectF& box, const std::string& text) {
+bool LabelIndex::admit(const QRectF& box, const std::string& text, std::uint64_t& hint) {
     if (cells_.empty()) reset(w_, h_);
+    // The same label printed again where it still is.
+    if (const std::uint32_t k = static_cast<std::uint32_t>(hint);
+        hint >> 32 == std::uint64_t(generation_) + 1 && k < labels_.size() && labels_[k].alive &&
+        labels_[k].box == box && labels_[k].text == text)
+        return true;
+    auto remember = [&](std::uint32_t k) { hint = (std::uint64_t(generation_) + 1) << 32 | k; };
     // The box without the font's blank edges: lines of a text block touch
     // without their glyphs overlapping.
     const Edges ink = edgesOf(box.adjusted(1, 2, -1, -2));
@@ -82,7 +89,10 @@ bool LabelIndex::admit(const QRectF& box, const std::string& text) {
         const Edges& o = l.ink;
         if (!overlap(o.left, o.top, o.right, o.bottom, ink.left, ink.top, ink.right, ink.bottom))
             return;
-        if (l.box == box && l.text == text) same = true;
+        if (!same && l.box == box && l.text == text) {
+            same = true;
+            remember(k);
+        }
         overlaps = true;
     });
     if (same) return true;
@@ -93,6 +103,7 @@ bool LabelIndex::admit(const QRectF& box, const std::string& text) {
     labels_.push_back({box, ink, visible, text, true});
     seen_.push_back(0);
     add(static_cast<std::uint32_t>(labels_.size() - 1));
+    remember(static_cast<std::uint32_t>(labels_.size() - 1));
     ++live_;
     return true;
 }
@@ -127,6 +138,7 @@ void LabelIndex::compact() {
         if (l.alive) kept.push_back(std::move(l));
     labels_ = std::move(kept);
     seen_.assign(labels_.size(), 0);
+    ++generation_;
     query_ = 0;
     for (auto& cell : cells_)
         cell.clear();

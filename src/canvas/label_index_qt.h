@@ -18,7 +18,10 @@ public:
     // Whether the label `text` in `box` may be drawn: no other label still on
     // the picture overlaps it (the same label at the same place may be drawn
     // again). A label that may be drawn is kept.
-    bool admit(const QRectF& box, const std::string& text);
+    // `hint` names the label admitted for the same primitive of the previous
+    // frame: when that label is still on the picture, unchanged, the answer
+    // needs no search. It is set to the label admitted now.
+    bool admit(const QRectF& box, const std::string& text, std::uint64_t& hint);
     // Forgets the labels whose part on the picture lies within `fill`.
     void forgetUnder(const QRectF& fill);
     std::size_t size() const { return live_; }
@@ -48,6 +51,7 @@ private:
     std::vector<std::vector<std::uint32_t>> cells_; // label numbers, row by row
     std::vector<std::uint32_t> seen_;               // per label: the query that met it last
     std::uint32_t query_ = 0;
+    std::uint32_t generation_ = 0; // label numbers change with it
     int w_ = 1, h_ = 1, cols_ = 1, rows_ = 1;
     std::size_t live_ = 0;
 };

@@ -518,6 +518,7 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
                 *previous_[n].textKey == line) {
                 op.textKey = previous_[n].textKey;
                 op.text = previous_[n].text;
+                op.label = previous_[n].label;
             } else {
                 std::tie(op.textKey, op.text) = laidOut(line);
             }
@@ -531,7 +532,7 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
             // Labels printed again at every display step with a changed value
             // would pile up into an unreadable blot: a label is drawn only
             // where no other label is still to be seen.
-            if (labels_.admit(QRectF(at, size), line)) submit(op);
+            if (labels_.admit(QRectF(at, size), line, op.label)) submit(op);
         }
         x = x1_;
         y += step;

@@ -130,6 +130,7 @@ private:
         // Where a frame's primitive was journalled (kNowhere when it was not,
         // or the journal has moved since).
         std::size_t journalAt = kNowhere;
+        std::uint64_t label = 0; // a Text's label in labels_ (see LabelIndex::admit)
         static constexpr std::size_t kNowhere = ~std::size_t(0);
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
