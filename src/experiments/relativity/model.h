@@ -114,6 +114,9 @@ public:
     // The beam in flight has not reached the receiver yet; once received it
     // is not tested again, so the same rays never count as a second arrival.
     bool beamInFlight = false;
+    // Nothing can arrive any more (the beam received, the source past the
+    // next emission point or never reaching it): the run has ended by itself.
+    bool nothingMoreArrives = false;
     int completed = 0; // periods whose end was received
     // "все фронты", fixed at the start of a run: every period's beam leaves
     // at its emission time and is received on its own.

@@ -28,6 +28,10 @@ StepOutcome RelativityRun::step(Canvas& canvas, Prompts& prompts) {
         return o;
     }
     o.runEnds = m_.runEnds();
+    if (o.runEnds && m_.nothingMoreArrives) {
+        o.complete = true;
+        o.frontsReceived = m_.N - 1;
+    }
     return o;
 }
 

@@ -197,6 +197,7 @@ std::string Model::start(const Inputs& i, Options& o) {
     }
     beam.emitFrom(s.X(2), s.Y(2));
     beamInFlight = true;
+    nothingMoreArrives = false;
     // In ИСО every emission is scheduled; in АСО each is recorded at its
     // emission, the first one here (a source at rest never emits again).
     lastEmission = modelIso ? 20 : 1;

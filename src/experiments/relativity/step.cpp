@@ -53,7 +53,10 @@ StepEvents Model::step(Canvas& canvas, Prompts& prompts) {
         // stops at its next display step, as if "Остановить" had been
         // pressed. Past the 20th period the missing emission entry ends the
         // run instead.
-        if (!beamInFlight && N <= 20 && !emitStillAhead()) s.stopFlag = 1;
+        if (!beamInFlight && N <= 20 && !emitStillAhead()) {
+            s.stopFlag = 1;
+            nothingMoreArrives = true;
+        }
     }
     if (s.stepCount == s.NC0) {
         s.stepCount = 0;

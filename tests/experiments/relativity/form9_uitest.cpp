@@ -301,6 +301,12 @@ TEST_F(ComparisonWindow, DefaultRunAsksOnceAboutTheOverrunAndReportsOnlyReceived
     }
     EXPECT_EQ(overrun, 1);
     EXPECT_EQ(textOf(f, "Text20"), QStringLiteral("9"));
+    // The source has passed the next emission point with no beam in flight:
+    // the run has ended by itself, its ten fronts received.
+    EXPECT_TRUE(control<QLabel>(f, "StatusLine")
+                    ->text()
+                    .endsWith(QStringLiteral("\nэксперимент завершен: принято 10 фронтов")))
+        << control<QLabel>(f, "StatusLine")->text().toStdString();
 
     // Periods 1..9 by the exact meeting of each front with the receiver;
     // the beam finds the receiver up to a step late or r·dθ/Vs early.
