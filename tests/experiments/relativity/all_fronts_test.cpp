@@ -284,14 +284,27 @@ void expectStoAsoRunShown(Model& m) {
     EXPECT_EQ(rows, 19);
     // The observed points of the graph are by the receiver's own clock.
     RecordingCanvas c;
-    std::vector<double> ratios;
+    std::vector<GraphPoint> points;
     plotObservedPoints(m, c, [&](const GraphPoint& g) {
-        ratios.push_back(g.ratio);
+        points.push_back(g);
         return true;
     });
-    ASSERT_EQ(ratios.size(), 19u);
-    EXPECT_NEAR(ratios[0], 1 / ((r[1].Tn1p - r[0].Tn1p) * v0), 1e-12);
-    EXPECT_NEAR(ratios[18], 1 / ((r[19].Tn1p - r[18].Tn1p) * v0), 1e-12);
+    ASSERT_EQ(points.size(), 19u);
+    EXPECT_NEAR(points[0].ratio, 1 / ((r[1].Tn1p - r[0].Tn1p) * v0), 1e-12);
+    EXPECT_NEAR(points[18].ratio, 1 / ((r[19].Tn1p - r[18].Tn1p) * v0), 1e-12);
+    // A period's line of sight turns from its start's to its end's, where
+    // the next period's starts.
+    for (std::size_t k = 0; k + 1 < points.size(); ++k) {
+        EXPECT_NE(points[k].angleStart, points[k].angleEnd) << k;
+        EXPECT_EQ(points[k + 1].angleStart, points[k].angleEnd) << k;
+    }
+    // A period of no length on the receiver's clock has no frequency: not plotted.
+    const double kept = m.Tn1p(3);
+    m.Tn1p(3) = m.Tn1p(2);
+    std::size_t plotted = 0;
+    plotObservedPoints(m, c, [&](const GraphPoint&) { return ++plotted > 0; });
+    EXPECT_EQ(plotted, 18u);
+    m.Tn1p(3) = kept;
     // On the time graph a period stands at the middle of its reception
     // times, counted from T0 and read on clocks slowed by kTiso, MT = 5 s.
     m.opt.byTime = true;

@@ -428,6 +428,18 @@ TEST(T00Search, DefaultsMeetTheReceiverAfterAboutFiveSeconds) {
     EXPECT_EQ(m.runKind, 2);
     const double sight = std::atan2(s.Y(1) - 0, s.X(1) - 0) * s.degPerRad;
     EXPECT_NEAR(sight, 30, 1.0);
+
+    // Bodies at rest, the receiver up and behind: the rays passing to its
+    // right rise above it first (straight up after 2 s), but the front meets
+    // it only when the rays on both sides of it do, after 50 m / 20 m/s.
+    SharedState s2;
+    Model behind(s2);
+    T00Search back(behind);
+    in.X1 = -30, in.Y1 = 40, in.VX1 = 0, in.VX2 = 0;
+    back.prepare(in, o);
+    for (steps = 0; !back.step(c) && steps < 100000;)
+        ++steps;
+    EXPECT_NEAR(back.foundT00(), 2.5, 0.05);
 }
 
 TEST(T00Search, ClassicalIsoRaysStreamWithTheMediumButMeetAtTheSameTime) {
