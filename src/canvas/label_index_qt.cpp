@@ -79,10 +79,6 @@ bool LabelIndex::admit(const QRectF& box, const std::string& text, std::uint64_t
     // The box without the font's blank edges: lines of a text block touch
     // without their glyphs overlapping.
     const Edges ink = edgesOf(box.adjusted(1, 2, -1, -2));
-    // A label beyond the picture's edges hides nothing and is never seen:
-    // bodies that have left the picture are not followed by their labels.
-    if (ink.empty() || !overlap(ink.left, ink.top, ink.right, ink.bottom, 0, 0, w_, h_))
-        return true;
     bool overlaps = false, same = false;
     forNear(ink, [&](std::uint32_t k) {
         const Label& l = labels_[k];
