@@ -9,6 +9,10 @@
 
 namespace sonrel {
 
+// Throws IndexError for index i outside lo..hi; kept out of line so that the
+// array's check stays small enough to inline in the models' step arithmetic.
+[[noreturn, gnu::cold, gnu::noinline]] void throwIndexOutside(int i, int lo, int hi);
+
 // Fixed array addressed with the system's own indices Lo..Hi; an index
 // outside the record throws IndexError instead of touching foreign memory.
 template <typename T, int Lo, int Hi> class IndexedArray {
@@ -23,9 +27,8 @@ public:
 
 private:
     static std::size_t slot(int i) {
-        if (i < Lo || i > Hi)
-            throw IndexError("index " + std::to_string(i) + " outside " + std::to_string(Lo) +
-                             ".." + std::to_string(Hi));
+        if (i < Lo || i > Hi) [[unlikely]]
+            throwIndexOutside(i, Lo, Hi);
         return static_cast<std::size_t>(i - Lo);
     }
     std::array<T, Hi - Lo + 1> data_{};

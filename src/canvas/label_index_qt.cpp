@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace sonrel {
 
@@ -33,6 +34,13 @@ void LabelIndex::reset(int w, int h) {
     ++generation_;
     cells_.assign(static_cast<std::size_t>(cols_) * rows_, {});
     live_ = 0;
+    minVisibleWidth_ = minVisibleHeight_ = std::numeric_limits<double>::infinity();
+}
+
+void LabelIndex::boundVisible(const Edges& visible) {
+    if (visible.empty()) return; // never forgotten by a fill
+    minVisibleWidth_ = std::min(minVisibleWidth_, visible.right - visible.left);
+    minVisibleHeight_ = std::min(minVisibleHeight_, visible.bottom - visible.top);
 }
 
 LabelIndex::Edges LabelIndex::edgesOf(const QRectF& r) {
@@ -97,6 +105,7 @@ bool LabelIndex::admit(const QRectF& box, const std::string& text, std::uint64_t
     const Edges visible{std::max(all.left, 0.0), std::max(all.top, 0.0),
                         std::min(all.right, double(w_)), std::min(all.bottom, double(h_))};
     labels_.push_back({box, ink, visible, text, true});
+    boundVisible(visible);
     seen_.push_back(0);
     add(static_cast<std::uint32_t>(labels_.size() - 1));
     remember(static_cast<std::uint32_t>(labels_.size() - 1));
@@ -113,7 +122,9 @@ void LabelIndex::forgetUnder(const QRectF& fill) {
     }
     const Edges within{std::max(f.left, 0.0), std::max(f.top, 0.0), std::min(f.right, double(w_)),
                        std::min(f.bottom, double(h_))};
-    if (within.empty()) return;
+    if (within.empty() || within.right - within.left < minVisibleWidth_ ||
+        within.bottom - within.top < minVisibleHeight_)
+        return;
     forNear(within, [&](std::uint32_t k) {
         Label& l = labels_[k];
         const Edges& v = l.visible;
@@ -136,6 +147,9 @@ void LabelIndex::compact() {
     seen_.assign(labels_.size(), 0);
     ++generation_;
     query_ = 0;
+    minVisibleWidth_ = minVisibleHeight_ = std::numeric_limits<double>::infinity();
+    for (const Label& l : labels_)
+        boundVisible(l.visible);
     for (auto& cell : cells_)
         cell.clear();
     for (std::uint32_t k = 0; k < labels_.size(); ++k)

@@ -45,6 +45,7 @@ private:
     template <class F> void forNear(const Edges& r, F f);
     void cellRange(const Edges& r, int& x0, int& x1, int& y0, int& y1) const;
     void add(std::uint32_t k);
+    void boundVisible(const Edges& visible);
     void compact();
 
     std::vector<Label> labels_;
@@ -52,6 +53,10 @@ private:
     std::vector<std::uint32_t> seen_;               // per label: the query that met it last
     std::uint32_t query_ = 0;
     std::uint32_t generation_ = 0; // label numbers change with it
+    // No live label's part on the picture is narrower or lower than this
+    // (a bound kept since the last reset or compaction): a thinner fill, such
+    // as a grid line, cannot take any label.
+    double minVisibleWidth_ = 0, minVisibleHeight_ = 0;
     int w_ = 1, h_ = 1, cols_ = 1, rows_ = 1;
     std::size_t live_ = 0;
 };

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
-#include <unordered_set>
 
 namespace sonrel {
 
@@ -140,6 +139,17 @@ std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
     PaintOp op;
     for (const JournalOp& j : journal_) {
         if (j.kind == PaintOp::Dropped) continue;
+        if (j.kind == PaintOp::Picture) {
+            // Too many primitives to keep: this part is the picture scaled.
+            const auto& kept = *std::static_pointer_cast<const KeptPicture>(j.data);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+            p.drawImage(QRectF(0, 0, w_, h_), kept.image);
+            p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            if (!kept.paper.isNull())
+                paper =
+                    kept.paper.scaled(img.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            continue;
+        }
         if (j.kind == PaintOp::TakePaper) {
             p.end();
             paper = img.copy();
@@ -160,6 +170,9 @@ std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
         op.text.reset();
         op.batch.reset();
     }
+    if (previousPending_)
+        for (const PaintOp& f : previous_)
+            paintOn(p, f, inkOf(f.color, paper, ratio));
     p.end();
     return {img, paper};
 }
@@ -203,15 +216,32 @@ void RasterCanvas::compactJournal() {
         return p.kind == q.kind && p.width == q.width && p.color == q.color && p.a == q.a &&
                p.b == q.b && p.c == q.c && p.d == q.d && p.data == q.data;
     };
-    std::unordered_set<std::size_t, decltype(hash), decltype(same)> later(journal_.size() - head,
-                                                                          hash, same);
+    // The entries met so far, walking back from the end, in an open-addressed
+    // table of entry numbers + 1 (0 for a free slot).
+    std::size_t tableSize = 16;
+    while (tableSize < 2 * (journal_.size() - head))
+        tableSize *= 2;
+    std::vector<std::uint32_t> later(tableSize, 0);
+    auto firstSeen = [&](std::size_t i) {
+        for (std::size_t s = hash(i) * 0x9E3779B97F4A7C15ull >> 20 & (tableSize - 1);;
+             s = (s + 1) & (tableSize - 1)) {
+            if (later[s] == 0) {
+                later[s] = static_cast<std::uint32_t>(i + 1);
+                return true;
+            }
+            if (same(later[s] - 1, i)) return false;
+        }
+    };
     std::vector<char> keep(journal_.size(), 1);
     for (std::size_t i = journal_.size(); i-- > head;)
-        keep[i] = journal_[i].kind != PaintOp::Dropped && later.insert(i).second;
-    later.clear();
+        keep[i] = journal_[i].kind != PaintOp::Dropped && firstSeen(i);
     keepInJournal(keep);
     compactedSize_ = journal_.size();
-    if (journal_.size() <= kJournalLimit / 2 || journalFrames_.empty()) return;
+    if (journal_.size() <= kJournalLimit / 2) return;
+    if (journalFrames_.empty()) {
+        if (frameDepth_ == 0) keepPictureInJournal();
+        return;
+    }
     // Still too long: the oldest frames after the background layer go. Each
     // frame repaints its moving parts, so the picture drawn again loses only
     // traces that those frames left and no later frame covered.
@@ -226,6 +256,24 @@ void RasterCanvas::compactJournal() {
         if (start >= to) kept.push_back(start - (to - head));
     journalFrames_ = std::move(kept);
     compactedSize_ = journal_.size();
+    if (journal_.size() > kJournalLimit / 2 && frameDepth_ == 0) keepPictureInJournal();
+}
+
+void RasterCanvas::keepPictureInJournal() {
+    // Drawing that leaves every primitive on the picture (traces of rays,
+    // step by step) cannot be shortened: what is drawn so far is kept as an
+    // image, drawn again scaled, and what follows is journalled again.
+    auto kept = std::make_shared<KeptPicture>();
+    kept->image = image().copy();
+    kept->paper = paper_;
+    journal_.clear();
+    journal_.push_back({PaintOp::Picture, 0, 0, 0, 0, 0, 0, std::move(kept)});
+    journalPaper_ = journal_.size();
+    journalFrames_.clear();
+    journalDropped_ = 0;
+    compactedSize_ = journal_.size();
+    previousPending_ = false; // the last frame is on the kept image
+    forgetJournalPlaces();
 }
 
 void RasterCanvas::keepInJournal(const std::vector<char>& keep) {

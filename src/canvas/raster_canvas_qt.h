@@ -73,7 +73,9 @@ public:
     // again later go from their earlier places (the picture stays the same),
     // and if that is not enough the oldest animation frames after the
     // background layer go.
-    std::size_t journalSize() const { return journal_.size(); }
+    std::size_t journalSize() const {
+        return journal_.size() + (previousPending_ ? previous_.size() : 0);
+    }
     std::size_t journalBytes() const;
     static constexpr std::size_t kJournalLimit = 120000;
 
@@ -106,7 +108,8 @@ private:
     // One primitive in pixel coordinates, as painted.
     struct PaintOp {
         // Journal only: TakePaper, what is drawn so far becomes the background
-        // layer; Dropped, a primitive painted again later in the same place.
+        // layer; Dropped, a primitive painted again later in the same place;
+        // Picture, what was drawn before as an image (a KeptPicture).
         enum Kind : std::uint8_t {
             Fill,
             Line,
@@ -116,7 +119,8 @@ private:
             Pixels,
             Text,
             TakePaper,
-            Dropped
+            Dropped,
+            Picture
         };
         Kind kind = Fill;
         QRgb color = 0;
@@ -131,6 +135,7 @@ private:
         // or the journal has moved since).
         std::size_t journalAt = kNowhere;
         std::uint64_t label = 0; // a Text's label in labels_ (see LabelIndex::admit)
+        bool repeated = false;   // a previous frame's primitive the next frame paints again
         static constexpr std::size_t kNowhere = ~std::size_t(0);
         bool operator==(const PaintOp& o) const;
         TileShape shape() const;
@@ -140,6 +145,11 @@ private:
         static double penMargin(int width) { return width / 2.0 + 2; }
     };
 
+    // The picture and its background layer when the journal was too long, in
+    // device pixels at the scale they were drawn.
+    struct KeptPicture {
+        QImage image, paper;
+    };
     // A primitive as the journal keeps it: what painting it again needs.
     struct JournalOp {
         PaintOp::Kind kind;
@@ -160,8 +170,12 @@ private:
     // Keeps the journal entries marked in `keep` (the background layer's part
     // always), in order, with the frames' starts.
     void keepInJournal(const std::vector<char>& keep);
+    // The journal becomes the picture drawn so far, as an image.
+    void keepPictureInJournal();
     // The frames' primitives no longer know their places in the journal.
     void forgetJournalPlaces();
+    // The last frame's primitives join the journal (see previousPending_).
+    void journalPreviousFrame();
     // The journal painted into a new image at `ratio`, with its background layer.
     std::pair<QImage, QImage> replay(double ratio) const;
     void rerender(double ratio);
@@ -193,10 +207,14 @@ private:
     double dpr_ = 1; // device pixels per logical pixel: screenRatio_ × zoom_
     double screenRatio_ = 1, zoom_ = 1;
     std::vector<JournalOp> journal_;
-    std::size_t compactedSize_ = 0;           // journal size after the last compaction
-    std::size_t journalDropped_ = 0;          // entries marked Dropped
-    std::vector<std::size_t> journalFrames_;  // where each frame starts in the journal
-    std::size_t journalPaper_ = 0;            // the end of the background layer's part
+    std::size_t compactedSize_ = 0;          // journal size after the last compaction
+    std::size_t journalDropped_ = 0;         // entries marked Dropped
+    std::vector<std::size_t> journalFrames_; // where each frame starts in the journal
+    std::size_t journalPaper_ = 0;           // the end of the background layer's part
+    // The last frame's primitives follow the journal without being in it: an
+    // animation repaints most of them in the next frame, which covers them,
+    // so only those it does not repaint are journalled then.
+    bool previousPending_ = false;
     LabelIndex labels_;                       // the labels on the picture
     std::shared_ptr<const PixelBatch> batch_; // the last points() batch
     std::vector<double> batchXs_, batchYs_;   // and what it was mapped from

@@ -47,6 +47,7 @@ TileShape RasterCanvas::PaintOp::shape() const {
     case Pixels:
     case TakePaper:
     case Dropped:
+    case Picture:
         break;
     }
     return {TileShape::Box, 0, 0, 1e9, 1e9, 0}; // a batch marks its own tiles
@@ -65,6 +66,7 @@ void RasterCanvas::submit(PaintOp op) {
     }
     locate(op);
     paint(op);
+    journalPreviousFrame();
     record(op);
     compactJournal();
     // Drawing between frames is covered by the next frame where they overlap.
@@ -126,6 +128,7 @@ void RasterCanvas::paintOn(QPainter& p, const PaintOp& op, const QBrush& brush) 
         break;
     case PaintOp::TakePaper:
     case PaintOp::Dropped:
+    case PaintOp::Picture:
         break;
     }
 }
@@ -202,6 +205,7 @@ void RasterCanvas::diffWithPreviousFrame() {
         op.area = previous_[found].area;
         op.bounds = previous_[found].bounds;
         op.journalAt = previous_[found].journalAt;
+        previous_[found].repeated = true;
         for (; j < found; ++j)
             markChanged(previous_[j]);
         j = found + 1;
@@ -237,20 +241,27 @@ void RasterCanvas::endFrame() {
     // A frame the same as the one before leaves the same pixels: the journal
     // needs it once.
     if (painted) {
-        journalFrames_.push_back(journal_.size());
-        for (PaintOp& op : frame_) {
-            // Painted again in the same place by this frame: the previous
-            // frame's entry is covered (the background layer's part stays).
-            if (op.journalAt >= journalPaper_ && op.journalAt < journal_.size() &&
-                journal_[op.journalAt].kind != PaintOp::Dropped) {
-                journal_[op.journalAt].kind = PaintOp::Dropped;
-                journal_[op.journalAt].data.reset();
-                ++journalDropped_;
-            }
-            op.journalAt = journal_.size();
-            record(op);
+        if (previousPending_) {
+            // What this frame paints again in the same place covers the
+            // previous frame's copy; the rest of that frame stays on the picture.
+            journalFrames_.push_back(journal_.size());
+            for (const PaintOp& op : previous_)
+                if (!op.repeated) record(op);
+        } else {
+            for (const PaintOp& op : frame_)
+                if (op.journalAt >= journalPaper_ && op.journalAt < journal_.size() &&
+                    journal_[op.journalAt].kind != PaintOp::Dropped) {
+                    journal_[op.journalAt].kind = PaintOp::Dropped;
+                    journal_[op.journalAt].data.reset();
+                    ++journalDropped_;
+                }
         }
+        for (PaintOp& op : frame_)
+            op.journalAt = PaintOp::kNowhere;
+        previousPending_ = true;
         compactJournal();
+    } else if (frame_.empty()) {
+        journalPreviousFrame(); // an empty frame leaves the previous one standing
     }
     std::swap(previous_, frame_);
     frame_.clear();
@@ -258,7 +269,19 @@ void RasterCanvas::endFrame() {
     damage_.clear();
 }
 
+void RasterCanvas::journalPreviousFrame() {
+    if (!previousPending_) return;
+    previousPending_ = false;
+    journalFrames_.push_back(journal_.size());
+    for (PaintOp& op : previous_) {
+        op.journalAt = journal_.size();
+        record(op);
+    }
+    compactJournal();
+}
+
 void RasterCanvas::forgetFrames() {
+    journalPreviousFrame();
     previous_.clear();
     havePrevious_ = false;
     damage_.clear();

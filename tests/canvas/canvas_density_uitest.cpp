@@ -168,6 +168,34 @@ TEST(CanvasZoom, TheJournalOfALongAnimationStaysBounded) {
     EXPECT_TRUE(red);
 }
 
+TEST(CanvasZoom, ATraceOfMorePrimitivesThanTheJournalKeepsAllOfItWhenZoomed) {
+    // Rays traced step by step leave every segment on the picture, outside
+    // any frame: the diagonal from (1, 2) to (19, 8), pixels (10, 80) to (190, 20).
+    RasterCanvas c(200, 100);
+    c.scale(0, 10, 20, 0);
+    c.clear();
+    const int n = 2 * static_cast<int>(RasterCanvas::kJournalLimit) + 1000;
+    for (int k = 0; k < n; ++k) {
+        const double t0 = double(k) / n, t1 = double(k + 1) / n;
+        c.line(1 + 18 * t0, 2 + 6 * t0, 1 + 18 * t1, 2 + 6 * t1, kRed);
+    }
+    EXPECT_LE(c.journalSize(), RasterCanvas::kJournalLimit);
+    c.setZoom(2);
+    const QImage img = c.image();
+    auto reddish = [&](int x, int y) { // within two device pixels
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const QRgb p = img.pixel(x + dx, y + dy);
+                if (qRed(p) > 200 && qGreen(p) < 120) return true;
+            }
+        return false;
+    };
+    EXPECT_TRUE(reddish(2 * 20, 2 * 77)); // early in the trace: kept as an image
+    EXPECT_TRUE(reddish(2 * 100, 2 * 50));
+    EXPECT_TRUE(reddish(2 * 185, 2 * 22)); // the last segments: journalled
+    EXPECT_FALSE(reddish(2 * 100, 2 * 20));
+}
+
 namespace {
 int inkedPixels(RasterCanvas& c) {
     const QImage img = c.logicalImage();
