@@ -79,9 +79,8 @@ void LabelIndex::add(std::uint32_t k) {
 bool LabelIndex::admit(const QRectF& box, const std::string& text, std::uint64_t& hint) {
     if (cells_.empty()) reset(w_, h_);
     // The same label printed again where it still is.
-    if (const std::uint32_t k = static_cast<std::uint32_t>(hint);
-        hint >> 32 == std::uint64_t(generation_) + 1 && k < labels_.size() && labels_[k].alive &&
-        labels_[k].box == box && labels_[k].text == text)
+    if (stillShown(hint) && labels_[static_cast<std::uint32_t>(hint)].box == box &&
+        labels_[static_cast<std::uint32_t>(hint)].text == text)
         return true;
     auto remember = [&](std::uint32_t k) { hint = (std::uint64_t(generation_) + 1) << 32 | k; };
     // The box without the font's blank edges: lines of a text block touch

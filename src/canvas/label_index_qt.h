@@ -22,6 +22,12 @@ public:
     // frame: when that label is still on the picture, unchanged, the answer
     // needs no search. It is set to the label admitted now.
     bool admit(const QRectF& box, const std::string& text, std::uint64_t& hint);
+    // Whether the label `hint` names (see admit) is still on the picture.
+    bool stillShown(std::uint64_t hint) const {
+        const std::uint32_t k = static_cast<std::uint32_t>(hint);
+        return hint >> 32 == std::uint64_t(generation_) + 1 && k < labels_.size() &&
+               labels_[k].alive;
+    }
     // Forgets the labels whose part on the picture lies within `fill`.
     void forgetUnder(const QRectF& fill);
     std::size_t size() const { return live_; }

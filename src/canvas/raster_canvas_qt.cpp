@@ -429,6 +429,7 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
     // their pixels from the background layer one by one.
     if (frameDepth_ > 0 || drawWidth_ != 1 || (erases(c) && !paper_.isNull()))
         return Canvas::lines(ends, n, c);
+    journalPreviousFrame(); // drawn after the last frame, journalled after it
     lineBatch_.clear();
     for (std::size_t k = 0; k < n; ++k) {
         QPointF a, b;
@@ -442,6 +443,7 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
         if (havePrevious_)
             damage_.mark({TileShape::Segment, a.x(), a.y(), b.x(), b.y(), PaintOp::penMargin(1)});
     }
+    compactJournal();
     if (lineBatch_.empty()) return;
     // One pen and one call for the lot: the rasteriser draws each line as it
     // would alone.
@@ -562,25 +564,30 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
             // A frame mostly prints what the previous frame printed at the
             // same place in its list: take that layout without a lookup.
             const std::size_t n = frame_.size();
-            if (frameDepth_ > 0 && n < previous_.size() && previous_[n].kind == PaintOp::Text &&
-                *previous_[n].textKey == line) {
+            const bool again = frameDepth_ > 0 && n < previous_.size() &&
+                               previous_[n].kind == PaintOp::Text && *previous_[n].textKey == line;
+            if (again) {
                 op.textKey = previous_[n].textKey;
                 op.text = previous_[n].text;
                 op.label = previous_[n].label;
             } else {
                 std::tie(op.textKey, op.text) = laidOut(line);
             }
-            const QSizeF size = op.text->size();
             if (within) {
                 // An axis number at the edge moves inside rather than being cut.
+                const QSizeF size = op.text->size();
                 at.setX(std::clamp(at.x(), 0.0, std::max(0.0, w_ - size.width())));
                 at.setY(std::clamp(at.y(), 0.0, std::max(0.0, h_ - size.height())));
             }
             op.a = at.x(), op.b = at.y();
             // Labels printed again at every display step with a changed value
             // would pile up into an unreadable blot: a label is drawn only
-            // where no other label is still to be seen.
-            if (labels_.admit(QRectF(at, size), line, op.label)) submit(op);
+            // where no other label is still to be seen. The previous frame's
+            // label, printed again where it still stands, needs no search.
+            if ((again && previous_[n].a == op.a && previous_[n].b == op.b &&
+                 labels_.stillShown(op.label)) ||
+                labels_.admit(QRectF(at, op.text->size()), line, op.label))
+                submit(op);
         }
         x = x1_;
         y += step;

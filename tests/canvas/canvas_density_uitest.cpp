@@ -89,6 +89,8 @@ void drawLayeredScene(RasterCanvas& c) {
         c.setCurrent(12, 8);
         c.print("T = " + std::to_string(step));
     }
+    const double across[] = {4, 5, 10, 5.2}; // drawn after the last frame, over its circle
+    c.lines(across, 1, kBlue);
 }
 
 // The horizontal distance, in device pixels, from the centre to the middle
