@@ -198,6 +198,12 @@ void RasterCanvas::compactJournal() {
     // Compacting again only once the journal has doubled since the last time
     // keeps the cost per primitive constant, also when little can go.
     if (journal_.size() <= std::max(kJournalLimit, 2 * compactedSize_)) return;
+    if (!compactionPays_ && journalFrames_.empty() && frameDepth_ == 0) {
+        // A trace that repeats almost nothing: searching it again is wasted.
+        keepPictureInJournal();
+        return;
+    }
+    const std::size_t before = journal_.size();
     // Every primitive is opaque: a pixel shows the last primitive that
     // covers it. A primitive painted again later (an animation repaints its
     // grid, markers and labels at every display step) can therefore go from
@@ -237,6 +243,7 @@ void RasterCanvas::compactJournal() {
         keep[i] = journal_[i].kind != PaintOp::Dropped && firstSeen(i);
     keepInJournal(keep);
     compactedSize_ = journal_.size();
+    compactionPays_ = 4 * (before - journal_.size()) >= before - head;
     if (journal_.size() <= kJournalLimit / 2) return;
     if (journalFrames_.empty()) {
         if (frameDepth_ == 0) keepPictureInJournal();
@@ -326,6 +333,7 @@ void RasterCanvas::makeImage() {
     journalFrames_.clear();
     journalPaper_ = 0;
     journalDropped_ = 0;
+    compactionPays_ = true;
     labels_.reset(w_, h_);
 }
 
@@ -374,6 +382,7 @@ void RasterCanvas::clear() {
         journalFrames_.clear();
         journalPaper_ = 0;
         journalDropped_ = 0;
+        compactionPays_ = true;
         forgetJournalPlaces();
         labels_.reset(w_, h_);
     }

@@ -209,6 +209,7 @@ private:
     std::vector<JournalOp> journal_;
     std::size_t compactedSize_ = 0;          // journal size after the last compaction
     std::size_t journalDropped_ = 0;         // entries marked Dropped
+    bool compactionPays_ = true;             // the last compaction took a quarter or more
     std::vector<std::size_t> journalFrames_; // where each frame starts in the journal
     std::size_t journalPaper_ = 0;           // the end of the background layer's part
     // The last frame's primitives follow the journal without being in it: an
