@@ -154,6 +154,8 @@ QWidget* Form1::buildControl(QWidget* parent) {
     modes->addWidget(CheckAllFronts);
     g.layout()->addLayout(modes, g.nextRow(), 1);
     g.add(Command1, nullptr); // beside the modes in the same row
+    CheckKeepFronts = makeCheck(box, "CheckKeepFronts", tr("фронты после приема"), false);
+    g.add(nullptr, CheckKeepFronts); // below "все фронты"
     Command2 = makeButton(box, "Command2", tr("Остановить"));
     Command3 = makeButton(box, "Command3", tr("Продолжить"));
     g.add(Command2, Command3);

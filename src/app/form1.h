@@ -68,6 +68,8 @@ public:
 
     // "все фронты": every front in flight, the mode chosen at the start of a run
     QCheckBox* CheckAllFronts;
+    // "фронты после приема": received fronts are drawn on until they leave the picture
+    QCheckBox* CheckKeepFronts;
 
     QPushButton* Command2; // "Остановить"
     QPushButton* Command3; // "Продолжить"

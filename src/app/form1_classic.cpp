@@ -27,6 +27,7 @@ ClassicController::ClassicController(Form1& form)
     w.beforeStep = [this] {
         run_.checks = {form_.Check11->isChecked(), form_.Check1->isChecked()};
         run_.animation = form_.Check9->isChecked();
+        run_.keepFronts = form_.CheckKeepFronts->isChecked();
     };
     w.show = [this](const StepOutcome& since) { showFields(since); };
     runner_ = std::make_unique<ExperimentRun>(std::move(w), run_);

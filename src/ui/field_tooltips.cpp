@@ -43,6 +43,7 @@ const FieldEntry kFields[] = {
     {in(1, 3, 8, 9), "Text21", SONREL_TR_NOOP("FieldTooltips", "Номер файла рисунка Sonrel<N>.bmp (и таблицы Sonrel_<N>.txt при .txt)")},
     {in(1, 3, 8, 9), "Check1", SONREL_TR_NOOP("FieldTooltips", "Auto: без остановок; снят - вопрос \"ПРОДОЛЖИТЬ ЭКСПЕРИМЕНТ\" после каждого периода")},
     {in(1, 3, 9), "CheckAllFronts", SONREL_TR_NOOP("FieldTooltips", "Все фронты: каждый фронт излучается в свое время и принимается отдельно (отметить до начала)")},
+    {in(1, 3, 9), "CheckKeepFronts", SONREL_TR_NOOP("FieldTooltips", "Фронты после приема: при \"все фронты\" принятые фронты рисуются дальше, пока не уйдут с рисунка (результаты не меняются)")},
     {in(1, 3, 9), "Check5", SONREL_TR_NOOP("FieldTooltips", "+ отчет: окно отчета и отчет по периодам в конце эксперимента")},
     {in(8), "Check5", SONREL_TR_NOOP("FieldTooltips", "+ Создать отчет: окно отчета и отчет по периодам в конце эксперимента")},
     {in(3, 9), "Check6", SONREL_TR_NOOP("FieldTooltips", "+ анимация: рисовать лучи и тела на каждом шаге показа")},

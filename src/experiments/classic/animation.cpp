@@ -2,6 +2,7 @@
 
 #include "base/checked_math.h"
 #include "base/numbers.h"
+#include "experiments/picture_reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,7 +82,9 @@ void eraseFront(Canvas& c, double x, double y, double drawn) {
 
 // Every front in flight as its own circle: all old circles are wiped first
 // (a received front's for good), then the present ones drawn, so a wipe
-// never cuts into a circle drawn at this step.
+// never cuts into a circle drawn at this step. With keepReceived a received
+// front is drawn on with its radius Vs·(T − Tn2(j)) until the whole picture
+// lies inside it.
 void drawFrontsInFlight(Canvas& c, const SharedState& s, AllFrontsState& f, const ToCanvas& cv) {
     for (int j = 1; j <= PeriodArray::hi(); ++j) {
         if (f.radiiDrawn(j) <= 0) continue;
@@ -89,9 +92,17 @@ void drawFrontsInFlight(Canvas& c, const SharedState& s, AllFrontsState& f, cons
         f.radiiDrawn(j) = 0;
     }
     for (int j = 1; j <= PeriodArray::hi(); ++j) {
-        if (f.received(j) || f.radii(j) <= 0) continue;
-        f.radiiDrawn(j) = f.radii(j);
-        c.circle(cv(s.Xn2(j)), cv(s.Yn2(j)), cv(f.radii(j)), colors::front);
+        double radius = f.radii(j);
+        if (f.received(j)) {
+            if (!f.keepReceived) continue;
+            const double x = cv(s.Xn2(j)), y = cv(s.Yn2(j));
+            radius = s.Vs * (s.T - s.Tn2(j));
+            // Not finite or past the picture's farthest corner: nothing to draw.
+            if (!(radius / cv.scale() <= farthestPictureCorner(c, x, y))) continue;
+        }
+        if (radius <= 0) continue;
+        f.radiiDrawn(j) = radius;
+        c.circle(cv(s.Xn2(j)), cv(s.Yn2(j)), cv(radius), colors::front);
     }
 }
 

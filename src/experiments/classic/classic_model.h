@@ -14,8 +14,12 @@ namespace sonrel {
 // "все фронты": every emitted front grows on its own radius and is received
 // on its own. The mode is chosen for the whole run; the radius of each front,
 // the radius it was last drawn with and its reception belong to the run.
+// "фронты после приема" (keepReceived, read at every display step) only
+// draws: a received front goes on spreading on the picture until it has
+// left it; its radius and reception in the record stay as the model left them.
 struct AllFrontsState {
     bool allFronts = false;
+    bool keepReceived = false;
     PeriodArray radii, radiiDrawn;
     IndexedArray<std::int16_t, 0, 20> received;
 };

@@ -30,6 +30,7 @@ StepOutcome ClassicRun::step(Canvas& canvas, Prompts& prompts) {
         o.runEnds = r.endRun;
         if (r.display) {
             displayed_ = {s_.X(1), s_.Y(1), s_.X(2), s_.Y(2), s_.T};
+            fronts_.keepReceived = keepFronts;
             drawDisplayStep(canvas, s_, fronts_, memory_, animation);
         }
     }

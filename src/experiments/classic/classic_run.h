@@ -16,6 +16,9 @@ public:
     // The check boxes the run follows step by step.
     StepChecks checks;
     bool animation = true; // "анимация с текстом" of the display steps
+    // "фронты после приема": in the every-front mode received fronts go on
+    // being drawn until they leave the picture; the model is not touched.
+    bool keepFronts = false;
 
     // "2-Начать эксперимент" with the fields read into the record: sets up
     // the run (setupRun), following every front in flight ("все фронты") or

@@ -151,6 +151,8 @@ QWidget* Form3::buildRun(QWidget* parent) {
     Check5 = makeCheck(box, "Check5", tr("+ отчет"), false);
     CheckAllFronts = makeCheck(box, "CheckAllFronts", tr("все фронты"), false);
     g.add(Check5, CheckAllFronts);
+    CheckKeepFronts = makeCheck(box, "CheckKeepFronts", tr("фронты после приема"), false);
+    g.add(nullptr, CheckKeepFronts); // below "все фронты"
     g.row({QT_TRANSLATE_NOOP("sonrel::Form3", "Масштаб, м/см"), &Text19, "Text19", "5", "Label14",
            &Label14});
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));

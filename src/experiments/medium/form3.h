@@ -88,6 +88,9 @@ public:
     QLineEdit* Text19;         // scale "5"
     QLabel* Label14;           // "Масштаб, м/см"
 
+    // "фронты после приема": received beams drawn on until they leave the picture
+    QCheckBox* CheckKeepFronts;
+
     // Results
     QLineEdit *Text22, *Text51, *Text13, *Text14, *Text11, *Text25, *Text20, *Text17, *Text15,
         *Text16, *Text24, *Text26, *Text36, *Text28, *Text30, *Text29, *Text31, *Text39, *Text40,

@@ -61,6 +61,7 @@ MediumOptions Form3::options() const {
     o.byQ3 = Check14->isChecked();
     o.autoRun = Check1->isChecked();
     o.allFronts = CheckAllFronts->isChecked();
+    o.keepFronts = CheckKeepFronts->isChecked();
     return o;
 }
 

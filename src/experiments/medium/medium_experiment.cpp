@@ -145,6 +145,7 @@ StartOutcome MediumExperiment::start(const MediumInputs& in, const MediumOptions
         // Beam 1 leaves now; each later one at its own emission time.
         // A beam holds its rays only while it is in flight.
         flight_.assign(21, Beam{});
+        passed_.assign(21, Beam{});
         flight_[1].resize(in.Nr + 1);
         inFlight_.assign(21, 0);
         pending_.assign(21, 0);

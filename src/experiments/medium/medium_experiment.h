@@ -41,6 +41,9 @@ struct MediumOptions {
     bool byQ3 = false;      // relative angles from the line of sight
     bool autoRun = true;    // no question after every arrival
     bool allFronts = false; // every beam in flight on its own (read at the start)
+    // With allFronts and the animation, a received beam is drawn on until it
+    // has left the picture or stands still; drawing only.
+    bool keepFronts = false;
 
     // The frame moves through a medium at rest: positions and ray speeds are
     // seen shifted by VXiso·T.
@@ -156,14 +159,22 @@ private:
     // arrival is where the front between two neighbouring rays meets the
     // receiver, at its moment within the step; otherwise two rays bracket
     // the receiver's X with one of them above it, at the step's end.
+    // The rays before `first` are left as they are.
     bool traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift, bool displayStep,
-                   double h, bool test, bool exact, RayArrival& arrival);
+                   double h, bool test, bool exact, RayArrival& arrival, int first = 0);
     // The source has still to pass the start point of beam k.
     bool emitStillAhead() const;
     // One step of every beam in flight ("все фронты"); true when at least one
     // arrival was recorded.
     bool traceAllBeams(const MediumOptions& o, Canvas* canvas, double shift, bool displayStep);
     void emitDueBeams();
+    // With keep, one step (from ray `first`) of a beam drawn on after its
+    // arrival; the beam is let go (emptied) at a display step when none of
+    // its rays may show again (rayMayShow), on a fault, or without keep.
+    void keepDrawing(Beam& b, bool keep, const MediumOptions& o, Canvas* canvas, double shift,
+                     bool displayStep, int first);
+    // Ray j moves on and is on the picture, or heads towards it.
+    bool rayMayShow(const Beam& b, int j, const Canvas& c, double shift, bool through) const;
     void flushBeam(Canvas* canvas);
     // Records the arrival of beam k and processes the period it ends.
     void recordArrival(const MediumOptions& o, const RayArrival& a);
@@ -187,6 +198,7 @@ private:
     // Beams of the "все фронты" mode, by number 1 .. 20, and their arrivals
     // waiting for the earlier beams' to be recorded first.
     std::vector<Beam> flight_;
+    std::vector<Beam> passed_; // received and drawn on ("фронты после приема")
     std::vector<char> inFlight_, pending_;
     std::vector<RayArrival> arrivals_;
     std::vector<double> beamMoves_; // the rays' steps of a display step, drawn as one batch

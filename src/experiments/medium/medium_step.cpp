@@ -6,6 +6,7 @@
 #include "experiments/emission.h"
 #include "experiments/medium/medium_drawing.h"
 #include "experiments/medium/medium_texts.h"
+#include "experiments/picture_reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -186,7 +187,11 @@ void MediumExperiment::emitDueBeams() {
 bool MediumExperiment::traceAllBeams(const MediumOptions& o, Canvas* canvas, double shift,
                                      bool displayStep) {
     beamMoves_.clear();
+    // "фронты после приема" draws only: the beams drawn on after their arrival.
+    const bool keep = o.keepFronts && o.animation && canvas;
     try {
+        for (Beam& b : passed_)
+            if (b.rays() > 0) keepDrawing(b, keep, o, canvas, shift, displayStep, 0);
         for (int m = std::max(k, 1); m <= emitted; ++m) {
             if (!inFlight_[m]) continue;
             const double h = std::min(st.dt, st.T - flight_[m].emittedAt);
@@ -200,6 +205,11 @@ bool MediumExperiment::traceAllBeams(const MediumOptions& o, Canvas* canvas, dou
             if (arrived || !flight_[m].moving) {
                 inFlight_[m] = 0;
                 pending_[m] = arrived;
+                if (arrived && keep) {
+                    passed_[m] = std::move(flight_[m]);
+                    keepDrawing(passed_[m], true, o, canvas, shift, displayStep,
+                                arrivals_[m].j + 1);
+                }
                 flight_[m] = Beam{};
             }
         }
@@ -218,6 +228,45 @@ bool MediumExperiment::traceAllBeams(const MediumOptions& o, Canvas* canvas, dou
     return arrivalsThisStep_ > 0;
 }
 
+void MediumExperiment::keepDrawing(Beam& b, bool keep, const MediumOptions& o, Canvas* canvas,
+                                   double shift, bool displayStep, int first) {
+    if (keep) {
+        try {
+            RayArrival none;
+            const double h = std::min(st.dt, st.T - b.emittedAt);
+            traceRays(b, o, canvas, shift, displayStep, h, false, true, none, first);
+            // Whether it can still show is asked when it is drawn.
+            if (!displayStep) return;
+            for (int j = 0; j < b.rays(); ++j)
+                if (rayMayShow(b, j, *canvas, shift, o.frameThroughMedium())) return;
+        } catch (const MathError&) {
+            // The beam has done its work; a fault in its drawing must not end the run.
+        }
+    }
+    b = Beam{};
+}
+
+bool MediumExperiment::rayMayShow(const Beam& b, int j, const Canvas& c, double shift,
+                                  bool through) const {
+    // A ray above the traced layers or in too thin a layer stands (as in traceRays).
+    const double layer = medium.layerOf(b.Yo[j]);
+    if (!(layer <= static_cast<double>(medium.layers()) + 20)) return false;
+    const double P = medium.density(layer);
+    if (P < 0.1) return false;
+    const double x = (b.Xo[j] - shift) / M, y = b.Yo[j] / M;
+    if (onPicture(c, x, y)) return true;
+    // Off the picture it shows again only when heading back towards it (the
+    // direction along X keeps its sign through refraction and reflection).
+    const double vx = (Vs0 / P * b.sinA[j] - (through ? VXiso : 0)) / M;
+    const double vy = b.dir[j] * std::sqrt(1 - b.sinA[j] * b.sinA[j]) / M;
+    const double left = std::min(c.scaleLeft(), c.scaleRight());
+    const double right = std::max(c.scaleLeft(), c.scaleRight());
+    const double bottom = std::min(c.scaleTop(), c.scaleBottom());
+    const double top = std::max(c.scaleTop(), c.scaleBottom());
+    return !((x < left && vx <= 0) || (x > right && vx >= 0) || (y < bottom && vy <= 0) ||
+             (y > top && vy >= 0));
+}
+
 void MediumExperiment::flushBeam(Canvas* canvas) {
     if (beamMoves_.empty()) return;
     canvas->lines(beamMoves_.data(), beamMoves_.size() / 4, kBeamColor);
@@ -226,7 +275,7 @@ void MediumExperiment::flushBeam(Canvas* canvas) {
 
 bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas, double shift,
                                  bool displayStep, double h, bool test, bool exact,
-                                 RayArrival& arrival) {
+                                 RayArrival& arrival, int first) {
     const double X1 = st.X(1), Y1 = st.Y(1);
     const double layerLimit = static_cast<double>(medium.layers()) + 20;
     const bool through = o.frameThroughMedium();
@@ -250,7 +299,7 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
     bool prevMoved = false;
     double prevOx = 0, prevOy = 0, prevDx = 0, prevDy = 0, prevA = 0, prevSide = 0;
 
-    for (int j = 0; j < n; ++j) {
+    for (int j = first; j < n; ++j) {
         const double layer = medium.layerOf(Yo[j]);
         if (std::isnan(layer)) throw MathError("layer of a ray undefined");
         // A ray that is not moved takes no part in an arrival.
@@ -340,6 +389,14 @@ bool MediumExperiment::traceRays(Beam& b, const MediumOptions& o, Canvas* canvas
             arrival.layerVs = Vs;
             arrival.Vs2 = b.Vs2[j];
             arrival.theta1 = b.theta1[j];
+            if (exact) {
+                // A beam among all in flight may be drawn on after its
+                // arrival: ray j ends its step, the rays after it go on from
+                // j + 1 (see keepDrawing).
+                if (!reflected) Pr[j] = P;
+                Xo[j] = Xn[j];
+                Yo[j] = Yn[j];
+            }
             return true; // the rays after j wait for the next step
         }
         prevMoved = true;

@@ -64,12 +64,15 @@ void Beam::travelAsSeenFromIso() {
 
 void Beam::cacheDirections() {
     maxSpeed = 0;
+    minSpeed = dir.empty() ? 0 : HUGE_VAL;
     for (std::size_t j = 0; j < dir.size(); ++j) {
         cosDir_[j] = std::cos(dir[j]);
         sinDir_[j] = std::sin(dir[j]);
         velX[j] = speed[j] * cosDir_[j];
         velY[j] = speed[j] * sinDir_[j];
-        maxSpeed = std::max(maxSpeed, std::hypot(velX[j], velY[j]));
+        const double v = std::hypot(velX[j], velY[j]);
+        maxSpeed = std::max(maxSpeed, v);
+        minSpeed = std::min(minSpeed, v);
     }
 }
 

@@ -17,6 +17,7 @@ struct Beam {
     std::vector<double> speed, dir;         // what the rays travel with in this run
     std::vector<double> velX, velY;         // speed * (cos, sin) of dir: a ray's velocity
     double maxSpeed = 0;                    // the fastest ray
+    double minSpeed = 0;                    // the slowest ray
     // Every ray's velocity lies on one circle: the signal's speed about the
     // drift of its medium (none in the medium's own frame, -VXiso along X
     // in the classical view from ИСО).

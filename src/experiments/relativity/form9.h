@@ -105,6 +105,7 @@ public:
 
     // "все фронты": every period's beam in flight at once, each received on its own
     QCheckBox* CheckAllFronts;
+    QCheckBox* CheckKeepFronts; // "фронты после приема": received beams drawn on
 
     QGroupBox* Frame1;      // "моделировать в"
     QRadioButton* Option2;  // "ИСО"

@@ -149,7 +149,8 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     Check14 = makeCheck(p, "Check14", QStringLiteral("+ Stop"), false);
     g.add(Check1, Check14);
     CheckAllFronts = makeCheck(p, "CheckAllFronts", tr("все фронты"), false);
-    g.span(CheckAllFronts);
+    CheckKeepFronts = makeCheck(p, "CheckKeepFronts", tr("фронты после приема"), false);
+    g.add(CheckAllFronts, CheckKeepFronts);
     Check6 = makeCheck(p, "Check6", tr("+ анимация"), true);
     Check5 = makeCheck(p, "Check5", tr("+ отчет"), false);
     g.add(Check6, Check5);

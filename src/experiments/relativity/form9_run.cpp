@@ -24,6 +24,7 @@ Options Form9::readOptions() const {
     o.autoMode = Check1->isChecked();
     o.stopAtStart = Check14->isChecked();
     o.allFronts = CheckAllFronts->isChecked();
+    o.keepFronts = CheckKeepFronts->isChecked();
     o.animation = Check6->isChecked();
     o.report = Check5->isChecked();
     o.seenInAso = Check7->isChecked();

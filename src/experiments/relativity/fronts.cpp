@@ -1,6 +1,7 @@
 #include "experiments/relativity/fronts.h"
 
 #include "base/errors.h"
+#include "experiments/picture_reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -94,12 +95,17 @@ std::optional<double> AllFrontsInFlight::meets(const Beam& rays, int k, double t
 }
 
 void AllFrontsInFlight::appendMoves(const Beam& rays, double t, double dt, double inv,
-                                    std::vector<double>& out) const {
+                                    std::vector<double>& out, const Canvas* keepOn) const {
     const std::size_t n = rays.velX.size();
     for (int k = 1; k <= kBeams; ++k) {
-        if (!inFlight(k)) continue;
         const Emission& b = at(k);
+        if (!b.emitted || (b.received && !keepOn)) continue;
         const double t1 = t - b.t0, t0 = std::max(t1 - dt, 0.0);
+        // Every ray runs straight away from the emission point: once the
+        // slowest is past the picture's farthest corner, the beam has left it.
+        if (b.received && !(rays.minSpeed * t0 * std::fabs(inv) <=
+                            farthestPictureCorner(*keepOn, b.x0 * inv, b.y0 * inv)))
+            continue;
         for (std::size_t j = 0; j < n; ++j) {
             const double vx = rays.velX[j], vy = rays.velY[j];
             out.insert(out.end(), {(b.x0 + vx * t0) * inv, (b.y0 + vy * t0) * inv,

@@ -4,6 +4,7 @@
 // and each beam's meeting with the receiver is found on its own. All beams
 // share the rays' velocities; a beam is its emission event, so ray j of beam
 // k is at emission point + (velX[j], velY[j]) * (t - emission time).
+#include "canvas/canvas.h"
 #include "experiments/relativity/beam.h"
 
 #include <array>
@@ -33,9 +34,11 @@ public:
     std::optional<double> meets(const Beam& rays, int k, double t, double dt, double px, double py,
                                 double vx, double vy) const;
     // The last step (of length dt, ending at t) of every beam in flight, as
-    // line segments (x0, y0, x1, y1) scaled by inv, appended to out.
-    void appendMoves(const Beam& rays, double t, double dt, double inv,
-                     std::vector<double>& out) const;
+    // line segments (x0, y0, x1, y1) scaled by inv, appended to out. With
+    // keepOn the received beams' steps too, each beam's until every ray of
+    // it lies beyond the farthest corner of that canvas's picture.
+    void appendMoves(const Beam& rays, double t, double dt, double inv, std::vector<double>& out,
+                     const Canvas* keepOn = nullptr) const;
 
 private:
     struct Emission {

@@ -38,6 +38,9 @@ struct Options {
     bool dataTable = false;           // ".txt"
     // "все фронты": every period's beam in flight at once, each received on its own
     bool allFronts = false;
+    // "фронты после приема": with allFronts a received beam is drawn on until
+    // it has left the picture (drawing only, read at every step)
+    bool keepFronts = false;
 
     bool relativistic() const { return kinematics != Kinematics::Classic; }
 };

@@ -305,7 +305,7 @@ void Model::stepEveryBeam(Canvas& c, Prompts& p, StepEvents& ev) {
     emitDueBeams();
     if (opt.animation && s.stepCount == s.NC0) {
         rayMoves.clear();
-        fronts.appendMoves(beam, s.T, s.dt, safeDiv(1, M), rayMoves);
+        fronts.appendMoves(beam, s.T, s.dt, safeDiv(1, M), rayMoves, opt.keepFronts ? &c : nullptr);
         c.lines(rayMoves.data(), rayMoves.size() / 4, kRay);
     }
     while (N <= AllFrontsInFlight::kBeams && fronts.inFlight(N)) {
