@@ -185,3 +185,24 @@ INSTANTIATE_TEST_SUITE_P(
         Disturbance{"ComparisonRunBesideTheMedium", 3, 9, {"Command1"}},
         Disturbance{"MembraneRunBesideTheMedium", 3, 8, {"Command13", "Command1"}}),
     [](const ::testing::TestParamInfo<Disturbance>& i) { return std::string(i.param.name); });
+
+namespace {
+class FitButton : public WindowTest, public ::testing::WithParamInterface<int> {};
+} // namespace
+
+TEST_P(FitButton, FitsThePictureScaleOfEveryExperimentWindow) {
+    FormBase* f = open(GetParam());
+    auto* fit = control<QAbstractButton>(f, "CommandFit");
+    ASSERT_NE(fit, nullptr);
+    EXPECT_EQ(fit->text(), QStringLiteral("Вписать опыт"));
+    // Every window's default run goes beyond its design's picture (5 or
+    // 10 m/cm): the fit writes a larger scale, with a decimal comma if any.
+    const QString before = textOf(f, "Text19");
+    fit->click();
+    EXPECT_TRUE(boxes.shown.empty());
+    const QString after = textOf(f, "Text19");
+    EXPECT_NE(after, before);
+    EXPECT_FALSE(after.contains(QLatin1Char('.'))) << after.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, FitButton, ::testing::Values(1, 9, 3, 8));
