@@ -70,19 +70,20 @@ public:
     // "все фронты": every front in flight, the mode chosen at the start of a run
     QCheckBox* CheckAllFronts;
 
-    QPushButton* Command2;   // "Остановить"
-    QPushButton* Command3;   // "Продолжить"
-    QPushButton* Command4;   // "NC0 шагов="
-    QLineEdit* Text10;       // NC0
-    QCheckBox* Check9;       // "+ текст"
-    QCheckBox* Check5;       // "+ отчет"
-    QLabel* Label14;         // "Масштаб рисунка, м/см"
-    QLineEdit* Text19;       // picture scale
-    QPushButton* Command5;   // "Очистить рисунок"
+    QPushButton* Command2; // "Остановить"
+    QPushButton* Command3; // "Продолжить"
+    QPushButton* Command4; // "NC0 шагов="
+    QLineEdit* Text10;     // NC0
+    QCheckBox* Check9;     // "+ текст"
+    QCheckBox* Check5;     // "+ отчет"
+    QLabel* Label14;       // "Масштаб рисунка, м/см"
+    QLineEdit* Text19;     // picture scale
+    QPushButton* Command5; // "Очистить рисунок"
+    QPushButton* Command6; // "Сохранить в файл рисунок с №"
+    QLineEdit* Text21;     // picture number
+    RunPacer* pacer;       // "Темп" (ComboPace) and the status line (StatusLine)
+
     QPushButton* CommandFit; // "Вписать опыт"
-    QPushButton* Command6;   // "Сохранить в файл рисунок с №"
-    QLineEdit* Text21;       // picture number
-    RunPacer* pacer;         // "Темп" (ComboPace) and the status line (StatusLine)
 
     // Theory formulas and graphs
     QGroupBox* Frame1; // "теоретические расчеты по выбранной формуле ..."

@@ -112,13 +112,14 @@ public:
     QPushButton* Command18; // "Расчетные"
 
     // Files and window
-    QPushButton* Command6;   // "Сохранить рисунок №"
-    QLineEdit* Text21;       // "1"
-    QCheckBox* Check3;       // ".txt"
-    QPushButton* Command5;   // "Очистить рисунок"
+    QPushButton* Command6;  // "Сохранить рисунок №"
+    QLineEdit* Text21;      // "1"
+    QCheckBox* Check3;      // ".txt"
+    QPushButton* Command5;  // "Очистить рисунок"
+    QPushButton* Command16; // "Выход"
+    RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
+
     QPushButton* CommandFit; // "Вписать опыт"
-    QPushButton* Command16;  // "Выход"
-    RunPacer* pacer;         // "Темп" (ComboPace) and the status line (StatusLine)
 
 private:
     // Layout (form3.cpp)

@@ -70,25 +70,26 @@ public:
     QRadioButton* Option5;  // "мембрана"
 
     // Run control, scales, pictures
-    QCheckBox* Check1;       // "Auto"
-    QCheckBox* Check9;       // "+ анимация процесса"
-    QCheckBox* Check5;       // "+Создать отчет"
-    QPushButton* Command2;   // "Остановить"
-    QPushButton* Command3;   // "Продолжить"
-    QPushButton* Command4;   // "Сделать NC0 шагов"
-    QLineEdit* Text10;       // "NC0"
-    QLineEdit* Text9;        // " шаг решения, с"
-    QLineEdit* Text19;       // "Масштаб рисунка, м/см"
-    QLineEdit* Text27;       // "Масштаб графика v/v0, ед/см"
-    QPushButton* Command6;   // "Сохранить рисунок с №"
-    QLineEdit* Text21;       // picture number
-    QPushButton* Command5;   // "Очистить рисунок"
-    QPushButton* CommandFit; // "Вписать опыт"
-    QPushButton* Command14;  // "Очистить график"
-    QPushButton* Command16;  // "Закрыть форму"
-    RunPacer* pacer;         // "Темп" (ComboPace) and the status line (StatusLine)
+    QCheckBox* Check1;      // "Auto"
+    QCheckBox* Check9;      // "+ анимация процесса"
+    QCheckBox* Check5;      // "+Создать отчет"
+    QPushButton* Command2;  // "Остановить"
+    QPushButton* Command3;  // "Продолжить"
+    QPushButton* Command4;  // "Сделать NC0 шагов"
+    QLineEdit* Text10;      // "NC0"
+    QLineEdit* Text9;       // " шаг решения, с"
+    QLineEdit* Text19;      // "Масштаб рисунка, м/см"
+    QLineEdit* Text27;      // "Масштаб графика v/v0, ед/см"
+    QPushButton* Command6;  // "Сохранить рисунок с №"
+    QLineEdit* Text21;      // picture number
+    QPushButton* Command5;  // "Очистить рисунок"
+    QPushButton* Command14; // "Очистить график"
+    QPushButton* Command16; // "Закрыть форму"
+    RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
     QPushButton* Command7; // "Вывести на график экспериментальные точки"
     QPushButton* Command12; // "Расчетные точки"
+
+    QPushButton* CommandFit; // "Вписать опыт"
 
     // Results of the received fronts and periods
     QLineEdit* Text20; // "номер  принятого периода i"

@@ -121,23 +121,24 @@ public:
     QRadioButton* Option4;  // "kT00"
     QRadioButton* Option8;  // "kTiso"
 
-    QPushButton* Command1;   // "Начать эксперимент с VXiso, м/с"
-    QPushButton* Command2;   // "Остановить"
-    QPushButton* Command3;   // "Продолжить"
-    QPushButton* Command4;   // "NC0 шагов при NC0 ="
-    QPushButton* Command6;   // "Сохранить рисунок №"
-    QPushButton* Command13;  // "Найти T00, с"
-    QPushButton* Command14;  // "Очистить график с М(v/v0), ед/см="
-    QPushButton* Command7;   // "Экспериментальные точки"
-    QPushButton* Command18;  // "Расчетные точки"
-    QPushButton* Command5;   // "Очистить рисунок"
-    QPushButton* Command10;  // "X=X0"
-    QPushButton* Command11;  // "X=Xiso"
-    QPushButton* Command9;   // "VX1 и VX2"
+    QPushButton* Command1;  // "Начать эксперимент с VXiso, м/с"
+    QPushButton* Command2;  // "Остановить"
+    QPushButton* Command3;  // "Продолжить"
+    QPushButton* Command4;  // "NC0 шагов при NC0 ="
+    QPushButton* Command6;  // "Сохранить рисунок №"
+    QPushButton* Command13; // "Найти T00, с"
+    QPushButton* Command14; // "Очистить график с М(v/v0), ед/см="
+    QPushButton* Command7;  // "Экспериментальные точки"
+    QPushButton* Command18; // "Расчетные точки"
+    QPushButton* Command5;  // "Очистить рисунок"
+    QPushButton* Command10; // "X=X0"
+    QPushButton* Command11; // "X=Xiso"
+    QPushButton* Command9;  // "VX1 и VX2"
+    QPushButton* Command8;  // "Среда"
+    QPushButton* Command16; // "Выход"
+    RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
+
     QPushButton* CommandFit; // "Вписать опыт"
-    QPushButton* Command8;   // "Среда"
-    QPushButton* Command16;  // "Выход"
-    RunPacer* pacer;         // "Темп" (ComboPace) and the status line (StatusLine)
 
 private:
     // Layout (form9_layout.cpp)
