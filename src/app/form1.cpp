@@ -8,6 +8,7 @@
 #include "canvas/form4.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
+#include "experiments/fit_picture_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
@@ -64,7 +65,7 @@ void Form1::closeEvent(QCloseEvent* e) {
 
 void Form1::clearPicture() {
     picture().clear();
-    drawAnimationGrid(picture(), Check9->isChecked());
+    drawAnimationGrid(picture(), Check9->isChecked(), state().pictureShiftX, state().pictureShiftY);
 }
 
 void Form1::savePictureClicked() {
@@ -167,7 +168,8 @@ QWidget* Form1::buildControl(QWidget* parent) {
     g.row({QT_TRANSLATE_NOOP("sonrel::Form1", "Масштаб рисунка, м/см"), &Text19, "Text19", "5",
            "Label14", &Label14});
     Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
-    g.span(Command5);
+    CommandFit = makeFitButton(*this, box, fitSetup());
+    g.add(Command5, CommandFit);
     Command6 = makeButton(box, "Command6", tr("Сохранить в файл рисунок с №"));
     Text21 = g.after(Command6, "Text21", "1");
     // At 5× the default run (about 123 s of model time) lasts about 25 s.
@@ -176,6 +178,28 @@ QWidget* Form1::buildControl(QWidget* parent) {
         [this] { return std::max(0, state().frontIndex - 1); }, 3);
     g.span(pacer->row());
     return box;
+}
+
+FitButtonSetup Form1::fitSetup() {
+    FitButtonSetup f;
+    f.picture = {kAnimLeft, kAnimTop, kAnimRight, kAnimBottom};
+    f.originFixed = false;
+    f.adjust = [this](FitMotion& m) {
+        // The typed places are those at T = T00: the run starts one period earlier.
+        m.x1 -= m.vx1 * m.T00;
+        m.y1 -= m.vy1 * m.T00;
+        m.x2 -= m.vx2 * m.T00;
+        m.y2 -= m.vy2 * m.T00;
+        m.oneFrontAtATime = !CheckAllFronts->isChecked();
+    };
+    f.applied = [this](const PictureFit& fit) {
+        // The picture is drawn anew in its new place; a paused run goes on in it.
+        state().pictureScale = fit.scale;
+        state().pictureShiftX = fit.shiftX;
+        state().pictureShiftY = fit.shiftY;
+        clearPicture();
+    };
+    return f;
 }
 
 QWidget* Form1::buildTheory(QWidget* parent) {

@@ -10,6 +10,7 @@
 namespace sonrel {
 
 class ClassicController;
+struct FitButtonSetup;
 class ClassicRun;
 class PeriodTableExport;
 class RunPacer;
@@ -84,6 +85,8 @@ public:
     QLineEdit* Text21;     // picture number
     RunPacer* pacer;       // "Темп" (ComboPace) and the status line (StatusLine)
 
+    QPushButton* CommandFit; // "Вписать опыт"
+
     // Theory formulas and graphs
     QGroupBox* Frame1; // "теоретические расчеты по выбранной формуле ..."
     QGroupBox* Frame4;      // "Вельт"
@@ -141,6 +144,8 @@ private:
     QWidget* buildBodies(QWidget* parent);
     QWidget* buildSignal(QWidget* parent);
     QWidget* buildControl(QWidget* parent);
+    // "Вписать опыт": the animation picture moves and scales to the typed run.
+    FitButtonSetup fitSetup();
     QWidget* buildTheory(QWidget* parent);
     QWidget* buildNavigation(QWidget* parent);
     void wireNavigation();

@@ -87,6 +87,9 @@ struct SharedState {
     double lastJumpTime = 0;
     double R = 0, frontRadius = 0, frontRadiusDrawn = 0;
     double pictureScale = 0;
+    // Whole canvas units by which the main window's animation picture is
+    // moved over the model ("Вписать опыт"); 0, 0 is the design's picture.
+    double pictureShiftX = 0, pictureShiftY = 0;
     std::int32_t NC0 = 0, stepCount = 0, frontIndex = 0;
     std::int32_t stopFlag = 0, arrivedFlag = 0;
     std::int16_t warnPending = 0;

@@ -4,25 +4,27 @@
 
 namespace sonrel {
 
-void drawAnimationGrid(Canvas& canvas, bool withNumbers) {
-    canvas.scale(kAnimLeft, kAnimTop, kAnimRight, kAnimBottom);
+void drawAnimationGrid(Canvas& canvas, bool withNumbers, double shiftX, double shiftY) {
+    const double sx = shiftX, sy = shiftY;
+    canvas.scale(kAnimLeft + sx, kAnimTop + sy, kAnimRight + sx, kAnimBottom + sy);
     // Each grid line once: the picture is the same as drawing it per index pair.
     for (int iy = -3; iy <= 14; ++iy)
-        canvas.line(-3, iy, 40, iy, colors::grid);
+        canvas.line(-3 + sx, iy + sy, 40 + sx, iy + sy, colors::grid);
     for (int ix = 0; ix <= 40; ++ix)
-        canvas.line(ix, -3, ix, 14, colors::grid);
+        canvas.line(ix + sx, -3 + sy, ix + sx, 14 + sy, colors::grid);
     if (withNumbers) {
         for (int ix = 0; ix <= 40; ++ix) {
-            canvas.setCurrent(ix - 0.3, -3.3);
-            canvas.printWithin(std::to_string(ix));
+            canvas.setCurrent(ix + sx - 0.3, -3.3 + sy);
+            canvas.printWithin(std::to_string(static_cast<long long>(ix + sx)));
         }
         for (int iy = -3; iy <= 14; ++iy) {
-            canvas.setCurrent(-1, iy + 0.5);
-            canvas.printWithin(std::to_string(iy));
+            canvas.setCurrent(-1 + sx, iy + sy + 0.5);
+            canvas.printWithin(std::to_string(static_cast<long long>(iy + sy)));
         }
     }
-    canvas.line(0, 0, 40, 0, colors::black);
-    canvas.line(0, -3, 0, 14, colors::black);
+    // The model's axes, wherever the picture shows them.
+    canvas.line(sx, 0, 40 + sx, 0, colors::black);
+    canvas.line(0, -3 + sy, 0, 14 + sy, colors::black);
     // Erasing what moves leaves the grid, the axes and the labels.
     canvas.keepAsBackground();
 }

@@ -16,7 +16,9 @@ constexpr Color ray = rgb(0, 250, 0); // rays, the wave and the number rings
 } // namespace colors
 
 // Sets the animation scale and draws the grid, the axes and, with numbers,
-// the grid numbers 0..40 below and -3..14 at the left. Does not clear.
-void drawAnimationGrid(Canvas& canvas, bool withNumbers);
+// the grid numbers 0..40 below and -3..14 at the left. Does not clear. A
+// shift by whole units moves the picture's rectangle over the model: the
+// grid and its numbers follow it, the model's axes stay at zero.
+void drawAnimationGrid(Canvas& canvas, bool withNumbers, double shiftX = 0, double shiftY = 0);
 
 } // namespace sonrel

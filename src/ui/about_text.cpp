@@ -90,6 +90,11 @@ std::vector<Section> sections() {
               SONREL_TR_NOOP("AboutText", "сделать NC0 шагов решения и остановиться.")},
              {SONREL_TR_NOOP("AboutText", "Очистить рисунок"),
               SONREL_TR_NOOP("AboutText", "очистить рисунок и нарисовать сетку для анимации.")},
+             {SONREL_TR_NOOP("AboutText", "Вписать опыт"),
+              SONREL_TR_NOOP(
+                  "AboutText",
+                  "подобрать масштаб рисунка и сдвинуть рисунок так, чтобы пути тел до прихода "
+                  "20-го фронта и точки излучения фронтов уместились на рисунке.")},
              {SONREL_TR_NOOP("AboutText", "Очистить график"),
               SONREL_TR_NOOP("AboutText", "очистить рисунок и нарисовать сетку графика v/v0.")},
              {SONREL_TR_NOOP("AboutText", "Сохранить в файл рисунок с №"),
@@ -151,6 +156,10 @@ std::vector<Section> sections() {
               SONREL_TR_NOOP("AboutText", "сделать NC0 шагов решения и остановиться.")},
              {SONREL_TR_NOOP("AboutText", "Очистить рисунок"),
               SONREL_TR_NOOP("AboutText", "очистить рисунок и нарисовать сетку для анимации.")},
+             {SONREL_TR_NOOP("AboutText", "Вписать опыт"),
+              SONREL_TR_NOOP("AboutText",
+                             "подобрать масштаб рисунка так, чтобы пути тел до прихода 20-го "
+                             "фронта и точки излучения фронтов уместились на рисунке.")},
              {SONREL_TR_NOOP("AboutText", "Очистить график по углам с M(v/v0), ед/см"),
               SONREL_TR_NOOP(
                   "AboutText",
@@ -250,6 +259,10 @@ std::vector<Section> sections() {
                              "нанести на график точки v/v0, рассчитанные по формуле.")},
              {SONREL_TR_NOOP("AboutText", "Очистить рисунок"),
               SONREL_TR_NOOP("AboutText", "очистить рисунок и нарисовать сетку.")},
+             {SONREL_TR_NOOP("AboutText", "Вписать опыт"),
+              SONREL_TR_NOOP("AboutText",
+                             "подобрать масштаб рисунка так, чтобы пути тел до прихода 20-го "
+                             "фронта и точки излучения фронтов уместились на рисунке.")},
              {SONREL_TR_NOOP("AboutText", "Очистить график"),
               SONREL_TR_NOOP("AboutText", "очистить рисунок и нарисовать сетку графика по углам.")},
          },
@@ -276,6 +289,10 @@ std::vector<Section> sections() {
                   "очистить рисунок и нарисовать сетку графика по углам или по времени.")},
              {SONREL_TR_NOOP("AboutText", "Очистить рисунок"),
               SONREL_TR_NOOP("AboutText", "очистить рисунок.")},
+             {SONREL_TR_NOOP("AboutText", "Вписать опыт"),
+              SONREL_TR_NOOP("AboutText",
+                             "подобрать масштаб рисунка так, чтобы пути тел до прихода 20-го "
+                             "фронта и точки излучения фронтов уместились на рисунке.")},
              {SONREL_TR_NOOP("AboutText", "Сохранить рисунок №"),
               SONREL_TR_NOOP("AboutText", "сохранить рисунок в файл bmp или, если отмечено .txt, "
                                           "таблицу данных в файл txt.")},

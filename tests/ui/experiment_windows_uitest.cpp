@@ -185,3 +185,21 @@ INSTANTIATE_TEST_SUITE_P(
         Disturbance{"ComparisonRunBesideTheMedium", 3, 9, {"Command1"}},
         Disturbance{"MembraneRunBesideTheMedium", 3, 8, {"Command13", "Command1"}}),
     [](const ::testing::TestParamInfo<Disturbance>& i) { return std::string(i.param.name); });
+
+namespace {
+class FitButton : public WindowTest, public ::testing::WithParamInterface<int> {};
+} // namespace
+
+// Every window's default run goes beyond its design's 5 or 10 m/cm: the fit writes another scale.
+TEST_P(FitButton, FitsThePictureScaleOfEveryExperimentWindow) {
+    FormBase* f = open(GetParam());
+    auto* fit = control<QAbstractButton>(f, "CommandFit");
+    ASSERT_NE(fit, nullptr);
+    EXPECT_EQ(fit->text(), QStringLiteral("Вписать опыт"));
+    const QString before = textOf(f, "Text19");
+    fit->click();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_NE(textOf(f, "Text19"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, FitButton, ::testing::Values(1, 9, 3, 8));

@@ -113,7 +113,7 @@ void drawPeriodSetting(Canvas& c, const SharedState& s, bool withText) {
     const double r0x = cv(s.Xn1(0)), r0y = cv(s.Yn1(0)), r1x = cv(s.Xn1(1)), r1y = cv(s.Yn1(1));
     const double s0x = cv(s.Xn2(0)), s0y = cv(s.Yn2(0)), s1x = cv(s.Xn2(1)), s1y = cv(s.Yn2(1));
     const double s2x = cv(s.Xn2(2)), s2y = cv(s.Yn2(2));
-    drawAnimationGrid(c, withText);
+    drawAnimationGrid(c, withText, s.pictureShiftX, s.pictureShiftY);
     c.line(s1x, s1y, r0x, r0y, colors::sightLine);
     c.line(s2x, s2y, r1x, r1y, colors::sightLine);
     c.circle(s0x, s0y, kMarker, colors::source);
@@ -154,7 +154,7 @@ void drawStep(Canvas& c, SharedState& s, AllFrontsState* fronts, AnimationMemory
         s.frontRadiusDrawn = s.frontRadius;
         c.circle(emitX, emitY, cv(s.frontRadius), colors::front);
     }
-    drawAnimationGrid(c, withText);
+    drawAnimationGrid(c, withText, s.pictureShiftX, s.pictureShiftY);
 
     // Bodies: wipe the previous markers, draw the present ones.
     const double x1 = cv(s.X(1)), y1 = cv(s.Y(1)), x2 = cv(s.X(2)), y2 = cv(s.Y(2));

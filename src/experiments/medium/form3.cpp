@@ -3,6 +3,7 @@
 
 #include "ui/window_fit_qt.h"
 
+#include "experiments/fit_picture_qt.h"
 #include "experiments/medium/medium_drawing.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
@@ -158,7 +159,11 @@ QWidget* Form3::buildRun(QWidget* parent) {
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));
     Text21 = g.after(Command6, "Text21", "1");
     Check3 = makeCheck(box, "Check3", QStringLiteral(".txt"), false);
-    g.add(Check3, nullptr);
+    // The animation's grid stays where the design puts it: only the scale fits.
+    FitButtonSetup fit;
+    fit.picture = {-3, 14, 38.4, -4};
+    CommandFit = makeFitButton(*this, box, std::move(fit));
+    g.add(Check3, CommandFit);
     Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));
     Command16 = makeButton(box, "Command16", tr("Выход"));
     g.add(Command5, Command16);

@@ -122,6 +122,8 @@ public:
     QPushButton* Command16; // "Выход"
     RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
 
+    QPushButton* CommandFit; // "Вписать опыт"
+
 private:
     // Layout (form3.cpp)
     void buildControls();

@@ -5,6 +5,7 @@
 
 #include "canvas/picture_file_qt.h"
 #include "experiments/animation_grid.h"
+#include "experiments/fit_picture_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
@@ -13,6 +14,8 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace sonrel {
 
@@ -210,6 +213,15 @@ QWidget* Form8::buildControl(QWidget* parent) {
         {QT_TRANSLATE_NOOP("sonrel::Form8", "Масштаб графика v/v0, ед/см"), &Text27, "Text27",
          "0,25"},
     });
+    // The animation's grid stays where the design puts it: only the scale
+    // fits, with room for each membrane around its body.
+    FitButtonSetup fit;
+    fit.picture = {kAnimLeft, kAnimTop, kAnimRight, kAnimBottom};
+    fit.pad = [this] {
+        return std::max(std::fabs(numberOf(Text25)), std::fabs(numberOf(Text26))) / 2;
+    };
+    CommandFit = makeFitButton(*this, box, std::move(fit));
+    g.span(CommandFit);
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок с №"));
     Text21 = g.after(Command6, "Text21", "1");
     Command5 = makeButton(box, "Command5", tr("Очистить рисунок"));

@@ -89,6 +89,8 @@ public:
     QPushButton* Command7; // "Вывести на график экспериментальные точки"
     QPushButton* Command12; // "Расчетные точки"
 
+    QPushButton* CommandFit; // "Вписать опыт"
+
     // Results of the received fronts and periods
     QLineEdit* Text20; // "номер  принятого периода i"
     QLineEdit* Text49; // "номер вылетевшего фронта"

@@ -139,6 +139,8 @@ public:
     QPushButton* Command16; // "Выход"
     RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
 
+    QPushButton* CommandFit; // "Вписать опыт"
+
 private:
     // Layout (form9_layout.cpp)
     void buildControls();

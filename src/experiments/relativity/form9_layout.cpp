@@ -1,6 +1,7 @@
 // Controls of the comparison window, their captions, defaults and places:
 // the picture above a panel of columns.
 #include "canvas/period_table_export_qt.h"
+#include "experiments/fit_picture_qt.h"
 #include "experiments/relativity/form9.h"
 #include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
@@ -74,7 +75,11 @@ QWidget* Form9::buildInitialState(QWidget* parent) {
     Command11 = makeButton(g.widget(), "Command11", QStringLiteral("X=Xiso"));
     g.add(Command10, Command11);
     Command9 = makeButton(g.widget(), "Command9", tr("VX1 и VX2"));
-    g.span(Command9);
+    // The animation's grid stays where the design puts it: only the scale fits.
+    FitButtonSetup fit;
+    fit.picture = {-3, 14, 38.4, -4};
+    CommandFit = makeFitButton(*this, g.widget(), std::move(fit));
+    g.add(Command9, CommandFit);
     return g.finish();
 }
 
