@@ -467,6 +467,18 @@
         <source>Sonrel6 - свободная программа: ее можно распространять и изменять на условиях GNU General Public License версии 3 или (по вашему выбору) любой более поздней версии (GPL-3.0-or-later); текст лицензии - в файле LICENSE.</source>
         <translation>Sonrel6 is free software: you can redistribute it and/or modify it under the terms of the GNU General Public License version 3 or (at your option) any later version (GPL-3.0-or-later); the licence text is in the file LICENSE.</translation>
     </message>
+    <message>
+        <source>Вписать опыт</source>
+        <translation>Fit experiment</translation>
+    </message>
+    <message>
+        <source>подобрать масштаб рисунка и сдвинуть рисунок так, чтобы пути тел до прихода 20-го фронта и точки излучения фронтов уместились на рисунке.</source>
+        <translation>choose the picture&apos;s scale and move the picture so that the bodies&apos; paths up to the arrival of the 20th front and the fronts&apos; emission points fit on the picture.</translation>
+    </message>
+    <message>
+        <source>подобрать масштаб рисунка так, чтобы пути тел до прихода 20-го фронта и точки излучения фронтов уместились на рисунке.</source>
+        <translation>choose the picture&apos;s scale so that the bodies&apos; paths up to the arrival of the 20th front and the fronts&apos; emission points fit on the picture.</translation>
+    </message>
 </context>
 <context>
     <name>Calculators</name>
@@ -1840,6 +1852,10 @@ Experiment file (written by a window&apos;s menu entry “Save experiment…”)
         <source>dv/v: сдвиг частоты точки</source>
         <translation>dv/v: frequency shift of the point</translation>
     </message>
+    <message>
+        <source>Фронты после приема: при &quot;все фронты&quot; принятые фронты рисуются дальше, пока не уйдут с рисунка (результаты не меняются)</source>
+        <translation>Fronts after reception: with &quot;all fronts&quot; received fronts are drawn on until they leave the picture (the results do not change)</translation>
+    </message>
 </context>
 <context>
     <name>MediumMessages</name>
@@ -2475,6 +2491,13 @@ or cancel the condition ++ A1=A2</translation>
     </message>
 </context>
 <context>
+    <name>sonrel::FitPicture</name>
+    <message>
+        <source>Вписать опыт</source>
+        <translation>Fit experiment</translation>
+    </message>
+</context>
+<context>
     <name>sonrel::Form1</name>
     <message>
         <source>Sonrel6         form1       Распространение фронтов волн с периодом Т00 и расчеты по разным формулам</source>
@@ -2623,6 +2646,10 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source>Выход</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>фронты после приема</source>
+        <translation>fronts after reception</translation>
     </message>
 </context>
 <context>
@@ -2860,6 +2887,10 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source>Расчетные</source>
         <translation>Calculated</translation>
+    </message>
+    <message>
+        <source>фронты после приема</source>
+        <translation>fronts after reception</translation>
     </message>
 </context>
 <context>
@@ -3450,6 +3481,10 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source>Выход</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>фронты после приема</source>
+        <translation>fronts after reception</translation>
     </message>
 </context>
 </TS>
