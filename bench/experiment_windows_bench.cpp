@@ -10,15 +10,17 @@ namespace sonrel::bench {
 
 namespace {
 
-double stepsMade(const AppContext& app) {
-    return app.state.dt > 0 ? std::round(app.state.T / app.state.dt) : 0;
+// Each window runs in its own record: its model time and step tell the steps.
+double stepsMade(AppContext& app, int form) {
+    const SharedState& s = app.windows.show(form)->state();
+    return s.dt > 0 ? std::round(s.T / s.dt) : 0;
 }
 
 RunFigures startRun(AppContext& app, int form, const char* animation, bool animated) {
     QWidget* f = app.windows.show(form);
     setChecked(f, animation, animated);
     click(f, "Command1");
-    return {stepsMade(app)};
+    return {stepsMade(app, form)};
 }
 
 // The comparison window's default run with every period's beam in flight
@@ -29,7 +31,7 @@ RunFigures allFrontsRun(AppContext& app, bool animated) {
     setChecked(f, "CheckAllFronts", true);
     setChecked(f, "Check6", animated);
     click(f, "Command1");
-    return {stepsMade(app)};
+    return {stepsMade(app, 9)};
 }
 
 // The same default run with every beam traced on its own ("все фронты").
@@ -43,7 +45,7 @@ RunFigures membraneRun(AppContext& app) {
     QWidget* f = app.windows.show(8);
     click(f, "Command13");
     click(f, "Command1");
-    return {stepsMade(app)};
+    return {stepsMade(app, 8)};
 }
 
 const bool registered = [] {
