@@ -139,6 +139,12 @@ std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
     PaintOp op;
     for (const JournalOp& j : journal_) {
         if (j.kind == PaintOp::Dropped) continue;
+        if (j.kind == PaintOp::Lines) {
+            const auto& lines = *std::static_pointer_cast<const std::vector<QLineF>>(j.data);
+            p.setPen(QPen(inkOf(j.color, paper, ratio), 1));
+            p.drawLines(lines.data(), static_cast<int>(lines.size()));
+            continue;
+        }
         if (j.kind == PaintOp::Picture) {
             // Too many primitives to keep: this part is the picture scaled.
             const auto& kept = *std::static_pointer_cast<const KeptPicture>(j.data);
@@ -197,7 +203,7 @@ void RasterCanvas::compactJournal() {
     }
     // Compacting again only once the journal has doubled since the last time
     // keeps the cost per primitive constant, also when little can go.
-    if (journal_.size() <= std::max(kJournalLimit, 2 * compactedSize_)) return;
+    if (journalWeight() <= std::max(kJournalLimit, 2 * compactedSize_)) return;
     if (!compactionPays_ && journalFrames_.empty() && frameDepth_ == 0) {
         // A trace that repeats almost nothing: searching it again is wasted.
         keepPictureInJournal();
@@ -242,9 +248,9 @@ void RasterCanvas::compactJournal() {
     for (std::size_t i = journal_.size(); i-- > head;)
         keep[i] = journal_[i].kind != PaintOp::Dropped && firstSeen(i);
     keepInJournal(keep);
-    compactedSize_ = journal_.size();
+    compactedSize_ = journalWeight();
     compactionPays_ = 4 * (before - journal_.size()) >= before - head;
-    if (journal_.size() <= kJournalLimit / 2) return;
+    if (journalWeight() <= kJournalLimit / 2) return;
     if (journalFrames_.empty()) {
         if (frameDepth_ == 0) keepPictureInJournal();
         return;
@@ -262,8 +268,9 @@ void RasterCanvas::compactJournal() {
     for (std::size_t start : journalFrames_)
         if (start >= to) kept.push_back(start - (to - head));
     journalFrames_ = std::move(kept);
-    compactedSize_ = journal_.size();
-    if (journal_.size() > kJournalLimit / 2 && frameDepth_ == 0) keepPictureInJournal();
+    countJournalLines();
+    compactedSize_ = journalWeight();
+    if (journalWeight() > kJournalLimit / 2 && frameDepth_ == 0) keepPictureInJournal();
 }
 
 void RasterCanvas::keepPictureInJournal() {
@@ -278,6 +285,7 @@ void RasterCanvas::keepPictureInJournal() {
     journalPaper_ = journal_.size();
     journalFrames_.clear();
     journalDropped_ = 0;
+    journalLines_ = 0;
     compactedSize_ = journal_.size();
     previousPending_ = false; // the last frame is on the kept image
     forgetJournalPlaces();
@@ -296,7 +304,16 @@ void RasterCanvas::keepInJournal(const std::vector<char>& keep) {
     journal_.resize(out);
     journalFrames_ = std::move(frames);
     journalDropped_ = 0;
+    countJournalLines();
     forgetJournalPlaces();
+}
+
+void RasterCanvas::countJournalLines() {
+    journalLines_ = 0;
+    for (const JournalOp& j : journal_)
+        if (j.kind == PaintOp::Lines)
+            journalLines_ +=
+                std::static_pointer_cast<const std::vector<QLineF>>(j.data)->size() - 1;
 }
 
 void RasterCanvas::forgetJournalPlaces() {
@@ -307,8 +324,13 @@ void RasterCanvas::forgetJournalPlaces() {
 }
 
 std::size_t RasterCanvas::journalBytes() const {
-    return journal_.capacity() * sizeof(JournalOp) +
-           journalFrames_.capacity() * sizeof(std::size_t);
+    std::size_t bytes =
+        journal_.capacity() * sizeof(JournalOp) + journalFrames_.capacity() * sizeof(std::size_t);
+    for (const JournalOp& j : journal_)
+        if (j.kind == PaintOp::Lines)
+            bytes += std::static_pointer_cast<const std::vector<QLineF>>(j.data)->capacity() *
+                     sizeof(QLineF);
+    return bytes;
 }
 
 QImage RasterCanvas::screenImage() {
@@ -333,6 +355,7 @@ void RasterCanvas::makeImage() {
     journalFrames_.clear();
     journalPaper_ = 0;
     journalDropped_ = 0;
+    journalLines_ = 0;
     compactionPays_ = true;
     labels_.reset(w_, h_);
 }
@@ -382,6 +405,7 @@ void RasterCanvas::clear() {
         journalFrames_.clear();
         journalPaper_ = 0;
         journalDropped_ = 0;
+        journalLines_ = 0;
         compactionPays_ = true;
         forgetJournalPlaces();
         labels_.reset(w_, h_);
@@ -444,16 +468,15 @@ void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
         QPointF a, b;
         if (!segmentInPixels(ends + 4 * k, a, b)) continue;
         lineBatch_.emplace_back(a, b);
-        PaintOp op;
-        op.kind = PaintOp::Line;
-        op.color = qrgb(c);
-        op.a = a.x(), op.b = a.y(), op.c = b.x(), op.d = b.y();
-        record(op);
         if (havePrevious_)
             damage_.mark({TileShape::Segment, a.x(), a.y(), b.x(), b.y(), PaintOp::penMargin(1)});
     }
-    compactJournal();
     if (lineBatch_.empty()) return;
+    // The batch is journalled as one entry that counts as its lines.
+    journal_.push_back({PaintOp::Lines, 1, qrgb(c), 0, 0, 0, 0,
+                        std::make_shared<const std::vector<QLineF>>(lineBatch_)});
+    journalLines_ += lineBatch_.size() - 1;
+    compactJournal();
     // One pen and one call for the lot: the rasteriser draws each line as it
     // would alone.
     QPainter& p = painter();

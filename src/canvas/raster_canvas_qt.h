@@ -74,7 +74,7 @@ public:
     // and if that is not enough the oldest animation frames after the
     // background layer go.
     std::size_t journalSize() const {
-        return journal_.size() + (previousPending_ ? previous_.size() : 0);
+        return journalWeight() + (previousPending_ ? previous_.size() : 0);
     }
     std::size_t journalBytes() const;
     static constexpr std::size_t kJournalLimit = 120000;
@@ -109,7 +109,8 @@ private:
     struct PaintOp {
         // Journal only: TakePaper, what is drawn so far becomes the background
         // layer; Dropped, a primitive painted again later in the same place;
-        // Picture, what was drawn before as an image (a KeptPicture).
+        // Picture, what was drawn before as an image (a KeptPicture); Lines, a
+        // batch of one-pixel lines of one colour.
         enum Kind : std::uint8_t {
             Fill,
             Line,
@@ -120,7 +121,8 @@ private:
             Text,
             TakePaper,
             Dropped,
-            Picture
+            Picture,
+            Lines
         };
         Kind kind = Fill;
         QRgb color = 0;
@@ -170,6 +172,9 @@ private:
     // Keeps the journal entries marked in `keep` (the background layer's part
     // always), in order, with the frames' starts.
     void keepInJournal(const std::vector<char>& keep);
+    // The primitives in the journal, each line of a batch counted.
+    std::size_t journalWeight() const { return journal_.size() + journalLines_; }
+    void countJournalLines();
     // The journal becomes the picture drawn so far, as an image.
     void keepPictureInJournal();
     // The frames' primitives no longer know their places in the journal.
@@ -210,6 +215,7 @@ private:
     std::size_t compactedSize_ = 0;          // journal size after the last compaction
     std::size_t journalDropped_ = 0;         // entries marked Dropped
     bool compactionPays_ = true;             // the last compaction took a quarter or more
+    std::size_t journalLines_ = 0;           // lines of the batches beyond their first
     std::vector<std::size_t> journalFrames_; // where each frame starts in the journal
     std::size_t journalPaper_ = 0;           // the end of the background layer's part
     // The last frame's primitives follow the journal without being in it: an

@@ -48,6 +48,7 @@ TileShape RasterCanvas::PaintOp::shape() const {
     case TakePaper:
     case Dropped:
     case Picture:
+    case Lines:
         break;
     }
     return {TileShape::Box, 0, 0, 1e9, 1e9, 0}; // a batch marks its own tiles
@@ -129,6 +130,7 @@ void RasterCanvas::paintOn(QPainter& p, const PaintOp& op, const QBrush& brush) 
     case PaintOp::TakePaper:
     case PaintOp::Dropped:
     case PaintOp::Picture:
+    case PaintOp::Lines:
         break;
     }
 }
