@@ -112,8 +112,7 @@ bool LabelIndex::admit(const QRectF& box, const std::string& text, std::uint64_t
     return true;
 }
 
-void LabelIndex::forgetUnder(const QRectF& fill) {
-    if (live_ == 0) return;
+void LabelIndex::forgetUnderAny(const QRectF& fill) {
     const Edges f = edgesOf(fill);
     if (f.left <= 0 && f.top <= 0 && f.right >= w_ && f.bottom >= h_) {
         reset(w_, h_); // the picture cleared: every label goes

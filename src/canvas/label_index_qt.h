@@ -29,7 +29,12 @@ public:
                labels_[k].alive;
     }
     // Forgets the labels whose part on the picture lies within `fill`.
-    void forgetUnder(const QRectF& fill);
+    void forgetUnder(const QRectF& fill) {
+        // Most fills (grid lines, erased pixels) are thinner than any label.
+        if (live_ == 0 || fill.width() < minVisibleWidth_ || fill.height() < minVisibleHeight_)
+            return;
+        forgetUnderAny(fill);
+    }
     std::size_t size() const { return live_; }
 
 private:
@@ -53,6 +58,7 @@ private:
     void add(std::uint32_t k);
     void boundVisible(const Edges& visible);
     void compact();
+    void forgetUnderAny(const QRectF& fill);
 
     std::vector<Label> labels_;
     std::vector<std::vector<std::uint32_t>> cells_; // label numbers, row by row

@@ -169,11 +169,11 @@ std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
         op.color = j.color;
         op.a = j.a, op.b = j.b, op.c = j.c, op.d = j.d;
         if (j.kind == PaintOp::Text)
-            op.text = std::static_pointer_cast<const QStaticText>(j.data);
+            op.text = static_cast<const QStaticText*>(j.data.get());
         else if (j.kind == PaintOp::Pixels)
             op.batch = std::static_pointer_cast<const PixelBatch>(j.data);
         paintOn(p, op, inkOf(op.color, paper, ratio));
-        op.text.reset();
+        op.text = nullptr;
         op.batch.reset();
     }
     if (previousPending_)
@@ -186,7 +186,7 @@ std::pair<QImage, QImage> RasterCanvas::replay(double ratio) const {
 void RasterCanvas::record(const PaintOp& op) {
     JournalOp j{op.kind, op.width, op.color, op.a, op.b, op.c, op.d, {}};
     if (op.kind == PaintOp::Text)
-        j.data = op.text;
+        j.data = op.textEntry->second; // the journal outlives the cache
     else if (op.kind == PaintOp::Pixels)
         j.data = op.batch;
     journal_.push_back(std::move(j));
@@ -414,7 +414,7 @@ void RasterCanvas::clear() {
     op.kind = PaintOp::Fill;
     op.color = qrgb(background_);
     op.a = 0, op.b = 0, op.c = w_ - 1, op.d = h_ - 1;
-    submit(op);
+    submit(std::move(op));
     setCurrent(x1_, y1_);
 }
 
@@ -454,7 +454,7 @@ void RasterCanvas::line(double x1, double y1, double x2, double y2, Color c) {
         op.kind = PaintOp::Line;
         op.a = a.x(), op.b = a.y(), op.c = b.x(), op.d = b.y();
     }
-    submit(op);
+    submit(std::move(op));
 }
 
 void RasterCanvas::lines(const double* ends, std::size_t n, Color c) {
@@ -496,7 +496,7 @@ void RasterCanvas::circle(double x, double y, double r, Color c) {
     op.color = qrgb(c);
     op.width = drawWidth_;
     op.a = centre.x(), op.b = centre.y(), op.c = rp;
-    submit(op);
+    submit(std::move(op));
 }
 
 void RasterCanvas::point(double x, double y, Color c) {
@@ -515,7 +515,7 @@ void RasterCanvas::point(double x, double y, Color c) {
         op.kind = PaintOp::Disc;
         op.a = p.x(), op.b = p.y(), op.c = drawWidth_ / 2.0;
     }
-    submit(op);
+    submit(std::move(op));
 }
 
 void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Color c,
@@ -527,7 +527,7 @@ void RasterCanvas::points(const double* xs, const double* ys, std::size_t n, Col
     op.kind = PaintOp::Pixels;
     op.color = qrgb(c);
     op.batch = std::move(batch);
-    submit(op);
+    submit(std::move(op));
 }
 
 std::shared_ptr<const RasterCanvas::PixelBatch>
@@ -597,13 +597,15 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
             // same place in its list: take that layout without a lookup.
             const std::size_t n = frame_.size();
             const bool again = frameDepth_ > 0 && n < previous_.size() &&
-                               previous_[n].kind == PaintOp::Text && *previous_[n].textKey == line;
+                               previous_[n].kind == PaintOp::Text &&
+                               previous_[n].textEntry->first == line;
             if (again) {
-                op.textKey = previous_[n].textKey;
+                op.textEntry = previous_[n].textEntry;
                 op.text = previous_[n].text;
                 op.label = previous_[n].label;
             } else {
-                std::tie(op.textKey, op.text) = laidOut(line);
+                op.textEntry = &laidOut(line);
+                op.text = op.textEntry->second.get();
             }
             if (within) {
                 // An axis number at the edge moves inside rather than being cut.
@@ -619,7 +621,7 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
             if ((again && previous_[n].a == op.a && previous_[n].b == op.b &&
                  labels_.stillShown(op.label)) ||
                 labels_.admit(QRectF(at, op.text->size()), line, op.label))
-                submit(op);
+                submit(std::move(op));
         }
         x = x1_;
         y += step;
@@ -629,12 +631,7 @@ void RasterCanvas::printLines(const std::string& text, bool within) {
     setCurrent(x1_, y);
 }
 
-void RasterCanvas::forgetLabelsUnder(const QRect& box) {
-    labels_.forgetUnder(QRectF(box.left(), box.top(), box.width() + 1.0, box.height() + 1.0));
-}
-
-std::pair<const std::string*, std::shared_ptr<const QStaticText>>
-RasterCanvas::laidOut(const std::string& line) {
+const RasterCanvas::TextEntry& RasterCanvas::laidOut(const std::string& line) {
     // Animations print the same labels at every display step: lay each out once.
     auto it = textCache_.find(line);
     if (it == textCache_.end()) {
@@ -650,7 +647,7 @@ RasterCanvas::laidOut(const std::string& line) {
         st->prepare(QTransform(), font_);
         it = textCache_.emplace(line, std::move(st)).first;
     }
-    return {&it->first, it->second};
+    return *it;
 }
 
 void RasterCanvas::resizePixels(int widthPx, int heightPx) {

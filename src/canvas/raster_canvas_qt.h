@@ -106,6 +106,8 @@ private:
         std::vector<std::pair<int, std::size_t>> tileStarts; // tile, first index in byTile
     };
     // One primitive in pixel coordinates, as painted.
+    // A laid-out line of text and the line it was laid out from.
+    using TextEntry = std::pair<const std::string, std::shared_ptr<const QStaticText>>;
     struct PaintOp {
         // Journal only: TakePaper, what is drawn so far becomes the background
         // layer; Dropped, a primitive painted again later in the same place;
@@ -127,9 +129,9 @@ private:
         Kind kind = Fill;
         QRgb color = 0;
         int width = 1;
-        double a = 0, b = 0, c = 0, d = 0;       // see shape()
-        std::shared_ptr<const QStaticText> text; // shared with textCache_
-        const std::string* textKey = nullptr;    // its line, owned by textCache_
+        double a = 0, b = 0, c = 0, d = 0;    // see shape()
+        const QStaticText* text = nullptr;    // held by textCache_, or by the journal
+        const TextEntry* textEntry = nullptr; // its line in textCache_ (not when replayed)
         std::shared_ptr<const PixelBatch> batch;
         TileShape area; // where its pixels can lie: set when painted or matched
         TileBounds bounds;
@@ -186,7 +188,9 @@ private:
     void rerender(double ratio);
     void printLines(const std::string& text, bool within);
     // A filled box wipes the labels it covers (their part on the picture).
-    void forgetLabelsUnder(const QRect& box);
+    void forgetLabelsUnder(const QRect& box) {
+        labels_.forgetUnder(QRectF(box.left(), box.top(), box.width() + 1.0, box.height() + 1.0));
+    }
     // A segment's ends in pixels; false when it cannot be drawn.
     bool segmentInPixels(const double* ends, QPointF& a, QPointF& b) const;
     void submit(PaintOp op);
@@ -197,8 +201,7 @@ private:
     void diffWithPreviousFrame();
     void forgetFrames();
     // The laid-out line and its key in the cache.
-    std::pair<const std::string*, std::shared_ptr<const QStaticText>>
-    laidOut(const std::string& line);
+    const TextEntry& laidOut(const std::string& line);
     std::shared_ptr<const PixelBatch> mapBatch(const double* xs, const double* ys, std::size_t n,
                                                std::uint64_t revision);
     void changed();
