@@ -15,10 +15,10 @@
 namespace sonrel {
 
 // An arrow shows the path its body covers in this many seconds: with the
-// default speeds (6 and 10 m/s) and scales (5 to 10 m per canvas centimetre)
-// the arrows are some 10 to 60 pixels long, clear of the markers and short
-// enough not to hide the picture.
-constexpr double kArrowSeconds = 1;
+// default speeds (6 and 10 m/s) and scales (5 to 10 m per canvas centimetre,
+// 19 to 28 pixels a centimetre) the arrows are some 20 to 110 pixels long,
+// reaching out of the markers and short enough not to hide the picture.
+constexpr double kArrowSeconds = 2;
 
 // A press this many pixels or nearer to a handle takes it.
 constexpr double kHandleTolerancePx = 8;

@@ -69,8 +69,16 @@ protected:
             return move(static_cast<QMouseEvent*>(e));
         case QEvent::MouseButtonRelease:
             return release(static_cast<QMouseEvent*>(e));
+        case QEvent::ShortcutOverride:
+            // Esc of a drag and Ctrl+Z of the drags come here as keys, before
+            // the window's shortcuts (Esc also stops a run).
+            if (!ours(static_cast<QKeyEvent*>(e))) return false;
+            e->accept();
+            return true;
         case QEvent::KeyPress:
-            return key(static_cast<QKeyEvent*>(e));
+            if (!ours(static_cast<QKeyEvent*>(e))) return false;
+            key();
+            return true;
         default:
             return false;
         }
@@ -170,19 +178,22 @@ private:
         return true;
     }
 
-    bool key(QKeyEvent* e) {
-        if (e->key() == Qt::Key_Escape && drag_.handle.valid()) {
-            if (!drag_.cancelled) restore(drag_.before);
+    // The keys the dragging takes: Esc during a drag, Ctrl+Z after one.
+    bool ours(const QKeyEvent* e) const {
+        if (drag_.handle.valid()) return e->key() == Qt::Key_Escape;
+        return e->matches(QKeySequence::Undo) && history_.size() > 0 && form_ && !form_->running();
+    }
+
+    // Esc during a drag, Ctrl+Z between drags.
+    void key() {
+        if (!drag_.handle.valid()) {
+            if (const std::optional<BodyFieldTexts> before = history_.undo()) restore(*before);
+        } else if (!drag_.cancelled) {
+            restore(drag_.before);
             drag_.cancelled = true;
             label_.clear();
             canvas_->update();
-            return true;
         }
-        if (e->matches(QKeySequence::Undo) && !drag_.handle.valid() && form_ && !form_->running()) {
-            if (const std::optional<BodyFieldTexts> before = history_.undo()) restore(*before);
-            return true;
-        }
-        return false;
     }
 
     // The first of the two fields the dragged handle changes.
