@@ -8,6 +8,7 @@
 #include "canvas/form4.h"
 #include "canvas/picture_file_qt.h"
 #include "experiments/classic/animation.h"
+#include "experiments/drag_bodies_qt.h"
 #include "experiments/fit_picture_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
@@ -50,6 +51,15 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     applyButtonTooltips(this, 1);
     installExperimentFileActions(*this);
     installFullScreen(Picture1);
+    // The typed places are those at T = T00, where the run draws the bodies
+    // with the scale Text19 on the picture moved by "Вписать опыт".
+    installBodyDragging(*this, Picture1, {{}, [this] {
+                                              const SharedState& s = state();
+                                              return PictureRect{kAnimLeft + s.pictureShiftX,
+                                                                 kAnimTop + s.pictureShiftY,
+                                                                 kAnimRight + s.pictureShiftX,
+                                                                 kAnimBottom + s.pictureShiftY};
+                                          }});
 }
 
 Form1::~Form1() = default;

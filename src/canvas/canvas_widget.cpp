@@ -64,6 +64,10 @@ void CanvasWidget::paintEvent(QPaintEvent* e) {
     const double k = double(img.width()) / (canvas_.widthPx() * canvas_.zoom());
     const double ky = double(img.height()) / (canvas_.heightPx() * canvas_.zoom());
     p.drawImage(QRectF(r), img, QRectF(r.x() * k, r.y() * ky, r.width() * k, r.height() * ky));
+    if (paintOverlay) {
+        p.setClipRect(r);
+        paintOverlay(p);
+    }
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* e) {

@@ -6,8 +6,10 @@
 #include "canvas/raster_canvas_qt.h"
 
 #include <QWidget>
+#include <functional>
 
 class QAction;
+class QPainter;
 
 namespace sonrel {
 
@@ -35,6 +37,11 @@ public:
     // the window's status line, or tells the user it failed. Returns the
     // path written, empty on failure. atScreenSize saves it as shown.
     QString savePictureTo(const QString& path, bool atScreenSize = false);
+
+    // Drawn over the picture at every repaint, in the widget's pixels (zoom
+    // included), never into the canvas: what it shows is neither saved nor
+    // read back by pixelAt. Call update() when what it shows changes.
+    std::function<void(QPainter&)> paintOverlay;
 
 signals:
     // x, y in user coordinates; button as Qt::MouseButton.

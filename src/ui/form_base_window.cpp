@@ -44,11 +44,14 @@ void FormBase::resetYieldStats() {
 }
 
 FormBase::RunScope::RunScope(FormBase& f) : form_(f) {
-    if (form_.runDepth_++ == 0) form_.sinceYield_.restart();
+    if (form_.runDepth_++ == 0) {
+        form_.sinceYield_.restart();
+        emit form_.runningChanged(true);
+    }
 }
 
 FormBase::RunScope::~RunScope() {
-    --form_.runDepth_;
+    if (--form_.runDepth_ == 0) emit form_.runningChanged(false);
     form_.deleteWhenFree();
 }
 

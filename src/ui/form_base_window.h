@@ -82,6 +82,10 @@ public:
     static double maxYieldGapMs();
     static void resetYieldStats();
 
+signals:
+    // The first run scope began (true) or the last one ended (false).
+    void runningChanged(bool running);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     // Puts the content into a scroll area so the window stays usable on small

@@ -3,6 +3,7 @@
 
 #include "ui/window_fit_qt.h"
 
+#include "experiments/drag_bodies_qt.h"
 #include "experiments/fit_picture_qt.h"
 #include "experiments/medium/medium_drawing.h"
 #include "ui/button_tooltips_qt.h"
@@ -37,6 +38,7 @@ Form3::Form3(AppContext& app) : FormBase(app, 3), run_(record_) {
     applyButtonTooltips(this, 3);
     installExperimentFileActions(*this);
     installFullScreen(Picture1);
+    installBodyDragging(*this, Picture1, {{-3, 14, 38.4, -4}, {}});
 }
 
 void Form3::buildControls() {

@@ -5,6 +5,7 @@
 
 #include "canvas/picture_file_qt.h"
 #include "experiments/animation_grid.h"
+#include "experiments/drag_bodies_qt.h"
 #include "experiments/fit_picture_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
@@ -56,6 +57,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     applyButtonTooltips(this, 8);
     installExperimentFileActions(*this);
     installFullScreen(Picture1);
+    installBodyDragging(*this, Picture1, {{kAnimLeft, kAnimTop, kAnimRight, kAnimBottom}, {}});
 }
 
 void Form8::clearPicture() {

@@ -1,5 +1,6 @@
 #include "experiments/relativity/form9.h"
 
+#include "experiments/drag_bodies_qt.h"
 #include "experiments/relativity/grids.h"
 #include "experiments/relativity/theory.h"
 #include "ui/button_tooltips_qt.h"
@@ -25,6 +26,7 @@ Form9::Form9(AppContext& app) : FormBase(app, 9), model_(record_) {
     applyButtonTooltips(this, 9);
     installExperimentFileActions(*this);
     installFullScreen(Picture1);
+    installBodyDragging(*this, Picture1, {{-3, 14, 38.4, -4}, {}});
 }
 
 void Form9::wire() {
