@@ -2491,6 +2491,17 @@ or cancel the condition ++ A1=A2</translation>
     </message>
 </context>
 <context>
+    <name>sonrel::BodyDrag</name>
+    <message>
+        <source>%1 = %2 м</source>
+        <translation>%1 = %2 m</translation>
+    </message>
+    <message>
+        <source>%1 = %2 м/с</source>
+        <translation>%1 = %2 m/s</translation>
+    </message>
+</context>
+<context>
     <name>sonrel::FitPicture</name>
     <message>
         <source>Вписать опыт</source>
