@@ -91,7 +91,37 @@ Form1* runTextbookExample(AppContext& app) {
     return f;
 }
 
+// The textbook example on a large window after "Вписать опыт", with every
+// front kept after it has been received, stopped at T = 20 s: the picture
+// grows with the window, the fronts that passed the receiver go on
+// spreading, and while the run stands still the bodies' markers and
+// velocity arrows lie over it, ready to be dragged.
+Form1* runClassroomExample(AppContext& app) {
+    auto* f = static_cast<Form1*>(app.windows.show(1));
+    AnswerBoxes answers;
+    openExample(*f, examplesOf(1).first());
+    f->resize(1700, 950);
+    shots::settle(200);
+    f->findChild<QCheckBox*>(QStringLiteral("CheckKeepFronts"))->setChecked(true);
+    f->CommandFit->click();
+    auto* pace = f->findChild<QComboBox*>(QStringLiteral("ComboPace"));
+    pace->setCurrentIndex(pace->count() - 1);
+    f->Command13->click();
+    QTimer::singleShot(0, f->Command2, &QPushButton::click);
+    f->Command1->click(); // stopped at one of its first display steps
+    const SharedState& s = app.state;
+    f->Text10->setText(QString::number(std::lround((20 - s.T) / s.dt)));
+    f->Command4->click();
+    f->Text10->setText(QStringLiteral("20"));
+    shots::settle(200);
+    return f;
+}
+
 const bool registered = [] {
+    shots::registerScene("main-classroom", [](AppContext& app, const QString& dir) {
+        Form1* f = runClassroomExample(app);
+        shots::saveWindow(f, dir + "/main-classroom.png");
+    });
     shots::registerScene("example-textbook", [](AppContext& app, const QString& dir) {
         Form1* f = runTextbookExample(app);
         shots::saveWindow(f, dir + "/example-textbook.png");
