@@ -8,8 +8,6 @@
 // the whole frame is painted again in order, clipped to them.
 #include "canvas/raster_canvas_qt.h"
 
-#include <QRegion>
-
 #include "base/checked_math.h"
 
 namespace sonrel {
@@ -183,20 +181,10 @@ void RasterCanvas::paintChangedTiles(const PaintOp& op) {
         paint(op);
         return;
     }
-    if (runs_.size() == 1) {
-        const PixelRect& r = runs_.front();
+    for (const PixelRect& r : runs_) {
         p.setClipRect(QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom)));
         paint(op);
-        return;
     }
-    // One painting clipped to all the runs: a large circle crossing many of
-    // them is flattened into its polygon once, not once per run (the runs do
-    // not overlap, so every pixel is set as by painting run by run).
-    QRegion changed;
-    for (const PixelRect& r : runs_)
-        changed += QRect(QPoint(r.left, r.top), QPoint(r.right, r.bottom));
-    p.setClipRegion(changed);
-    paint(op);
 }
 
 void RasterCanvas::diffWithPreviousFrame() {
