@@ -37,8 +37,8 @@ double largestStep(const std::vector<float>& s) {
 TEST(ToneSynth, PitchFollowsTheRatioWithoutAJump) {
     ToneSynth t;
     t.setAudible(true);
-    t.setRatio(1.5); // heard at 1,5 · 440 = 660 Hz
-    std::vector<float> all = take(t, 0.1);
+    t.setRatio(1.5);                          // heard at 1,5 · 440 = 660 Hz
+    std::vector<float> all = take(t, 0.1037); // the pitch changes mid-wave
     const std::vector<float> high = take(t, 1);
     t.setRatio(0.75); // 330 Hz
     const std::vector<float> low = take(t, 1);
