@@ -2443,6 +2443,34 @@ or cancel the condition ++ A1=A2</translation>
         <source>эксперимент завершен: принято %1 фронтов</source>
         <translation>experiment complete: %1 fronts received</translation>
     </message>
+    <message>
+        <source>Звук</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Тон, высота которого следует за принимаемой частотой (при темпе не «макс.»)</source>
+        <translation>A tone whose pitch follows the received frequency (at any pace but &quot;max&quot;)</translation>
+    </message>
+    <message>
+        <source> Гц</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>Высота тона, которой звучит частота v0</source>
+        <translation>The pitch at which the frequency v0 sounds</translation>
+    </message>
+    <message>
+        <source>щелчки</source>
+        <translation>clicks</translation>
+    </message>
+    <message>
+        <source>Щелчок при приходе каждого фронта к приемнику</source>
+        <translation>A click when each front reaches the receiver</translation>
+    </message>
+    <message>
+        <source>Звук: нет устройства вывода звука, опыт идет без звука</source>
+        <translation>Sound: no audio output device, the run goes on silent</translation>
+    </message>
 </context>
 <context>
     <name>Theory</name>

@@ -2,15 +2,19 @@
 
 #include "ui/form_base_window.h"
 #include "ui/message_box_qt.h"
+#include "ui/tone_player_qt.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -59,8 +63,9 @@ RunPacer::RunPacer(FormBase& form, Buttons buttons, std::function<int()> period,
     StatusLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     g->addWidget(caption, 0, 0);
     g->addWidget(ComboPace, 0, 1, Qt::AlignLeft);
-    g->addWidget(StatusLine, 1, 0, 1, 2);
-    g->setColumnStretch(1, 1);
+    g->addWidget(buildSound(), 0, 2, Qt::AlignLeft);
+    g->addWidget(StatusLine, 1, 0, 1, 3);
+    g->setColumnStretch(2, 1);
     wall_.start();
 
     if (buttons.stop) connect(buttons.stop, &QAbstractButton::clicked, this, [this] { ++stops_; });
@@ -68,6 +73,40 @@ RunPacer::RunPacer(FormBase& form, Buttons buttons, std::function<int()> period,
     addShortcut(Qt::Key_F5, buttons.start, "F5");
     addShortcut(Qt::Key_F6, buttons.resume, "F6");
     addShortcut(Qt::Key_F7, buttons.steps, "F7");
+}
+
+QWidget* RunPacer::buildSound() {
+    player_ = new TonePlayer(this);
+    auto* box = new QWidget(row_);
+    auto* h = new QHBoxLayout(box);
+    h->setContentsMargins(8, 0, 0, 0);
+    h->setSpacing(4);
+    CheckSound = new QCheckBox(QCoreApplication::translate("RunPace", "Звук"), box);
+    CheckSound->setObjectName(QStringLiteral("CheckSound"));
+    CheckSound->setToolTip(QCoreApplication::translate(
+        "RunPace", "Тон, высота которого следует за принимаемой частотой (при темпе не «макс.»)"));
+    SpinPitch = new QSpinBox(box);
+    SpinPitch->setObjectName(QStringLiteral("SpinPitch"));
+    SpinPitch->setRange(50, 4000);
+    SpinPitch->setValue(440);
+    SpinPitch->setSuffix(QCoreApplication::translate("RunPace", " Гц"));
+    SpinPitch->setToolTip(
+        QCoreApplication::translate("RunPace", "Высота тона, которой звучит частота v0"));
+    CheckClicks = new QCheckBox(QCoreApplication::translate("RunPace", "щелчки"), box);
+    CheckClicks->setObjectName(QStringLiteral("CheckClicks"));
+    CheckClicks->setToolTip(
+        QCoreApplication::translate("RunPace", "Щелчок при приходе каждого фронта к приемнику"));
+    h->addWidget(CheckSound);
+    h->addWidget(SpinPitch);
+    h->addWidget(CheckClicks);
+    connect(CheckSound, &QCheckBox::toggled, this, &RunPacer::soundToggled);
+    return box;
+}
+
+void RunPacer::soundToggled(bool on) {
+    if (on && !TonePlayer::deviceAvailable())
+        StatusLine->setText(QCoreApplication::translate(
+            "RunPace", "Звук: нет устройства вывода звука, опыт идет без звука"));
 }
 
 void RunPacer::addShortcut(int key, QAbstractButton* button, const char* keyName) {
@@ -105,9 +144,28 @@ RunPacer::Run::Run(RunPacer& pacer)
       stepsRun_(pacer.form_.state().stopFlag == 1) {
     if (p_.pace() > 0) clock_.anchor(p_.form_.state().T, p_.wallNow(), p_.pace());
     p_.showProgress();
+    // Silent until the first period is received; without a device the run
+    // goes on silent (ticking the box has said so).
+    if (p_.CheckSound->isChecked()) {
+        ToneSettings tone;
+        tone.basePitch = p_.SpinPitch->value();
+        sounding_ = p_.player_->start(tone);
+    }
+}
+
+void RunPacer::Run::heard(double ratio) {
+    if (!sounding_ || !std::isfinite(ratio)) return;
+    heard_ = true;
+    p_.player_->setRatio(ratio);
+    p_.player_->setAudible(p_.pace() > 0);
+}
+
+void RunPacer::Run::arrived() {
+    if (sounding_ && p_.pace() > 0 && p_.CheckClicks->isChecked()) p_.player_->click();
 }
 
 RunPacer::Run::~Run() {
+    if (sounding_) p_.player_->stop();
     if (p_.form_.closeRequested()) return;
     RunEnd how = RunEnd::Finished;
     if (how_ >= 0)
@@ -127,6 +185,8 @@ RunPacer::Run::~Run() {
 void RunPacer::Run::displayStep() {
     if (p_.wall_.elapsed() - p_.lastShownMs_ >= kProgressEveryMs) p_.showProgress();
     const double pace = p_.pace();
+    // At "макс." there is no sound: the tone would follow no clock.
+    if (sounding_) p_.player_->setAudible(heard_ && pace > 0 && p_.CheckSound->isChecked());
     if (pace <= 0) {
         clock_.drop();
         return;

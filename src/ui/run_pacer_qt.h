@@ -13,13 +13,16 @@
 #include <string>
 
 class QAbstractButton;
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QSpinBox;
 class QWidget;
 
 namespace sonrel {
 
 class FormBase;
+class TonePlayer;
 
 class RunPacer : public QObject {
     Q_OBJECT
@@ -42,6 +45,11 @@ public:
     QWidget* row() const { return row_; }
     QComboBox* ComboPace; // "Темп"
     QLabel* StatusLine;   // progress of the run, then how it ended
+    // The sound of a paced run: a tone at the received frequency, v0 heard
+    // at SpinPitch hertz, and with "щелчки" a click at each arrival.
+    QCheckBox* CheckSound;  // "Звук"
+    QSpinBox* SpinPitch;    // "Гц"
+    QCheckBox* CheckClicks; // "щелчки"
 
     // Model seconds per wall second of the chosen entry; 0 for "макс.".
     double pace() const;
@@ -66,6 +74,11 @@ public:
         void ended(RunEnd how) { how_ = static_cast<int>(how); }
         // A run that has done its work: its own second line (why it is complete).
         void completed(std::string text) { completedText_ = std::move(text); }
+        // The received frequency over the emitted one, from the period just
+        // completed: the tone sounds at it.
+        void heard(double ratio);
+        // A front has reached the receiver: a click, when they are asked for.
+        void arrived();
 
     private:
         RunPacer& p_;
@@ -75,11 +88,15 @@ public:
         bool stepsRun_;
         int how_ = -1;
         std::string completedText_;
+        bool sounding_ = false; // the tone has started for this run
+        bool heard_ = false;    // a period has been received: the tone may sound
     };
 
 private:
     void showProgress();
     double wallNow() const;
+    QWidget* buildSound();
+    void soundToggled(bool on);
     void addShortcut(int key, QAbstractButton* button, const char* keyName);
 
     FormBase& form_;
@@ -90,6 +107,7 @@ private:
     QElapsedTimer wall_;
     qint64 lastShownMs_ = -1000000;
     int stops_ = 0; // presses of the stop button (or Esc) so far
+    TonePlayer* player_;
 };
 
 } // namespace sonrel
