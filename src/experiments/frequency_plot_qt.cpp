@@ -90,10 +90,10 @@ FrequencyPlot::FrequencyPlot(AppContext& app, const Experiment& e, QAbstractButt
     view_ = new View(chart_, *this);
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* savePicture = new QAction(ExportTexts::saveAs(), view_);
-    savePicture->setObjectName(QStringLiteral("actionSavePicture"));
+    savePicture->setObjectName(QStringLiteral("actionSavePlotPicture"));
     connect(savePicture, &QAction::triggered, this, &FrequencyPlot::askPicture);
     auto* saveTable = new QAction(ExportTexts::saveTable(), view_);
-    saveTable->setObjectName(QStringLiteral("actionSaveTable"));
+    saveTable->setObjectName(QStringLiteral("actionSavePlotTable"));
     connect(saveTable, &QAction::triggered, this, &FrequencyPlot::askTable);
     view_->addActions({savePicture, saveTable});
 
@@ -102,7 +102,10 @@ FrequencyPlot::FrequencyPlot(AppContext& app, const Experiment& e, QAbstractButt
     connect(reset, &QPushButton::clicked, this, &FrequencyPlot::resetZoom);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(reset);
-    bottom->addWidget(makeStatusLine(this), 1);
+    // A status line of its own: the experiment window's "StatusLine" stays the only one.
+    status_ = makeStatusLine(this);
+    status_->setObjectName(QStringLiteral("PlotStatusLine"));
+    bottom->addWidget(status_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addLayout(bottom);
@@ -253,18 +256,20 @@ void FrequencyPlot::askPicture() {
                       {QStringLiteral("PNG (*.png)"), QStringLiteral("SVG (*.svg)")});
     if (path.isEmpty()) return;
     const QString file = withDefaultSuffix(path, QStringLiteral(".png"));
-    tellPictureSaved(this, savePicture(file) ? QFileInfo(file).absoluteFilePath() : QString(),
-                     kFileWriteError);
+    tell(savePicture(file) ? ExportTexts::pictureSaved(QFileInfo(file).absoluteFilePath())
+                           : QString());
 }
 
 void FrequencyPlot::askTable() {
     const QString path = askFileToSave(this, ExportTexts::saveTable(), ExportTexts::tableFilters());
     if (path.isEmpty()) return;
     const QString file = withDefaultSuffix(path, QStringLiteral(".csv"));
-    tellSaved(this,
-              saveTable(file) ? ExportTexts::tableSaved(QFileInfo(file).absoluteFilePath())
-                              : QString(),
-              kFileWriteError);
+    tell(saveTable(file) ? ExportTexts::tableSaved(QFileInfo(file).absoluteFilePath()) : QString());
+}
+
+void FrequencyPlot::tell(const QString& notice) {
+    status_->setText(notice);
+    if (notice.isEmpty()) showMessage(this, kFileWriteError);
 }
 
 QCheckBox* makeFrequencyPlotCheck(QWidget* parent) {

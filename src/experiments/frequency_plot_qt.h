@@ -13,6 +13,7 @@ class QAbstractButton;
 class QCheckBox;
 class QChart;
 class QChartView;
+class QLabel;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
@@ -59,6 +60,8 @@ private:
     void applyRanges();
     void askPicture();
     void askTable();
+    // The notice of a save in the status line, or the message of a failed one.
+    void tell(const QString& notice);
 
     AppContext& app_;
     const Experiment& e_;
@@ -66,6 +69,7 @@ private:
     FrequencyTrace trace_;
     QChart* chart_;
     View* view_;
+    QLabel* status_;
     QLineSeries *steps_, *theory_, *emitted_;
     QScatterSeries* points_;
     QValueAxis *axisT_, *axisV_;

@@ -38,10 +38,6 @@ struct Pass {
     }
 };
 
-void PrintTo(const Pass& p, std::ostream* os) {
-    *os << p.name;
-}
-
 class FrequencyTraceOfAPass : public ::testing::TestWithParam<Pass> {};
 
 } // namespace

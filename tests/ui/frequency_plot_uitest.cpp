@@ -20,17 +20,6 @@ using namespace sonrel::testing;
 
 namespace {
 
-struct Window {
-    const char* name;
-    int number;
-    // Sets up and runs the window's experiment; returns the window.
-    FormBase* (*run)(AppContext& app, MessageBoxAnswerer& boxes, QCheckBox* plotBox);
-};
-
-void PrintTo(const Window& w, std::ostream* os) {
-    *os << w.name;
-}
-
 QCheckBox* plotBox(FormBase* f) {
     return control<QCheckBox>(f, "CheckFrequencyPlot");
 }
@@ -40,41 +29,48 @@ QByteArray bytesOf(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Opens a window, ticks its plot, runs its experiment and returns the window.
+struct Window {
+    const char* name;
+    FormBase* (*run)(AppContext& app, MessageBoxAnswerer& boxes);
+};
+
 const Window kWindows[] = {
-    {"Main", 1,
-     [](AppContext& app, MessageBoxAnswerer&, QCheckBox* box) {
-         FormBase* f = app.windows.get(1);
-         box->setChecked(true);
+    {"Main",
+     [](AppContext& app, MessageBoxAnswerer&) {
+         FormBase* f = app.windows.show(1);
+         plotBox(f)->setChecked(true);
          click(f, "Command13");
          click(f, "Command1");
          return f;
      }},
-    {"Medium", 3,
-     [](AppContext& app, MessageBoxAnswerer& boxes, QCheckBox* box) {
-         FormBase* f = app.windows.get(3);
+    {"Medium",
+     [](AppContext& app, MessageBoxAnswerer& boxes) {
+         FormBase* f = app.windows.show(3);
          control<QCheckBox>(f, "Check6")->setChecked(false);
          control<QCheckBox>(f, "Check1")->setChecked(false);
-         box->setChecked(true);
+         plotBox(f)->setChecked(true);
          boxes.answers = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes, QMessageBox::No};
          click(f, "Command1");
          return f;
      }},
-    {"Membrane", 8,
-     [](AppContext& app, MessageBoxAnswerer&, QCheckBox* box) {
+    {"Membrane",
+     [](AppContext& app, MessageBoxAnswerer&) {
+         click(app.windows.show(1), "Command19"); // opens the membrane window
          FormBase* f = app.windows.get(8);
          click(f, "Command13");
-         box->setChecked(true);
+         plotBox(f)->setChecked(true);
          click(f, "Command1");
          return f;
      }},
-    {"Comparison", 9,
-     [](AppContext& app, MessageBoxAnswerer&, QCheckBox* box) {
-         FormBase* f = app.windows.get(9);
+    {"Comparison",
+     [](AppContext& app, MessageBoxAnswerer&) {
+         FormBase* f = app.windows.show(9);
          control<QCheckBox>(f, "Check6")->setChecked(false);
          typeInto(f, "Text18", "10");
          typeInto(f, "Text10", "20000");
          control<QCheckBox>(f, "Check14")->setChecked(true);
-         box->setChecked(true);
+         plotBox(f)->setChecked(true);
          click(f, "Command1");
          click(f, "Command4");
          return f;
@@ -86,22 +82,12 @@ class FrequencyPlotWindow : public WindowTest, public ::testing::WithParamInterf
 } // namespace
 
 TEST_P(FrequencyPlotWindow, OpensFillsDuringARunSavesAndClosesByItsBox) {
-    const Window w = GetParam();
-    // The membrane window is opened from the main window.
-    if (w.number == 8)
-        click(app->windows.get(1), "Command19");
-    else
-        open(w.number);
-    FormBase* f = app->windows.get(w.number);
+    FormBase* f = GetParam().run(*app, boxes);
     ASSERT_NE(f, nullptr);
     QCheckBox* box = plotBox(f);
-    ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), QStringLiteral("График частоты"));
     auto* plot = f->findChild<FrequencyPlot*>(QStringLiteral("FrequencyPlot"));
     ASSERT_NE(plot, nullptr);
-    EXPECT_FALSE(plot->isVisible());
-
-    w.run(*app, boxes, box);
     ASSERT_TRUE(plot->isVisible());
     EXPECT_TRUE(plot->isWindow());
     const CsvTable periods =
@@ -121,10 +107,10 @@ TEST_P(FrequencyPlotWindow, OpensFillsDuringARunSavesAndClosesByItsBox) {
         return bytesOf(name);
     };
     EXPECT_FALSE(
-        QImage::fromData(saveBy("actionSavePicture", QStringLiteral("plot.png"))).isNull());
-    EXPECT_TRUE(saveBy("actionSavePicture", QStringLiteral("plot.svg")).contains("<svg"));
+        QImage::fromData(saveBy("actionSavePlotPicture", QStringLiteral("plot.png"))).isNull());
+    EXPECT_TRUE(saveBy("actionSavePlotPicture", QStringLiteral("plot.svg")).contains("<svg"));
     // A name without a suffix gets ".csv".
-    saveBy("actionSaveTable", QStringLiteral("plot"));
+    saveBy("actionSavePlotTable", QStringLiteral("plot"));
     const CsvTable table = parseCsv(bytesOf(QStringLiteral("plot.csv")));
     EXPECT_EQ(table.header, QStringList({"time", "observed", "theory"}));
     EXPECT_EQ(static_cast<qsizetype>(table.rows.size()),
