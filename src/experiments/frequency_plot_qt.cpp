@@ -34,9 +34,25 @@ namespace sonrel {
 namespace {
 // The chart is redrawn at most this often while a run goes (milliseconds).
 constexpr qint64 kDrawInterval = 40;
+
+// The range lo..hi widened to whole steps of 1, 2 or 5 times a power of ten,
+// about five of them, with a tick at each.
+void setRoundRange(QValueAxis* axis, double lo, double hi) {
+    const double rough = (hi - lo) / 5;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * power >= rough) {
+            step = m * power;
+            break;
+        }
+    const double from = std::floor(lo / step) * step, to = std::ceil(hi / step) * step;
+    axis->setRange(from, to);
+    axis->setTickCount(static_cast<int>(std::lround((to - from) / step)) + 1);
+}
 } // namespace
 
-// The chart, zoomed about its centre by the mouse wheel.
+// The chart, zoomed by the mouse wheel about the point under the mouse.
 class FrequencyPlot::View : public QChartView {
 public:
     View(QChart* chart, FrequencyPlot& plot) : QChartView(chart, &plot), plot_(plot) {
@@ -47,7 +63,13 @@ protected:
     void wheelEvent(QWheelEvent* e) override {
         const int delta = e->angleDelta().y();
         if (delta == 0) return;
-        chart()->zoom(delta > 0 ? 1.25 : 0.8);
+        // The point under the mouse stays where it is.
+        const double f = delta > 0 ? 0.8 : 1.25;
+        const QRectF area = chart()->plotArea();
+        const QPointF at = chart()->mapFromScene(mapToScene(e->position().toPoint()));
+        chart()->zoomIn(QRectF(at.x() - (at.x() - area.left()) * f,
+                               at.y() - (at.y() - area.top()) * f, area.width() * f,
+                               area.height() * f));
         plot_.zoomed_ = true;
         e->accept();
     }
@@ -187,12 +209,13 @@ void FrequencyPlot::draw() {
         theory_->append(add);
         drawnTheory_ = th.size();
     }
+    if (!zoomed_) applyRanges();
+    // v0 across everything drawn and the range shown.
     const double v0 = trace_.emitted();
     if (v0 > 0)
-        emitted_->replace(QList<QPointF>{{0, v0}, {std::max(tMax_, 1e-9), v0}});
+        emitted_->replace(QList<QPointF>{{0, v0}, {std::max(axisT_->max(), tMax_), v0}});
     else
         emitted_->clear();
-    if (!zoomed_) applyRanges();
     sinceDraw_.restart();
 }
 
@@ -208,8 +231,8 @@ void FrequencyPlot::applyRanges() {
         hi = 1;
     }
     const double pad = hi > lo ? 0.05 * (hi - lo) : std::max(0.05 * std::fabs(hi), 1e-9);
-    axisT_->setRange(0, tMax_ > 0 ? tMax_ : 1);
-    axisV_->setRange(lo - pad, hi + pad);
+    setRoundRange(axisT_, 0, tMax_ > 0 ? tMax_ : 1);
+    setRoundRange(axisV_, lo - pad, hi + pad);
 }
 
 void FrequencyPlot::resetZoom() {
