@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libfuzzer-14-dev xvfb xauth imagemagick
   desktop-file-utils appstream librsvg2-bin dpkg-dev file locales ccache
-  nlohmann-json3-dev shared-mime-info qt6-charts-dev qt6-multimedia-dev
+  nlohmann-json3-dev shared-mime-info qt6-charts-dev qt6-multimedia-dev qt6-svg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

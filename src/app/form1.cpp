@@ -10,6 +10,7 @@
 #include "experiments/classic/animation.h"
 #include "experiments/drag_bodies_qt.h"
 #include "experiments/fit_picture_qt.h"
+#include "experiments/frequency_plot_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
@@ -48,6 +49,7 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
     untickWhenReportCloses(Check5);
     classic_ = std::make_unique<ClassicController>(*this);
     theory_ = std::make_unique<TheoryController>(*this);
+    app.theorySelection = [this] { return theory_->selection(); };
     applyButtonTooltips(this, 1);
     installExperimentFileActions(*this);
     installFullScreen(Picture1);
@@ -62,7 +64,9 @@ Form1::Form1(AppContext& app) : FormBase(app, 1) {
                                           }});
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    app().theorySelection = nullptr;
+}
 
 const ClassicRun& Form1::classicRun() const {
     return classic_->run();
@@ -166,7 +170,8 @@ QWidget* Form1::buildControl(QWidget* parent) {
     g.layout()->addLayout(modes, g.nextRow(), 1);
     g.add(Command1, nullptr); // beside the modes in the same row
     CheckKeepFronts = makeCheck(box, "CheckKeepFronts", tr("фронты после приема"), false);
-    g.add(nullptr, CheckKeepFronts); // below "все фронты"
+    CheckFrequencyPlot = makeFrequencyPlotCheck(box);
+    g.add(CheckFrequencyPlot, CheckKeepFronts); // below "все фронты"
     Command2 = makeButton(box, "Command2", tr("Остановить"));
     Command3 = makeButton(box, "Command3", tr("Продолжить"));
     g.add(Command2, Command3);

@@ -71,6 +71,8 @@ public:
     QCheckBox* CheckAllFronts;
     // "фронты после приема": received fronts are drawn on until they leave the picture
     QCheckBox* CheckKeepFronts;
+    // "График частоты": opens the live plot of the received frequency.
+    QCheckBox* CheckFrequencyPlot;
 
     QPushButton* Command2; // "Остановить"
     QPushButton* Command3; // "Продолжить"

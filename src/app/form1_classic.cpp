@@ -5,6 +5,7 @@
 #include "experiments/classic/classic_model.h"
 #include "experiments/classic/classic_texts.h"
 #include "experiments/classic/period_report.h"
+#include "experiments/frequency_plot_qt.h"
 #include "ui/message_box_qt.h"
 
 namespace sonrel {
@@ -30,6 +31,7 @@ ClassicController::ClassicController(Form1& form)
         run_.keepFronts = form_.CheckKeepFronts->isChecked();
     };
     w.show = [this](const StepOutcome& since) { showFields(since); };
+    attachFrequencyPlot(w, form.app(), run_, form.CheckFrequencyPlot);
     runner_ = std::make_unique<ExperimentRun>(std::move(w), run_);
     connect(form.Command13, &QPushButton::clicked, this, &ClassicController::setPeriodClicked);
     connect(form.Command1, &QPushButton::clicked, this, &ClassicController::startClicked);

@@ -124,6 +124,11 @@ struct Bodies {
     double X1, Y1, VX1, VY1, X2, Y2, VX2, VY2;
 };
 
+// The bodies in the shared record's entries 1 and 2.
+inline Bodies bodiesOf(const SharedState& s) {
+    return {s.X(1), s.Y(1), s.VX(1), s.VY(1), s.X(2), s.Y(2), s.VX(2), s.VY(2)};
+}
+
 // Puts the bodies into the shared record's entries 1 and 2.
 inline void placeBodies(SharedState& s, const Bodies& b) {
     s.X(1) = b.X1;

@@ -1,5 +1,6 @@
 #pragma once
 // The reference set of Doppler formulas that the experiments are compared with.
+#include "base/formula_choice.h"
 #include "base/shared_state.h"
 
 namespace sonrel {
@@ -8,19 +9,6 @@ namespace sonrel {
 // angles in radians between each velocity and the line of sight.
 // A zero Vs or a zero denominator throws MathError.
 double formula2(double v0, double V1, double V2, double Vs, double Qn1, double Qn2);
-
-enum class MainFormula { Relativity, Welt, Lorentz, Classical };
-enum class WeltVariant { V3_1, V3_2 };
-// The special-relativity variant ticked under "СТО" (at most one).
-enum class RelativityVariant { None, V4_1, V4_2, V4_3, V4_5 };
-
-struct FormulaSelection {
-    MainFormula formula = MainFormula::Lorentz;
-    RelativityVariant variant = RelativityVariant::None;
-    WeltVariant welt = WeltVariant::V3_2;
-    bool exactCorrections = true; // formula (3): exact dv1, dv2
-    bool wavelength = false;      // "L/L0": the field holds L0, the result is L
-};
 
 struct FormulaResult {
     double v = 0; // received frequency, or the wavelength L in wavelength mode

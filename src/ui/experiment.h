@@ -5,8 +5,10 @@
 // draws during its step on the canvas passed in; the window only refreshes
 // its fields from the outcome.
 #include "base/prompts.h"
+#include "base/shared_state.h"
 
 #include <string>
+#include <vector>
 
 namespace sonrel {
 
@@ -31,6 +33,22 @@ struct StepOutcome {
     int frontsReceived = 0;  // with complete: fronts received in all, 0 when not counted
 };
 
+// One completed period as the receiver recorded it: the time its last front
+// arrived and its length dT (the observed frequency is 1/dT).
+struct ReceivedPeriod {
+    double endTime = 0;
+    double dT = 0;
+};
+
+// The bodies at the present model time, with the signal speed and the
+// emitted frequency of the run: what a theory formula is evaluated from.
+struct BodiesNow {
+    bool known = false; // false before a run has set its bodies up
+    double t = 0;
+    Bodies bodies{};
+    double Vs = 0, v0 = 0;
+};
+
 class Experiment {
 public:
     virtual ~Experiment() = default;
@@ -46,6 +64,10 @@ public:
     // The period table of the completed periods (CSV text).
     virtual std::string periodCsv() = 0;
     virtual double modelTime() const = 0;
+    // The completed periods in order, from the same record as periodCsv().
+    virtual std::vector<ReceivedPeriod> receivedPeriods() const { return {}; }
+    // The bodies now, in the frame the experiment is modelled in.
+    virtual BodiesNow bodiesNow() const { return {}; }
 
     // Run control: a stop is honoured at the next display step (or at once
     // when none can come); "Продолжить" goes on until a stop; "NC0 шагов"

@@ -26,6 +26,9 @@ public:
     void beforeStep() override {
         if (w_.beforeStep) w_.beforeStep();
     }
+    void afterStep(const StepOutcome& o) override {
+        if (w_.afterStep) w_.afterStep(o);
+    }
     void show(const StepOutcome& since) override {
         if (w_.show) w_.show(since);
     }
@@ -81,6 +84,7 @@ void ExperimentRun::run() {
     }
     // A window closed during the run takes its report window with it.
     if (w_.form->closeRequested()) return;
+    if (w_.afterRun) w_.afterRun();
     if (result.failed) showMessage(w_.form, QString::fromUtf8(kRunFailedText));
     if (w_.form->closeRequested()) return;
     const std::string table = tableOrNothing([this] {

@@ -36,6 +36,9 @@ struct ExperimentWindow {
     std::function<void()> beforeStep;
     // Refreshes the fields from the steps since the last refresh.
     std::function<void(const StepOutcome&)> show;
+    // Sees every step, and the end of every run however it ended.
+    std::function<void(const StepOutcome&)> afterStep;
+    std::function<void()> afterRun;
 };
 
 class ExperimentRun {

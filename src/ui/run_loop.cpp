@@ -76,6 +76,7 @@ RunResult runExperiment(Experiment& e, RunHost& host) {
             host.beforeStep();
             const StepOutcome o = e.step(host.canvas(), prompts);
             fields.add(o);
+            host.afterStep(o);
             if (o.runEnds) {
                 result.complete = o.complete;
                 result.frontsReceived = o.frontsReceived;

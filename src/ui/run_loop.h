@@ -20,6 +20,8 @@ public:
     virtual Canvas& canvas() = 0;
     // Reads the choices a run follows step by step (check boxes) into the model.
     virtual void beforeStep() {}
+    // After every step, with what that step did (a live plot follows the run).
+    virtual void afterStep(const StepOutcome&) {}
     // Refreshes the fields from what the steps since the last refresh did
     // (their flags joined, the last period number).
     virtual void show(const StepOutcome& since) = 0;

@@ -53,6 +53,17 @@ void ClassicRun::report(ReportSink& sink) {
     processPeriods(s_, sink);
 }
 
+std::vector<ReceivedPeriod> ClassicRun::receivedPeriods() const {
+    std::vector<ReceivedPeriod> out;
+    for (int j = 1; j <= s_.frontIndex - 1 && j <= PeriodArray::hi(); ++j)
+        if (periodReceived(s_, j)) out.push_back({s_.Tk1(j), s_.Tk1(j) - s_.Tk1(j - 1)});
+    return out;
+}
+
+BodiesNow ClassicRun::bodiesNow() const {
+    return {started_, s_.T, bodiesOf(s_), s_.Vs, s_.v0};
+}
+
 std::string ClassicRun::periodCsv() {
     return classicPeriodCsv(s_);
 }

@@ -33,6 +33,8 @@ public:
     void report(ReportSink& sink) override;
     std::string periodCsv() override;
     double modelTime() const override { return s_.T; }
+    std::vector<ReceivedPeriod> receivedPeriods() const override;
+    BodiesNow bodiesNow() const override;
     void requestStop() override { s_.stopFlag = 1; }
     void prepareContinue(int nc0) override {
         s_.NC0 = nc0;

@@ -5,6 +5,7 @@
 
 #include "experiments/drag_bodies_qt.h"
 #include "experiments/fit_picture_qt.h"
+#include "experiments/frequency_plot_qt.h"
 #include "experiments/medium/medium_drawing.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
@@ -155,7 +156,8 @@ QWidget* Form3::buildRun(QWidget* parent) {
     CheckAllFronts = makeCheck(box, "CheckAllFronts", tr("все фронты"), false);
     g.add(Check5, CheckAllFronts);
     CheckKeepFronts = makeCheck(box, "CheckKeepFronts", tr("фронты после приема"), false);
-    g.add(nullptr, CheckKeepFronts); // below "все фронты"
+    CheckFrequencyPlot = makeFrequencyPlotCheck(box);
+    g.add(CheckFrequencyPlot, CheckKeepFronts); // below "все фронты"
     g.row({QT_TRANSLATE_NOOP("sonrel::Form3", "Масштаб, м/см"), &Text19, "Text19", "5", "Label14",
            &Label14});
     Command6 = makeButton(box, "Command6", tr("Сохранить рисунок №"));
@@ -254,6 +256,7 @@ void Form3::wire() {
     w.stepsField = Text10;
     w.beforeStep = [this] { stepper_.options = options(); };
     w.show = [this](const StepOutcome& since) { showStep(since); };
+    attachFrequencyPlot(w, app(), stepper_, CheckFrequencyPlot);
     runner_ = std::make_unique<ExperimentRun>(std::move(w), stepper_);
     // The stop ends a run and a T00 search alike.
     connect(Command2, &QPushButton::clicked, this, [this] { runner_->stop(); });

@@ -90,6 +90,8 @@ public:
 
     // "фронты после приема": received beams drawn on until they leave the picture
     QCheckBox* CheckKeepFronts;
+    // "График частоты": opens the live plot of the received frequency.
+    QCheckBox* CheckFrequencyPlot;
 
     // Results
     QLineEdit *Text22, *Text51, *Text13, *Text14, *Text11, *Text25, *Text20, *Text17, *Text15,

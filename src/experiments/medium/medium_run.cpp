@@ -39,6 +39,17 @@ void MediumRun::report(ReportSink& sink) {
     mediumReportBody(m_, options.frame, sink);
 }
 
+std::vector<ReceivedPeriod> MediumRun::receivedPeriods() const {
+    std::vector<ReceivedPeriod> out;
+    for (int i = 1; i <= mediumCompletedPeriods(m_); ++i)
+        out.push_back({m_.st.Tn1(i + 1), m_.Tn1p(i + 1) - m_.Tn1p(i)});
+    return out;
+}
+
+BodiesNow MediumRun::bodiesNow() const {
+    return {started(), m_.st.T, bodiesOf(m_.st), m_.Vs0, m_.st.v0};
+}
+
 std::string MediumRun::periodCsv() {
     return mediumPeriodCsv(m_, options.frame);
 }

@@ -22,6 +22,11 @@ public:
     void report(ReportSink& sink) override;
     std::string periodCsv() override;
     double modelTime() const override { return m_.st.T; }
+    // Each period ends at its closing arrival and lasts by the receiver's
+    // clock; the bodies move in the frame of the model, and the formula
+    // takes the medium's own signal speed Vs0, not the layers' speeds.
+    std::vector<ReceivedPeriod> receivedPeriods() const override;
+    BodiesNow bodiesNow() const override;
     void requestStop() override { m_.st.stopFlag = 1; }
     void prepareContinue(int nc0) override;
     void prepareSteps(int nc0) override;

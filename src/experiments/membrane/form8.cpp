@@ -7,6 +7,7 @@
 #include "experiments/animation_grid.h"
 #include "experiments/drag_bodies_qt.h"
 #include "experiments/fit_picture_qt.h"
+#include "experiments/frequency_plot_qt.h"
 #include "ui/button_tooltips_qt.h"
 #include "ui/field_grid_qt.h"
 #include "ui/message_box_qt.h"
@@ -42,6 +43,7 @@ Form8::Form8(AppContext& app) : FormBase(app, 8) {
     w.stepsField = Text10;
     w.beforeStep = [this] { readRunChoices(); };
     w.show = [this](const StepOutcome& since) { showStep(since); };
+    attachFrequencyPlot(w, app, run_, CheckFrequencyPlot);
     runner_ = std::make_unique<ExperimentRun>(std::move(w), run_);
     connect(Command2, &QPushButton::clicked, this, [this] { runner_->stop(); });
     connect(Command3, &QPushButton::clicked, this, [this] { runner_->continueClicked(); });
@@ -202,7 +204,8 @@ QWidget* Form8::buildControl(QWidget* parent) {
     Check9 = makeCheck(box, "Check9", tr("+ анимация процесса"), true);
     g.add(Check1, Check9);
     Check5 = makeCheck(box, "Check5", tr("+Создать отчет"), false);
-    g.span(Check5);
+    CheckFrequencyPlot = makeFrequencyPlotCheck(box);
+    g.add(Check5, CheckFrequencyPlot);
     Command2 = makeButton(box, "Command2", tr("Остановить"));
     Command3 = makeButton(box, "Command3", tr("Продолжить"));
     g.add(Command2, Command3);

@@ -88,6 +88,8 @@ public:
     RunPacer* pacer;        // "Темп" (ComboPace) and the status line (StatusLine)
     QPushButton* Command7; // "Вывести на график экспериментальные точки"
     QPushButton* Command12; // "Расчетные точки"
+    // "График частоты": opens the live plot of the received frequency.
+    QCheckBox* CheckFrequencyPlot;
 
     QPushButton* CommandFit; // "Вписать опыт"
 

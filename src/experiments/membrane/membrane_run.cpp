@@ -74,6 +74,17 @@ void MembraneRun::report(ReportSink& sink) {
     printReport(s_, m_, sink);
 }
 
+std::vector<ReceivedPeriod> MembraneRun::receivedPeriods() const {
+    std::vector<ReceivedPeriod> out;
+    for (int i = 1; i <= reportedPeriods(m_); ++i)
+        out.push_back({s_.Tk1(i), s_.Tk1(i) - s_.Tk1(i - 1)});
+    return out;
+}
+
+BodiesNow MembraneRun::bodiesNow() const {
+    return {started_, s_.T, bodiesOf(s_), s_.Vs, s_.v0};
+}
+
 std::string MembraneRun::periodCsv() {
     return membranePeriodCsv(s_, m_);
 }

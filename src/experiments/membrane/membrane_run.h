@@ -26,6 +26,8 @@ public:
     void report(ReportSink& sink) override;
     std::string periodCsv() override;
     double modelTime() const override { return s_.T; }
+    std::vector<ReceivedPeriod> receivedPeriods() const override;
+    BodiesNow bodiesNow() const override;
     void requestStop() override { s_.stopFlag = 1; }
     void prepareContinue(int nc0) override;
     void prepareSteps(int nc0) override;

@@ -1,6 +1,7 @@
 #include "experiments/relativity/form9.h"
 
 #include "experiments/drag_bodies_qt.h"
+#include "experiments/frequency_plot_qt.h"
 #include "experiments/relativity/grids.h"
 #include "experiments/relativity/theory.h"
 #include "ui/button_tooltips_qt.h"
@@ -41,6 +42,7 @@ void Form9::wire() {
     w.continueReadsSteps = false;
     w.beforeStep = [this] { model_.opt = readOptions(); };
     w.show = [this](const StepOutcome& since) { showStep(since); };
+    attachFrequencyPlot(w, app(), run_, CheckFrequencyPlot);
     runner_ = std::make_unique<ExperimentRun>(std::move(w), run_);
     connect(Command2, &QPushButton::clicked, this, [this] { runner_->stop(); });
     connect(Command3, &QPushButton::clicked, this, [this] { runner_->continueClicked(); });

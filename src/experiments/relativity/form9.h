@@ -85,6 +85,8 @@ public:
     QCheckBox* Check14; // "+ Stop"
     QCheckBox* Check6;  // "+ анимация"
     QCheckBox* Check5;  // "+ отчет"
+    // "График частоты": opens the live plot of the received frequency.
+    QCheckBox* CheckFrequencyPlot;
     QCheckBox* Check7;  // "+ видимые в АСО"
     QCheckBox* Check15; // "+ фронт"
     QCheckBox* Check13; // "+график x=f(t')"

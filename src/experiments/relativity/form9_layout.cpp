@@ -2,6 +2,7 @@
 // the picture above a panel of columns.
 #include "canvas/period_table_export_qt.h"
 #include "experiments/fit_picture_qt.h"
+#include "experiments/frequency_plot_qt.h"
 #include "experiments/relativity/form9.h"
 #include "ui/field_grid_qt.h"
 #include "ui/run_pacer_qt.h"
@@ -159,6 +160,8 @@ QWidget* Form9::buildRunControls(QWidget* parent) {
     Check6 = makeCheck(p, "Check6", tr("+ анимация"), true);
     Check5 = makeCheck(p, "Check5", tr("+ отчет"), false);
     g.add(Check6, Check5);
+    CheckFrequencyPlot = makeFrequencyPlotCheck(p);
+    g.add(CheckFrequencyPlot, nullptr);
     Check9 = makeCheck(p, "Check9", tr("+ расчет в АСО"), false);
     Text47 = g.after(Check9, "Text47");
     Check16 = makeCheck(p, "Check16", tr("+ расчет в ИСО"), false);

@@ -43,6 +43,18 @@ void RelativityRun::report(ReportSink& sink) {
         sink.print(reportBlockY(open), reportUnreceived(open));
 }
 
+std::vector<ReceivedPeriod> RelativityRun::receivedPeriods() const {
+    std::vector<ReceivedPeriod> out;
+    const SharedState& s = m_.s;
+    for (int i = 1; i <= m_.completedPeriods(); ++i)
+        out.push_back({s.Tn1(i + 1), s.Tn1(i + 1) - s.Tn1(i)});
+    return out;
+}
+
+BodiesNow RelativityRun::bodiesNow() const {
+    return {started(), m_.s.T, bodiesOf(m_.s), m_.s.Vs, m_.s.v0};
+}
+
 std::string RelativityRun::periodCsv() {
     return relativity::periodCsv(m_);
 }

@@ -18,6 +18,9 @@ public:
     void report(ReportSink& sink) override;
     std::string periodCsv() override;
     double modelTime() const override { return m_.s.T; }
+    // The periods by the clocks of the modelling frame, and the bodies in it.
+    std::vector<ReceivedPeriod> receivedPeriods() const override;
+    BodiesNow bodiesNow() const override;
     void requestStop() override { m_.s.stopFlag = 1; }
     // "Продолжить" keeps the run's NC0 and starts a new display group.
     void prepareContinue(int) override {
