@@ -1856,6 +1856,10 @@ Experiment file (written by a window&apos;s menu entry “Save experiment…”)
         <source>Фронты после приема: при &quot;все фронты&quot; принятые фронты рисуются дальше, пока не уйдут с рисунка (результаты не меняются)</source>
         <translation>Fronts after reception: with &quot;all fronts&quot; received fronts are drawn on until they leave the picture (the results do not change)</translation>
     </message>
+    <message>
+        <source>График частоты: окно с принятой частотой 1/dT каждого периода, v0 и расчетом по формуле, выбранной в главном окне, во время опыта</source>
+        <translation>Frequency plot: a window showing, during the run, the received frequency 1/dT of every period, v0 and the formula chosen in the main window</translation>
+    </message>
 </context>
 <context>
     <name>MediumMessages</name>
@@ -2452,10 +2456,6 @@ or cancel the condition ++ A1=A2</translation>
         <translation>A tone whose pitch follows the received frequency (at any pace but &quot;max&quot;)</translation>
     </message>
     <message>
-        <source> Гц</source>
-        <translation> Hz</translation>
-    </message>
-    <message>
         <source>Высота тона, которой звучит частота v0</source>
         <translation>The pitch at which the frequency v0 sounds</translation>
     </message>
@@ -2470,6 +2470,10 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source>Звук: нет устройства вывода звука, опыт идет без звука</source>
         <translation>Sound: no audio output device, the run goes on silent</translation>
+    </message>
+    <message>
+        <source>%1 Гц</source>
+        <translation>%1 Hz</translation>
     </message>
 </context>
 <context>
@@ -3524,6 +3528,37 @@ or cancel the condition ++ A1=A2</translation>
     <message>
         <source>фронты после приема</source>
         <translation>fronts after reception</translation>
+    </message>
+</context>
+<context>
+    <name>sonrel::FrequencyPlot</name>
+    <message>
+        <source>График частоты</source>
+        <translation>Frequency plot</translation>
+    </message>
+    <message>
+        <source>принятая частота 1/dT</source>
+        <translation>received frequency 1/dT</translation>
+    </message>
+    <message>
+        <source>излучаемая частота v0</source>
+        <translation>emitted frequency v0</translation>
+    </message>
+    <message>
+        <source>расчет по формуле</source>
+        <translation>formula</translation>
+    </message>
+    <message>
+        <source>T, с</source>
+        <translation>T, s</translation>
+    </message>
+    <message>
+        <source>v, 1/с</source>
+        <translation>v, 1/s</translation>
+    </message>
+    <message>
+        <source>Сбросить масштаб</source>
+        <translation>Reset zoom</translation>
     </message>
 </context>
 </TS>

@@ -20,14 +20,23 @@ namespace {
 // The window side of the run loop.
 class WindowHost : public RunHost {
 public:
-    WindowHost(const ExperimentWindow& w, RunPacer::Run& paced)
-        : w_(w), paced_(paced), boxes_(w.form) {}
+    WindowHost(const ExperimentWindow& w, Experiment& e, RunPacer::Run& paced)
+        : w_(w), e_(e), paced_(paced), boxes_(w.form) {}
     Canvas& canvas() override { return *w_.canvas; }
     void beforeStep() override {
         if (w_.beforeStep) w_.beforeStep();
     }
     void afterStep(const StepOutcome& o) override {
         if (w_.afterStep) w_.afterStep(o);
+        if (!paced_.sounding()) return;
+        if (o.arrival) paced_.arrived();
+        if (o.periodCompleted > 0) {
+            // The tone sounds at the period just received, over v0.
+            const std::vector<ReceivedPeriod> periods = e_.receivedPeriods();
+            const BodiesNow now = e_.bodiesNow();
+            if (!periods.empty() && periods.back().dT > 0 && now.v0 > 0)
+                paced_.heard(1 / periods.back().dT / now.v0);
+        }
     }
     void show(const StepOutcome& since) override {
         if (w_.show) w_.show(since);
@@ -41,6 +50,7 @@ public:
 
 private:
     const ExperimentWindow& w_;
+    Experiment& e_;
     RunPacer::Run& paced_;
     MessageBoxPrompts boxes_;
 };
@@ -77,7 +87,7 @@ void ExperimentRun::run() {
     RunResult result;
     {
         RunPacer::Run paced(*w_.pacer);
-        WindowHost host(w_, paced);
+        WindowHost host(w_, e_, paced);
         result = runExperiment(e_, host);
         if (result.failed) paced.ended(RunEnd::Failed);
         if (result.complete) paced.completed(completionText(result.frontsReceived));

@@ -14,7 +14,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QShortcut>
-#include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -85,19 +84,19 @@ QWidget* RunPacer::buildSound() {
     CheckSound->setObjectName(QStringLiteral("CheckSound"));
     CheckSound->setToolTip(QCoreApplication::translate(
         "RunPace", "Тон, высота которого следует за принимаемой частотой (при темпе не «макс.»)"));
-    SpinPitch = new QSpinBox(box);
-    SpinPitch->setObjectName(QStringLiteral("SpinPitch"));
-    SpinPitch->setRange(50, 4000);
-    SpinPitch->setValue(440);
-    SpinPitch->setSuffix(QCoreApplication::translate("RunPace", " Гц"));
-    SpinPitch->setToolTip(
+    ComboPitch = new QComboBox(box);
+    ComboPitch->setObjectName(QStringLiteral("ComboPitch"));
+    for (int hz : {220, 330, 440, 550, 660, 880})
+        ComboPitch->addItem(QCoreApplication::translate("RunPace", "%1 Гц").arg(hz), hz);
+    ComboPitch->setCurrentIndex(ComboPitch->findData(440));
+    ComboPitch->setToolTip(
         QCoreApplication::translate("RunPace", "Высота тона, которой звучит частота v0"));
     CheckClicks = new QCheckBox(QCoreApplication::translate("RunPace", "щелчки"), box);
     CheckClicks->setObjectName(QStringLiteral("CheckClicks"));
     CheckClicks->setToolTip(
         QCoreApplication::translate("RunPace", "Щелчок при приходе каждого фронта к приемнику"));
     h->addWidget(CheckSound);
-    h->addWidget(SpinPitch);
+    h->addWidget(ComboPitch);
     h->addWidget(CheckClicks);
     connect(CheckSound, &QCheckBox::toggled, this, &RunPacer::soundToggled);
     return box;
@@ -148,7 +147,7 @@ RunPacer::Run::Run(RunPacer& pacer)
     // goes on silent (ticking the box has said so).
     if (p_.CheckSound->isChecked()) {
         ToneSettings tone;
-        tone.basePitch = p_.SpinPitch->value();
+        tone.basePitch = p_.ComboPitch->currentData().toDouble();
         sounding_ = p_.player_->start(tone);
     }
 }

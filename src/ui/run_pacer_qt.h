@@ -16,7 +16,6 @@ class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QSpinBox;
 class QWidget;
 
 namespace sonrel {
@@ -46,9 +45,9 @@ public:
     QComboBox* ComboPace; // "Темп"
     QLabel* StatusLine;   // progress of the run, then how it ended
     // The sound of a paced run: a tone at the received frequency, v0 heard
-    // at SpinPitch hertz, and with "щелчки" a click at each arrival.
+    // at the pitch ComboPitch names, and with "щелчки" a click at each arrival.
     QCheckBox* CheckSound;  // "Звук"
-    QSpinBox* SpinPitch;    // "Гц"
+    QComboBox* ComboPitch;  // "440 Гц" ...
     QCheckBox* CheckClicks; // "щелчки"
 
     // Model seconds per wall second of the chosen entry; 0 for "макс.".
@@ -74,6 +73,8 @@ public:
         void ended(RunEnd how) { how_ = static_cast<int>(how); }
         // A run that has done its work: its own second line (why it is complete).
         void completed(std::string text) { completedText_ = std::move(text); }
+        // The run's tone is playing (the box ticked, a sound device found).
+        bool sounding() const { return sounding_; }
         // The received frequency over the emitted one, from the period just
         // completed: the tone sounds at it.
         void heard(double ratio);
