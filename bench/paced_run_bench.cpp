@@ -10,6 +10,7 @@
 #include "ui/picture_screen_qt.h"
 #include "ui/run_pacer_qt.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -57,9 +58,16 @@ private:
 };
 
 RunFigures pacedRun(AppContext& app, int choice, bool fullScreen = false,
-                    double modelSeconds = kModelSeconds) {
+                    double modelSeconds = kModelSeconds, bool plotAndSound = false) {
     QWidget* f = app.windows.show(1);
     f->findChild<QComboBox*>(QStringLiteral("ComboPace"))->setCurrentIndex(choice);
+    if (plotAndSound) {
+        // The live frequency plot open and the tone asked for (silent where
+        // there is no sound device, as offscreen).
+        f->findChild<QCheckBox*>(QStringLiteral("CheckFrequencyPlot"))->setChecked(true);
+        f->findChild<QCheckBox*>(QStringLiteral("CheckSound"))->setChecked(true);
+        f->findChild<QCheckBox*>(QStringLiteral("CheckClicks"))->setChecked(true);
+    }
     if (fullScreen) {
         f->show();
         f->findChild<PictureScreen*>(QStringLiteral("pictureScreen"))->enter();
@@ -110,6 +118,13 @@ const bool registered = [] {
                                  kPaceChoices[static_cast<std::size_t>(choice)].caption +
                                  ", 1 s of model time";
         registerScenario({name, [choice](AppContext& a) { return pacedRun(a, choice); }, ""});
+    }
+    for (int choice : {1, 3}) {
+        const std::string caption = kPaceChoices[static_cast<std::size_t>(choice)].caption;
+        // Long enough for the first periods to reach the plot and the tone.
+        registerScenario({"main window paced " + caption + ", plot and sound, 8 s",
+                          [choice](AppContext& a) { return pacedRun(a, choice, false, 8, true); },
+                          ""});
     }
     for (int choice : {3, kPaceMax}) {
         const std::string caption = kPaceChoices[static_cast<std::size_t>(choice)].caption;
