@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
@@ -91,6 +92,9 @@ FrequencyPlot::FrequencyPlot(AppContext& app, const Experiment& e, QAbstractButt
     emitted_->setName(tr("излучаемая частота v0"));
     theory_ = new QLineSeries(chart_);
     theory_->setName(tr("расчет по формуле"));
+    // Numbers with a decimal comma, as in every field, in either language.
+    chart_->setLocalizeNumbers(true);
+    chart_->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     axisT_ = new QValueAxis(chart_);
     axisT_->setTitleText(tr("T, с"));
     axisV_ = new QValueAxis(chart_);

@@ -117,7 +117,28 @@ Form1* runClassroomExample(AppContext& app) {
     return f;
 }
 
+// The passing-source example run to its end with the frequency plot open:
+// the received frequency steps down as the source passes the receiver.
+QWidget* runPlotExample(AppContext& app) {
+    auto* f = static_cast<Form1*>(app.windows.show(1));
+    AnswerBoxes answers;
+    for (const auto& example : examplesOf(1))
+        if (example.contains(QLatin1String("source-passing"))) openExample(*f, example);
+    f->findChild<QCheckBox*>(QStringLiteral("CheckFrequencyPlot"))->setChecked(true);
+    auto* pace = f->findChild<QComboBox*>(QStringLiteral("ComboPace"));
+    pace->setCurrentIndex(pace->count() - 1);
+    f->Command13->click();
+    f->Command1->click();
+    shots::settle(300);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("FrequencyPlot") && w->isVisible()) return w;
+    return f;
+}
+
 const bool registered = [] {
+    shots::registerScene("frequency-plot", [](AppContext& app, const QString& dir) {
+        shots::saveWindow(runPlotExample(app), dir + "/frequency-plot.png");
+    });
     shots::registerScene("main-classroom", [](AppContext& app, const QString& dir) {
         Form1* f = runClassroomExample(app);
         shots::saveWindow(f, dir + "/main-classroom.png");

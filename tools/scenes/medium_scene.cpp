@@ -16,8 +16,9 @@ static const bool registered =
         f->Check13->setChecked(true);
         // Stop the run once the second beam is well on its way.
         QTimer stopper;
-        QObject::connect(&stopper, &QTimer::timeout, [&app] {
-            if (app.state.T >= 10.6) app.state.stopFlag = 1;
+        // The window runs in its own record.
+        QObject::connect(&stopper, &QTimer::timeout, [f] {
+            if (f->state().T >= 10.6) f->state().stopFlag = 1;
         });
         stopper.start(1);
         f->Command1->click();

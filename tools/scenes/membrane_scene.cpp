@@ -15,6 +15,6 @@ static const bool registered =
         t.start();
         f->Command1->click();
         std::printf("run: %lld ms, T = %g s, front %d\n", static_cast<long long>(t.elapsed()),
-                    app.state.T, app.state.frontIndex);
+                    f->state().T, f->state().frontIndex);
         shots::saveWindow(f, dir + "/membrane.png");
     });
